@@ -34,7 +34,8 @@ constexpr Signs kSigns[7][4] = {
 // Angle of a resultant taken from its own direction: its upward sine, with
 // the left half-plane reached through -180 degrees.
 std::int64_t directionAngle(Point p, Point tip, double length) {
-    // |dy| <= length in exact arithmetic; clamp the rounding of huge vectors.
+    // |dy| <= length, as the length is a correctly rounded square root; the
+    // clamp keeps arcsin in its domain even without that.
     const double up = std::clamp(static_cast<double>(p.y - tip.y) / length, -1.0, 1.0);
     const double degrees = toDegrees(std::asin(up));
     return tip.x > p.x ? Round(degrees) : Round(-180 - degrees);
@@ -60,21 +61,21 @@ std::optional<std::int64_t> arrowAngle(const VelocityInput& in, const VelocityRe
                                        Point tip) {
     const double length = chordLength(in.p, tip);
     switch (in.config) {
-    case VelocityConfig::CylinderCirculation:
-        // Left out for a vertical resultant and one of length 0.
-        if (std::abs(static_cast<double>(tip.y - in.p.y)) >= length) return std::nullopt;
-        return directionAngle(in.p, tip, length);
-    case VelocityConfig::SourceInStream:
-        if (length == 0) return std::nullopt;
-        return directionAngle(in.p, tip, length);
-    case VelocityConfig::Cylinder:
-    case VelocityConfig::VortexSource:
-    case VelocityConfig::Dipole:
-        return componentAngle(in, res, length);
-    case VelocityConfig::Vortex:
-        return Round(std::acos(res.aPrime) * kDegreesPerRadian);
-    case VelocityConfig::PointSource:
-        return Round(std::acos(res.a) * kDegreesPerRadian);
+        case VelocityConfig::CylinderCirculation:
+            // Left out for a vertical resultant and one of length 0.
+            if (std::abs(static_cast<double>(tip.y - in.p.y)) >= length) return std::nullopt;
+            return directionAngle(in.p, tip, length);
+        case VelocityConfig::SourceInStream:
+            if (length == 0) return std::nullopt;
+            return directionAngle(in.p, tip, length);
+        case VelocityConfig::Cylinder:
+        case VelocityConfig::VortexSource:
+        case VelocityConfig::Dipole:
+            return componentAngle(in, res, length);
+        case VelocityConfig::Vortex:
+            return Round(std::acos(res.aPrime) * kDegreesPerRadian);
+        case VelocityConfig::PointSource:
+            return Round(std::acos(res.a) * kDegreesPerRadian);
     }
     return std::nullopt;  // not a configuration
 }

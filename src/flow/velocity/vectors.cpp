@@ -9,7 +9,9 @@ namespace flow {
 
 namespace {
 
-Point shifted(Point p, Point by) { return {p.x + by.x, p.y + by.y}; }
+Point shifted(Point p, Point by) {
+    return {p.x + by.x, p.y + by.y};
+}
 
 void useComponentPen(Surface& surface, const VectorStyleSettings& style) {
     surface.setPenWidth(style.componentWidth());

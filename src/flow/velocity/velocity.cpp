@@ -16,7 +16,9 @@ struct Lengths {
 
 // strength / (2 * 3.14 * divisor), evaluated in the order the pictures were
 // made with.
-double overTwoPi(int strength, double divisor) { return strength * 0.5 * kInvPi / divisor; }
+double overTwoPi(int strength, double divisor) {
+    return strength * 0.5 * kInvPi / divisor;
+}
 
 struct Speeds {
     double radial;
@@ -42,35 +44,35 @@ std::optional<Quadrant> quadrantOf(Point p, Point centre) {
 Lengths componentLengths(const VelocityInput& in, double r, double cosTheta, double sinTheta) {
     const double k = in.k;
     switch (in.config) {
-    case VelocityConfig::CylinderCirculation: {
-        // Always a unit stream; the vectors are drawn ten times longer.
-        const Speeds v = cylinderFlow(1.0, in.R, r, cosTheta, sinTheta);
-        const double vt = v.tangential + overTwoPi(in.gamma, r);
-        return {Round(10 * k * v.radial), Round(10 * k * vt)};
-    }
-    case VelocityConfig::Cylinder: {
-        const Speeds v = cylinderFlow(in.U, in.R, r, cosTheta, sinTheta);
-        return {Round(k * v.radial), Round(k * v.tangential)};
-    }
-    case VelocityConfig::SourceInStream: {
-        const double vr = overTwoPi(in.Q, r) + in.U * cosTheta;
-        const double vt = -(in.U * sinTheta);
-        return {Round(k * vr), Round(k * vt)};
-    }
-    case VelocityConfig::VortexSource:
-        // A positive circulation turns clockwise on the screen here.
-        return {Round(2 * k * overTwoPi(in.Q, r)), Round(2 * k * -overTwoPi(in.gamma, r))};
-    case VelocityConfig::Dipole: {
-        const double strength = overTwoPi(in.M, r * r);
-        const double vr = strength * cosTheta;
-        const double vt = strength * sinTheta;
-        return {Round(10000 * k * vr), Round(10000 * k * vt)};
-    }
-    case VelocityConfig::Vortex:
-        // The speed is rounded to whole pixels before scaling.
-        return {0, Round(overTwoPi(in.gamma, r)) * in.k};
-    case VelocityConfig::PointSource:
-        return {Round(overTwoPi(in.Q, r)) * in.k, 0};
+        case VelocityConfig::CylinderCirculation: {
+            // Always a unit stream; the vectors are drawn ten times longer.
+            const Speeds v = cylinderFlow(1.0, in.R, r, cosTheta, sinTheta);
+            const double vt = v.tangential + overTwoPi(in.gamma, r);
+            return {Round(10 * k * v.radial), Round(10 * k * vt)};
+        }
+        case VelocityConfig::Cylinder: {
+            const Speeds v = cylinderFlow(in.U, in.R, r, cosTheta, sinTheta);
+            return {Round(k * v.radial), Round(k * v.tangential)};
+        }
+        case VelocityConfig::SourceInStream: {
+            const double vr = overTwoPi(in.Q, r) + in.U * cosTheta;
+            const double vt = -(in.U * sinTheta);
+            return {Round(k * vr), Round(k * vt)};
+        }
+        case VelocityConfig::VortexSource:
+            // A positive circulation turns clockwise on the screen here.
+            return {Round(2 * k * overTwoPi(in.Q, r)), Round(2 * k * -overTwoPi(in.gamma, r))};
+        case VelocityConfig::Dipole: {
+            const double strength = overTwoPi(in.M, r * r);
+            const double vr = strength * cosTheta;
+            const double vt = strength * sinTheta;
+            return {Round(10000 * k * vr), Round(10000 * k * vt)};
+        }
+        case VelocityConfig::Vortex:
+            // The speed is rounded to whole pixels before scaling.
+            return {0, Round(overTwoPi(in.gamma, r)) * in.k};
+        case VelocityConfig::PointSource:
+            return {Round(overTwoPi(in.Q, r)) * in.k, 0};
     }
     return {};  // not a configuration: no velocity
 }
@@ -83,8 +85,8 @@ std::optional<VelocityResult> ComputeVelocity(const VelocityInput& in) {
 
     double r = chordLength(in.centre, in.p);
     if (Round(r) == 0) r = 1;
-    // a and b are at most 1 in exact arithmetic; clamp so that rounding of
-    // far-apart coordinates cannot push arccos and arcsin out of their domain.
+    // A correctly rounded square root keeps r >= |x - XC| and r >= |y - YC|;
+    // the clamp keeps arccos and arcsin in their domain even without that.
     const double a = std::min(1.0, std::abs(static_cast<double>(in.p.x - in.centre.x)) / r);
     const double b = std::min(1.0, std::abs(static_cast<double>(in.p.y - in.centre.y)) / r);
     const double aPrime = std::cos(kHalfPi - std::acos(a));

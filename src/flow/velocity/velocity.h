@@ -42,11 +42,11 @@ enum class Quadrant { RightAbove, LeftAbove, LeftBelow, RightBelow };
 
 struct VelocityResult {
     Quadrant quadrant;
-    double r;       // distance from the centre, 1 for the centre itself
-    double a;       // |x - XC| / r
-    double b;       // |y - YC| / r
-    double aPrime;  // cos(1.57 - arccos a), x magnitude of the tangential direction
-    double bPrime;  // sin(1.57 - arcsin b), y magnitude of the tangential direction
+    double r;                       // distance from the centre, 1 for the centre itself
+    double a;                       // |x - XC| / r
+    double b;                       // |y - YC| / r
+    double aPrime;                  // cos(1.57 - arccos a), x magnitude of the tangential direction
+    double bPrime;                  // sin(1.57 - arcsin b), y magnitude of the tangential direction
     std::int64_t radialLength;      // signed, pixels; 0 for the plane vortex
     std::int64_t tangentialLength;  // signed, pixels; 0 for the point source
     Point radialTip;
