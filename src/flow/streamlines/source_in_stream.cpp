@@ -33,12 +33,12 @@ struct ElementInStream {
         return p.x < width + 100 && p.y < height + 100;
     }
 
-    // The line v from step angle a0 to a1 and its mirror image; both halves
-    // are kept or left out on the upper end point. Returns whether they were
-    // drawn.
-    bool drawChords(double value, double a0, double a1, Point& upper0, Point& upper1) const {
+    // The line v from step angle a0 (where its radius is rho0) to a1, and its
+    // mirror image; both halves are kept or left out on the upper end point.
+    // Returns whether they were drawn.
+    bool drawChords(double value, double rho0, double a0, double a1, Point& upper0,
+                    Point& upper1) const {
         Surface& surface = canvas.surface;
-        const double rho0 = radius(a0, value);
         upper0 = upperPoint(X, Y, rho0, a0);
         surface.moveTo(upper0);
         const double rho1 = radius(a1, value);
@@ -78,20 +78,21 @@ void StreamSourceInStream(const Canvas& canvas, int X, int Y, int Q, int mode) {
             const double rho0 = flow.radius(a0, psi);
             if (sink ? rho0 < 0 : rho0 > 0) {
                 Point upper0, upper1;
-                flow.drawChords(psi, a0, a1, upper0, upper1);
+                flow.drawChords(psi, rho0, a0, a1, upper0, upper1);
             }
 
             // The oncoming fluid, v = -psi; for psi = 0 it is the dividing line
             // again, in the region colour.
             if (psi != 0) canvas.surface.setPenColor(canvas.settings.streamlines.lineColor());
             Point upper1;
-            if (flow.drawChords(-psi, a0, a1, arrowFrom, upper1)) {
+            if (flow.drawChords(-psi, flow.radius(a0, -psi), a0, a1, arrowFrom, upper1)) {
                 arrowTip = upper1;
                 chordSinceArrow = true;
             }
 
-            // Arrowheads line by line beyond the next x; on the dividing line
-            // only on its downstream half, measured from the element.
+            // Arrowheads line by line beyond the next x (rightwards for a
+            // source, leftwards for a sink); on the dividing line only past its
+            // middle step, with the element's X taken into the comparison.
             const bool beyond = sink ? (psi == 0 ? step > 90 && arrowTip.x + X < nextArrowX
                                                  : arrowTip.x < nextArrowX)
                                      : (psi == 0 ? step > 90 && arrowTip.x - X > nextArrowX
