@@ -1,0 +1,129 @@
+#include "app/glyphs.h"
+
+#include <QPainter>
+#include <cmath>
+#include <QPainterPath>
+#include <QPixmap>
+
+namespace {
+
+void dot(QPainter& p, QPointF at, QColor colour) {
+    p.setBrush(colour);
+    p.drawEllipse(at, 2.5, 2.5);
+    p.setBrush(Qt::NoBrush);
+}
+
+void arrow(QPainter& p, QPointF from, QPointF to) {
+    p.drawLine(from, to);
+    const QLineF back(to, from);
+    QLineF barb = back;
+    barb.setLength(4);
+    barb.setAngle(back.angle() + 30);
+    p.drawLine(barb);
+    barb.setAngle(back.angle() - 30);
+    p.drawLine(barb);
+}
+
+void streams(QPainter& p) {
+    p.setPen(QPen(QColor(0, 0, 160), 1));
+    p.drawLine(1, 3, 15, 3);
+    p.drawLine(1, 13, 15, 13);
+}
+
+void drawGlyph(QPainter& p, const QString& name) {
+    const QColor ink(0, 0, 0);
+    p.setPen(QPen(ink, 1.2));
+    if (name == "SpeedButton3") {  // new document: a page with a folded corner
+        p.setBrush(Qt::white);
+        p.drawPolygon(QPolygonF({{3, 1}, {10, 1}, {13, 4}, {13, 15}, {3, 15}}));
+        p.drawPolyline(QPolygonF({{10, 1}, {10, 4}, {13, 4}}));
+    } else if (name == "SpeedButton11") {  // point source: rays from a dot
+        for (int i = 0; i < 8; ++i) {
+            QLineF ray(8, 8, 15, 8);
+            ray.setAngle(i * 45);
+            p.drawLine(ray);
+        }
+        dot(p, {8, 8}, ink);
+    } else if (name == "SpeedButton12") {  // plane vortex: circles
+        p.drawEllipse(QPointF(8, 8), 6.5, 6.5);
+        p.drawEllipse(QPointF(8, 8), 3.5, 3.5);
+        dot(p, {8, 8}, ink);
+    } else if (name == "SpeedButton6") {  // dipole: two touching circles
+        p.drawEllipse(QPointF(8, 4.5), 3.5, 3.5);
+        p.drawEllipse(QPointF(8, 11.5), 3.5, 3.5);
+    } else if (name == "SpeedButton9") {  // vortex-source: a spiral
+        QPainterPath spiral(QPointF(8, 8));
+        for (int i = 1; i <= 40; ++i) {
+            const double r = 0.18 * i, a = i * 0.35;
+            spiral.lineTo(8 + r * std::cos(a), 8 - r * std::sin(a));
+        }
+        p.drawPath(spiral);
+    } else if (name == "SpeedButton2" || name == "SpeedButton16") {  // cylinder in a stream
+        streams(p);
+        p.setPen(QPen(ink, 1.2));
+        p.setBrush(QColor(220, 220, 220));
+        p.drawEllipse(QPointF(8, 8), 4, 4);
+        if (name == "SpeedButton16") {
+            p.setBrush(Qt::NoBrush);
+            p.drawArc(QRectF(1.5, 1.5, 13, 13), 30 * 16, 120 * 16);
+        }
+    } else if (name == "SpeedButton4") {  // source in a stream
+        streams(p);
+        p.setPen(QPen(ink, 1.2));
+        dot(p, {5, 8}, QColor(200, 0, 0));
+        arrow(p, {8, 8}, {15, 8});
+    } else if (name == "SpeedButton5") {  // stream with a sink
+        streams(p);
+        p.setPen(QPen(ink, 1.2));
+        arrow(p, {1, 8}, {8, 8});
+        dot(p, {11, 8}, QColor(0, 0, 200));
+    } else if (name == "SpeedButton14" || name == "SpeedButton15") {  // source-sink pair
+        dot(p, {3.5, 8}, QColor(200, 0, 0));
+        dot(p, {12.5, 8}, QColor(0, 0, 200));
+        p.drawArc(QRectF(3.5, 3, 9, 10), 0, 180 * 16);
+        p.drawArc(QRectF(3.5, 3, 9, 10), 180 * 16, 180 * 16);
+    } else if (name == "SpeedButton1") {  // streamlines
+        p.setPen(QPen(QColor(200, 0, 0), 1.2));
+        for (int y : {4, 8, 12}) {
+            QPainterPath wave(QPointF(1, y));
+            wave.cubicTo(5, y - 3, 10, y + 3, 15, y);
+            p.drawPath(wave);
+        }
+    } else if (name == "SpeedButton17") {  // equipotentials
+        for (int x : {3, 8, 13}) p.drawLine(x, 1, x, 15);
+    } else if (name == "SpeedButton10") {  // stream speed
+        arrow(p, {1, 5}, {14, 5});
+        arrow(p, {1, 11}, {14, 11});
+    } else if (name == "SpeedButton19") {  // vector scale
+        arrow(p, {2, 14}, {14, 2});
+        p.drawLine(2, 14, 14, 14);
+    } else if (name == "SpeedButton8") {  // velocity vector
+        p.setPen(QPen(QColor(0, 128, 0), 1.2));
+        p.drawLine(3, 13, 13, 13);
+        p.drawLine(3, 13, 3, 3);
+        p.setPen(QPen(QColor(200, 0, 0), 1.2));
+        arrow(p, {3, 13}, {13, 3});
+    } else if (name == "SpeedButton7") {  // label
+        QFont f("DejaVu Serif");
+        f.setPixelSize(14);
+        f.setBold(true);
+        p.setFont(f);
+        p.drawText(QRectF(0, 0, 16, 16), Qt::AlignCenter, "A");
+    } else if (name == "SpeedButton18") {  // memo panel
+        p.setBrush(QColor(255, 255, 225));
+        p.drawRect(QRectF(2.5, 1.5, 11, 13));
+        for (int y : {5, 8, 11}) p.drawLine(5, y, 11, y);
+    }
+}
+
+}  // namespace
+
+QIcon glyphFor(const QString& buttonName) {
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    drawGlyph(p, buttonName);
+    p.end();
+    return QIcon(pixmap);
+}

@@ -1,0 +1,42 @@
+#include "dialogs/dialog_style.h"
+
+#include <QFrame>
+#include <QLabel>
+
+#include "flow/geometry.h"
+
+namespace {
+
+QLabel* makeBoldLabel(QWidget* parent, const QString& name, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    QFont font("DejaVu Sans", 10);
+    font.setBold(true);
+    label->setFont(font);
+    label->setStyleSheet("color: black");
+    return label;
+}
+
+}  // namespace
+
+QLabel* makeRowCaption(QWidget* parent, const QString& name, const QString& text, QPoint at) {
+    QLabel* label = makeBoldLabel(parent, name, text);
+    label->move(at);
+    label->adjustSize();
+    return label;
+}
+
+QLabel* makeValueLabel(QWidget* parent, const QString& name, const QString& text, QRect geometry) {
+    QLabel* label = makeBoldLabel(parent, name, text);
+    label->setGeometry(geometry);
+    return label;
+}
+
+QFrame* makeGroupFrame(QWidget* parent, QRect geometry) {
+    auto* frame = new QFrame(parent);
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    frame->setGeometry(geometry);
+    return frame;
+}
+
+int captionValue(const QLabel* label) { return flow::strToInt(label->text().toStdString()); }

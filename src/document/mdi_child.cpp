@@ -1,0 +1,169 @@
+#include "document/mdi_child.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QRadioButton>
+#include <QSlider>
+#include <QStatusBar>
+#include <QToolButton>
+#include <stdexcept>
+
+#include "app/errors.h"
+#include "app/main_form.h"
+#include "dialogs/field_size_dialog.h"
+#include "document/picture_view.h"
+#include "document/slots.h"
+#include "document/velocity_marker.h"
+
+namespace {
+
+// Largest picture a document makes: 16384 pixels a side and 256 MiB in all.
+constexpr int kMaxSide = 16384;
+constexpr long long kMaxPixels = 64LL * 1024 * 1024;
+
+void checkFieldSize(int width, int height) {
+    if (width < 1 || height < 1 || width > kMaxSide || height > kMaxSide ||
+        static_cast<long long>(width) * height > kMaxPixels)
+        throw std::runtime_error(
+            QString("Размер поля %1 x %2 недопустим: ширина и высота должны быть от 1 до %3 "
+                    "пикселей, а всё поле — не больше %4 пикселей (256 МБ).")
+                .arg(width)
+                .arg(height)
+                .arg(kMaxSide)
+                .arg(kMaxPixels)
+                .toStdString());
+}
+
+}  // namespace
+
+TMDIChild::TMDIChild(TMainForm* mainForm) : mainForm_(mainForm) {
+    setObjectName("MDIChild");
+    setAttribute(Qt::WA_DeleteOnClose);
+    auto* client = new QWidget;
+    Image = new TImage(this, surface_, client);
+    makeSlots(client);
+
+    EditText = new QLineEdit(Image);
+    EditText->setObjectName("EditText");
+    EditText->setFrame(false);
+    EditText->setGeometry(8, 8, 17, 17);
+    EditText->hide();
+
+    Shape1 = new TShape(this, Image);
+
+    Image1 = new QLabel(Image);
+    Image1->setObjectName("Image1");
+    Image1->setFixedSize(15, 20);
+    Image1->setAlignment(Qt::AlignCenter);
+    Image1->setStyleSheet("background: white; color: black; font-style: italic; font-size: 14px");
+    Image1->setText(QString::fromUtf8("θ"));
+    Image1->hide();
+
+    Image2 = new QLabel(Image);
+    Image2->setObjectName("Image2");
+    Image2->setFixedSize(12, 40);
+    Image2->setAlignment(Qt::AlignCenter);
+    Image2->setText(QString::fromUtf8("↑"));
+    Image2->hide();
+
+    setWidget(client);
+    // The picture fills the client area; the other children ride on it.
+    Image->setGeometry(client->rect());
+    client->installEventFilter(this);
+    surface_.setChangeListener([this] {
+        QMetaObject::invokeMethod(Image, &TImage::repaintChanged, Qt::QueuedConnection);
+    });
+    surface_.setFallbackSize([this] { return Image->size(); });
+    FormCreate();
+}
+
+void TMDIChild::makeSlots(QWidget* holder) {
+    XCIL = makeSlot(holder, "XCIL", "XCIL");
+    YCIL = makeSlot(holder, "YCIL", "YCIL");
+    RCIL = makeSlot(holder, "RCIL", "RCIL");
+    Istok = makeSlot(holder, "Istok", "ISTOK");
+    Stok = makeSlot(holder, "Stok", "STOK");
+    X2 = makeSlot(holder, "X2", "X2");
+    Y2 = makeSlot(holder, "Y2", "Y2");
+    ISTOK2 = makeSlot(holder, "ISTOK2", "ISTOK2");
+    STOK2 = makeSlot(holder, "STOK2", "STOK2");
+    Dipol = makeSlot(holder, "Dipol", "DIPOL");
+    Vihrestok = makeSlot(holder, "Vihrestok", "VIHRESTOK");
+    IorS = makeSlot(holder, "IorS", "IorS");
+    Vihr = makeSlot(holder, "Vihr", "Vihr");
+    A = makeSlot(holder, "A", "A");
+}
+
+// Makes the white picture of the field size. A size that is no integer or
+// out of bounds is reported; the document then gets a white picture as large
+// as its picture area at the first use of its surface.
+void TMDIChild::FormCreate() {
+    runReportingErrors([this] {
+        const flow::FieldSettings& field = mainForm_->dialogs().OKBottomDlg7->fieldSettings();
+        const int width = field.width();
+        const int height = field.height();
+        checkFieldSize(width, height);
+        surface_.createPicture(width, height);
+    });
+}
+
+bool TMDIChild::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == widget() && event->type() == QEvent::Resize) Image->setGeometry(widget()->rect());
+    return QMdiSubWindow::eventFilter(watched, event);
+}
+
+bool TMDIChild::isEmpty() const {
+    for (const QLabel* slot : {Istok, RCIL, Stok, Dipol, Vihrestok, IorS, Vihr})
+        if (slotFilled(slot)) return false;
+    return true;
+}
+
+Qt::CursorShape TMDIChild::pointer() const { return Image->cursor().shape(); }
+
+void TMDIChild::setPointer(Qt::CursorShape shape) { Image->setCursor(shape); }
+
+void TMDIChild::FormActivate() {
+    TMainForm* m = mainForm_;
+    if (slotEmpty(A) || slotFilled(X2)) return;
+    m->Panel1->show();
+    const bool sinkDue = slotFilled(Istok);
+    for (QWidget* control : {static_cast<QWidget*>(m->Label2), static_cast<QWidget*>(m->Label4),
+                             static_cast<QWidget*>(m->TrackBar2),
+                             static_cast<QWidget*>(m->RadioButton2)})
+        control->setEnabled(sinkDue);
+    for (QWidget* control : {static_cast<QWidget*>(m->Label1), static_cast<QWidget*>(m->Label3),
+                             static_cast<QWidget*>(m->TrackBar1),
+                             static_cast<QWidget*>(m->RadioButton1)})
+        control->setEnabled(!sinkDue);
+    m->RadioButton2->setChecked(sinkDue);
+    m->RadioButton1->setChecked(!sinkDue);
+    TMainForm::press(m->SpeedButton15);
+}
+
+void TMDIChild::closeEvent(QCloseEvent* event) {
+    closing_ = true;
+    QMdiSubWindow::closeEvent(event);
+}
+
+void TMDIChild::ImageMouseMove(int x, int y) {
+    mainForm_->StatusBar->showMessage(QString("   %1,%2").arg(x).arg(y));
+    if (!mainForm_->SpeedButton8->isChecked()) {
+        Shape1->hide();
+        return;
+    }
+    const std::optional<flow::Color> colour = surface_.pixel(x, y);
+    if (colour && *colour == flow::kWhite) {
+        Shape1->hide();
+        return;
+    }
+    if (Shape1->isHidden()) {
+        Shape1->move(x - 3, y - 3);
+        Shape1->show();
+    } else {
+        Shape1->move(x - 5, y - 5);
+    }
+}
+
+void TMDIChild::showPopupMenu(const QPoint& globalPos) { mainForm_->PopupMenu1->exec(globalPos); }

@@ -1,0 +1,94 @@
+// The drawing surface of one document: its picture (a QImage) with the pen,
+// brush, font and pen position that belong to it between commands.
+//
+// Pixel rules: no antialiasing. A line covers the pixels Qt's aliased
+// rasterizer gives the true segment, both end pixels included; wide pens
+// have round caps and joins. An ellipse with box corners (x1, y1) and
+// (x2, y2) is Qt's ellipse in the rectangle from the smaller to the larger
+// corner, right and bottom edges excluded. Geometry is clipped here, in
+// doubles, to a margin round the picture before it reaches the rasterizer,
+// so far-off coordinates draw exactly the part of the true line inside.
+//
+// Speed: one QPainter stays open over a whole run of operations; it is closed
+// before the picture is read. The rectangle that changed is collected until
+// the view takes it to repaint just that.
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QRect>
+#include <functional>
+#include <memory>
+
+#include "flow/surface.h"
+
+class QPainter;
+
+class RasterSurface : public flow::Surface {
+public:
+    RasterSurface();
+    ~RasterSurface() override;
+    RasterSurface(const RasterSurface&) = delete;
+    RasterSurface& operator=(const RasterSurface&) = delete;
+
+    // A new white picture of the given size.
+    void createPicture(int width, int height);
+    bool hasPicture() const { return !image_.isNull(); }
+    // Size of the white picture made on first use when none was created.
+    void setFallbackSize(std::function<QSize()> size) { fallbackSize_ = std::move(size); }
+    // Called once after the first change since the rectangle was last taken.
+    void setChangeListener(std::function<void()> listener) { changed_ = std::move(listener); }
+
+    // The rectangle changed since the last call, and forget it.
+    QRect takeChangedRect();
+    // The picture with every drawing so far in it.
+    const QImage& image();
+
+    QFont qfont() const { return font_; }
+    void setQFont(const QFont& font) { font_ = font; }
+
+    void setPenColor(flow::Color color) override { penColor_ = color; }
+    void setPenWidth(int width) override { penWidth_ = width; }
+    void setPenStyle(flow::PenStyle style) override { penStyle_ = style; }
+    flow::Color penColor() const override { return penColor_; }
+    int penWidth() const override { return penWidth_; }
+    flow::PenStyle penStyle() const override { return penStyle_; }
+    void setBrushColor(flow::Color color) override;
+    void setBrushClear() override { brushClear_ = true; }
+    void setFont(const flow::Font& font) override;
+    flow::Font font() const override;
+
+    void moveTo(std::int64_t x, std::int64_t y) override;
+    void lineTo(std::int64_t x, std::int64_t y) override;
+    void ellipse(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2) override;
+    void textOut(std::int64_t x, std::int64_t y, const std::string& utf8) override;
+    std::optional<flow::Color> pixel(std::int64_t x, std::int64_t y) const override;
+    using Surface::lineTo;
+    using Surface::moveTo;
+
+private:
+    QPainter& painter();
+    void endPainting() const;
+    void ensurePicture() const;
+    void applyPen(QPainter& p) const;
+    void markChanged(const QRectF& area);
+    void drawClippedLine(double x1, double y1, double x2, double y2);
+
+    mutable QImage image_;
+    std::function<QSize()> fallbackSize_;
+    std::function<void()> changed_;
+    mutable std::unique_ptr<QPainter> painter_;
+    QRect dirty_;
+
+    flow::Color penColor_ = flow::kBlack;
+    int penWidth_ = 1;
+    flow::PenStyle penStyle_ = flow::PenStyle::Solid;
+    bool brushClear_ = false;
+    flow::Color brushColor_ = flow::kWhite;
+    QFont font_;
+    std::int64_t penX_ = 0;
+    std::int64_t penY_ = 0;
+};
+
+QColor toQColor(flow::Color color);
+flow::Color toFlowColor(const QColor& color);

@@ -1,0 +1,4 @@
+// A click on the velocity marker.
+#include "document/mdi_child.h"
+
+void TMDIChild::Shape1MouseDown() {}

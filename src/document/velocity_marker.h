@@ -1,0 +1,20 @@
+// The velocity marker: a 6 x 6 red square outlined in blue that lies over the
+// picture; a click on it draws the velocity vectors at its centre.
+#pragma once
+
+#include <QWidget>
+
+class TMDIChild;
+
+class TShape : public QWidget {
+    Q_OBJECT
+public:
+    TShape(TMDIChild* document, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    TMDIChild* document_;
+};

@@ -1,0 +1,249 @@
+// The main window, documents and pointer tracking, driven through the real
+// widgets.
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolButton>
+#include <memory>
+
+#include "app/program.h"
+#include "dialogs/field_size_dialog.h"
+#include "document/mdi_child.h"
+#include "document/picture_view.h"
+#include "document/slots.h"
+#include "document/velocity_marker.h"
+#include "gui_test_support.h"
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TProgram> program;
+    TMainForm* form = nullptr;
+
+    QList<QAction*> documentItems() const {
+        return {form->FileCloseItem, form->FileSaveAsItem, form->WindowCascadeItem,
+                form->WindowTileItem, form->WindowMinimizeItem};
+    }
+
+private slots:
+    void init() {
+        program = std::make_unique<TProgram>();
+        form = &program->mainForm();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+    }
+    void cleanup() { program.reset(); }
+
+    void startsEmptyWithDocumentItemsDisabled() {
+        QCOMPARE(form->windowTitle(), QString("ZEF"));
+        QCOMPARE(form->MDIChildCount(), 0);
+        for (QAction* item : documentItems()) QVERIFY(!item->isEnabled());
+        QVERIFY(form->Panel1->isHidden());
+        QVERIFY(form->Panel2->isHidden());
+        QVERIFY(form->Gauge1->isHidden());
+        QCOMPARE(form->Gauge1->maximum(), 80);
+        QCOMPARE(form->findChild<QAction*>("WindowMinimizeItem")->text(),
+                 QString("Св&ернуть  все окна"));
+        QCOMPARE(form->findChild<QToolButton*>("SpeedButton15")->toolTip(), QString("Исток и Сток"));
+        // Dialogs exist from the start, hidden.
+        QVERIFY(program->dialogs().OKBottomDlg7->isHidden());
+    }
+
+    void newDocumentsAreNumberedByCount() {
+        TMDIChild* first = newDocument(*form);
+        QCOMPARE(first->windowTitle(), QString("ZEF NONAME1"));
+        QVERIFY(first->isMaximized());
+        const QImage& picture = first->surface().image();
+        QCOMPARE(picture.size(), QSize(800, 600));
+        QCOMPARE(picture.pixel(0, 0), qRgb(255, 255, 255));
+        QCOMPARE(picture.pixel(799, 599), qRgb(255, 255, 255));
+        for (QAction* item : documentItems()) QVERIFY(item->isEnabled());
+
+        TMDIChild* second = newDocument(*form);
+        QCOMPARE(second->windowTitle(), QString("ZEF NONAME2"));
+        form->Workspace->setActiveSubWindow(first);
+        form->FileCloseItem->trigger();
+        QTRY_COMPARE(form->MDIChildCount(), 1);
+        QCOMPARE(newDocument(*form)->windowTitle(), QString("ZEF NONAME2"));
+
+        // The tool button makes documents too, and is let up again.
+        QTest::mouseClick(form->SpeedButton3, Qt::LeftButton);
+        QCOMPARE(form->MDIChildCount(), 3);
+        QVERIFY(!form->SpeedButton3->isChecked());
+    }
+
+    void closingTheLastDocumentDisablesTheItems() {
+        newDocument(*form);
+        form->FileCloseItem->trigger();
+        QTRY_COMPARE(form->MDIChildCount(), 0);
+        for (QAction* item : documentItems()) QVERIFY(!item->isEnabled());
+        form->WindowMinimizeItem->trigger();  // nothing to do, nothing breaks
+    }
+
+    void newDocumentResetsTheStrengthPanel() {
+        form->Panel1->show();
+        form->RadioButton1->setEnabled(false);
+        form->TrackBar2->setEnabled(false);
+        form->RadioButton2->setChecked(true);
+        form->RadioButton1->setChecked(false);
+        newDocument(*form);
+        QVERIFY(form->Panel1->isHidden());
+        QVERIFY(form->RadioButton1->isEnabled());
+        QVERIFY(form->TrackBar2->isEnabled());
+        QVERIFY(form->RadioButton1->isChecked());
+    }
+
+    void windowArrangements() {
+        TMDIChild* a = newDocument(*form);
+        TMDIChild* b = newDocument(*form);
+        form->WindowTileItem->trigger();
+        QCOMPARE(a->width(), form->Workspace->viewport()->width());
+        QCOMPARE(b->width(), a->width());
+        QCOMPARE(a->y(), 0);
+        QCOMPARE(b->y(), a->height());
+
+        form->WindowMenu->popup(QPoint(0, 0));  // fills the window list
+        QStringList entries;
+        for (QAction* action : form->WindowMenu->actions())
+            if (!action->isSeparator()) entries << action->text();
+        form->WindowMenu->close();
+        QCOMPARE(entries.size(), 5);
+        QVERIFY(entries[3].endsWith("ZEF NONAME1"));
+        QVERIFY(entries[4].endsWith("ZEF NONAME2"));
+
+        form->WindowMinimizeItem->trigger();
+        QVERIFY(a->isMinimized());
+        QVERIFY(b->isMinimized());
+    }
+
+    void statusBarAndMarkerFollowThePointer() {
+        TMDIChild* doc = newDocument(*form);
+        movePicture(doc, {120, 45});
+        QCOMPARE(form->StatusBar->currentMessage(), QString("   120,45"));
+
+        // Draw something to hover over.
+        doc->surface().setPenColor(flow::kBlack);
+        doc->surface().line({90, 50}, {110, 50});
+        movePicture(doc, {100, 50});
+        QVERIFY(doc->Shape1->isHidden());  // the velocity tool is up
+
+        form->SpeedButton8->click();
+        movePicture(doc, {100, 40});  // white
+        QVERIFY(doc->Shape1->isHidden());
+        movePicture(doc, {100, 50});
+        QVERIFY(doc->Shape1->isVisibleTo(doc->Image));
+        QCOMPARE(doc->Shape1->pos(), QPoint(97, 47));
+        movePicture(doc, {101, 50});
+        QCOMPARE(doc->Shape1->pos(), QPoint(96, 45));
+
+        // Beyond the picture counts as not white.
+        doc->resize(1200, 900);
+        movePicture(doc, {850, 50});
+        QVERIFY(doc->Shape1->isVisibleTo(doc->Image));
+
+        form->SpeedButton8->click();
+        movePicture(doc, {100, 50});
+        QVERIFY(doc->Shape1->isHidden());
+    }
+
+    void fieldSizeOkPutsDefaultsBackOnlyForNonIntegers() {
+        TOKBottomDlg7* dialog = program->dialogs().OKBottomDlg7;
+        form->N14->trigger();
+        QVERIFY(dialog->isVisible());
+        dialog->Edit2->setText("abc");
+        dialog->Edit1->setText("-5");
+        QTest::mouseClick(dialog->BitBtn1, Qt::LeftButton);
+        QVERIFY(dialog->isHidden());
+        QCOMPARE(dialog->Edit2->text(), QString("800"));
+        QCOMPARE(dialog->Edit1->text(), QString("-5"));
+
+        dialog->Edit2->setText("$1F4");  // hexadecimal 500 is an integer
+        dialog->Edit1->setText("300");
+        QTest::mouseClick(dialog->BitBtn1, Qt::LeftButton);
+        QCOMPARE(newDocument(*form)->surface().image().size(), QSize(500, 300));
+    }
+
+    void badFieldSizeIsReportedAndTheDocumentStillOpens() {
+        TOKBottomDlg7* dialog = program->dialogs().OKBottomDlg7;
+        dialog->Edit2->setText("wide");
+        std::unique_ptr<ModalAnswer> answer(acceptNextMessageBox());
+        TMDIChild* doc = newDocument(*form);
+        QVERIFY(answer->answered());
+        QCOMPARE(answer->text(), QString("'wide' is not a valid integer value"));
+        QVERIFY(doc);
+        QCOMPARE(doc->surface().image().size(), doc->Image->size());
+        QCOMPARE(doc->surface().image().pixel(5, 5), qRgb(255, 255, 255));
+
+        // Sizes that would exhaust memory are refused the same way.
+        for (const char* width : {"0", "100000"}) {
+            dialog->Edit2->setText(width);
+            std::unique_ptr<ModalAnswer> refused(acceptNextMessageBox());
+            newDocument(*form);
+            QVERIFY(refused->answered());
+            QVERIFY(refused->text().contains(QString(width) + " x 600"));
+            QVERIFY(refused->text().contains("16384"));
+        }
+    }
+
+    void activatingADocumentWithAPairInProgress() {
+        TMDIChild* pair = newDocument(*form);
+        writeSlot(pair->A, QString());
+        writeSlot(pair->Istok, 1500);
+        writeSlot(pair->XCIL, 100);
+        writeSlot(pair->YCIL, 100);
+        newDocument(*form);
+        QVERIFY(form->Panel1->isHidden());
+        form->Workspace->setActiveSubWindow(pair);
+        QVERIFY(form->Panel1->isVisible());
+        QVERIFY(form->RadioButton2->isChecked());
+        QVERIFY(form->RadioButton2->isEnabled());
+        QVERIFY(!form->RadioButton1->isChecked());
+        QVERIFY(!form->RadioButton1->isEnabled());
+        QVERIFY(!form->TrackBar1->isEnabled());
+        QVERIFY(form->SpeedButton15->isChecked());
+        // Closing it leaves the panel as it is.
+        form->FileCloseItem->trigger();
+        QTRY_COMPARE(form->MDIChildCount(), 1);
+        QVERIFY(form->Panel1->isVisible());
+    }
+
+    void memoButtonTogglesThePanel() {
+        form->SpeedButton18->click();
+        QVERIFY(form->Panel2->isVisible());
+        form->SpeedButton18->click();
+        QVERIFY(form->Panel2->isHidden());
+    }
+
+    void toolButtonsOfOneBarExcludeEachOther() {
+        form->SpeedButton12->click();
+        QVERIFY(form->SpeedButton12->isChecked());
+        form->SpeedButton6->click();
+        QVERIFY(form->SpeedButton6->isChecked());
+        QVERIFY(!form->SpeedButton12->isChecked());
+        form->SpeedButton7->click();  // other bar: independent
+        QVERIFY(form->SpeedButton6->isChecked());
+        form->SpeedButton6->click();  // a pressed one goes up again
+        QVERIFY(!form->SpeedButton6->isChecked());
+        form->SpeedButton8->click();
+        QVERIFY(!form->SpeedButton7->isChecked());
+    }
+
+    void hoveringAMenuItemShowsItsHint() {
+        QMenu* fileMenu = form->findChild<QMenu*>("File1");
+        fileMenu->popup(QPoint(10, 10));
+        QVERIFY(QTest::qWaitForWindowExposed(fileMenu));
+        fileMenu->setActiveAction(form->FileExitItem);
+        QCOMPARE(form->StatusBar->currentMessage(), QString("Exit the application"));
+        fileMenu->close();
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

@@ -1,0 +1,54 @@
+#include "gui_test_support.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QTest>
+
+#include "app/main_form.h"
+#include "document/mdi_child.h"
+#include "document/picture_view.h"
+
+ModalAnswer::ModalAnswer(std::function<void(QWidget*)> answer) : answer_(std::move(answer)) {
+    timer_.setInterval(10);
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) return;
+        timer_.stop();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) text_ = box->text();
+        answered_ = true;
+        answer_(modal);
+    });
+    timer_.start();
+}
+
+ModalAnswer::~ModalAnswer() = default;
+
+ModalAnswer* acceptNextMessageBox() {
+    return new ModalAnswer([](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            box->button(QMessageBox::Ok) ? box->button(QMessageBox::Ok)->click() : box->accept();
+        } else {
+            modal->close();
+        }
+    });
+}
+
+void clickPicture(TMDIChild* document, QPoint at, Qt::MouseButton button) {
+    QTest::mouseClick(document->Image, button, Qt::NoModifier, at);
+}
+
+void movePicture(TMDIChild* document, QPoint at) {
+    // A plain move event, as the window system sends while the pointer
+    // travels over the picture with no button down.
+    QMouseEvent move(QEvent::MouseMove, at, document->Image->mapToGlobal(at), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(document->Image, &move);
+}
+
+TMDIChild* newDocument(TMainForm& form) {
+    form.N8->trigger();
+    return form.ActiveMDIChild();
+}

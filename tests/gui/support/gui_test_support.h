@@ -1,0 +1,39 @@
+// Helpers for GUI tests: answering modal dialogs, finding the program's
+// controls, driving the picture with the mouse.
+#pragma once
+
+#include <QPoint>
+#include <QString>
+#include <QTimer>
+#include <functional>
+
+class QWidget;
+class TMainForm;
+class TMDIChild;
+
+// Watches for the next modal dialog and hands it to the answer (which must
+// close it). Make it before the action that opens the dialog.
+class ModalAnswer {
+public:
+    explicit ModalAnswer(std::function<void(QWidget*)> answer);
+    ~ModalAnswer();
+    bool answered() const { return answered_; }
+    // The text of a message box that was answered, if it was one.
+    QString text() const { return text_; }
+
+private:
+    QTimer timer_;
+    std::function<void(QWidget*)> answer_;
+    bool answered_ = false;
+    QString text_;
+};
+
+// Presses OK (or the default button) of the next message box.
+ModalAnswer* acceptNextMessageBox();
+
+// Mouse on a document's picture, in picture pixels.
+void clickPicture(TMDIChild* document, QPoint at, Qt::MouseButton button = Qt::LeftButton);
+void movePicture(TMDIChild* document, QPoint at);
+
+// Creates a new document through the menu item and returns it.
+TMDIChild* newDocument(TMainForm& form);
