@@ -38,6 +38,12 @@ void TMainForm::connectHandlers() {
     on(N13, &TMainForm::N13Click);
     connect(RadioButton1, &QRadioButton::clicked, this, &TMainForm::RadioButton1Click);
     connect(RadioButton2, &QRadioButton::clicked, this, &TMainForm::RadioButton2Click);
+    onClick(SpeedButton7, &TMainForm::SpeedButton7Click);
+    on(N18, &TMainForm::N18Click);
+    on(N16, &TMainForm::N16Click);
+    on(FileSaveAsItem, &TMainForm::FileSaveAsItemClick);
+    onClick(SpeedButton1, &TMainForm::SpeedButton1Click);
+    onClick(SpeedButton17, &TMainForm::SpeedButton17Click);
     connect(N14, &QAction::triggered, this, [this] { dialogs_.OKBottomDlg7->Show(); });
 
     // A document's own activation runs only when another document becomes
