@@ -1,0 +1,6 @@
+#include "document/shared_values.h"
+
+SharedValues& sharedValues() {
+    static SharedValues values;
+    return values;
+}
