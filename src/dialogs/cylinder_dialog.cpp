@@ -1,0 +1,85 @@
+#include "dialogs/cylinder_dialog.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QSlider>
+#include <QToolButton>
+#include <initializer_list>
+
+#include "app/main_form.h"
+#include "dialogs/dialog_glyphs.h"
+#include "dialogs/dialog_style.h"
+#include "dialogs/line_style_dialog.h"
+#include "dialogs/track_bar.h"
+
+TOKBottomDlg::TOKBottomDlg(TMainForm* mainForm)
+    : TSettingsDialog("TOKBottomDlg", "Параметры цилиндра", QSize(352, 229), mainForm),
+      mainForm_(mainForm) {
+    QFrame* radius = makeGroupFrame(this, {8, 8, 336, 60});
+    Label1 = makeRowCaption(radius, "Label1", "Радиус:", {12, 6});
+    TrackBar1 = makeTrackBar(radius, "TrackBar1", 50, 150, 5, 100, {8, 26, 240, 30});
+    TrackBar1->setToolTip("Радиус цилиндра в относительных единицах");
+    Label2 = makeValueLabel(radius, "Label2", "R=100", {256, 28, 72, 22});
+
+    QFrame* circulation = makeGroupFrame(this, {8, 72, 336, 60});
+    Label3 = makeRowCaption(circulation, "Label3", "Циркуляция:", {12, 6});
+    TrackBar2 = makeTrackBar(circulation, "TrackBar2", 100, 2000, 50, 1000, {8, 26, 240, 30});
+    Label5 = makeValueLabel(circulation, "Label5", "L=1000", {256, 28, 72, 22});
+    // Without circulation until the tool "with circulation" opens the dialog.
+    for (QWidget* control : std::initializer_list<QWidget*>{Label3, TrackBar2, Label5})
+        control->setEnabled(false);
+
+    QFrame* extra = makeGroupFrame(this, {8, 136, 336, 40});
+    Label4 = makeRowCaption(extra, "Label4", "Дополнительные настройки:", {12, 10});
+    BitBtn3 = new QToolButton(extra);
+    BitBtn3->setObjectName("BitBtn3");
+    BitBtn3->setIcon(extraSettingsGlyph());
+    BitBtn3->setToolTip("Настройки цвета, толщины линии и т.д.");
+    BitBtn3->setGeometry(296, 7, 27, 27);
+
+    onUserMove(TrackBar1, this, [this] { TrackBar1Change(); });
+    onUserMove(TrackBar2, this, [this] { TrackBar2Change(); });
+    connect(BitBtn3, &QToolButton::clicked, this, &TOKBottomDlg::BitBtn3Click);
+}
+
+int TOKBottomDlg::circulation() const { return TrackBar2->value(); }
+
+bool TOKBottomDlg::withCirculation() const { return Label5->isEnabled(); }
+
+void TOKBottomDlg::TrackBar1Change() { showRadius(TrackBar1->sliderPosition()); }
+
+void TOKBottomDlg::TrackBar2Change() { showCirculation(TrackBar2->sliderPosition()); }
+
+void TOKBottomDlg::FormActivate() {
+    rememberedRadius_ = TrackBar1->value();
+    rememberedCirculation_ = TrackBar2->value();
+}
+
+void TOKBottomDlg::BitBtn3Click() { mainForm_->dialogs().OKBottomDlg1->Show(); }
+
+void TOKBottomDlg::BitBtn1Click() {
+    hide();
+    if (mainForm_->ActiveMDIChild()) mainForm_->N9Click();
+}
+
+void TOKBottomDlg::BitBtn2Click() {
+    TrackBar1->setValue(rememberedRadius_);
+    TrackBar2->setValue(rememberedCirculation_);
+    showRadius(TrackBar1->value());
+    showCirculation(TrackBar2->value());
+    mainForm_->SpeedButton2->setChecked(false);
+    mainForm_->SpeedButton16->setChecked(false);
+    hide();
+}
+
+void TOKBottomDlg::changeEvent(QEvent* event) {
+    TSettingsDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+}
+
+void TOKBottomDlg::showRadius(int radius) { Label2->setText("R=" + QString::number(radius)); }
+
+void TOKBottomDlg::showCirculation(int circulation) {
+    Label5->setText("L=" + QString::number(circulation));
+}

@@ -1,0 +1,32 @@
+#include "dialogs/streamline_dialog.h"
+
+#include <QCheckBox>
+#include <QFrame>
+
+namespace {
+
+LinesDialogLook streamlineLook() {
+    LinesDialogLook look;
+    look.className = "TOKBottomDlg2";
+    look.caption = "Настройки линий тока";
+    look.clientSize = {417, 289};
+    look.incrementCaption = "Прирашение линий: A=";
+    look.incrementCaptionHint = true;
+    look.incrementMaximum = 100;
+    look.countMaximum = 150;
+    look.countDefault = 20;
+    look.colour = QColor(255, 0, 0);
+    look.penFrameHeight = 120;
+    return look;
+}
+
+}  // namespace
+
+TOKBottomDlg2::TOKBottomDlg2(QWidget* parent) : TLinesDialog(streamlineLook(), parent) {
+    CheckBox1 = new QCheckBox("Направление тока", penFrame());
+    CheckBox1->setObjectName("CheckBox1");
+    CheckBox1->setChecked(true);
+    CheckBox1->setGeometry(12, 86, 250, 24);
+}
+
+bool TOKBottomDlg2::directionArrows() const { return CheckBox1->isChecked(); }
