@@ -1,7 +1,91 @@
 // Text labels, the font of a document's labels, and saving the picture.
-#include "app/main_form.h"
+#include <QDir>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QImageWriter>
+#include <QLineEdit>
+#include <QPointer>
+#include <QSaveFile>
+#include <QToolButton>
+#include <stdexcept>
 
-void TMainForm::SpeedButton7Click() {}
-void TMainForm::N18Click() {}
-void TMainForm::N16Click() {}
-void TMainForm::FileSaveAsItemClick() {}
+#include "app/errors.h"
+#include "app/main_form.h"
+#include "document/mdi_child.h"
+
+namespace {
+
+// Burns the typed label into the picture where the edit box stands, in the
+// picture's font and brush, and puts the box away empty.
+void commitLabel(TMDIChild& d) {
+    QLineEdit* edit = d.EditText;
+    if (!edit->text().isEmpty())
+        d.surface().textOut(edit->x(), edit->y(), edit->text().toStdString());
+    edit->hide();
+    d.setPointer(Qt::ArrowCursor);
+    edit->clear();
+}
+
+[[noreturn]] void failSaving(const QString& fileName, const QString& reason) {
+    throw std::runtime_error(QString("Не удалось сохранить рисунок в файл «%1»: %2")
+                                 .arg(QDir::toNativeSeparators(fileName), reason)
+                                 .toStdString());
+}
+
+// Writes the picture as a Windows bitmap. The file is written aside and put
+// in place only when complete, so a failed save leaves an earlier file whole.
+void saveBitmap(const QImage& picture, const QString& fileName) {
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly)) failSaving(fileName, file.errorString());
+    QImageWriter writer(&file, "bmp");
+    if (!writer.write(picture)) failSaving(fileName, writer.errorString());
+    if (!file.commit()) failSaving(fileName, file.errorString());
+}
+
+}  // namespace
+
+// Down: the I-beam arms the text tool. Up: the label typed so far is drawn.
+void TMainForm::SpeedButton7Click() {
+    TMDIChild* d = ActiveMDIChild();
+    if (!d) return;
+    if (SpeedButton7->isChecked()) d->setPointer(Qt::IBeamCursor);
+    else commitLabel(*d);
+}
+
+void TMainForm::N18Click() {
+    TMDIChild* d = ActiveMDIChild();
+    if (!d) return;
+    d->setPointer(Qt::IBeamCursor);
+    press(SpeedButton7);
+}
+
+// The chosen font serves the active document's labels, letters and axis
+// names, and its edit box.
+void TMainForm::N16Click() {
+    QPointer<TMDIChild> d = ActiveMDIChild();
+    if (!d) return;
+    QFontDialog dialog(d->surface().qfont(), this);
+    dialog.setObjectName("FontDialog1");
+    dialog.setOption(QFontDialog::DontUseNativeDialog);
+    if (dialog.exec() != QDialog::Accepted || !d) return;
+    const QFont chosen = dialog.selectedFont();
+    d->surface().setQFont(chosen);
+    d->EditText->setFont(chosen);
+}
+
+// An existing file is replaced without a question; the file name is not kept.
+void TMainForm::FileSaveAsItemClick() {
+    QPointer<TMDIChild> d = ActiveMDIChild();
+    if (!d) return;
+    QFileDialog dialog(this);
+    dialog.setObjectName("SaveDialog1");
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
+    dialog.setNameFilter("Bitmap files (*.bmp);;All files (*)");
+    dialog.setDefaultSuffix("bmp");
+    if (dialog.exec() != QDialog::Accepted || !d) return;
+    const QString fileName = dialog.selectedFiles().value(0);
+    if (fileName.isEmpty()) return;
+    runReportingErrors([&] { saveBitmap(d->surface().image(), fileName); });
+}
