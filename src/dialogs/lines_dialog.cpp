@@ -15,28 +15,29 @@ const QString kIncrementHint = "Растояние между линиями т�
 TLinesDialog::TLinesDialog(const LinesDialogLook& look, QWidget* parent)
     : TSettingsDialog(look.className, look.caption, look.clientSize, parent) {
     const int frameWidth = look.clientSize.width() - 16;
-    const int valueX = frameWidth - 100;
-    const int arrowsX = frameWidth - 46;
+    // Values and arrows at the right edge, clear of the longest caption.
+    const int valueX = frameWidth - 74;
+    const int arrowsX = frameWidth - 38;
 
     QFrame* lines = makeGroupFrame(this, {8, 8, frameWidth, 84});
     Label5 = makeRowCaption(lines, "Label5", look.incrementCaption, {12, 14});
     if (look.incrementCaptionHint) Label5->setToolTip(kIncrementHint);
-    Label6 = makeValueLabel(lines, "Label6", "50", {valueX, 12, 48, 22});
+    Label6 = makeValueLabel(lines, "Label6", "50", {valueX, 12, 32, 22});
     UpDown1 = makeUpDown(lines, "UpDown1", 5, look.incrementMaximum, 50, {arrowsX, 10});
     UpDown1->setToolTip(kIncrementHint);
     Label7 = makeRowCaption(lines, "Label7", "Обшее количество линий:", {12, 50});
     Label8 = makeValueLabel(lines, "Label8", QString::number(look.countDefault),
-                            {valueX, 48, 48, 22});
+                            {valueX, 48, 32, 22});
     UpDown3 = makeUpDown(lines, "UpDown3", 1, look.countMaximum, look.countDefault,
                          {arrowsX, 46});
 
     penFrame_ = makeGroupFrame(this, {8, 100, frameWidth, look.penFrameHeight});
     Label1 = makeRowCaption(penFrame_, "Label1", "Толщина линии:=", {12, 14});
-    Label3 = makeValueLabel(penFrame_, "Label3", "1", {valueX, 12, 48, 22});
+    Label3 = makeValueLabel(penFrame_, "Label3", "1", {valueX, 12, 32, 22});
     UpDown2 = makeUpDown(penFrame_, "UpDown2", 1, 5, 1, {arrowsX, 10});
     Label2 = makeRowCaption(penFrame_, "Label2", "Цвет:", {12, 50});
-    Label4 = makeSwatch(penFrame_, "Label4", look.colour, {valueX, 48, 40, 22});
-    SpeedButton1 = makeColorButton(penFrame_, "SpeedButton1", {arrowsX, 46, 25, 25});
+    Label4 = makeSwatch(penFrame_, "Label4", look.colour, {valueX - 10, 48, 40, 22});
+    SpeedButton1 = makeColorButton(penFrame_, "SpeedButton1", {arrowsX - 4, 46, 25, 25});
     ColorDialog1 = makeColorDialog(this, look.colour);
 
     connect(UpDown1, &TUpDown::Click, this, &TLinesDialog::UpDown1Click);

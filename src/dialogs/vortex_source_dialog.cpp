@@ -9,20 +9,20 @@
 
 TOKBottomDlg8::TOKBottomDlg8(QWidget* parent)
     : TSettingsDialog("TOKBottomDlg8", "Настройки вихрестока", QSize(311, 307), parent) {
-    QFrame* strength = makeGroupFrame(this, {8, 8, 295, 64});
+    QFrame* strength = makeGroupFrame(this, {8, 8, 295, 70});
     Label1 = makeRowCaption(strength, "Label1", "Мощьность Истока\\Стока Q :=", {12, 6});
-    TrackBar1 = makeTrackBar(strength, "TrackBar1", 100, 1000, 20, 1000, {8, 28, 220, 30});
-    Label2 = makeValueLabel(strength, "Label2", "1000", {236, 30, 52, 22});
+    TrackBar1 = makeTrackBar(strength, "TrackBar1", 100, 1000, 20, 1000, {8, 32, 220, 30});
+    Label2 = makeValueLabel(strength, "Label2", "1000", {236, 34, 52, 22});
 
-    QFrame* circulation = makeGroupFrame(this, {8, 78, 295, 64});
+    QFrame* circulation = makeGroupFrame(this, {8, 86, 295, 70});
     Label3 = makeRowCaption(circulation, "Label3", "Циркуляция Г :=", {12, 6});
-    TrackBar2 = makeTrackBar(circulation, "TrackBar2", 30, 3000, 50, 1000, {8, 28, 220, 30});
-    Label4 = makeValueLabel(circulation, "Label4", "1000", {236, 30, 52, 22});
+    TrackBar2 = makeTrackBar(circulation, "TrackBar2", 30, 3000, 50, 1000, {8, 32, 220, 30});
+    Label4 = makeValueLabel(circulation, "Label4", "1000", {236, 34, 52, 22});
 
-    QFrame* boundary = makeGroupFrame(this, {8, 148, 295, 56});
-    Label5 = makeRowCaption(boundary, "Label5", "Граничный радиус:", {12, 18});
-    Label6 = makeValueLabel(boundary, "Label6", "10", {190, 16, 48, 22});
-    UpDown1 = makeUpDown(boundary, "UpDown1", 10, 50, 10, {244, 14});
+    QFrame* boundary = makeGroupFrame(this, {8, 164, 295, 64});
+    Label5 = makeRowCaption(boundary, "Label5", "Граничный радиус:", {12, 22});
+    Label6 = makeValueLabel(boundary, "Label6", "10", {190, 20, 48, 22});
+    UpDown1 = makeUpDown(boundary, "UpDown1", 10, 50, 10, {244, 18});
 
     onUserMove(TrackBar1, this, [this] { TrackBar1Change(); });
     onUserMove(TrackBar2, this, [this] { TrackBar2Change(); });
