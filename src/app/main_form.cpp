@@ -19,6 +19,8 @@
 
 #include "app/glyphs.h"
 #include "app/tool_group.h"
+#include "dialogs/dialog_style.h"
+#include "dialogs/track_bar.h"
 #include "document/mdi_child.h"
 
 namespace {
@@ -37,30 +39,6 @@ QFrame* separatorLine(int width) {
     line->setFrameShadow(QFrame::Sunken);
     line->setFixedSize(width, 23);
     return line;
-}
-
-QLabel* panelLabel(QWidget* parent, const QString& name, const QString& text, QPoint at) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    QFont font = label->font();
-    font.setPointSize(10);
-    font.setBold(true);
-    label->setFont(font);
-    label->setStyleSheet("color: black");
-    label->move(at);
-    label->adjustSize();
-    return label;
-}
-
-QSlider* strengthTrackBar(QWidget* parent, const QString& name, QPoint at) {
-    auto* bar = new QSlider(Qt::Horizontal, parent);
-    bar->setObjectName(name);
-    bar->setRange(1000, 3000);
-    bar->setValue(1500);
-    bar->setTickInterval(100);
-    bar->setTickPosition(QSlider::TicksBelow);
-    bar->setGeometry(at.x(), at.y(), 265, 33);
-    return bar;
 }
 
 }  // namespace
@@ -249,12 +227,12 @@ void TMainForm::createPanels() {
     // Exclusion is the handlers' business, as with the source and sink rows.
     RadioButton1->setAutoExclusive(false);
     RadioButton2->setAutoExclusive(false);
-    TrackBar1 = strengthTrackBar(Panel1, "TrackBar1", {32, 8});
-    TrackBar2 = strengthTrackBar(Panel1, "TrackBar2", {32, 40});
-    Label1 = panelLabel(Panel1, "Label1", "Мощьность Истока Q :=", {312, 16});
-    Label3 = panelLabel(Panel1, "Label3", "1500", {488, 16});
-    Label2 = panelLabel(Panel1, "Label2", "Мощьность  Стока  Q :=", {312, 49});
-    Label4 = panelLabel(Panel1, "Label4", "1500", {488, 49});
+    TrackBar1 = makeTrackBar(Panel1, "TrackBar1", 1000, 3000, 100, 1500, QRect(32, 8, 265, 33));
+    TrackBar2 = makeTrackBar(Panel1, "TrackBar2", 1000, 3000, 100, 1500, QRect(32, 40, 265, 33));
+    Label1 = makeRowCaption(Panel1, "Label1", "Мощьность Истока Q :=", {312, 16});
+    Label3 = makeRowCaption(Panel1, "Label3", "1500", {488, 16});
+    Label2 = makeRowCaption(Panel1, "Label2", "Мощьность  Стока  Q :=", {312, 49});
+    Label4 = makeRowCaption(Panel1, "Label4", "1500", {488, 49});
     Panel1->hide();
     column->addWidget(Panel1);
 

@@ -8,9 +8,20 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QToolButton>
+#include <type_traits>
 
 #include "app/main_form.h"
+#include "dialogs/cylinder_dialog.h"
+#include "dialogs/dipole_dialog.h"
+#include "dialogs/equipotential_dialog.h"
 #include "dialogs/field_size_dialog.h"
+#include "dialogs/source_sink_dialog.h"
+#include "dialogs/stream_speed_dialog.h"
+#include "dialogs/streamline_dialog.h"
+#include "dialogs/vector_scale_dialog.h"
+#include "dialogs/vector_style_dialog.h"
+#include "dialogs/vortex_source_dialog.h"
+#include "dialogs/track_bar.h"
 #include "document/mdi_child.h"
 
 void TMainForm::connectHandlers() {
@@ -38,13 +49,41 @@ void TMainForm::connectHandlers() {
     on(N13, &TMainForm::N13Click);
     connect(RadioButton1, &QRadioButton::clicked, this, &TMainForm::RadioButton1Click);
     connect(RadioButton2, &QRadioButton::clicked, this, &TMainForm::RadioButton2Click);
+    onClick(SpeedButton11, &TMainForm::SpeedButton11Click);
+    onClick(SpeedButton12, &TMainForm::SpeedButton12Click);
+    onClick(SpeedButton6, &TMainForm::SpeedButton6Click);
+    onClick(SpeedButton9, &TMainForm::SpeedButton9Click);
+    onClick(SpeedButton2, &TMainForm::N11Click);
+    onClick(SpeedButton16, &TMainForm::SpeedButton16Click);
+    onClick(SpeedButton4, &TMainForm::SpeedButton4Click);
+    onClick(SpeedButton5, &TMainForm::SpeedButton5Click);
+    on(N9, &TMainForm::N9Click);
+    onUserMove(TrackBar1, this, [this] { TrackBar1Change(); });
+    onUserMove(TrackBar2, this, [this] { TrackBar2Change(); });
     onClick(SpeedButton7, &TMainForm::SpeedButton7Click);
     on(N18, &TMainForm::N18Click);
     on(N16, &TMainForm::N16Click);
     on(FileSaveAsItem, &TMainForm::FileSaveAsItemClick);
     onClick(SpeedButton1, &TMainForm::SpeedButton1Click);
     onClick(SpeedButton17, &TMainForm::SpeedButton17Click);
-    connect(N14, &QAction::triggered, this, [this] { dialogs_.OKBottomDlg7->Show(); });
+    // Items and buttons that only show a settings dialog.
+    auto shows = [this](auto* control, auto dialog) {
+        auto show = [this, dialog] { (dialogs_.*dialog)->Show(); };
+        if constexpr (std::is_same_v<decltype(control), QAction*>)
+            connect(control, &QAction::triggered, this, show);
+        else
+            connect(control, &QToolButton::clicked, this, show);
+    };
+    shows(N3, &TDialogs::OKBottomDlg2);
+    shows(N4, &TDialogs::OKBottomDlg3);
+    shows(N25, &TDialogs::Setting9);
+    shows(N15, &TDialogs::OKBottomDlg4);
+    shows(N7, &TDialogs::OKBottomDlg6);
+    shows(N20, &TDialogs::OKBottomDlg8);
+    shows(N6, &TDialogs::OKBottomDlg);
+    shows(N14, &TDialogs::OKBottomDlg7);
+    shows(SpeedButton10, &TDialogs::OKBottomDlg5);
+    shows(SpeedButton19, &TDialogs::OKBottomDlg9);
 
     // A document's own activation runs only when another document becomes
     // the active one, not when focus merely returns from a dialog.

@@ -1,0 +1,175 @@
+// The streamline and equipotential commands on documents whose slots hold
+// each configuration.
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QProgressBar>
+#include <QSlider>
+#include <QTest>
+#include <QToolButton>
+#include <memory>
+
+#include "app/program.h"
+#include "dialogs/cylinder_dialog.h"
+#include "dialogs/field_size_dialog.h"
+#include "dialogs/stream_speed_dialog.h"
+#include "document/mdi_child.h"
+#include "document/slots.h"
+#include "gui_test_support.h"
+
+namespace {
+
+int drawnPixels(TMDIChild* doc) {
+    const QImage& picture = doc->surface().image();
+    int count = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (picture.pixel(x, y) != qRgb(255, 255, 255)) ++count;
+    return count;
+}
+
+}  // namespace
+
+class ConstructionCommandsTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TProgram> program;
+    TMainForm* form = nullptr;
+
+    // A new document holding the given slot values, centred at (400, 300).
+    TMDIChild* documentWith(std::initializer_list<std::pair<const char*, QString>> values) {
+        TMDIChild* doc = newDocument(*form);
+        writeSlot(doc->XCIL, 400);
+        writeSlot(doc->YCIL, 300);
+        for (const auto& [name, value] : values) writeSlot(doc->findChild<QLabel*>(name), value);
+        return doc;
+    }
+
+    void setCirculation(bool on) {
+        TOKBottomDlg* cylinder = program->dialogs().OKBottomDlg;
+        for (QWidget* control : {static_cast<QWidget*>(cylinder->Label3),
+                                 static_cast<QWidget*>(cylinder->TrackBar2), static_cast<QWidget*>(cylinder->Label5)})
+            control->setEnabled(on);
+    }
+
+private slots:
+    void init() {
+        program = std::make_unique<TProgram>();
+        form = &program->mainForm();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+    }
+    void cleanup() { program.reset(); }
+
+    void streamlineCaptionsOfEachConfiguration() {
+        const QString speed = "; Скорость набегающего потока U=1";
+        const struct {
+            std::initializer_list<std::pair<const char*, QString>> values;
+            QString caption;
+        } rows[] = {
+            {{{"Vihr", ""}}, "Плоский вихрь"},
+            {{{"IorS", ""}}, "Точечный Источник\\Сток"},
+            {{{"Vihrestok", "10"}},
+             "ВихреСток\\Исток с мощностью Истока\\Стока Q=1000 ,и циркуляцией Г=1000"},
+            {{{"Dipol", "50"}}, "Диполь с моментом M=50"},
+            {{{"RCIL", "100"}}, "Обтекание цилиндра без циркуляции R=100" + speed},
+            {{{"Istok", "1500"}}, "Исток мощности Q=1500" + speed},
+            {{{"Stok", "1500"}}, "Cток мощности Q=1500" + speed},
+        };
+        for (const auto& row : rows) {
+            TMDIChild* doc = documentWith(row.values);
+            form->SpeedButton1->click();
+            QCOMPARE(doc->windowTitle(), row.caption);
+            QVERIFY(drawnPixels(doc) > 0);
+            QVERIFY(form->Gauge1->isHidden());
+        }
+    }
+
+    void circulationFlagOfTheDialogDecidesTheCylinder() {
+        TMDIChild* doc = documentWith({{"RCIL", "100"}});
+        setCirculation(true);
+        form->SpeedButton1->click();
+        QCOMPARE(doc->windowTitle(), QString("ZEF NONAME1"));  // no caption for this row
+        QVERIFY(drawnPixels(doc) > 0);
+
+        // Equipotentials too: a cylinder placed without circulation gets the
+        // lines of the circulating one while the dialog's row is enabled.
+        TMDIChild* other = documentWith({{"RCIL", "100"}});
+        form->SpeedButton17->click();
+        const QImage withCirculation = other->surface().image();
+        TMDIChild* plain = documentWith({{"RCIL", "100"}});
+        setCirculation(false);
+        form->SpeedButton17->click();
+        QVERIFY(withCirculation != plain->surface().image());
+    }
+
+    void pairNeedsThePanelHiddenAndBothPoints() {
+        TMDIChild* pair = documentWith({{"A", ""}, {"Istok", "1500"}, {"Stok", "1500"}, {"X2", "500"},
+                                        {"Y2", "300"}});
+        form->Panel1->show();
+        form->SpeedButton1->click();
+        QCOMPARE(drawnPixels(pair), 0);
+        form->Panel1->hide();
+        form->SpeedButton1->click();
+        QCOMPARE(pair->windowTitle(), QString("Исток мощностью Qи=1500 и Сток мощьностью Qс=1500"));
+        QVERIFY(drawnPixels(pair) > 0);
+        QVERIFY(form->Gauge1->isHidden());
+
+        TMDIChild* unfinished = documentWith({{"A", ""}, {"Istok", "1500"}});
+        std::unique_ptr<ModalAnswer> answer(acceptNextMessageBox());
+        form->SpeedButton1->click();
+        QCOMPARE(answer->text(), QString("'X2' is not a valid integer value"));
+        QCOMPARE(drawnPixels(unfinished), 0);
+        QVERIFY(form->Gauge1->isHidden());
+
+        documentWith({{"A", ""}, {"Istok", "1500"}, {"X2", "500"}, {"Y2", "300"}, {"STOK2", "1500"}});
+        std::unique_ptr<ModalAnswer> sentinel(acceptNextMessageBox());
+        form->SpeedButton1->click();
+        QCOMPARE(sentinel->text(), QString("'STOK' is not a valid integer value"));
+    }
+
+    void twoElementsInAStreamGetNoLines() {
+        TMDIChild* doc =
+            documentWith({{"Istok", "1500"}, {"X2", "500"}, {"Y2", "300"}, {"STOK2", "1500"}});
+        form->SpeedButton1->click();
+        form->SpeedButton17->click();
+        QCOMPARE(drawnPixels(doc), 0);
+        QCOMPARE(doc->windowTitle(), QString("ZEF NONAME1"));
+        QVERIFY(form->Gauge1->isHidden());
+    }
+
+    void equipotentialsOfEverySingleConfiguration() {
+        for (auto slot : {std::pair<const char*, QString>{"Istok", "1500"}, {"Stok", "1500"},
+                          {"Vihr", ""}, {"IorS", ""}, {"RCIL", "100"}, {"Vihrestok", "10"},
+                          {"Dipol", "50"}}) {
+            TMDIChild* doc = documentWith({slot});
+            const QString caption = doc->windowTitle();
+            form->SpeedButton17->click();
+            QVERIFY2(drawnPixels(doc) > 0, slot.first);
+            QCOMPARE(doc->windowTitle(), caption);
+            QVERIFY(form->Gauge1->isHidden());
+        }
+    }
+
+    void badFieldTextStopsTheRunAndKeepsTheGauge() {
+        TMDIChild* doc = documentWith({{"Vihr", ""}});
+        program->dialogs().OKBottomDlg7->Edit2->setText("abc");
+        std::unique_ptr<ModalAnswer> answer(acceptNextMessageBox());
+        form->SpeedButton1->click();
+        QCOMPARE(answer->text(), QString("'abc' is not a valid integer value"));
+        QVERIFY(form->Gauge1->isVisible());
+        QVERIFY(doc->windowTitle() != QString("Плоский вихрь"));
+
+        program->dialogs().OKBottomDlg7->Edit2->setText("800");
+        form->SpeedButton17->click();
+        QVERIFY(form->Gauge1->isHidden());
+    }
+
+    void commandsWithoutADocumentDoNothing() {
+        form->SpeedButton1->click();
+        form->SpeedButton17->click();
+        QVERIFY(form->Gauge1->isHidden());
+    }
+};
+
+QTEST_MAIN(ConstructionCommandsTest)
+#include "construction_commands_test.moc"
