@@ -13,7 +13,11 @@ QLabel* makeBoldLabel(QWidget* parent, const QString& name, const QString& text)
     QFont font("DejaVu Sans", 10);
     font.setBold(true);
     label->setFont(font);
-    label->setStyleSheet("color: black");
+    // Black text while enabled; a disabled row still greys out.
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Active, QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::Inactive, QPalette::WindowText, Qt::black);
+    label->setPalette(palette);
     return label;
 }
 
