@@ -1,6 +1,6 @@
 #include "dialogs/cylinder_dialog.h"
 
-#include <QEvent>
+#include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QSlider>
@@ -43,20 +43,30 @@ TOKBottomDlg::TOKBottomDlg(TMainForm* mainForm)
     connect(BitBtn3, &QToolButton::clicked, this, &TOKBottomDlg::BitBtn3Click);
 }
 
-int TOKBottomDlg::circulation() const { return TrackBar2->value(); }
+int TOKBottomDlg::circulation() const {
+    return TrackBar2->value();
+}
 
-bool TOKBottomDlg::withCirculation() const { return Label5->isEnabled(); }
+bool TOKBottomDlg::withCirculation() const {
+    return Label5->isEnabled();
+}
 
-void TOKBottomDlg::TrackBar1Change() { showRadius(TrackBar1->sliderPosition()); }
+void TOKBottomDlg::TrackBar1Change() {
+    showRadius(TrackBar1->sliderPosition());
+}
 
-void TOKBottomDlg::TrackBar2Change() { showCirculation(TrackBar2->sliderPosition()); }
+void TOKBottomDlg::TrackBar2Change() {
+    showCirculation(TrackBar2->sliderPosition());
+}
 
 void TOKBottomDlg::FormActivate() {
     rememberedRadius_ = TrackBar1->value();
     rememberedCirculation_ = TrackBar2->value();
 }
 
-void TOKBottomDlg::BitBtn3Click() { mainForm_->dialogs().OKBottomDlg1->Show(); }
+void TOKBottomDlg::BitBtn3Click() {
+    mainForm_->dialogs().OKBottomDlg1->Show();
+}
 
 void TOKBottomDlg::BitBtn1Click() {
     hide();
@@ -78,7 +88,13 @@ void TOKBottomDlg::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
 }
 
-void TOKBottomDlg::showRadius(int radius) { Label2->setText("R=" + QString::number(radius)); }
+void TOKBottomDlg::closeEvent(QCloseEvent* event) {
+    event->accept();
+}
+
+void TOKBottomDlg::showRadius(int radius) {
+    Label2->setText("R=" + QString::number(radius));
+}
 
 void TOKBottomDlg::showCirculation(int circulation) {
     Label5->setText("L=" + QString::number(circulation));

@@ -13,16 +13,16 @@ class TMainForm;
 
 class TOKBottomDlg : public TSettingsDialog, public flow::CylinderSettings {
     Q_OBJECT
-public:
+  public:
     explicit TOKBottomDlg(TMainForm* mainForm);
 
-    QLabel* Label1;    // "Радиус:"
+    QLabel* Label1;      // "Радиус:"
     QSlider* TrackBar1;  // radius
-    QLabel* Label2;    // "R=..."
-    QLabel* Label3;    // "Циркуляция:"
+    QLabel* Label2;      // "R=..."
+    QLabel* Label3;      // "Циркуляция:"
     QSlider* TrackBar2;  // circulation
-    QLabel* Label5;    // "L=..."
-    QLabel* Label4;    // "Дополнительные настройки:"
+    QLabel* Label5;      // "L=..."
+    QLabel* Label4;      // "Дополнительные настройки:"
     QToolButton* BitBtn3;
 
     int circulation() const override;
@@ -33,7 +33,7 @@ public:
     void FormActivate();
     void BitBtn3Click();
 
-protected:
+  protected:
     // Hides; with a document active, arms the cylinder tool as the popup
     // menu's "&Цилиндр" does.
     void BitBtn1Click() override;
@@ -41,8 +41,10 @@ protected:
     // tool buttons, hides.
     void BitBtn2Click() override;
     void changeEvent(QEvent* event) override;
+    // The close box only hides: unlike Cancel (and Esc) it restores nothing.
+    void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void showRadius(int radius);
     void showCirculation(int circulation);
 

@@ -43,4 +43,6 @@ QFrame* makeGroupFrame(QWidget* parent, QRect geometry) {
     return frame;
 }
 
-int captionValue(const QLabel* label) { return flow::strToInt(label->text().toStdString()); }
+int captionValue(const QLabel* label) {
+    return flow::strToInt(label->text().toStdString());
+}

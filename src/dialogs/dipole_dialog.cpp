@@ -15,4 +15,6 @@ TOKBottomDlg6::TOKBottomDlg6(QWidget* parent)
     connect(UpDown1, &TUpDown::Click, this, &TOKBottomDlg6::UpDown1Click);
 }
 
-void TOKBottomDlg6::UpDown1Click(TUpDown::Direction direction) { stepValueLabel(Label2, direction); }
+void TOKBottomDlg6::UpDown1Click(TUpDown::Direction direction) {
+    stepValueLabel(Label2, direction);
+}

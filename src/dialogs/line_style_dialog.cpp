@@ -28,9 +28,13 @@ TOKBottomDlg1::TOKBottomDlg1(QWidget* parent)
     FormCreate();
 }
 
-void TOKBottomDlg1::FormCreate() { setSwatchColor(Label4, ColorDialog1->currentColor()); }
+void TOKBottomDlg1::FormCreate() {
+    setSwatchColor(Label4, ColorDialog1->currentColor());
+}
 
-void TOKBottomDlg1::UpDown1Click(TUpDown::Direction direction) { stepValueLabel(Label3, direction); }
+void TOKBottomDlg1::UpDown1Click(TUpDown::Direction direction) {
+    stepValueLabel(Label3, direction);
+}
 
 void TOKBottomDlg1::SpeedButton1Click() {
     if (const auto colour = chooseColor(ColorDialog1, Label4)) {

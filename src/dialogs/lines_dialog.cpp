@@ -26,10 +26,9 @@ TLinesDialog::TLinesDialog(const LinesDialogLook& look, QWidget* parent)
     UpDown1 = makeUpDown(lines, "UpDown1", 5, look.incrementMaximum, 50, {arrowsX, 10});
     UpDown1->setToolTip(kIncrementHint);
     Label7 = makeRowCaption(lines, "Label7", "Обшее количество линий:", {12, 50});
-    Label8 = makeValueLabel(lines, "Label8", QString::number(look.countDefault),
-                            {valueX, 48, 32, 22});
-    UpDown3 = makeUpDown(lines, "UpDown3", 1, look.countMaximum, look.countDefault,
-                         {arrowsX, 46});
+    Label8 =
+        makeValueLabel(lines, "Label8", QString::number(look.countDefault), {valueX, 48, 32, 22});
+    UpDown3 = makeUpDown(lines, "UpDown3", 1, look.countMaximum, look.countDefault, {arrowsX, 46});
 
     penFrame_ = makeGroupFrame(this, {8, 100, frameWidth, look.penFrameHeight});
     Label1 = makeRowCaption(penFrame_, "Label1", "Толщина линии:=", {12, 14});
@@ -46,20 +45,34 @@ TLinesDialog::TLinesDialog(const LinesDialogLook& look, QWidget* parent)
     connect(SpeedButton1, &QToolButton::clicked, this, &TLinesDialog::SpeedButton1Click);
 }
 
-void TLinesDialog::UpDown1Click(TUpDown::Direction direction) { stepValueLabel(Label6, direction); }
+void TLinesDialog::UpDown1Click(TUpDown::Direction direction) {
+    stepValueLabel(Label6, direction);
+}
 
-void TLinesDialog::UpDown2Click(TUpDown::Direction direction) { stepValueLabel(Label3, direction); }
+void TLinesDialog::UpDown2Click(TUpDown::Direction direction) {
+    stepValueLabel(Label3, direction);
+}
 
-void TLinesDialog::UpDown3Click(TUpDown::Direction direction) { stepValueLabel(Label8, direction); }
+void TLinesDialog::UpDown3Click(TUpDown::Direction direction) {
+    stepValueLabel(Label8, direction);
+}
 
 void TLinesDialog::SpeedButton1Click() {
     if (const auto colour = chooseColor(ColorDialog1, Label4)) setSwatchColor(Label4, *colour);
 }
 
-int TLinesDialog::readLineWidth() const { return captionValue(Label3); }
+int TLinesDialog::readLineWidth() const {
+    return captionValue(Label3);
+}
 
-flow::Color TLinesDialog::readLineColor() const { return swatchColor(Label4); }
+flow::Color TLinesDialog::readLineColor() const {
+    return swatchColor(Label4);
+}
 
-int TLinesDialog::readLineCount() const { return captionValue(Label8); }
+int TLinesDialog::readLineCount() const {
+    return captionValue(Label8);
+}
 
-int TLinesDialog::readIncrement() const { return captionValue(Label6); }
+int TLinesDialog::readIncrement() const {
+    return captionValue(Label6);
+}

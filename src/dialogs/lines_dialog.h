@@ -30,20 +30,20 @@ struct LinesDialogLook {
 
 class TLinesDialog : public TSettingsDialog {
     Q_OBJECT
-public:
+  public:
     TLinesDialog(const LinesDialogLook& look, QWidget* parent);
 
-    QLabel* Label5;      // "Прирашение линий: A=" or "... A ="
-    QLabel* Label6;      // increment A
+    QLabel* Label5;  // "Прирашение линий: A=" or "... A ="
+    QLabel* Label6;  // increment A
     TUpDown* UpDown1;
-    QLabel* Label7;      // "Обшее количество линий:"
-    QLabel* Label8;      // line count
+    QLabel* Label7;  // "Обшее количество линий:"
+    QLabel* Label8;  // line count
     TUpDown* UpDown3;
-    QLabel* Label1;      // "Толщина линии:="
-    QLabel* Label3;      // line width
+    QLabel* Label1;  // "Толщина линии:="
+    QLabel* Label3;  // line width
     TUpDown* UpDown2;
-    QLabel* Label2;      // "Цвет:"
-    QLabel* Label4;      // colour swatch
+    QLabel* Label2;  // "Цвет:"
+    QLabel* Label4;  // colour swatch
     QToolButton* SpeedButton1;
     QColorDialog* ColorDialog1;
 
@@ -52,7 +52,7 @@ public:
     void UpDown3Click(TUpDown::Direction direction);
     void SpeedButton1Click();
 
-protected:
+  protected:
     // The frame holding width and colour; the streamline dialog adds a row.
     QFrame* penFrame() const { return penFrame_; }
     int readLineWidth() const;
@@ -60,6 +60,6 @@ protected:
     int readLineCount() const;
     int readIncrement() const;
 
-private:
+  private:
     QFrame* penFrame_;
 };

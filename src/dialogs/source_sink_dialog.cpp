@@ -35,13 +35,21 @@ TOKBottomDlg4::TOKBottomDlg4(TMainForm* mainForm)
     connect(SpeedButton1, &QToolButton::clicked, this, &TOKBottomDlg4::SpeedButton1Click);
 }
 
-flow::Color TOKBottomDlg4::regionColor() const { return swatchColor(Label7); }
+flow::Color TOKBottomDlg4::regionColor() const {
+    return swatchColor(Label7);
+}
 
-int TOKBottomDlg4::sourceStrength() const { return TrackBar1->value(); }
+int TOKBottomDlg4::sourceStrength() const {
+    return TrackBar1->value();
+}
 
-void TOKBottomDlg4::TrackBar1Change() { Label3->setText(QString::number(TrackBar1->sliderPosition())); }
+void TOKBottomDlg4::TrackBar1Change() {
+    Label3->setText(QString::number(TrackBar1->sliderPosition()));
+}
 
-void TOKBottomDlg4::TrackBar2Change() { Label4->setText(QString::number(TrackBar2->sliderPosition())); }
+void TOKBottomDlg4::TrackBar2Change() {
+    Label4->setText(QString::number(TrackBar2->sliderPosition()));
+}
 
 void TOKBottomDlg4::SpeedButton1Click() {
     if (const auto colour = chooseColor(ColorDialog1, Label7)) setSwatchColor(Label7, *colour);

@@ -14,7 +14,7 @@ class TMainForm;
 
 class TOKBottomDlg4 : public TSettingsDialog, public flow::SourceSinkSettings {
     Q_OBJECT
-public:
+  public:
     explicit TOKBottomDlg4(TMainForm* mainForm);
 
     QLabel* Label1;      // "Мощьность Истока Q :="
@@ -23,8 +23,8 @@ public:
     QLabel* Label2;      // "Мощьность  Стока  Q :="
     QSlider* TrackBar2;  // sink strength
     QLabel* Label4;
-    QLabel* Label8;      // "Цвет области Истока и Стока"
-    QLabel* Label7;      // colour swatch
+    QLabel* Label8;  // "Цвет области Истока и Стока"
+    QLabel* Label7;  // colour swatch
     QToolButton* SpeedButton1;
     QColorDialog* ColorDialog1;
 
@@ -35,10 +35,10 @@ public:
     void TrackBar2Change();
     void SpeedButton1Click();
 
-protected:
+  protected:
     // Copies both strengths to the main window's strength panel, then hides.
     void BitBtn1Click() override;
 
-private:
+  private:
     TMainForm* mainForm_;
 };

@@ -25,6 +25,10 @@ TOKBottomDlg5::TOKBottomDlg5(QWidget* parent)
     onUserMove(TrackBar1, this, [this] { TrackBar1Change(); });
 }
 
-int TOKBottomDlg5::speed() const { return TrackBar1->value(); }
+int TOKBottomDlg5::speed() const {
+    return TrackBar1->value();
+}
 
-void TOKBottomDlg5::TrackBar1Change() { Label2->setText(QString::number(TrackBar1->sliderPosition())); }
+void TOKBottomDlg5::TrackBar1Change() {
+    Label2->setText(QString::number(TrackBar1->sliderPosition()));
+}

@@ -10,14 +10,14 @@ class QToolButton;
 
 class TOKBottomDlg5 : public TSettingsDialog, public flow::StreamSpeedSettings {
     Q_OBJECT
-public:
+  public:
     explicit TOKBottomDlg5(QWidget* parent = nullptr);
 
-    QLabel* Label1;      // "Скорость набегающего потока"
-    QSlider* TrackBar1;  // speed U
+    QLabel* Label1;             // "Скорость набегающего потока"
+    QSlider* TrackBar1;         // speed U
     QToolButton* SpeedButton1;  // a flat glyph, no action
-    QLabel* Label3;      // "="
-    QLabel* Label2;      // the speed
+    QLabel* Label3;             // "="
+    QLabel* Label2;             // the speed
 
     int speed() const override;
 

@@ -29,4 +29,6 @@ TOKBottomDlg2::TOKBottomDlg2(QWidget* parent) : TLinesDialog(streamlineLook(), p
     CheckBox1->setGeometry(12, 86, 250, 24);
 }
 
-bool TOKBottomDlg2::directionArrows() const { return CheckBox1->isChecked(); }
+bool TOKBottomDlg2::directionArrows() const {
+    return CheckBox1->isChecked();
+}

@@ -18,7 +18,9 @@ TUpDown::TUpDown(int minimum, int maximum, int position, QWidget* parent)
     lineEdit()->setFocusPolicy(Qt::NoFocus);
 }
 
-void TUpDown::setPosition(int position) { position_ = std::clamp(position, minimum_, maximum_); }
+void TUpDown::setPosition(int position) {
+    position_ = std::clamp(position, minimum_, maximum_);
+}
 
 void TUpDown::stepBy(int steps) {
     if (steps == 0) return;

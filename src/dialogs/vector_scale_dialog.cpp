@@ -18,6 +18,10 @@ TOKBottomDlg9::TOKBottomDlg9(QWidget* parent)
     onUserMove(TrackBar1, this, [this] { TrackBar1Change(); });
 }
 
-int TOKBottomDlg9::scale() const { return TrackBar1->value(); }
+int TOKBottomDlg9::scale() const {
+    return TrackBar1->value();
+}
 
-void TOKBottomDlg9::TrackBar1Change() { Label2->setText(QString::number(TrackBar1->sliderPosition())); }
+void TOKBottomDlg9::TrackBar1Change() {
+    Label2->setText(QString::number(TrackBar1->sliderPosition()));
+}

@@ -9,11 +9,11 @@ class QSlider;
 
 class TOKBottomDlg9 : public TSettingsDialog, public flow::VectorScaleSettings {
     Q_OBJECT
-public:
+  public:
     explicit TOKBottomDlg9(QWidget* parent = nullptr);
 
-    QLabel* Label1;      // "Масштаб вектора скорости:  x"
-    QLabel* Label2;      // the scale
+    QLabel* Label1;  // "Масштаб вектора скорости:  x"
+    QLabel* Label2;  // the scale
     QSlider* TrackBar1;
 
     int scale() const override;

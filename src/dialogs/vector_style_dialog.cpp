@@ -14,7 +14,9 @@ namespace {
 constexpr int kValueX = 436;
 constexpr int kButtonX = 462;
 constexpr int kSwatchX = 414;
-int rowY(int row) { return 16 + 44 * row; }
+int rowY(int row) {
+    return 16 + 44 * row;
+}
 }  // namespace
 
 TSetting9::TSetting9(QWidget* parent)
@@ -24,8 +26,8 @@ TSetting9::TSetting9(QWidget* parent)
         makeRowCaption(widths, "Label1", "Толщина линии результирующего вектора:=", {12, rowY(0)});
     Label5 = makeValueLabel(widths, "Label5", "1", {kValueX, rowY(0) - 2, 20, 22});
     UpDown2 = makeUpDown(widths, "UpDown2", 1, 3, 1, {kButtonX, rowY(0) - 4});
-    Label2 = makeRowCaption(widths, "Label2", "Толщина линии радиального и кассательных векторов:=",
-                            {12, rowY(1)});
+    Label2 = makeRowCaption(widths, "Label2",
+                            "Толщина линии радиального и кассательных векторов:=", {12, rowY(1)});
     Label4 = makeValueLabel(widths, "Label4", "1", {kValueX, rowY(1) - 2, 20, 22});
     UpDown1 = makeUpDown(widths, "UpDown1", 1, 3, 1, {kButtonX, rowY(1) - 4});
     Label10 = makeRowCaption(widths, "Label10", "Толщина соединительных линий:=", {12, rowY(2)});
@@ -36,8 +38,8 @@ TSetting9::TSetting9(QWidget* parent)
     Label6 = makeRowCaption(colours, "Label6", "Цвет результирующего вектора:", {12, rowY(0)});
     Label7 = makeSwatch(colours, "Label7", QColor(255, 0, 0), {kSwatchX, rowY(0) - 2, 40, 22});
     SpeedButton1 = makeColorButton(colours, "SpeedButton1", {kButtonX, rowY(0) - 4, 25, 25});
-    Label8 = makeRowCaption(colours, "Label8", "Цвет радиального и кассательных векторов:",
-                            {12, rowY(1)});
+    Label8 = makeRowCaption(colours, "Label8",
+                            "Цвет радиального и кассательных векторов:", {12, rowY(1)});
     Label9 = makeSwatch(colours, "Label9", QColor(0, 128, 0), {kSwatchX, rowY(1) - 2, 40, 22});
     SpeedButton2 = makeColorButton(colours, "SpeedButton2", {kButtonX, rowY(1) - 4, 25, 25});
     Label12 = makeRowCaption(colours, "Label12", "Цвет соединительных линий:", {12, rowY(2)});
@@ -53,27 +55,49 @@ TSetting9::TSetting9(QWidget* parent)
     connect(SpeedButton3, &QToolButton::clicked, this, &TSetting9::SpeedButton3Click);
 }
 
-int TSetting9::resultantWidth() const { return UpDown2->position(); }
+int TSetting9::resultantWidth() const {
+    return UpDown2->position();
+}
 
-int TSetting9::componentWidth() const { return UpDown1->position(); }
+int TSetting9::componentWidth() const {
+    return UpDown1->position();
+}
 
-flow::Color TSetting9::resultantColor() const { return swatchColor(Label7); }
+flow::Color TSetting9::resultantColor() const {
+    return swatchColor(Label7);
+}
 
-flow::Color TSetting9::componentColor() const { return swatchColor(Label9); }
+flow::Color TSetting9::componentColor() const {
+    return swatchColor(Label9);
+}
 
-flow::Color TSetting9::connectingColor() const { return swatchColor(Label13); }
+flow::Color TSetting9::connectingColor() const {
+    return swatchColor(Label13);
+}
 
-void TSetting9::UpDown1Click(TUpDown::Direction direction) { stepValueLabel(Label4, direction); }
+void TSetting9::UpDown1Click(TUpDown::Direction direction) {
+    stepValueLabel(Label4, direction);
+}
 
-void TSetting9::UpDown2Click(TUpDown::Direction direction) { stepValueLabel(Label5, direction); }
+void TSetting9::UpDown2Click(TUpDown::Direction direction) {
+    stepValueLabel(Label5, direction);
+}
 
-void TSetting9::UpDown3Click(TUpDown::Direction direction) { stepValueLabel(Label11, direction); }
+void TSetting9::UpDown3Click(TUpDown::Direction direction) {
+    stepValueLabel(Label11, direction);
+}
 
-void TSetting9::SpeedButtonClick() { chooseSwatchColor(Label7); }
+void TSetting9::SpeedButtonClick() {
+    chooseSwatchColor(Label7);
+}
 
-void TSetting9::SpeedButton2Click() { chooseSwatchColor(Label9); }
+void TSetting9::SpeedButton2Click() {
+    chooseSwatchColor(Label9);
+}
 
-void TSetting9::SpeedButton3Click() { chooseSwatchColor(Label13); }
+void TSetting9::SpeedButton3Click() {
+    chooseSwatchColor(Label13);
+}
 
 void TSetting9::chooseSwatchColor(QLabel* swatch) {
     if (const auto colour = chooseColor(ColorDialog1, swatch)) setSwatchColor(swatch, *colour);

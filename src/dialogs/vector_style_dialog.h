@@ -12,22 +12,22 @@ class QToolButton;
 
 class TSetting9 : public TSettingsDialog, public flow::VectorStyleSettings {
     Q_OBJECT
-public:
+  public:
     explicit TSetting9(QWidget* parent = nullptr);
 
-    QLabel* Label1;   // "Толщина линии результирующего вектора:="
+    QLabel* Label1;  // "Толщина линии результирующего вектора:="
     QLabel* Label5;
     TUpDown* UpDown2;
-    QLabel* Label2;   // "Толщина линии радиального и кассательных векторов:="
+    QLabel* Label2;  // "Толщина линии радиального и кассательных векторов:="
     QLabel* Label4;
     TUpDown* UpDown1;
     QLabel* Label10;  // "Толщина соединительных линий:=" (shown, read by nothing)
     QLabel* Label11;
     TUpDown* UpDown3;
-    QLabel* Label6;   // "Цвет результирующего вектора:"
+    QLabel* Label6;  // "Цвет результирующего вектора:"
     QLabel* Label7;
     QToolButton* SpeedButton1;
-    QLabel* Label8;   // "Цвет радиального и кассательных векторов:"
+    QLabel* Label8;  // "Цвет радиального и кассательных векторов:"
     QLabel* Label9;
     QToolButton* SpeedButton2;
     QLabel* Label12;  // "Цвет соединительных линий:"
@@ -48,6 +48,6 @@ public:
     void SpeedButton2Click();
     void SpeedButton3Click();
 
-private:
+  private:
     void chooseSwatchColor(QLabel* swatch);
 };

@@ -29,12 +29,22 @@ TOKBottomDlg8::TOKBottomDlg8(QWidget* parent)
     connect(UpDown1, &TUpDown::Click, this, &TOKBottomDlg8::UpDown1Click);
 }
 
-int TOKBottomDlg8::strength() const { return captionValue(Label2); }
+int TOKBottomDlg8::strength() const {
+    return captionValue(Label2);
+}
 
-int TOKBottomDlg8::circulation() const { return captionValue(Label4); }
+int TOKBottomDlg8::circulation() const {
+    return captionValue(Label4);
+}
 
-void TOKBottomDlg8::TrackBar1Change() { Label2->setText(QString::number(TrackBar1->sliderPosition())); }
+void TOKBottomDlg8::TrackBar1Change() {
+    Label2->setText(QString::number(TrackBar1->sliderPosition()));
+}
 
-void TOKBottomDlg8::TrackBar2Change() { Label4->setText(QString::number(TrackBar2->sliderPosition())); }
+void TOKBottomDlg8::TrackBar2Change() {
+    Label4->setText(QString::number(TrackBar2->sliderPosition()));
+}
 
-void TOKBottomDlg8::UpDown1Click(TUpDown::Direction direction) { stepValueLabel(Label6, direction); }
+void TOKBottomDlg8::UpDown1Click(TUpDown::Direction direction) {
+    stepValueLabel(Label6, direction);
+}

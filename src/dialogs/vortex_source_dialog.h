@@ -11,7 +11,7 @@ class QSlider;
 
 class TOKBottomDlg8 : public TSettingsDialog, public flow::VortexSourceSettings {
     Q_OBJECT
-public:
+  public:
     explicit TOKBottomDlg8(QWidget* parent = nullptr);
 
     QLabel* Label1;      // "Мощьность Истока\Стока Q :="
@@ -20,8 +20,8 @@ public:
     QLabel* Label3;      // "Циркуляция Г :="
     QSlider* TrackBar2;  // circulation
     QLabel* Label4;
-    QLabel* Label5;      // "Граничный радиус:"
-    QLabel* Label6;      // boundary radius
+    QLabel* Label5;  // "Граничный радиус:"
+    QLabel* Label6;  // boundary radius
     TUpDown* UpDown1;
 
     int strength() const override;

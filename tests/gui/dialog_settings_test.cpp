@@ -79,7 +79,7 @@ class DialogSettingsTest : public QObject {
         QCOMPARE(upDown->position(), limit);
     }
 
-private slots:
+  private slots:
     void init() {
         program = std::make_unique<TProgram>();
         d = &program->dialogs();
@@ -179,14 +179,38 @@ private slots:
         QTest::addColumn<QString>("bar");
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("prefix");
-        QTest::newRow("cylinder radius") << "TOKBottomDlg" << "TrackBar1" << "Label2" << "R=";
-        QTest::newRow("circulation") << "TOKBottomDlg" << "TrackBar2" << "Label5" << "L=";
-        QTest::newRow("source") << "TOKBottomDlg4" << "TrackBar1" << "Label3" << "";
-        QTest::newRow("sink") << "TOKBottomDlg4" << "TrackBar2" << "Label4" << "";
-        QTest::newRow("speed") << "TOKBottomDlg5" << "TrackBar1" << "Label2" << "";
-        QTest::newRow("vortex strength") << "TOKBottomDlg8" << "TrackBar1" << "Label2" << "";
-        QTest::newRow("vortex circulation") << "TOKBottomDlg8" << "TrackBar2" << "Label4" << "";
-        QTest::newRow("vector scale") << "TOKBottomDlg9" << "TrackBar1" << "Label2" << "";
+        QTest::newRow("cylinder radius") << "TOKBottomDlg"
+                                         << "TrackBar1"
+                                         << "Label2"
+                                         << "R=";
+        QTest::newRow("circulation") << "TOKBottomDlg"
+                                     << "TrackBar2"
+                                     << "Label5"
+                                     << "L=";
+        QTest::newRow("source") << "TOKBottomDlg4"
+                                << "TrackBar1"
+                                << "Label3"
+                                << "";
+        QTest::newRow("sink") << "TOKBottomDlg4"
+                              << "TrackBar2"
+                              << "Label4"
+                              << "";
+        QTest::newRow("speed") << "TOKBottomDlg5"
+                               << "TrackBar1"
+                               << "Label2"
+                               << "";
+        QTest::newRow("vortex strength") << "TOKBottomDlg8"
+                                         << "TrackBar1"
+                                         << "Label2"
+                                         << "";
+        QTest::newRow("vortex circulation") << "TOKBottomDlg8"
+                                            << "TrackBar2"
+                                            << "Label4"
+                                            << "";
+        QTest::newRow("vector scale") << "TOKBottomDlg9"
+                                      << "TrackBar1"
+                                      << "Label2"
+                                      << "";
     }
 
     void userMovesOfTrackBarsRewriteTheirLabels() {

@@ -43,5 +43,6 @@ ColorAnswer::ColorAnswer(std::optional<QColor> pick)
 
 ColorAnswer::~ColorAnswer() = default;
 
-bool ColorAnswer::answered() const { return answer_->answered(); }
-
+bool ColorAnswer::answered() const {
+    return answer_->answered();
+}
