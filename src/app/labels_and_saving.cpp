@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QImageWriter>
 #include <QLineEdit>
 #include <QPointer>
@@ -64,7 +65,11 @@ void TMainForm::N18Click() {
 void TMainForm::N16Click() {
     QPointer<TMDIChild> d = ActiveMDIChild();
     if (!d) return;
-    QFontDialog dialog(d->surface().qfont(), this);
+    // The dialog finds the style by its name: give it the one the font really
+    // has, or it shows (and confirms) another style of the family.
+    QFont preset = d->surface().qfont();
+    if (preset.styleName().isEmpty()) preset.setStyleName(QFontInfo(preset).styleName());
+    QFontDialog dialog(preset, this);
     dialog.setObjectName("FontDialog1");
     dialog.setOption(QFontDialog::DontUseNativeDialog);
     if (dialog.exec() != QDialog::Accepted || !d) return;

@@ -1,0 +1,342 @@
+// Text labels, the font command and saving the picture, driven through the
+// real buttons, menu items and modal dialogs.
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QFontInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <csignal>
+#include <memory>
+#include <optional>
+#include <sys/resource.h>
+
+#include "app/program.h"
+#include "document/mdi_child.h"
+#include "document/picture_view.h"
+#include "document/raster_surface.h"
+#include "document/slots.h"
+#include "gui_test_support.h"
+
+namespace {
+
+QImage whitePicture() {
+    QImage white(800, 600, QImage::Format_RGB32);
+    white.fill(Qt::white);
+    return white;
+}
+
+bool sameInArea(const QImage& a, const QImage& b, const QRect& area) {
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y)) return false;
+    return true;
+}
+
+// Key presses carrying the text, as a keyboard layout of any script sends.
+void typeText(QWidget* widget, const QString& text) {
+    for (QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+    }
+}
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// Answers the next save dialog by typing a name into it and confirming; a
+// message box that follows (a question or an error) is answered too.
+class SaveAs {
+public:
+    SaveAs(const QString& folder, const QString& typed)
+        : dialog_([this, folder, typed](QWidget* modal) {
+              auto* dialog = qobject_cast<QFileDialog*>(modal);
+              if (!dialog) {
+                  modal->close();
+                  return;
+              }
+              name_ = dialog->objectName();
+              filters_ = dialog->nameFilters();
+              suffix_ = dialog->defaultSuffix();
+              followUp_.reset(acceptNextMessageBox());
+              dialog->setDirectory(folder);
+              QLineEdit* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+              name->setText(typed);
+              QTest::keyClick(name, Qt::Key_Return);
+          }) {}
+    QString dialogName() const { return name_; }
+    QStringList filters() const { return filters_; }
+    QString suffix() const { return suffix_; }
+    // The text of a message box shown after the dialog, if any.
+    QString followUp() const {
+        return followUp_ && followUp_->answered() ? followUp_->text() : QString();
+    }
+
+private:
+    std::unique_ptr<ModalAnswer> followUp_;
+    ModalAnswer dialog_;
+    QString name_;
+    QStringList filters_;
+    QString suffix_;
+};
+
+// Answers the next font dialog: cancels, confirms what it shows, or picks a
+// font and confirms. Keeps the font it was preset to.
+class FontAnswer {
+public:
+    enum Reply { Cancel, Confirm };
+    explicit FontAnswer(Reply reply, std::optional<QFont> pick = std::nullopt)
+        : answer_([this, reply, pick](QWidget* modal) {
+              auto* dialog = qobject_cast<QFontDialog*>(modal);
+              if (!dialog) {
+                  modal->close();
+                  return;
+              }
+              name_ = dialog->objectName();
+              preset_ = dialog->currentFont();
+              if (reply == Cancel) return dialog->reject();
+              if (pick) dialog->setCurrentFont(*pick);
+              dialog->accept();
+          }) {}
+    bool answered() const { return answer_.answered(); }
+    QString dialogName() const { return name_; }
+    QFont preset() const { return preset_; }
+
+private:
+    ModalAnswer answer_;
+    QString name_;
+    QFont preset_;
+};
+
+// Lets writes of the process fail beyond a few bytes, as on a full disk.
+class FileSizeLimit {
+public:
+    FileSizeLimit() {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        rlimit small = saved_;
+        small.rlim_cur = 100;
+        setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
+
+private:
+    rlimit saved_{};
+};
+
+}  // namespace
+
+class LabelsAndSavingTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TProgram> program;
+    TMainForm* form = nullptr;
+    std::unique_ptr<QTemporaryDir> folder;
+
+    QString path(const QString& name) const { return folder->filePath(name); }
+
+private slots:
+    void init() {
+        program = std::make_unique<TProgram>();
+        form = &program->mainForm();
+        form->resize(1400, 1000);
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+        folder = std::make_unique<QTemporaryDir>();
+        QVERIFY(folder->isValid());
+    }
+    void cleanup() {
+        program.reset();
+        folder.reset();
+    }
+
+    void releasingTheTextToolWithNoTextDrawsNothing() {
+        TMDIChild* d = newDocument(*form);
+        form->SpeedButton7->click();
+        QCOMPARE(d->pointer(), Qt::IBeamCursor);
+        clickPicture(d, {200, 100});
+        QVERIFY(d->EditText->isVisibleTo(d->Image));
+        form->SpeedButton7->click();
+        QVERIFY(d->EditText->isHidden());
+        QCOMPARE(d->pointer(), Qt::ArrowCursor);
+        QCOMPARE(d->surface().image(), whitePicture());
+    }
+
+    void labelIsDrawnWhereTheBoxStands() {
+        TMDIChild* d = newDocument(*form);
+        form->N18->trigger();
+        QVERIFY(form->SpeedButton7->isChecked());
+        QCOMPARE(d->pointer(), Qt::IBeamCursor);
+        clickPicture(d, {40, 30});
+        typeText(d->EditText, "Поток");
+        clickPicture(d, {200, 100});  // moves the box, keeps the text
+        QCOMPARE(d->EditText->text(), QString("Поток"));
+        QCOMPARE(d->surface().image(), whitePicture());
+        form->SpeedButton7->click();
+
+        RasterSurface expected;
+        expected.createPicture(800, 600);
+        expected.setQFont(d->surface().qfont());
+        expected.textOut(200, 100, "Поток");
+        QCOMPARE(d->surface().image(), expected.image());
+        QVERIFY(d->EditText->isHidden());
+        QVERIFY(d->EditText->text().isEmpty());
+        QCOMPARE(d->pointer(), Qt::ArrowCursor);
+    }
+
+    void velocityToolLeavesTheLabelUncommitted() {
+        TMDIChild* d = newDocument(*form);
+        form->SpeedButton7->click();
+        clickPicture(d, {100, 100});
+        typeText(d->EditText, "abc");
+        form->SpeedButton8->click();
+        QVERIFY(!form->SpeedButton7->isChecked());
+        QVERIFY(d->EditText->isVisibleTo(d->Image));
+        QCOMPARE(d->EditText->text(), QString("abc"));
+        QCOMPARE(d->surface().image(), whitePicture());
+
+        form->SpeedButton7->click();
+        form->SpeedButton7->click();
+        QVERIFY(d->surface().image() != whitePicture());
+        QVERIFY(d->EditText->text().isEmpty());
+    }
+
+    void chosenFontServesTheActiveDocumentsLetters() {
+        TMDIChild* other = newDocument(*form);
+        TMDIChild* d = newDocument(*form);
+        const QFont before = d->surface().qfont();
+        // Confirmed as shown, the dialog gives back the very font it got.
+        FontAnswer unchanged(FontAnswer::Confirm);
+        form->N16->trigger();
+        QVERIFY(unchanged.answered());
+        QCOMPARE(unchanged.dialogName(), QString("FontDialog1"));
+        for (const QFont& font : {unchanged.preset(), d->surface().qfont()}) {
+            const QFontInfo shown(font);
+            QCOMPARE(shown.family(), QFontInfo(before).family());
+            QCOMPARE(shown.styleName(), QFontInfo(before).styleName());
+            QCOMPARE(shown.pointSize(), before.pointSize());
+            QVERIFY(!shown.italic());
+        }
+
+        FontAnswer answer(FontAnswer::Confirm, QFont("DejaVu Sans", 14));
+        form->N16->trigger();
+        QVERIFY(answer.answered());
+        QCOMPARE(d->surface().qfont().pointSize(), 14);
+        QCOMPARE(d->EditText->font().pointSize(), 14);
+        QCOMPARE(other->surface().qfont(), before);
+        QCOMPARE(other->EditText->font().pointSize(), before.pointSize());
+
+        // A source in a stream at (300, 200): its letter and axis name are
+        // drawn in the new font.
+        d->setPointer(Qt::CrossCursor);
+        TMainForm::press(form->SpeedButton4);
+        clickPicture(d, {300, 200});
+        QCOMPARE(d->Istok->text(), QString("1500"));
+        RasterSurface expected;
+        expected.createPicture(800, 600);
+        expected.setQFont(d->surface().qfont());
+        expected.textOut(285, 200, "И");
+        expected.textOut(285, 6, "Y");
+        const QImage picture = d->surface().image();
+        QVERIFY(sameInArea(picture, expected.image(), {285, 203, 10, 25}));
+        QVERIFY(sameInArea(picture, expected.image(), {285, 6, 6, 25}));
+    }
+
+    void cancellingTheFontChangesNothing() {
+        TMDIChild* d = newDocument(*form);
+        const QFont before = d->surface().qfont();
+        FontAnswer answer(FontAnswer::Cancel);
+        form->N16->trigger();
+        QVERIFY(answer.answered());
+        QCOMPARE(d->surface().qfont(), before);
+        QCOMPARE(d->EditText->font(), before);
+    }
+
+    void savedFileHoldsThePictureOnly() {
+        TMDIChild* d = newDocument(*form);
+        d->setPointer(Qt::CrossCursor);
+        TMainForm::press(form->SpeedButton2);
+        clickPicture(d, {300, 200});
+        QVERIFY(d->Image1->isVisibleTo(d->Image));
+        form->SpeedButton7->click();
+        clickPicture(d, {500, 400});
+        typeText(d->EditText, "not yet");
+        const QString caption = d->windowTitle();
+
+        SaveAs save(folder->path(), "field");
+        form->FileSaveAsItem->trigger();
+        QCOMPARE(save.dialogName(), QString("SaveDialog1"));
+        QCOMPARE(save.filters(), QStringList({"Bitmap files (*.bmp)", "All files (*)"}));
+        QCOMPARE(save.suffix(), QString("bmp"));
+        QVERIFY(save.followUp().isEmpty());
+        QVERIFY(!QFile::exists(path("field")));
+        const QImage saved(path("field.bmp"), "BMP");
+        QCOMPARE(saved.size(), QSize(800, 600));
+        QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), d->surface().image());
+        QCOMPARE(d->windowTitle(), caption);
+        QCOMPARE(d->EditText->text(), QString("not yet"));
+    }
+
+    void existingFileIsReplacedWithoutAQuestion() {
+        TMDIChild* d = newDocument(*form);
+        writeFile(path("old.bmp"), "an earlier file");
+        SaveAs save(folder->path(), "old.bmp");
+        form->FileSaveAsItem->trigger();
+        QVERIFY(save.followUp().isEmpty());
+        QCOMPARE(QImage(path("old.bmp")).convertToFormat(QImage::Format_RGB32),
+                 d->surface().image());
+    }
+
+    void failedSaveKeepsTheEarlierFile() {
+        TMDIChild* d = newDocument(*form);
+        writeFile(path("keep.bmp"), "an earlier file");
+        const QImage before = d->surface().image();
+        {
+            SaveAs save(folder->path(), "keep.bmp");
+            FileSizeLimit diskAlmostFull;
+            form->FileSaveAsItem->trigger();
+            QVERIFY(save.followUp().contains(path("keep.bmp")));
+        }
+        QCOMPARE(contents(path("keep.bmp")), QByteArray("an earlier file"));
+        QCOMPARE(QDir(folder->path()).entryList(QDir::Files), QStringList({"keep.bmp"}));
+        QCOMPARE(d->surface().image(), before);
+
+        // A folder that does not exist is reported as well; saving elsewhere
+        // then works.
+        const QString nowhere = path("missing/field.bmp");
+        SaveAs lost(folder->path(), nowhere);
+        form->FileSaveAsItem->trigger();
+        QVERIFY(lost.followUp().startsWith("Не удалось сохранить рисунок"));
+        QVERIFY(lost.followUp().contains(nowhere));
+        SaveAs found(folder->path(), "found");
+        form->FileSaveAsItem->trigger();
+        QVERIFY(found.followUp().isEmpty());
+        QVERIFY(QFile::exists(path("found.bmp")));
+    }
+
+    void commandsWithoutADocumentDoNothing() {
+        FontAnswer font(FontAnswer::Cancel);
+        form->N16->trigger();
+        form->N18->trigger();
+        QVERIFY(!font.answered());
+        QVERIFY(!form->SpeedButton7->isChecked());
+    }
+};
+
+QTEST_MAIN(LabelsAndSavingTest)
+#include "labels_and_saving_test.moc"
