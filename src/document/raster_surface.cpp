@@ -10,12 +10,37 @@ namespace {
 // of the picture; its fixed-point arithmetic must never see far-off values.
 constexpr double kFar = 1e6;
 
-// Liang-Barsky: clips the segment to the rectangle; false when nothing is left.
-bool clipSegment(double& x1, double& y1, double& x2, double& y2, const QRectF& r) {
+// Thin lines drawn by the painter in one call.
+constexpr std::size_t kLineBatch = 512;
+
+// Whole pixels below and above a coordinate within the int range.
+int floorToInt(double v) {
+    const int i = static_cast<int>(v);
+    return v < i ? i - 1 : i;
+}
+
+int ceilToInt(double v) {
+    const int i = static_cast<int>(v);
+    return v > i ? i + 1 : i;
+}
+
+// Liang-Barsky: clips the segment to the rectangle from (left, top) to
+// (right, bottom); false when nothing is left.
+bool clipSegment(double& x1, double& y1, double& x2, double& y2, double left, double top,
+                 double right, double bottom) {
     const double dx = x2 - x1, dy = y2 - y1;
+    const auto inside = [&](double x, double y) {
+        return left <= x && x <= right && top <= y && y <= bottom;
+    };
+    if (inside(x1, y1) && inside(x2, y2)) {
+        // What the general case gives for t0 = 0 and t1 = 1.
+        x2 = x1 + dx;
+        y2 = y1 + dy;
+        return true;
+    }
     double t0 = 0, t1 = 1;
     const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {x1 - r.left(), r.right() - x1, y1 - r.top(), r.bottom() - y1};
+    const double q[4] = {x1 - left, right - x1, y1 - top, bottom - y1};
     for (int i = 0; i < 4; ++i) {
         if (p[i] == 0) {
             if (q[i] < 0) return false;
@@ -64,16 +89,32 @@ QPainter& RasterSurface::painter() {
         ensurePicture();
         painter_ = std::make_unique<QPainter>(&image_);
         painter_->setRenderHint(QPainter::Antialiasing, false);
+        penApplied_ = false;
     }
     return *painter_;
 }
 
-void RasterSurface::endPainting() const { painter_.reset(); }
+void RasterSurface::endPainting() const {
+    drawPendingLines();
+    painter_.reset();
+}
+
+void RasterSurface::drawPendingLines() const {
+    if (pendingLines_.empty()) return;
+    painter_->drawLines(pendingLines_.data(), static_cast<int>(pendingLines_.size()));
+    pendingLines_.clear();
+}
+
+void RasterSurface::penChanged() {
+    drawPendingLines();
+    penApplied_ = false;
+}
 
 QRect RasterSurface::takeChangedRect() {
-    const QRect changed = dirty_;
-    dirty_ = QRect();
-    return changed;
+    const PixelBox box = dirty_;
+    dirty_ = PixelBox{};
+    if (box.left >= box.right) return QRect();
+    return QRect(QPoint(box.left, box.top), QPoint(box.right - 1, box.bottom - 1));
 }
 
 const QImage& RasterSurface::image() {
@@ -82,25 +123,60 @@ const QImage& RasterSurface::image() {
     return image_;
 }
 
-void RasterSurface::markChanged(const QRectF& area) {
-    const QRect pixels = area.toAlignedRect().intersected(image_.rect());
-    if (pixels.isEmpty()) return;
-    const bool first = dirty_.isNull();
-    dirty_ = dirty_.united(pixels);
-    if (first && changed_) changed_();
+void RasterSurface::markChanged(double left, double top, double right, double bottom) {
+    // The whole pixels the box touches, cut to the picture; the box lies
+    // within the clipping margin, so the values fit in an int.
+    const int x1 = std::max(0, floorToInt(left));
+    const int y1 = std::max(0, floorToInt(top));
+    const int x2 = std::min(image_.width(), ceilToInt(right));
+    const int y2 = std::min(image_.height(), ceilToInt(bottom));
+    if (x1 >= x2 || y1 >= y2) return;
+    const bool first = dirty_.left >= dirty_.right;
+    if (first) {
+        dirty_ = {x1, y1, x2, y2};
+        if (changed_) changed_();
+        return;
+    }
+    dirty_.left = std::min(dirty_.left, x1);
+    dirty_.top = std::min(dirty_.top, y1);
+    dirty_.right = std::max(dirty_.right, x2);
+    dirty_.bottom = std::max(dirty_.bottom, y2);
 }
 
-void RasterSurface::applyPen(QPainter& p) const {
+void RasterSurface::applyPen(QPainter& p) {
+    if (penApplied_) return;
     QPen pen(toQColor(penColor_), std::max(penWidth_, 1),
              penStyle_ == flow::PenStyle::Dot ? Qt::DotLine : Qt::SolidLine, Qt::RoundCap,
              Qt::RoundJoin);
     p.setPen(pen);
     p.setBrush(brushClear_ ? QBrush(Qt::NoBrush) : QBrush(toQColor(brushColor_)));
+    penApplied_ = true;
+}
+
+void RasterSurface::setPenColor(flow::Color color) {
+    if (color != penColor_) penChanged();
+    penColor_ = color;
+}
+
+void RasterSurface::setPenWidth(int width) {
+    if (width != penWidth_) penChanged();
+    penWidth_ = width;
+}
+
+void RasterSurface::setPenStyle(flow::PenStyle style) {
+    if (style != penStyle_) penChanged();
+    penStyle_ = style;
 }
 
 void RasterSurface::setBrushColor(flow::Color color) {
+    if (brushClear_ || color != brushColor_) penChanged();
     brushClear_ = false;
     brushColor_ = color;
+}
+
+void RasterSurface::setBrushClear() {
+    if (!brushClear_) penChanged();
+    brushClear_ = true;
 }
 
 void RasterSurface::setFont(const flow::Font& font) {
@@ -132,13 +208,18 @@ void RasterSurface::lineTo(std::int64_t x, std::int64_t y) {
 void RasterSurface::drawClippedLine(double x1, double y1, double x2, double y2) {
     QPainter& p = painter();
     const double margin = penWidth_ + 2.0;
-    const QRectF bounds = QRectF(image_.rect()).adjusted(-margin, -margin, margin, margin);
-    if (!clipSegment(x1, y1, x2, y2, bounds)) return;
+    if (!clipSegment(x1, y1, x2, y2, -margin, -margin, image_.width() + margin,
+                     image_.height() + margin))
+        return;
     applyPen(p);
-    p.drawLine(QLineF(x1, y1, x2, y2));
-    markChanged(QRectF(QPointF(x1, y1), QPointF(x2, y2))
-                    .normalized()
-                    .adjusted(-margin, -margin, margin, margin));
+    if (std::max(penWidth_, 1) == 1) {
+        pendingLines_.emplace_back(x1, y1, x2, y2);
+        if (pendingLines_.size() >= kLineBatch) drawPendingLines();
+    } else {
+        p.drawLine(QLineF(x1, y1, x2, y2));
+    }
+    markChanged(std::min(x1, x2) - margin, std::min(y1, y2) - margin, std::max(x1, x2) + margin,
+                std::max(y1, y2) + margin);
 }
 
 void RasterSurface::ellipse(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2) {
@@ -166,17 +247,21 @@ void RasterSurface::ellipse(std::int64_t x1, std::int64_t y1, std::int64_t x2, s
         }
         return;
     }
+    drawPendingLines();
     applyPen(p);
     p.drawEllipse(box.adjusted(0, 0, -1, -1));
-    markChanged(box.adjusted(-margin, -margin, margin, margin));
+    markChanged(box.left() - margin, box.top() - margin, box.right() + margin,
+                box.bottom() + margin);
 }
 
 void RasterSurface::textOut(std::int64_t x, std::int64_t y, const std::string& utf8) {
     QPainter& p = painter();
     if (std::abs(static_cast<double>(x)) > kFar || std::abs(static_cast<double>(y)) > kFar) return;
     const QString text = QString::fromStdString(utf8);
+    drawPendingLines();
     p.setFont(font_);
     p.setPen(Qt::black);
+    penApplied_ = false;
     if (brushClear_) {
         p.setBackgroundMode(Qt::TransparentMode);
     } else {
@@ -186,7 +271,7 @@ void RasterSurface::textOut(std::int64_t x, std::int64_t y, const std::string& u
     const QRectF area(QPointF(static_cast<double>(x), static_cast<double>(y)),
                       QFontMetricsF(font_).size(Qt::TextSingleLine, text));
     p.drawText(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
-    markChanged(area);
+    markChanged(area.left(), area.top(), area.right(), area.bottom());
 }
 
 std::optional<flow::Color> RasterSurface::pixel(std::int64_t x, std::int64_t y) const {

@@ -10,15 +10,21 @@
 // so far-off coordinates draw exactly the part of the true line inside.
 //
 // Speed: one QPainter stays open over a whole run of operations; it is closed
-// before the picture is read. The rectangle that changed is collected until
-// the view takes it to repaint just that.
+// before the picture is read. The pen and brush are handed to it only when
+// they changed since it last drew. Thin lines are handed over in batches,
+// which the rasterizer draws one by one exactly as single lines; a batch is
+// drawn before any other operation, any pen change and any read of the
+// picture. The rectangle that changed is collected until the view takes it
+// to repaint just that.
 #pragma once
 
 #include <QFont>
 #include <QImage>
+#include <QLineF>
 #include <QRect>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "flow/surface.h"
 
@@ -47,14 +53,14 @@ public:
     QFont qfont() const { return font_; }
     void setQFont(const QFont& font) { font_ = font; }
 
-    void setPenColor(flow::Color color) override { penColor_ = color; }
-    void setPenWidth(int width) override { penWidth_ = width; }
-    void setPenStyle(flow::PenStyle style) override { penStyle_ = style; }
+    void setPenColor(flow::Color color) override;
+    void setPenWidth(int width) override;
+    void setPenStyle(flow::PenStyle style) override;
     flow::Color penColor() const override { return penColor_; }
     int penWidth() const override { return penWidth_; }
     flow::PenStyle penStyle() const override { return penStyle_; }
     void setBrushColor(flow::Color color) override;
-    void setBrushClear() override { brushClear_ = true; }
+    void setBrushClear() override;
     void setFont(const flow::Font& font) override;
     flow::Font font() const override;
 
@@ -69,16 +75,28 @@ public:
 private:
     QPainter& painter();
     void endPainting() const;
+    void drawPendingLines() const;
+    void penChanged();
     void ensurePicture() const;
-    void applyPen(QPainter& p) const;
-    void markChanged(const QRectF& area);
+    // Hands the pen and brush to the painter unless it has them already.
+    void applyPen(QPainter& p);
+    // The pixels of the box, within the picture, need repainting.
+    void markChanged(double left, double top, double right, double bottom);
+    // Draws the part of the line inside the picture and a margin round it.
     void drawClippedLine(double x1, double y1, double x2, double y2);
 
     mutable QImage image_;
     std::function<QSize()> fallbackSize_;
     std::function<void()> changed_;
     mutable std::unique_ptr<QPainter> painter_;
-    QRect dirty_;
+    bool penApplied_ = false;  // the painter holds the current pen and brush
+    mutable std::vector<QLineF> pendingLines_;  // thin lines not yet drawn
+    // The changed pixels as a box of whole pixels, right and bottom
+    // excluded; empty when left >= right.
+    struct PixelBox {
+        int left = 0, top = 0, right = 0, bottom = 0;
+    };
+    PixelBox dirty_;
 
     flow::Color penColor_ = flow::kBlack;
     int penWidth_ = 1;
