@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <optional>
 
 #include "flow/geometry.h"
 #include "flow/streamlines/streamline_conventions.h"
@@ -153,19 +154,31 @@ struct Spiral {
 // One spiral from the boundary circle until a chord ends beyond the field
 // diagonal. The radius must grow with the angle, or the line would never end.
 void drawSpiral(const Canvas& canvas, Point centre, double boundaryRadius, const Spiral& spiral) {
+    const auto pointAt = [&](std::int64_t step, double rho) {
+        return upperPoint(centre.x, centre.y, rho, theta(static_cast<double>(step)));
+    };
     double nextArrowRadius = 100;
+    // The radius and point at the end of one step are those at the start of
+    // the next (same step, same formula), so each is computed once.
+    double rho0 = spiral.radius(0);
+    std::optional<Point> p0;  // known once the previous step drew its chord
     for (std::int64_t step = 0;; ++step) {
-        const double rho0 = spiral.radius(step);
-        if (!(rho0 > boundaryRadius)) continue;
         const double rho1 = spiral.radius(step + 1);
-        const Point p0 = upperPoint(centre.x, centre.y, rho0, theta(static_cast<double>(step)));
-        const Point p1 = upperPoint(centre.x, centre.y, rho1, theta(static_cast<double>(step + 1)));
-        canvas.surface.line(p0, p1);
+        if (!(rho0 > boundaryRadius)) {
+            rho0 = rho1;
+            p0.reset();
+            continue;
+        }
+        const Point from = p0 ? *p0 : pointAt(step, rho0);
+        const Point p1 = pointAt(step + 1, rho1);
+        canvas.surface.line(from, p1);
         if (rho1 > nextArrowRadius && arrowsWanted(canvas)) {
-            spiralArrowhead(canvas.surface, centre, p0, p1);
+            spiralArrowhead(canvas.surface, centre, from, p1);
             nextArrowRadius += 150;
         }
         if (rho1 > fieldDiagonal(canvas)) return;
+        rho0 = rho1;
+        p0 = p1;
     }
 }
 
