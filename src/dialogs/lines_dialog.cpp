@@ -35,7 +35,7 @@ TLinesDialog::TLinesDialog(const LinesDialogLook& look, QWidget* parent)
     Label3 = makeValueLabel(penFrame_, "Label3", "1", {valueX, 12, 32, 22});
     UpDown2 = makeUpDown(penFrame_, "UpDown2", 1, 5, 1, {arrowsX, 10});
     Label2 = makeRowCaption(penFrame_, "Label2", "Цвет:", {12, 50});
-    Label4 = makeSwatch(penFrame_, "Label4", look.colour, {valueX - 10, 48, 40, 22});
+    Label4 = makeSwatch(penFrame_, "Label4", look.colour, {valueX - 14, 48, 36, 22});
     SpeedButton1 = makeColorButton(penFrame_, "SpeedButton1", {arrowsX - 4, 46, 25, 25});
     ColorDialog1 = makeColorDialog(this, look.colour);
 

@@ -9,11 +9,12 @@
 #include "dialogs/dialog_style.h"
 
 namespace {
-// Columns of the values and swatches and of the arrows and colour buttons,
-// right of the longest caption; rows 44 pixels apart.
-constexpr int kValueX = 436;
-constexpr int kButtonX = 462;
-constexpr int kSwatchX = 414;
+// Columns right of the longest caption: values and their arrows in the first
+// frame, swatches and their buttons in the second; rows 44 pixels apart.
+constexpr int kValueX = 454;
+constexpr int kArrowsX = 466;
+constexpr int kSwatchX = 412;
+constexpr int kColorButtonX = 460;
 int rowY(int row) {
     return 16 + 44 * row;
 }
@@ -24,27 +25,27 @@ TSetting9::TSetting9(QWidget* parent)
     QFrame* widths = makeGroupFrame(this, {8, 8, 489, 144});
     Label1 =
         makeRowCaption(widths, "Label1", "Толщина линии результирующего вектора:=", {12, rowY(0)});
-    Label5 = makeValueLabel(widths, "Label5", "1", {kValueX, rowY(0) - 2, 20, 22});
-    UpDown2 = makeUpDown(widths, "UpDown2", 1, 3, 1, {kButtonX, rowY(0) - 4});
+    Label5 = makeValueLabel(widths, "Label5", "1", {kValueX, rowY(0) - 2, 12, 22});
+    UpDown2 = makeUpDown(widths, "UpDown2", 1, 3, 1, {kArrowsX, rowY(0) - 4});
     Label2 = makeRowCaption(widths, "Label2",
                             "Толщина линии радиального и кассательных векторов:=", {12, rowY(1)});
-    Label4 = makeValueLabel(widths, "Label4", "1", {kValueX, rowY(1) - 2, 20, 22});
-    UpDown1 = makeUpDown(widths, "UpDown1", 1, 3, 1, {kButtonX, rowY(1) - 4});
+    Label4 = makeValueLabel(widths, "Label4", "1", {kValueX, rowY(1) - 2, 12, 22});
+    UpDown1 = makeUpDown(widths, "UpDown1", 1, 3, 1, {kArrowsX, rowY(1) - 4});
     Label10 = makeRowCaption(widths, "Label10", "Толщина соединительных линий:=", {12, rowY(2)});
-    Label11 = makeValueLabel(widths, "Label11", "1", {kValueX, rowY(2) - 2, 20, 22});
-    UpDown3 = makeUpDown(widths, "UpDown3", 1, 3, 1, {kButtonX, rowY(2) - 4});
+    Label11 = makeValueLabel(widths, "Label11", "1", {kValueX, rowY(2) - 2, 12, 22});
+    UpDown3 = makeUpDown(widths, "UpDown3", 1, 3, 1, {kArrowsX, rowY(2) - 4});
 
     QFrame* colours = makeGroupFrame(this, {8, 158, 489, 144});
     Label6 = makeRowCaption(colours, "Label6", "Цвет результирующего вектора:", {12, rowY(0)});
     Label7 = makeSwatch(colours, "Label7", QColor(255, 0, 0), {kSwatchX, rowY(0) - 2, 40, 22});
-    SpeedButton1 = makeColorButton(colours, "SpeedButton1", {kButtonX, rowY(0) - 4, 25, 25});
+    SpeedButton1 = makeColorButton(colours, "SpeedButton1", {kColorButtonX, rowY(0) - 4, 25, 25});
     Label8 = makeRowCaption(colours, "Label8",
                             "Цвет радиального и кассательных векторов:", {12, rowY(1)});
     Label9 = makeSwatch(colours, "Label9", QColor(0, 128, 0), {kSwatchX, rowY(1) - 2, 40, 22});
-    SpeedButton2 = makeColorButton(colours, "SpeedButton2", {kButtonX, rowY(1) - 4, 25, 25});
+    SpeedButton2 = makeColorButton(colours, "SpeedButton2", {kColorButtonX, rowY(1) - 4, 25, 25});
     Label12 = makeRowCaption(colours, "Label12", "Цвет соединительных линий:", {12, rowY(2)});
     Label13 = makeSwatch(colours, "Label13", QColor(0, 0, 128), {kSwatchX, rowY(2) - 2, 40, 22});
-    SpeedButton3 = makeColorButton(colours, "SpeedButton3", {kButtonX, rowY(2) - 4, 25, 25});
+    SpeedButton3 = makeColorButton(colours, "SpeedButton3", {kColorButtonX, rowY(2) - 4, 25, 25});
     ColorDialog1 = makeColorDialog(this, QColor(255, 0, 0));
 
     connect(UpDown1, &TUpDown::Click, this, &TSetting9::UpDown1Click);

@@ -42,7 +42,7 @@ class DialogBehaviourTest : public QObject {
         waitActive(dialog);
     }
 
-  private slots:
+private slots:
     void init() {
         program = std::make_unique<TProgram>();
         form = &program->mainForm();
