@@ -1,11 +1,13 @@
 // The source-sink pair buttons, the popup menu, the radio buttons of the
 // strength panel and the memo panel button.
 #include <QAction>
+#include <array>
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QMessageBox>
 #include <QRadioButton>
+#include <QSlider>
 #include <QSlider>
 #include <QToolButton>
 
@@ -17,13 +19,14 @@ void TMainForm::SpeedButton15Click() { armPair(SpeedButton15); }
 
 void TMainForm::SpeedButton14Click() { armPair(SpeedButton14); }
 
-// Both pair buttons show the strength panel on an empty document; only
-// SpeedButton15 is looked at when placing, so SpeedButton14 arms the pointer
-// without a tool of its own.
+// Both pair buttons show the strength panel on an empty document. Placing
+// looks only at SpeedButton15, so SpeedButton14 is a second way to it: it
+// hands its pressed state over to SpeedButton15.
 void TMainForm::armPair(QToolButton* clicked) {
     TMDIChild* d = ActiveMDIChild();
     if (!d) return;
     if (clicked->isChecked() && d->isEmpty()) {
+        press(SpeedButton15);
         Panel1->show();
         d->setPointer(Qt::CrossCursor);
         return;
@@ -85,6 +88,13 @@ void TMainForm::RadioButton1Click() {
 void TMainForm::RadioButton2Click() {
     RadioButton2->setChecked(true);
     RadioButton1->setChecked(false);
+}
+
+void TMainForm::setStrengthRowEnabled(bool source, bool enabled) {
+    const std::array<QWidget*, 4> row =
+        source ? std::array<QWidget*, 4>{RadioButton1, TrackBar1, Label1, Label3}
+               : std::array<QWidget*, 4>{RadioButton2, TrackBar2, Label2, Label4};
+    for (QWidget* control : row) control->setEnabled(enabled);
 }
 
 void TMainForm::SpeedButton18Click() { Panel2->setVisible(!Panel2->isVisible()); }

@@ -39,6 +39,10 @@ public:
     int MDIChildCount() const;
     QList<TMDIChild*> MDIChildren() const;
 
+    // Enables or disables the strength panel's source row (radio button, track
+    // bar, caption, value) or its sink row.
+    void setStrengthRowEnabled(bool source, bool enabled);
+
     // Presses a tool button from code: its group's other buttons are released,
     // its click handler does not run.
     static void press(QToolButton* button);

@@ -31,11 +31,8 @@ void TMainForm::N8Click() {
 // checked: whatever pair was half-armed on the main window's side is over.
 void TMainForm::resetStrengthPanel() {
     Panel1->hide();
-    for (QWidget* control : {static_cast<QWidget*>(Label2), static_cast<QWidget*>(Label4),
-                             static_cast<QWidget*>(TrackBar2), static_cast<QWidget*>(RadioButton2),
-                             static_cast<QWidget*>(Label1), static_cast<QWidget*>(Label3),
-                             static_cast<QWidget*>(TrackBar1), static_cast<QWidget*>(RadioButton1)})
-        control->setEnabled(true);
+    setStrengthRowEnabled(false, true);
+    setStrengthRowEnabled(true, true);
     RadioButton1->setChecked(true);
 }
 

@@ -129,14 +129,8 @@ void TMDIChild::FormActivate() {
     if (slotEmpty(A) || slotFilled(X2)) return;
     m->Panel1->show();
     const bool sinkDue = slotFilled(Istok);
-    for (QWidget* control : {static_cast<QWidget*>(m->Label2), static_cast<QWidget*>(m->Label4),
-                             static_cast<QWidget*>(m->TrackBar2),
-                             static_cast<QWidget*>(m->RadioButton2)})
-        control->setEnabled(sinkDue);
-    for (QWidget* control : {static_cast<QWidget*>(m->Label1), static_cast<QWidget*>(m->Label3),
-                             static_cast<QWidget*>(m->TrackBar1),
-                             static_cast<QWidget*>(m->RadioButton1)})
-        control->setEnabled(!sinkDue);
+    m->setStrengthRowEnabled(false, sinkDue);
+    m->setStrengthRowEnabled(true, !sinkDue);
     m->RadioButton2->setChecked(sinkDue);
     m->RadioButton1->setChecked(!sinkDue);
     TMainForm::press(m->SpeedButton15);

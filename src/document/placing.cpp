@@ -63,15 +63,6 @@ void placeSecondInStream(TMDIChild& d, QLabel* slot, const QLabel* strength, QTo
     tool->setChecked(false);
 }
 
-// The source row (radio button, track bar, caption, value) or the sink row
-// of the strength panel.
-void enableStrengthRow(TMainForm& m, bool source, bool enabled) {
-    const std::initializer_list<QWidget*> row =
-        source ? std::initializer_list<QWidget*>{m.RadioButton1, m.TrackBar1, m.Label1, m.Label3}
-               : std::initializer_list<QWidget*>{m.RadioButton2, m.TrackBar2, m.Label2, m.Label4};
-    for (QWidget* control : row) control->setEnabled(enabled);
-}
-
 // First point of a source-sink pair: the strength comes from the panel,
 // which then offers only the other strength for the second point.
 void placePairFirst(TMDIChild& d, int x, int y) {
@@ -91,7 +82,7 @@ void placePairFirst(TMDIChild& d, int x, int y) {
 
     m.RadioButton1->setChecked(!source);
     m.RadioButton2->setChecked(source);
-    enableStrengthRow(m, source, false);
+    m.setStrengthRowEnabled(source, false);
 }
 
 // Second point of the pair, on the first point's horizontal line; the
@@ -113,8 +104,8 @@ void placePairSecond(TMDIChild& d, int x) {
 
     m.RadioButton1->setChecked(true);
     m.RadioButton2->setChecked(false);
-    enableStrengthRow(m, true, true);
-    enableStrengthRow(m, false, true);
+    m.setStrengthRowEnabled(true, true);
+    m.setStrengthRowEnabled(false, true);
     m.Panel1->hide();
     m.SpeedButton15->setChecked(false);
 }

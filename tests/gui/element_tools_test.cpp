@@ -129,6 +129,11 @@ private slots:
 
     void pairButtonsShowThePanelAndGuardAPairInProgress() {
         TMDIChild* doc = newDocument(*form);
+        form->SpeedButton14->click();  // the second pair button arms the pair tool
+        QVERIFY(form->SpeedButton15->isChecked());
+        QVERIFY(!form->SpeedButton14->isChecked());
+        form->SpeedButton15->click();  // released on an empty document: panel hidden
+        QVERIFY(form->Panel1->isHidden());
         form->SpeedButton15->click();
         QVERIFY(form->Panel1->isVisible());
         QCOMPARE(doc->pointer(), Qt::CrossCursor);
