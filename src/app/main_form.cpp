@@ -62,7 +62,9 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     UpdateMenuItems();
 }
 
-TMainForm::~TMainForm() = default;
+// The documents are destroyed with the workspace after this; their going must
+// not reach the menu upkeep of a half-destroyed window.
+TMainForm::~TMainForm() { disconnect(Workspace, nullptr, this, nullptr); }
 
 void TMainForm::createActions() {
     N8 = makeAction(this, "N8", "&Файл ...");
