@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <QTest>
@@ -82,8 +83,11 @@ private slots:
 
     void cylinderAtThreeHundredTwoHundred() {
         TMDIChild* d = newDocument(*form);
-        QCOMPARE(program->dialogs().OKBottomDlg->TrackBar1->value(), 100);
-        arm(d, form->SpeedButton2);
+        TOKBottomDlg* cylinder = program->dialogs().OKBottomDlg;
+        form->SpeedButton2->click();
+        QCOMPARE(cylinder->TrackBar1->value(), 100);
+        cylinder->BitBtn1->click();  // OK arms the tool
+        QCOMPARE(d->pointer(), Qt::CrossCursor);
         clickPicture(d, {300, 200});
 
         QCOMPARE(d->RCIL->text(), QString("100"));
@@ -135,7 +139,9 @@ private slots:
 
     void dipoleWithTheDefaultAxes() {
         TMDIChild* d = newDocument(*form);
-        arm(d, form->SpeedButton6);
+        form->SpeedButton6->click();
+        QVERIFY(program->dialogs().OKBottomDlg6->isVisible());
+        QCOMPARE(d->pointer(), Qt::CrossCursor);
         clickPicture(d, {100, 50});
         QCOMPARE(d->Dipol->text(), QString("50"));
         QCOMPARE(d->XCIL->text(), QString("100"));
