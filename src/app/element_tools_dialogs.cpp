@@ -31,8 +31,8 @@ void showSourceSinkRow(TOKBottomDlg4* dialog, bool source) {
 // The vortex-source dialog; a plane vortex uses only its circulation row.
 void showVortexSource(TOKBottomDlg8* dialog, bool strengthRows) {
     dialog->Show();
-    setEnabled({dialog->TrackBar1, dialog->Label1, dialog->Label2, dialog->UpDown1,
-                dialog->Label5, dialog->Label6},
+    setEnabled({dialog->TrackBar1, dialog->Label1, dialog->Label2, dialog->UpDown1, dialog->Label5,
+                dialog->Label6},
                strengthRows);
 }
 
@@ -44,66 +44,53 @@ void showCylinder(TOKBottomDlg* dialog, bool circulation) {
 }  // namespace
 
 // After the platform toggled the button: its row on an empty document when
-// now down, else the default pointer with the button left as the click made it.
-void TMainForm::armWithDialog(QToolButton* button, const std::function<void()>& row) {
+// now down (then the cross, unless the dialog's OK arms the tool), else the
+// default pointer with the button left as the click made it.
+void TMainForm::armWithDialog(QToolButton* button, const std::function<void()>& row,
+                              bool armsPointer) {
     TMDIChild* d = ActiveMDIChild();
     if (!d) return;
     if (button->isChecked() && d->isEmpty()) {
         row();
+        if (armsPointer) d->setPointer(Qt::CrossCursor);
         return;
     }
     d->setPointer(Qt::ArrowCursor);
 }
 
 void TMainForm::SpeedButton11Click() {
-    armWithDialog(SpeedButton11, [this] {
-        showSourceSinkRow(dialogs_.OKBottomDlg4, true);
-        ActiveMDIChild()->setPointer(Qt::CrossCursor);
-    });
+    armWithDialog(SpeedButton11, [this] { showSourceSinkRow(dialogs_.OKBottomDlg4, true); });
 }
 
 void TMainForm::SpeedButton4Click() {
-    armWithDialog(SpeedButton4, [this] {
-        showSourceSinkRow(dialogs_.OKBottomDlg4, true);
-        ActiveMDIChild()->setPointer(Qt::CrossCursor);
-    });
+    armWithDialog(SpeedButton4, [this] { showSourceSinkRow(dialogs_.OKBottomDlg4, true); });
 }
 
 void TMainForm::SpeedButton5Click() {
-    armWithDialog(SpeedButton5, [this] {
-        showSourceSinkRow(dialogs_.OKBottomDlg4, false);
-        ActiveMDIChild()->setPointer(Qt::CrossCursor);
-    });
+    armWithDialog(SpeedButton5, [this] { showSourceSinkRow(dialogs_.OKBottomDlg4, false); });
 }
 
 void TMainForm::SpeedButton12Click() {
-    armWithDialog(SpeedButton12, [this] {
-        showVortexSource(dialogs_.OKBottomDlg8, false);
-        ActiveMDIChild()->setPointer(Qt::CrossCursor);
-    });
+    armWithDialog(SpeedButton12, [this] { showVortexSource(dialogs_.OKBottomDlg8, false); });
 }
 
 void TMainForm::SpeedButton9Click() {
-    armWithDialog(SpeedButton9, [this] {
-        showVortexSource(dialogs_.OKBottomDlg8, true);
-        ActiveMDIChild()->setPointer(Qt::CrossCursor);
-    });
+    armWithDialog(SpeedButton9, [this] { showVortexSource(dialogs_.OKBottomDlg8, true); });
 }
 
 void TMainForm::SpeedButton6Click() {
-    armWithDialog(SpeedButton6, [this] {
-        dialogs_.OKBottomDlg6->Show();
-        ActiveMDIChild()->setPointer(Qt::CrossCursor);
-    });
+    armWithDialog(SpeedButton6, [this] { dialogs_.OKBottomDlg6->Show(); });
 }
 
 // The cylinder buttons only open the dialog; its OK arms the tool (N9Click).
 void TMainForm::N11Click() {
-    armWithDialog(SpeedButton2, [this] { showCylinder(dialogs_.OKBottomDlg, false); });
+    armWithDialog(
+        SpeedButton2, [this] { showCylinder(dialogs_.OKBottomDlg, false); }, false);
 }
 
 void TMainForm::SpeedButton16Click() {
-    armWithDialog(SpeedButton16, [this] { showCylinder(dialogs_.OKBottomDlg, true); });
+    armWithDialog(
+        SpeedButton16, [this] { showCylinder(dialogs_.OKBottomDlg, true); }, false);
 }
 
 void TMainForm::N9Click() {

@@ -173,7 +173,8 @@ private:
     void resetStrengthPanel();
     // Runs a tool button's row on an empty active document, or sets the
     // default pointer (the common frame of the element tool buttons).
-    void armWithDialog(QToolButton* button, const std::function<void()>& row);
+    void armWithDialog(QToolButton* button, const std::function<void()>& row,
+                       bool armsPointer = true);
     void armPair(QToolButton* clicked);
     void popupArm(QToolButton* button);
     // The strength panel's source (or sink) value into the source/sink dialog.
