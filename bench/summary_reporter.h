@@ -1,5 +1,5 @@
 // Google Benchmark's console output, plus one table at the end: the median
-// time of every routine, case and surface, checked against the speed
+// processor time of every routine, case and surface, checked against the speed
 // figures the routines must meet.
 #pragma once
 
