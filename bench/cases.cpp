@@ -34,8 +34,7 @@ void addStreamlines(std::vector<Case>& cases) {
     using namespace flow;
     addDefault(cases, "StreamPointSource", [](const Canvas& c) { StreamPointSource(c, kX, kY); });
     addDefault(cases, "StreamVortex", [](const Canvas& c) { StreamVortex(c, kX, kY); });
-    const Draw dipole = [](const Canvas& c) { StreamDipole(c, kX, kY, kMoment); };
-    addDefault(cases, "StreamDipole", dipole);
+    addDefault(cases, "StreamDipole", [](const Canvas& c) { StreamDipole(c, kX, kY, kMoment); });
     SettingValues dipoleStress;
     dipoleStress.streamlineCount = 150;
     dipoleStress.streamlineIncrement = 100;
