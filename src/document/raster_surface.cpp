@@ -4,13 +4,16 @@
 #include <algorithm>
 #include <cmath>
 
+#include "document/thin_line.h"
+#include "flow/geometry.h"
+
 namespace {
 
 // Ellipses and texts are handed to the rasterizer only within this distance
 // of the picture; its fixed-point arithmetic must never see far-off values.
 constexpr double kFar = 1e6;
 
-// Thin lines drawn by the painter in one call.
+// Thin dotted lines drawn by the painter in one call.
 constexpr std::size_t kLineBatch = 512;
 
 // Whole pixels below and above a coordinate within the int range.
@@ -199,18 +202,42 @@ void RasterSurface::moveTo(std::int64_t x, std::int64_t y) {
 }
 
 void RasterSurface::lineTo(std::int64_t x, std::int64_t y) {
-    drawClippedLine(static_cast<double>(penX_), static_cast<double>(penY_),
-                    static_cast<double>(x), static_cast<double>(y));
+    if (drawsThinSolidLines()) {
+        drawThinSolidLine(penX_, penY_, x, y);
+    } else {
+        drawClippedLine(static_cast<double>(penX_), static_cast<double>(penY_),
+                        static_cast<double>(x), static_cast<double>(y));
+    }
     penX_ = x;
     penY_ = y;
 }
 
+bool RasterSurface::drawsThinSolidLines() const {
+    return penWidth_ <= 1 && penStyle_ == flow::PenStyle::Solid;
+}
+
+void RasterSurface::drawThinSolidLine(std::int64_t x1, std::int64_t y1, std::int64_t x2,
+                                      std::int64_t y2) {
+    // The pixels are written directly: whatever the painter holds goes in first.
+    endPainting();
+    ensurePicture();
+    const QRect drawn = drawThinLine(image_, x1, y1, x2, y2, toQColor(penColor_).rgb());
+    if (drawn.isEmpty()) return;
+    markChanged(drawn.left(), drawn.top(), drawn.right() + 1, drawn.bottom() + 1);
+}
+
 void RasterSurface::drawClippedLine(double x1, double y1, double x2, double y2) {
-    QPainter& p = painter();
+    ensurePicture();
     const double margin = penWidth_ + 2.0;
     if (!clipSegment(x1, y1, x2, y2, -margin, -margin, image_.width() + margin,
                      image_.height() + margin))
         return;
+    if (drawsThinSolidLines()) {
+        // Within the margin the ends are small enough to round exactly.
+        drawThinSolidLine(flow::Round(x1), flow::Round(y1), flow::Round(x2), flow::Round(y2));
+        return;
+    }
+    QPainter& p = painter();
     applyPen(p);
     if (std::max(penWidth_, 1) == 1) {
         pendingLines_.emplace_back(x1, y1, x2, y2);

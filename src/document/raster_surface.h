@@ -1,21 +1,25 @@
 // The drawing surface of one document: its picture (a QImage) with the pen,
 // brush, font and pen position that belong to it between commands.
 //
-// Pixel rules: no antialiasing. A line covers the pixels Qt's aliased
-// rasterizer gives the true segment, both end pixels included; wide pens
-// have round caps and joins. An ellipse with box corners (x1, y1) and
-// (x2, y2) is Qt's ellipse in the rectangle from the smaller to the larger
-// corner, right and bottom edges excluded. Geometry is clipped here, in
-// doubles, to a margin round the picture before it reaches the rasterizer,
-// so far-off coordinates draw exactly the part of the true line inside.
+// Pixel rules: no antialiasing. A line of a solid pen of width 1 is the
+// Bresenham line between its integer end points, both end pixels included
+// (thin_line.h gives the exact rule), clipped exactly however far off the
+// ends lie. Other lines cover the pixels Qt's aliased rasterizer gives the
+// true segment, both end pixels included; wide pens have round caps and
+// joins. An ellipse with box corners (x1, y1) and (x2, y2) is Qt's ellipse in
+// the rectangle from the smaller to the larger corner, right and bottom edges
+// excluded. Geometry for the painter is clipped here, in doubles, to a margin
+// round the picture before it reaches the rasterizer, so far-off coordinates
+// draw exactly the part of the true line inside.
 //
-// Speed: one QPainter stays open over a whole run of operations; it is closed
-// before the picture is read. The pen and brush are handed to it only when
-// they changed since it last drew. Thin lines are handed over in batches,
-// which the rasterizer draws one by one exactly as single lines; a batch is
-// drawn before any other operation, any pen change and any read of the
-// picture. The rectangle that changed is collected until the view takes it
-// to repaint just that.
+// Speed: one QPainter stays open over a run of painter operations; it is
+// closed before the picture is read and before a thin solid line writes its
+// pixels directly, so everything lands in the order it was drawn. The pen
+// and brush are handed to the painter only when they changed since it last
+// drew. Thin dotted lines are handed over in batches, which the rasterizer
+// draws one by one exactly as single lines; a batch is drawn before any
+// other operation, any pen change and any read of the picture. The rectangle
+// that changed is collected until the view takes it to repaint just that.
 #pragma once
 
 #include <QFont>
@@ -84,13 +88,16 @@ private:
     void markChanged(double left, double top, double right, double bottom);
     // Draws the part of the line inside the picture and a margin round it.
     void drawClippedLine(double x1, double y1, double x2, double y2);
+    // Lines of the current pen go straight into the pixels (thin_line.h).
+    bool drawsThinSolidLines() const;
+    void drawThinSolidLine(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2);
 
     mutable QImage image_;
     std::function<QSize()> fallbackSize_;
     std::function<void()> changed_;
     mutable std::unique_ptr<QPainter> painter_;
     bool penApplied_ = false;  // the painter holds the current pen and brush
-    mutable std::vector<QLineF> pendingLines_;  // thin lines not yet drawn
+    mutable std::vector<QLineF> pendingLines_;  // thin dotted lines not yet drawn
     // The changed pixels as a box of whole pixels, right and bottom
     // excluded; empty when left >= right.
     struct PixelBox {
