@@ -1,16 +1,15 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test; the flow core's tests
-# also run under the address and undefined-behaviour sanitizers.
+# Installs what is missing, builds, and runs every test, first in a build with
+# the address and undefined-behaviour sanitizers, then in the normal build.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh
 JOBS=$(nproc 2>/dev/null || echo 2)
 
-if [ ! -f build-asan/CMakeCache.txt ]; then
-    cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DZEF_CORE_ONLY=ON -DZEF_SANITIZE=ON >/dev/null
-fi
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DZEF_CORE_ONLY=OFF -DZEF_SANITIZE=ON \
+    -DZEF_BENCH=OFF >/dev/null
 cmake --build build-asan -j"$JOBS"
-echo "== Flow core under the sanitizers =="
+echo "== Every test under the sanitizers =="
 (cd build-asan && ctest --no-tests=error --output-on-failure -j"$JOBS")
 
 echo "== All tests =="
