@@ -129,10 +129,13 @@ const QImage& RasterSurface::image() {
 void RasterSurface::markChanged(double left, double top, double right, double bottom) {
     // The whole pixels the box touches, cut to the picture; the box lies
     // within the clipping margin, so the values fit in an int.
-    const int x1 = std::max(0, floorToInt(left));
-    const int y1 = std::max(0, floorToInt(top));
-    const int x2 = std::min(image_.width(), ceilToInt(right));
-    const int y2 = std::min(image_.height(), ceilToInt(bottom));
+    markChangedPixels({std::max(0, floorToInt(left)), std::max(0, floorToInt(top)),
+                       std::min(image_.width(), ceilToInt(right)),
+                       std::min(image_.height(), ceilToInt(bottom))});
+}
+
+void RasterSurface::markChangedPixels(PixelBox box) {
+    const auto [x1, y1, x2, y2] = box;
     if (x1 >= x2 || y1 >= y2) return;
     const bool first = dirty_.left >= dirty_.right;
     if (first) {
@@ -221,9 +224,9 @@ void RasterSurface::drawThinSolidLine(std::int64_t x1, std::int64_t y1, std::int
     // The pixels are written directly: whatever the painter holds goes in first.
     endPainting();
     ensurePicture();
-    const QRect drawn = drawThinLine(image_, x1, y1, x2, y2, toQColor(penColor_).rgb());
-    if (drawn.isEmpty()) return;
-    markChanged(drawn.left(), drawn.top(), drawn.right() + 1, drawn.bottom() + 1);
+    const QRect drawn = drawThinLine(image_, x1, y1, x2, y2,
+                                     qRgb(penColor_.red(), penColor_.green(), penColor_.blue()));
+    markChangedPixels({drawn.left(), drawn.top(), drawn.right() + 1, drawn.bottom() + 1});
 }
 
 void RasterSurface::drawClippedLine(double x1, double y1, double x2, double y2) {

@@ -77,6 +77,12 @@ public:
     using Surface::moveTo;
 
 private:
+    // A box of whole pixels, right and bottom excluded; empty when
+    // left >= right or top >= bottom.
+    struct PixelBox {
+        int left = 0, top = 0, right = 0, bottom = 0;
+    };
+
     QPainter& painter();
     void endPainting() const;
     void drawPendingLines() const;
@@ -86,6 +92,7 @@ private:
     void applyPen(QPainter& p);
     // The pixels of the box, within the picture, need repainting.
     void markChanged(double left, double top, double right, double bottom);
+    void markChangedPixels(PixelBox box);
     // Draws the part of the line inside the picture and a margin round it.
     void drawClippedLine(double x1, double y1, double x2, double y2);
     // Lines of the current pen go straight into the pixels (thin_line.h).
@@ -98,12 +105,7 @@ private:
     mutable std::unique_ptr<QPainter> painter_;
     bool penApplied_ = false;  // the painter holds the current pen and brush
     mutable std::vector<QLineF> pendingLines_;  // thin dotted lines not yet drawn
-    // The changed pixels as a box of whole pixels, right and bottom
-    // excluded; empty when left >= right.
-    struct PixelBox {
-        int left = 0, top = 0, right = 0, bottom = 0;
-    };
-    PixelBox dirty_;
+    PixelBox dirty_;  // the pixels changed since the rectangle was last taken
 
     flow::Color penColor_ = flow::kBlack;
     int penWidth_ = 1;

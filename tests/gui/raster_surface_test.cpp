@@ -134,6 +134,8 @@ private slots:
                                << 20'000'000'000LL;
         QTest::newRow("steep rising left") << QPoint(120, 40) << QPoint(-3, 8)
                                            << 90'000'000'000LL << 60'000'000'000LL;
+        QTest::newRow("shallow, ends just within 2^30") << QPoint(100, 70) << QPoint(6, 1)
+                                                 << 178'956'000LL << 178'956'950LL;
         QTest::newRow("shallow, whole 64-bit range")
             << QPoint(100, 70) << QPoint(6, 1) << 1'500'000'000'000'000'000LL
             << 1'500'000'000'000'000'000LL;
