@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "document/thin_line.h"
 #include "flow/geometry.h"
 
 namespace {
@@ -78,6 +77,7 @@ void RasterSurface::createPicture(int width, int height) {
     endPainting();
     image_ = QImage(width, height, QImage::Format_RGB32);
     image_.fill(Qt::white);
+    pixels_.reset();
 }
 
 void RasterSurface::ensurePicture() const {
@@ -85,11 +85,13 @@ void RasterSurface::ensurePicture() const {
     QSize size = fallbackSize_ ? fallbackSize_() : QSize(1, 1);
     image_ = QImage(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     image_.fill(Qt::white);
+    pixels_.reset();
 }
 
 QPainter& RasterSurface::painter() {
     if (!painter_) {
         ensurePicture();
+        pixels_.reset();  // the painter writes through its own handle
         painter_ = std::make_unique<QPainter>(&image_);
         painter_->setRenderHint(QPainter::Antialiasing, false);
         penApplied_ = false;
@@ -123,19 +125,19 @@ QRect RasterSurface::takeChangedRect() {
 const QImage& RasterSurface::image() {
     endPainting();
     ensurePicture();
+    pixels_.reset();  // the caller may keep a copy sharing them
     return image_;
 }
 
 void RasterSurface::markChanged(double left, double top, double right, double bottom) {
     // The whole pixels the box touches, cut to the picture; the box lies
     // within the clipping margin, so the values fit in an int.
-    markChangedPixels({std::max(0, floorToInt(left)), std::max(0, floorToInt(top)),
-                       std::min(image_.width(), ceilToInt(right)),
-                       std::min(image_.height(), ceilToInt(bottom))});
+    markChangedPixels(std::max(0, floorToInt(left)), std::max(0, floorToInt(top)),
+                      std::min(image_.width(), ceilToInt(right)),
+                      std::min(image_.height(), ceilToInt(bottom)));
 }
 
-void RasterSurface::markChangedPixels(PixelBox box) {
-    const auto [x1, y1, x2, y2] = box;
+void RasterSurface::markChangedPixels(int x1, int y1, int x2, int y2) {
     if (x1 >= x2 || y1 >= y2) return;
     const bool first = dirty_.left >= dirty_.right;
     if (first) {
@@ -222,11 +224,14 @@ bool RasterSurface::drawsThinSolidLines() const {
 void RasterSurface::drawThinSolidLine(std::int64_t x1, std::int64_t y1, std::int64_t x2,
                                       std::int64_t y2) {
     // The pixels are written directly: whatever the painter holds goes in first.
-    endPainting();
-    ensurePicture();
-    const QRect drawn = drawThinLine(image_, x1, y1, x2, y2,
+    if (painter_) endPainting();
+    if (!pixels_) {
+        ensurePicture();
+        pixels_ = writablePixels(image_);
+    }
+    const QRect drawn = drawThinLine(*pixels_, x1, y1, x2, y2,
                                      qRgb(penColor_.red(), penColor_.green(), penColor_.blue()));
-    markChangedPixels({drawn.left(), drawn.top(), drawn.right() + 1, drawn.bottom() + 1});
+    markChangedPixels(drawn.left(), drawn.top(), drawn.right() + 1, drawn.bottom() + 1);
 }
 
 void RasterSurface::drawClippedLine(double x1, double y1, double x2, double y2) {

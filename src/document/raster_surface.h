@@ -30,6 +30,7 @@
 #include <memory>
 #include <vector>
 
+#include "document/thin_line.h"
 #include "flow/surface.h"
 
 class QPainter;
@@ -77,12 +78,6 @@ public:
     using Surface::moveTo;
 
 private:
-    // A box of whole pixels, right and bottom excluded; empty when
-    // left >= right or top >= bottom.
-    struct PixelBox {
-        int left = 0, top = 0, right = 0, bottom = 0;
-    };
-
     QPainter& painter();
     void endPainting() const;
     void drawPendingLines() const;
@@ -92,7 +87,9 @@ private:
     void applyPen(QPainter& p);
     // The pixels of the box, within the picture, need repainting.
     void markChanged(double left, double top, double right, double bottom);
-    void markChangedPixels(PixelBox box);
+    // The same for whole pixels from (x1, y1) to (x2, y2), right and bottom
+    // excluded.
+    void markChangedPixels(int x1, int y1, int x2, int y2);
     // Draws the part of the line inside the picture and a margin round it.
     void drawClippedLine(double x1, double y1, double x2, double y2);
     // Lines of the current pen go straight into the pixels (thin_line.h).
@@ -100,12 +97,21 @@ private:
     void drawThinSolidLine(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2);
 
     mutable QImage image_;
+    // The picture's pixels detached for writing thin lines; forgotten when
+    // the picture is replaced or handed out (a copy may then share them) and
+    // when the painter takes it.
+    mutable std::optional<PixelPlane> pixels_;
     std::function<QSize()> fallbackSize_;
     std::function<void()> changed_;
     mutable std::unique_ptr<QPainter> painter_;
     bool penApplied_ = false;  // the painter holds the current pen and brush
     mutable std::vector<QLineF> pendingLines_;  // thin dotted lines not yet drawn
-    PixelBox dirty_;  // the pixels changed since the rectangle was last taken
+    // The changed pixels as a box of whole pixels, right and bottom
+    // excluded; empty when left >= right.
+    struct PixelBox {
+        int left = 0, top = 0, right = 0, bottom = 0;
+    };
+    PixelBox dirty_;
 
     flow::Color penColor_ = flow::kBlack;
     int penWidth_ = 1;

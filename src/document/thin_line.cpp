@@ -42,8 +42,8 @@ Division<Int> halfStepDivide(Int a, Int b, Int c, Int d) {
 // points (differences below 2^64, products below 2^128 in UInt128); int64
 // does so while every coordinate lies within +-2^30.
 template <class Int, class UInt>
-QRect drawLine(QImage& picture, std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2,
-               QRgb color) {
+QRect drawLine(const PixelPlane& picture, std::int64_t x1, std::int64_t y1, std::int64_t x2,
+               std::int64_t y2, QRgb color) {
     const Int dx = static_cast<Int>(x2) - x1, dy = static_cast<Int>(y2) - y1;
     const bool xMajor = magnitude(dx) >= magnitude(dy);
 
@@ -58,16 +58,15 @@ QRect drawLine(QImage& picture, std::int64_t x1, std::int64_t y1, std::int64_t x
         dm = -dm;
         dn = -dn;
     }
-    const int majorSize = xMajor ? picture.width() : picture.height();
-    const int minorSize = xMajor ? picture.height() : picture.width();
+    const int majorSize = xMajor ? picture.width : picture.height;
+    const int minorSize = xMajor ? picture.height : picture.width;
     const auto toRect = [xMajor](Int m, Int n, Int lastM, Int lastN) {
         const QPoint a = xMajor ? QPoint(int(m), int(n)) : QPoint(int(n), int(m));
         const QPoint b = xMajor ? QPoint(int(lastM), int(lastN)) : QPoint(int(lastN), int(lastM));
         return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
                      QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
     };
-    const std::ptrdiff_t stride =
-        picture.bytesPerLine() / static_cast<std::ptrdiff_t>(sizeof(QRgb));
+    const std::ptrdiff_t stride = picture.stride;
     const auto indexOf = [&](Int m, Int n) {
         const auto major = static_cast<std::ptrdiff_t>(m), minor = static_cast<std::ptrdiff_t>(n);
         return xMajor ? minor * stride + major : major * stride + minor;
@@ -75,7 +74,7 @@ QRect drawLine(QImage& picture, std::int64_t x1, std::int64_t y1, std::int64_t x
 
     if (dm == 0) {  // a single point
         if (m1 < 0 || m1 >= majorSize || n1 < 0 || n1 >= minorSize) return QRect();
-        reinterpret_cast<QRgb*>(picture.bits())[indexOf(m1, n1)] = color;
+        picture.bits[indexOf(m1, n1)] = color;
         return toRect(m1, n1, m1, n1);
     }
 
@@ -110,7 +109,7 @@ QRect drawLine(QImage& picture, std::int64_t x1, std::int64_t y1, std::int64_t x
     Int error = start.remainder;
     std::ptrdiff_t at = indexOf(m, n);
     std::ptrdiff_t minorMoves = 0;
-    QRgb* const bits = reinterpret_cast<QRgb*>(picture.bits());
+    QRgb* const bits = picture.bits;
     for (auto left = static_cast<std::ptrdiff_t>(last - first);; --left) {
         bits[at] = color;
         if (left == 0) break;
@@ -127,9 +126,15 @@ QRect drawLine(QImage& picture, std::int64_t x1, std::int64_t y1, std::int64_t x
 
 }  // namespace
 
-QRect drawThinLine(QImage& picture, std::int64_t x1, std::int64_t y1, std::int64_t x2,
+PixelPlane writablePixels(QImage& picture) {
+    return {reinterpret_cast<QRgb*>(picture.bits()),
+            picture.bytesPerLine() / static_cast<std::ptrdiff_t>(sizeof(QRgb)), picture.width(),
+            picture.height()};
+}
+
+QRect drawThinLine(const PixelPlane& picture, std::int64_t x1, std::int64_t y1, std::int64_t x2,
                    std::int64_t y2, QRgb color) {
-    if (picture.width() <= 0 || picture.height() <= 0) return QRect();
+    if (picture.width <= 0 || picture.height <= 0) return QRect();
     constexpr std::int64_t kNear = std::int64_t{1} << 30;
     const auto near = [](std::int64_t v) { return -kNear <= v && v <= kNear; };
     if (near(x1) && near(y1) && near(x2) && near(y2))

@@ -19,9 +19,22 @@
 
 #include <QImage>
 #include <QRect>
+#include <cstddef>
 #include <cstdint>
+
+// The pixels of a Format_RGB32 picture, open for writing.
+struct PixelPlane {
+    QRgb* bits = nullptr;
+    std::ptrdiff_t stride = 0;  // pixels from one row to the next
+    int width = 0;
+    int height = 0;
+};
+
+// Detaches the picture's pixels from any copy sharing them; the plane stays
+// valid until the picture is copied, replaced or destroyed.
+PixelPlane writablePixels(QImage& picture);
 
 // Draws the line in the colour and returns the box of the pixels it set;
 // empty when the line misses the picture.
-QRect drawThinLine(QImage& picture, std::int64_t x1, std::int64_t y1, std::int64_t x2,
+QRect drawThinLine(const PixelPlane& picture, std::int64_t x1, std::int64_t y1, std::int64_t x2,
                    std::int64_t y2, QRgb color);

@@ -219,6 +219,17 @@ private slots:
         for (int x = 0; x < 60; ++x) QCOMPARE(surface.pixel(x, 37), blue);
     }
 
+    void aCopyOfThePictureKeepsItsPixels() {
+        RasterSurface surface;
+        surface.createPicture(20, 20);
+        surface.line({0, 5}, {19, 5});
+        const QImage copy = surface.image();
+        surface.line({0, 10}, {19, 10});
+        QCOMPARE(copy.pixel(3, 10), qRgb(255, 255, 255));
+        QCOMPARE(surface.image().pixel(3, 10), qRgb(0, 0, 0));
+        QCOMPARE(copy.pixel(3, 5), qRgb(0, 0, 0));
+    }
+
     void thinLineChangesExactlyItsPixelBox() {
         RasterSurface surface;
         surface.createPicture(100, 100);
