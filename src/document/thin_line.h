@@ -13,8 +13,9 @@
 // would apply) is the exact diagonal.
 //
 // Clipping is exact for any 64-bit end points: the first visible pixel and
-// its error term are computed directly in 128-bit arithmetic, and only the
-// pixels inside the picture are stepped through.
+// its error term are computed directly (in 64-bit arithmetic while the ends
+// lie within +-2^30, in 128-bit beyond), and only the pixels inside the
+// picture are stepped through.
 #pragma once
 
 #include <QImage>
