@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Shared by run.sh and test.sh: install the Debian packages that are missing,
-# then configure and build the program in build/.
+# then configure and build in build/ the given targets (all when none).
 set -euo pipefail
 
 PACKAGES=(cmake make g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-dejavu-core)
@@ -22,4 +22,6 @@ JOBS=$(nproc 2>/dev/null || echo 2)
 if [ ! -f build/CMakeCache.txt ]; then
     cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
-cmake --build build -j"$JOBS"
+TARGETS=()
+for target in "$@"; do TARGETS+=(--target "$target"); done
+cmake --build build -j"$JOBS" "${TARGETS[@]}"
