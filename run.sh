@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh zef
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
-    echo "No display found: start it under a virtual display with  xvfb-run -s '-screen 0 1280x1024x24' ./run.sh" >&2
+    echo "No display found: start it under a virtual display (Debian package xvfb) with  xvfb-run -s '-screen 0 1280x1024x24' ./run.sh" >&2
     exit 1
 fi
 exec build/zef "$@"
