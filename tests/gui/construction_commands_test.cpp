@@ -53,10 +53,7 @@ class ConstructionCommandsTest : public QObject {
 
 private slots:
     void init() {
-        program = std::make_unique<TProgram>();
-        form = &program->mainForm();
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form));
+        QVERIFY(startProgram(program, form));
     }
     void cleanup() { program.reset(); }
 

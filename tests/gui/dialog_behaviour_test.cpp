@@ -44,11 +44,8 @@ class DialogBehaviourTest : public QObject {
 
 private slots:
     void init() {
-        program = std::make_unique<TProgram>();
-        form = &program->mainForm();
+        QVERIFY(startProgram(program, form));
         d = &program->dialogs();
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form));
     }
     void cleanup() { program.reset(); }
 

@@ -37,11 +37,8 @@ class ElementToolsTest : public QObject {
 
 private slots:
     void init() {
-        program = std::make_unique<TProgram>();
-        form = &program->mainForm();
+        QVERIFY(startProgram(program, form));
         dialogs = &program->dialogs();
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form));
     }
     void cleanup() { program.reset(); }
 

@@ -34,10 +34,7 @@ class MainWindowTest : public QObject {
 
 private slots:
     void init() {
-        program = std::make_unique<TProgram>();
-        form = &program->mainForm();
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form));
+        QVERIFY(startProgram(program, form));
     }
     void cleanup() { program.reset(); }
 

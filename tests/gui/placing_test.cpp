@@ -73,11 +73,7 @@ class PlacingTest : public QObject {
 
 private slots:
     void init() {
-        program = std::make_unique<TProgram>();
-        form = &program->mainForm();
-        form->resize(1400, 1000);
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form));
+        QVERIFY(startProgram(program, form, QSize(1400, 1000)));
     }
     void cleanup() { program.reset(); }
 

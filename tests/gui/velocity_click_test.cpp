@@ -45,10 +45,7 @@ class VelocityClickTest : public QObject {
 
 private slots:
     void init() {
-        program = std::make_unique<TProgram>();
-        form = &program->mainForm();
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form));
+        QVERIFY(startProgram(program, form));
         doc = newDocument(*form);
         writeSlot(doc->RCIL, 100);
         writeSlot(doc->XCIL, 400);

@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "app/main_form.h"
+#include "app/program.h"
 #include "document/mdi_child.h"
 #include "document/picture_view.h"
 
@@ -51,4 +52,12 @@ void movePicture(TMDIChild* document, QPoint at) {
 TMDIChild* newDocument(TMainForm& form) {
     form.N8->trigger();
     return form.ActiveMDIChild();
+}
+
+bool startProgram(std::unique_ptr<TProgram>& program, TMainForm*& form, QSize size) {
+    program = std::make_unique<TProgram>();
+    form = &program->mainForm();
+    if (size.isValid()) form->resize(size);
+    form->show();
+    return QTest::qWaitForWindowExposed(form);
 }

@@ -5,11 +5,14 @@
 #include <QPoint>
 #include <QString>
 #include <QTimer>
+#include <QSize>
 #include <functional>
+#include <memory>
 
 class QWidget;
 class TMainForm;
 class TMDIChild;
+class TProgram;
 
 // Watches for the next modal dialog and hands it to the answer (which must
 // close it). Make it before the action that opens the dialog.
@@ -34,6 +37,10 @@ ModalAnswer* acceptNextMessageBox();
 // Mouse on a document's picture, in picture pixels.
 void clickPicture(TMDIChild* document, QPoint at, Qt::MouseButton button = Qt::LeftButton);
 void movePicture(TMDIChild* document, QPoint at);
+
+// Builds the whole program and shows its main window (at the given size, if
+// any); false when the window never appeared.
+bool startProgram(std::unique_ptr<TProgram>& program, TMainForm*& form, QSize size = {});
 
 // Creates a new document through the menu item and returns it.
 TMDIChild* newDocument(TMainForm& form);
