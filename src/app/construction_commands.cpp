@@ -26,9 +26,8 @@ namespace {
 
 // Resets and shows the gauge, runs the routine on the document's picture,
 // hides the gauge. An error leaves the gauge showing, as it stopped.
-void drawWithGauge(TMainForm& form, TMDIChild& document,
+void drawWithGauge(TMainForm& form, TMDIChild& document, const flow::Settings& settings,
                    const std::function<void(const flow::Canvas&)>& routine) {
-    const flow::Settings settings = settingsOf(form.dialogs());
     ProgressGauge gauge(form.Gauge1);
     form.Gauge1->setValue(0);
     form.Gauge1->show();
@@ -43,9 +42,10 @@ void TMainForm::SpeedButton1Click() {
     if (!d) return;
     runReportingErrors([this, d] {
         const flow::Settings settings = settingsOf(dialogs_);
-        const QString speed =
-            "; Скорость набегающего потока U=" + dialogs_.OKBottomDlg5->Label2->text();
-        auto run = [this, d](const auto& routine) { drawWithGauge(*this, *d, routine); };
+        auto speed = [this] {
+            return "; Скорость набегающего потока U=" + dialogs_.OKBottomDlg5->Label2->text();
+        };
+        auto run = [&](const auto& routine) { drawWithGauge(*this, *d, settings, routine); };
         if (slotFilled(d->A) && Panel1->isHidden()) {
             const int X = slotNumber(d->XCIL), Y = slotNumber(d->YCIL);
             const int x2 = slotNumber(d->X2), source = slotNumber(d->Istok),
@@ -67,8 +67,8 @@ void TMainForm::SpeedButton1Click() {
             const int boundary = slotNumber(d->Vihrestok);
             run([&](const flow::Canvas& c) { flow::StreamVortexSource(c, X, Y, boundary); });
             d->setWindowTitle("ВихреСток\\Исток с мощностью Истока\\Стока Q=" +
-                              dialogs_.OKBottomDlg8->Label2->text() + " ,и циркуляцией Г=" +
-                              dialogs_.OKBottomDlg8->Label4->text());
+                              dialogs_.OKBottomDlg8->Label2->text() +
+                              " ,и циркуляцией Г=" + dialogs_.OKBottomDlg8->Label4->text());
         } else if (slotFilled(d->Dipol)) {
             const int X = slotNumber(d->XCIL), Y = slotNumber(d->YCIL);
             const int M = slotNumber(d->Dipol);
@@ -82,21 +82,22 @@ void TMainForm::SpeedButton1Click() {
             const int R = slotNumber(d->RCIL);
             const int X = slotNumber(d->XCIL), Y = slotNumber(d->YCIL);
             run([&](const flow::Canvas& c) { flow::StreamCylinder(c, R, X, Y); });
-            d->setWindowTitle("Обтекание цилиндра без циркуляции R=" + QString::number(R) + speed);
+            d->setWindowTitle("Обтекание цилиндра без циркуляции R=" + QString::number(R) +
+                              speed());
         } else if (slotFilled(d->Istok) && slotEmpty(d->X2) && slotEmpty(d->A)) {
             const int X = slotNumber(d->XCIL), Y = slotNumber(d->YCIL);
             const int Q = slotNumber(d->Istok);
             run([&](const flow::Canvas& c) {
                 flow::StreamSourceInStream(c, X, Y, Q, flow::kSourceInStream);
             });
-            d->setWindowTitle("Исток мощности Q=" + QString::number(Q) + speed);
+            d->setWindowTitle("Исток мощности Q=" + QString::number(Q) + speed());
         } else if (slotFilled(d->Stok) && slotEmpty(d->X2) && slotEmpty(d->A)) {
             const int X = slotNumber(d->XCIL), Y = slotNumber(d->YCIL);
             const int Q = slotNumber(d->Stok);
             run([&](const flow::Canvas& c) {
                 flow::StreamSourceInStream(c, X, Y, Q, flow::kSinkInStream);
             });
-            d->setWindowTitle("Cток мощности Q=" + QString::number(Q) + speed);
+            d->setWindowTitle("Cток мощности Q=" + QString::number(Q) + speed());
         }
     });
 }
@@ -106,7 +107,7 @@ void TMainForm::SpeedButton17Click() {
     if (!d) return;
     runReportingErrors([this, d] {
         const flow::Settings settings = settingsOf(dialogs_);
-        auto run = [this, d](const auto& routine) { drawWithGauge(*this, *d, routine); };
+        auto run = [&](const auto& routine) { drawWithGauge(*this, *d, settings, routine); };
         auto X = [d] { return slotNumber(d->XCIL); };
         auto Y = [d] { return slotNumber(d->YCIL); };
         if (slotFilled(d->Istok) && slotEmpty(d->X2) && slotEmpty(d->A)) {
