@@ -16,6 +16,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/glyphs.h"
 #include "app/tool_group.h"
@@ -64,7 +65,9 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
 
 // The documents are destroyed with the workspace after this; their going must
 // not reach the menu upkeep of a half-destroyed window.
-TMainForm::~TMainForm() { disconnect(Workspace, nullptr, this, nullptr); }
+TMainForm::~TMainForm() {
+    disconnect(Workspace, nullptr, this, nullptr);
+}
 
 void TMainForm::createActions() {
     N8 = makeAction(this, "N8", "&Файл ...");
@@ -84,8 +87,8 @@ void TMainForm::createActions() {
     N14 = makeAction(this, "N14", "Файл ...");
     WindowCascadeItem =
         makeAction(this, "WindowCascadeItem", "Окна &каскадом", "Arrange windows to overlap");
-    WindowTileItem = makeAction(this, "WindowTileItem", "Окна &сверху вниз",
-                                "Arrange windows without overlap");
+    WindowTileItem =
+        makeAction(this, "WindowTileItem", "Окна &сверху вниз", "Arrange windows without overlap");
     WindowMinimizeItem =
         makeAction(this, "WindowMinimizeItem", "Св&ернуть  все окна", "Minimize all windows");
 
@@ -189,11 +192,11 @@ void TMainForm::createToolBars() {
     ToolBar1->addWidget(gaugeHolder);
 
     SpeedButton1 = addToolButton(ToolBar1, "SpeedButton1", "Построить линии тока", 25, nullptr);
-    SpeedButton17 = addToolButton(ToolBar1, "SpeedButton17", "Построить линии равного потенциала",
-                                  25, nullptr);
+    SpeedButton17 =
+        addToolButton(ToolBar1, "SpeedButton17", "Построить линии равного потенциала", 25, nullptr);
     ToolBar1->addWidget(separatorLine(9));
-    SpeedButton10 = addToolButton(ToolBar1, "SpeedButton10", "Задать скорость набегающего потока",
-                                  22, nullptr);
+    SpeedButton10 =
+        addToolButton(ToolBar1, "SpeedButton10", "Задать скорость набегающего потока", 22, nullptr);
     SpeedButton19 =
         addToolButton(ToolBar1, "SpeedButton19", "Масштаб вектора скорости", 25, nullptr);
 
@@ -232,9 +235,12 @@ void TMainForm::createPanels() {
     TrackBar1 = makeTrackBar(Panel1, "TrackBar1", 1000, 3000, 100, 1500, QRect(32, 8, 265, 33));
     TrackBar2 = makeTrackBar(Panel1, "TrackBar2", 1000, 3000, 100, 1500, QRect(32, 40, 265, 33));
     Label1 = makeRowCaption(Panel1, "Label1", "Мощьность Истока Q :=", {312, 16});
-    Label3 = makeRowCaption(Panel1, "Label3", "1500", {488, 16});
     Label2 = makeRowCaption(Panel1, "Label2", "Мощьность  Стока  Q :=", {312, 49});
-    Label4 = makeRowCaption(Panel1, "Label4", "1500", {488, 49});
+    // The values stand at x = 488 unless this font's captions reach past it.
+    const int valueX =
+        std::max({488, Label1->geometry().right() + 8, Label2->geometry().right() + 8});
+    Label3 = makeRowCaption(Panel1, "Label3", "1500", {valueX, 16});
+    Label4 = makeRowCaption(Panel1, "Label4", "1500", {valueX, 49});
     Panel1->hide();
     column->addWidget(Panel1);
 
@@ -282,6 +288,10 @@ QList<TMDIChild*> TMainForm::MDIChildren() const {
     return children;
 }
 
-int TMainForm::MDIChildCount() const { return static_cast<int>(MDIChildren().size()); }
+int TMainForm::MDIChildCount() const {
+    return static_cast<int>(MDIChildren().size());
+}
 
-void TMainForm::press(QToolButton* button) { button->setChecked(true); }
+void TMainForm::press(QToolButton* button) {
+    button->setChecked(true);
+}
