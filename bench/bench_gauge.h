@@ -9,11 +9,11 @@
 namespace bench {
 
 class BenchGauge : public flow::Gauge {
-public:
+  public:
     void advance(int steps) override { position_ = std::clamp(position_ + steps, 0, 80); }
     void reset() { position_ = 0; }
 
-private:
+  private:
     int position_ = 0;
 };
 

@@ -47,15 +47,13 @@ void runOnNull(benchmark::State& state, const Case& c, const TDialogs& dialogs,
 void registerCases(const std::vector<Case>& cases, const TDialogs& dialogs,
                    const flow::Settings& settings) {
     for (const Case& c : cases) {
-        benchmark::RegisterBenchmark(benchmarkName(c.routine, c.name, "raster").c_str(),
-                                     [&](benchmark::State& state) {
-                                         runOnRaster(state, c, dialogs, settings);
-                                     })
+        benchmark::RegisterBenchmark(
+            benchmarkName(c.routine, c.name, "raster").c_str(),
+            [&](benchmark::State& state) { runOnRaster(state, c, dialogs, settings); })
             ->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark(benchmarkName(c.routine, c.name, "null").c_str(),
-                                     [&](benchmark::State& state) {
-                                         runOnNull(state, c, dialogs, settings);
-                                     })
+        benchmark::RegisterBenchmark(
+            benchmarkName(c.routine, c.name, "null").c_str(),
+            [&](benchmark::State& state) { runOnNull(state, c, dialogs, settings); })
             ->Unit(benchmark::kMillisecond);
     }
 }

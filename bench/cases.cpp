@@ -15,10 +15,10 @@ namespace {
 // Elements sit in the middle of the 800 x 600 picture.
 constexpr int kX = 400;
 constexpr int kY = 300;
-constexpr int kRadius = 100;      // cylinder dialog default
-constexpr int kMoment = 50;       // dipole dialog default
-constexpr int kBoundary = 10;     // vortex-source dialog default
-constexpr int kStrength = 1500;   // source/sink dialog default
+constexpr int kRadius = 100;     // cylinder dialog default
+constexpr int kMoment = 50;      // dipole dialog default
+constexpr int kBoundary = 10;    // vortex-source dialog default
+constexpr int kStrength = 1500;  // source/sink dialog default
 
 using Draw = std::function<void(const flow::Canvas&)>;
 
@@ -50,16 +50,15 @@ void addStreamlines(std::vector<Case>& cases) {
     spiralStress.streamlineIncrement = 100;
     addStress(cases, "StreamVortexSource", spiralStress, vortexSource);
 
-    addDefault(cases, "StreamCylinder", [](const Canvas& c) { StreamCylinder(c, kRadius, kX, kY); });
+    addDefault(cases, "StreamCylinder",
+               [](const Canvas& c) { StreamCylinder(c, kRadius, kX, kY); });
     addDefault(cases, "StreamSourceInStream source", [](const Canvas& c) {
         StreamSourceInStream(c, kX, kY, kStrength, kSourceInStream);
     });
-    addDefault(cases, "StreamSourceInStream sink", [](const Canvas& c) {
-        StreamSourceInStream(c, kX, kY, kStrength, kSinkInStream);
-    });
-    addDefault(cases, "StreamSourceSink", [](const Canvas& c) {
-        StreamSourceSink(c, 300, kY, 200, kStrength, kStrength);
-    });
+    addDefault(cases, "StreamSourceInStream sink",
+               [](const Canvas& c) { StreamSourceInStream(c, kX, kY, kStrength, kSinkInStream); });
+    addDefault(cases, "StreamSourceSink",
+               [](const Canvas& c) { StreamSourceSink(c, 300, kY, 200, kStrength, kStrength); });
 
     addDefault(cases, "StreamCylinderCirculation",
                [](const Canvas& c) { StreamCylinderCirculation(c, kRadius, kX, kY); });
@@ -77,7 +76,8 @@ void addEquipotentials(std::vector<Case>& cases) {
     using namespace flow;
     addDefault(cases, "EquipotentialPointSource",
                [](const Canvas& c) { EquipotentialPointSource(c, kX, kY); });
-    addDefault(cases, "EquipotentialVortex", [](const Canvas& c) { EquipotentialVortex(c, kX, kY); });
+    addDefault(cases, "EquipotentialVortex",
+               [](const Canvas& c) { EquipotentialVortex(c, kX, kY); });
 
     const Draw vortexSource = [](const Canvas& c) {
         EquipotentialVortexSource(c, kX, kY, kBoundary);

@@ -17,7 +17,9 @@ namespace bench {
 
 namespace {
 
-void setCaption(QLabel* label, int value) { label->setText(QString::number(value)); }
+void setCaption(QLabel* label, int value) {
+    label->setText(QString::number(value));
+}
 
 }  // namespace
 

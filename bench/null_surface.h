@@ -7,7 +7,7 @@
 namespace bench {
 
 class NullSurface : public flow::Surface {
-public:
+  public:
     void setPenColor(flow::Color color) override { penColor_ = color; }
     void setPenWidth(int width) override { penWidth_ = width; }
     void setPenStyle(flow::PenStyle style) override { penStyle_ = style; }
@@ -28,7 +28,7 @@ public:
     using Surface::lineTo;
     using Surface::moveTo;
 
-private:
+  private:
     flow::Color penColor_ = flow::kBlack;
     int penWidth_ = 1;
     flow::PenStyle penStyle_ = flow::PenStyle::Solid;

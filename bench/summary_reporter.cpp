@@ -15,10 +15,14 @@ constexpr double kRasterRatioLimit = 3;
 
 double toMilliseconds(double time, benchmark::TimeUnit unit) {
     switch (unit) {
-        case benchmark::kNanosecond: return time / 1e6;
-        case benchmark::kMicrosecond: return time / 1e3;
-        case benchmark::kMillisecond: return time;
-        case benchmark::kSecond: return time * 1e3;
+        case benchmark::kNanosecond:
+            return time / 1e6;
+        case benchmark::kMicrosecond:
+            return time / 1e3;
+        case benchmark::kMillisecond:
+            return time;
+        case benchmark::kSecond:
+            return time * 1e3;
     }
     return time;
 }

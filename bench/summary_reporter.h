@@ -16,11 +16,11 @@ std::string benchmarkName(const std::string& routine, const std::string& caseNam
                           const std::string& surface);
 
 class SummaryReporter : public benchmark::ConsoleReporter {
-public:
+  public:
     void ReportRuns(const std::vector<Run>& runs) override;
     void Finalize() override;
 
-private:
+  private:
     struct Row {
         std::string routine, caseName;
         double rasterMs = -1, nullMs = -1;
@@ -28,7 +28,7 @@ private:
     void record(const std::string& name, double ms, bool median);
     void printTable() const;
 
-    std::vector<Row> rows_;        // in the order the benchmarks ran
+    std::vector<Row> rows_;                   // in the order the benchmarks ran
     std::map<std::string, bool> fromMedian_;  // per benchmark name
 };
 

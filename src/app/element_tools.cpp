@@ -1,23 +1,26 @@
 // The source-sink pair buttons, the popup menu, the radio buttons of the
 // strength panel and the memo panel button.
 #include <QAction>
-#include <array>
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QSlider>
-#include <QSlider>
 #include <QToolButton>
+#include <array>
 
 #include "app/main_form.h"
 #include "document/mdi_child.h"
 #include "document/slots.h"
 
-void TMainForm::SpeedButton15Click() { armPair(SpeedButton15); }
+void TMainForm::SpeedButton15Click() {
+    armPair(SpeedButton15);
+}
 
-void TMainForm::SpeedButton14Click() { armPair(SpeedButton14); }
+void TMainForm::SpeedButton14Click() {
+    armPair(SpeedButton14);
+}
 
 // Both pair buttons show the strength panel on an empty document. Placing
 // looks only at SpeedButton15, so SpeedButton14 is a second way to it: it
@@ -51,12 +54,24 @@ void TMainForm::popupArm(QToolButton* button) {
     press(button);
 }
 
-void TMainForm::N24Click() { popupArm(SpeedButton11); }
-void TMainForm::N23Click() { popupArm(SpeedButton12); }
-void TMainForm::N19Click() { popupArm(SpeedButton6); }
-void TMainForm::N10Click() { popupArm(SpeedButton9); }
-void TMainForm::N12Click() { popupArm(SpeedButton4); }
-void TMainForm::N13Click() { popupArm(SpeedButton5); }
+void TMainForm::N24Click() {
+    popupArm(SpeedButton11);
+}
+void TMainForm::N23Click() {
+    popupArm(SpeedButton12);
+}
+void TMainForm::N19Click() {
+    popupArm(SpeedButton6);
+}
+void TMainForm::N10Click() {
+    popupArm(SpeedButton9);
+}
+void TMainForm::N12Click() {
+    popupArm(SpeedButton4);
+}
+void TMainForm::N13Click() {
+    popupArm(SpeedButton5);
+}
 
 void TMainForm::PopupMenu1Popup() {
     TMDIChild* d = ActiveMDIChild();
@@ -66,8 +81,7 @@ void TMainForm::PopupMenu1Popup() {
         N12->setEnabled(source);
         N13->setEnabled(sink);
     };
-    const bool istok = slotFilled(d->Istok), stok = slotFilled(d->Stok),
-               rcil = slotFilled(d->RCIL);
+    const bool istok = slotFilled(d->Istok), stok = slotFilled(d->Stok), rcil = slotFilled(d->RCIL);
     if ((istok && slotFilled(d->STOK2) && !rcil) || (stok && slotFilled(d->ISTOK2) && !rcil) ||
         rcil)
         set(false, false, false);
@@ -97,4 +111,6 @@ void TMainForm::setStrengthRowEnabled(bool source, bool enabled) {
     for (QWidget* control : row) control->setEnabled(enabled);
 }
 
-void TMainForm::SpeedButton18Click() { Panel2->setVisible(!Panel2->isVisible()); }
+void TMainForm::SpeedButton18Click() {
+    Panel2->setVisible(!Panel2->isVisible());
+}

@@ -1,9 +1,9 @@
 #include "app/glyphs.h"
 
 #include <QPainter>
-#include <cmath>
 #include <QPainterPath>
 #include <QPixmap>
+#include <cmath>
 
 namespace {
 

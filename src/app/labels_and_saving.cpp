@@ -49,8 +49,10 @@ void saveBitmap(const QImage& picture, const QString& fileName) {
 void TMainForm::SpeedButton7Click() {
     TMDIChild* d = ActiveMDIChild();
     if (!d) return;
-    if (SpeedButton7->isChecked()) d->setPointer(Qt::IBeamCursor);
-    else commitLabel(*d);
+    if (SpeedButton7->isChecked())
+        d->setPointer(Qt::IBeamCursor);
+    else
+        commitLabel(*d);
 }
 
 void TMainForm::N18Click() {

@@ -27,7 +27,7 @@ class ToolGroup;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit TMainForm(QWidget* parent = nullptr);
     ~TMainForm() override;
 
@@ -161,7 +161,7 @@ public:
     void SpeedButton1Click();
     void SpeedButton17Click();
 
-private:
+  private:
     void createActions();
     void createMenus();
     void createToolBars();

@@ -40,9 +40,13 @@ void TMainForm::FileCloseItemClick() {
     if (TMDIChild* child = ActiveMDIChild()) child->close();
 }
 
-void TMainForm::FileExitItemClick() { close(); }
+void TMainForm::FileExitItemClick() {
+    close();
+}
 
-void TMainForm::WindowCascadeItemClick() { Workspace->cascadeSubWindows(); }
+void TMainForm::WindowCascadeItemClick() {
+    Workspace->cascadeSubWindows();
+}
 
 // One above the other, each the full width of the workspace. QMdiArea's own
 // tiling makes a grid, so the windows are placed here.

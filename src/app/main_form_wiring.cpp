@@ -18,10 +18,10 @@
 #include "dialogs/source_sink_dialog.h"
 #include "dialogs/stream_speed_dialog.h"
 #include "dialogs/streamline_dialog.h"
+#include "dialogs/track_bar.h"
 #include "dialogs/vector_scale_dialog.h"
 #include "dialogs/vector_style_dialog.h"
 #include "dialogs/vortex_source_dialog.h"
-#include "dialogs/track_bar.h"
 #include "document/mdi_child.h"
 
 void TMainForm::connectHandlers() {

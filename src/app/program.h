@@ -7,12 +7,12 @@
 #include "app/main_form.h"
 
 class TProgram {
-public:
+  public:
     TProgram();
     ~TProgram();
     TMainForm& mainForm() { return *mainForm_; }
     const TDialogs& dialogs() const { return mainForm_->dialogs(); }
 
-private:
+  private:
     std::unique_ptr<TMainForm> mainForm_;
 };

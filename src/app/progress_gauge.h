@@ -8,10 +8,10 @@
 class QProgressBar;
 
 class ProgressGauge : public flow::Gauge {
-public:
+  public:
     explicit ProgressGauge(QProgressBar* bar) : bar_(bar) {}
     void advance(int steps) override;
 
-private:
+  private:
     QProgressBar* bar_;
 };

@@ -10,11 +10,11 @@ class QToolButton;
 
 class ToolGroup : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit ToolGroup(QObject* parent = nullptr) : QObject(parent) {}
     void add(QToolButton* button);
 
-private:
+  private:
     void releaseOthers(QToolButton* pressed);
     QList<QToolButton*> buttons_;
 };

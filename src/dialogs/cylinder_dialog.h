@@ -13,7 +13,7 @@ class TMainForm;
 
 class TOKBottomDlg : public TSettingsDialog, public flow::CylinderSettings {
     Q_OBJECT
-public:
+  public:
     explicit TOKBottomDlg(TMainForm* mainForm);
 
     QLabel* Label1;      // "Радиус:"
@@ -33,7 +33,7 @@ public:
     void FormActivate();
     void BitBtn3Click();
 
-protected:
+  protected:
     // Hides; with a document active, arms the cylinder tool as the popup
     // menu's "&Цилиндр" does.
     void BitBtn1Click() override;
@@ -44,7 +44,7 @@ protected:
     // The close box only hides: unlike Cancel (and Esc) it restores nothing.
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void showRadius(int radius);
     void showCirculation(int circulation);
 

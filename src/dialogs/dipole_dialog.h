@@ -8,7 +8,7 @@ class QLabel;
 
 class TOKBottomDlg6 : public TSettingsDialog {
     Q_OBJECT
-public:
+  public:
     explicit TOKBottomDlg6(QWidget* parent = nullptr);
 
     QLabel* Label1;  // "Дипольный момент :"

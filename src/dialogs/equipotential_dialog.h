@@ -8,7 +8,7 @@
 
 class TOKBottomDlg3 : public TLinesDialog, public flow::EquipotentialSettings {
     Q_OBJECT
-public:
+  public:
     explicit TOKBottomDlg3(QWidget* parent = nullptr);
 
     int lineWidth() const override { return readLineWidth(); }

@@ -10,7 +10,7 @@ class QLineEdit;
 
 class TOKBottomDlg7 : public TSettingsDialog {
     Q_OBJECT
-public:
+  public:
     explicit TOKBottomDlg7(QWidget* parent = nullptr);
 
     // W and H as the flow routines read them: the texts of Edit2 and Edit1,
@@ -23,18 +23,18 @@ public:
     QLineEdit* Edit1;  // height
     QLineEdit* Edit2;  // width
 
-protected:
+  protected:
     // Puts the defaults back into boxes that hold no integer, then hides.
     void BitBtn1Click() override;
 
-private:
+  private:
     class Reader : public flow::FieldSettings {
-    public:
+      public:
         explicit Reader(const TOKBottomDlg7& dialog) : dialog_(dialog) {}
         int width() const override;
         int height() const override;
 
-    private:
+      private:
         const TOKBottomDlg7& dialog_;
     };
     Reader reader_{*this};

@@ -15,7 +15,7 @@ class QToolButton;
 
 class TOKBottomDlg1 : public TSettingsDialog {
     Q_OBJECT
-public:
+  public:
     explicit TOKBottomDlg1(QWidget* parent = nullptr);
 
     flow::Color penColor() const { return penColor_; }
@@ -32,7 +32,7 @@ public:
     void UpDown1Click(TUpDown::Direction direction);
     void SpeedButton1Click();
 
-private:
+  private:
     // The swatch starts with the colour chooser's initial colour.
     void FormCreate();
 

@@ -30,7 +30,7 @@ struct LinesDialogLook {
 
 class TLinesDialog : public TSettingsDialog {
     Q_OBJECT
-public:
+  public:
     TLinesDialog(const LinesDialogLook& look, QWidget* parent);
 
     QLabel* Label5;  // "Прирашение линий: A=" or "... A ="
@@ -52,7 +52,7 @@ public:
     void UpDown3Click(TUpDown::Direction direction);
     void SpeedButton1Click();
 
-protected:
+  protected:
     // The frame holding width and colour; the streamline dialog adds a row.
     QFrame* penFrame() const { return penFrame_; }
     int readLineWidth() const;
@@ -60,6 +60,6 @@ protected:
     int readLineCount() const;
     int readIncrement() const;
 
-private:
+  private:
     QFrame* penFrame_;
 };

@@ -5,8 +5,8 @@
 #include <QScreen>
 #include <QStyle>
 
-TSettingsDialog::TSettingsDialog(const QString& className, const QString& caption,
-                                 QSize clientSize, QWidget* parent)
+TSettingsDialog::TSettingsDialog(const QString& className, const QString& caption, QSize clientSize,
+                                 QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
       clientSize_(clientSize) {
@@ -48,8 +48,14 @@ void TSettingsDialog::Show() {
     activateWindow();
 }
 
-void TSettingsDialog::BitBtn1Click() { hide(); }
+void TSettingsDialog::BitBtn1Click() {
+    hide();
+}
 
-void TSettingsDialog::BitBtn2Click() { hide(); }
+void TSettingsDialog::BitBtn2Click() {
+    hide();
+}
 
-void TSettingsDialog::reject() { BitBtn2Click(); }
+void TSettingsDialog::reject() {
+    BitBtn2Click();
+}

@@ -9,7 +9,7 @@ class QPushButton;
 
 class TSettingsDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     TSettingsDialog(const QString& className, const QString& caption, QSize clientSize,
                     QWidget* parent = nullptr);
 
@@ -20,7 +20,7 @@ public:
     QPushButton* BitBtn1;  // OK
     QPushButton* BitBtn2;  // Cancel
 
-protected:
+  protected:
     // OK and Cancel; both only hide unless a dialog says otherwise.
     virtual void BitBtn1Click();
     virtual void BitBtn2Click();
@@ -29,6 +29,6 @@ protected:
     // Places OK and Cancel side by side at the bottom of the client area.
     void placeButtons();
 
-private:
+  private:
     QSize clientSize_;
 };

@@ -14,7 +14,7 @@ class TMainForm;
 
 class TOKBottomDlg4 : public TSettingsDialog, public flow::SourceSinkSettings {
     Q_OBJECT
-public:
+  public:
     explicit TOKBottomDlg4(TMainForm* mainForm);
 
     QLabel* Label1;      // "Мощьность Истока Q :="
@@ -35,10 +35,10 @@ public:
     void TrackBar2Change();
     void SpeedButton1Click();
 
-protected:
+  protected:
     // Copies both strengths to the main window's strength panel, then hides.
     void BitBtn1Click() override;
 
-private:
+  private:
     TMainForm* mainForm_;
 };

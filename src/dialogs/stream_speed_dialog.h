@@ -10,7 +10,7 @@ class QToolButton;
 
 class TOKBottomDlg5 : public TSettingsDialog, public flow::StreamSpeedSettings {
     Q_OBJECT
-public:
+  public:
     explicit TOKBottomDlg5(QWidget* parent = nullptr);
 
     QLabel* Label1;             // "Скорость набегающего потока"

@@ -9,7 +9,7 @@ class QCheckBox;
 
 class TOKBottomDlg2 : public TLinesDialog, public flow::StreamlineSettings {
     Q_OBJECT
-public:
+  public:
     explicit TOKBottomDlg2(QWidget* parent = nullptr);
 
     QCheckBox* CheckBox1;  // "Направление тока"

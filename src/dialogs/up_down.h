@@ -10,7 +10,7 @@ class QLabel;
 
 class TUpDown : public QAbstractSpinBox {
     Q_OBJECT
-public:
+  public:
     enum class Direction { Up, Down };
 
     TUpDown(int minimum, int maximum, int position, QWidget* parent = nullptr);
@@ -25,13 +25,13 @@ public:
     // label moved by one per Click stays equal to the position.
     void stepBy(int steps) override;
 
-signals:
+  signals:
     void Click(TUpDown::Direction direction);
 
-protected:
+  protected:
     StepEnabled stepEnabled() const override;
 
-private:
+  private:
     int minimum_;
     int maximum_;
     int position_;

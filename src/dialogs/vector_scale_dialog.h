@@ -9,7 +9,7 @@ class QSlider;
 
 class TOKBottomDlg9 : public TSettingsDialog, public flow::VectorScaleSettings {
     Q_OBJECT
-public:
+  public:
     explicit TOKBottomDlg9(QWidget* parent = nullptr);
 
     QLabel* Label1;  // "Масштаб вектора скорости:  x"

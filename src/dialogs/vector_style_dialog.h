@@ -12,7 +12,7 @@ class QToolButton;
 
 class TSetting9 : public TSettingsDialog, public flow::VectorStyleSettings {
     Q_OBJECT
-public:
+  public:
     explicit TSetting9(QWidget* parent = nullptr);
 
     QLabel* Label1;  // "Толщина линии результирующего вектора:="
@@ -48,6 +48,6 @@ public:
     void SpeedButton2Click();
     void SpeedButton3Click();
 
-private:
+  private:
     void chooseSwatchColor(QLabel* swatch);
 };

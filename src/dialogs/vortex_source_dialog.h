@@ -11,7 +11,7 @@ class QSlider;
 
 class TOKBottomDlg8 : public TSettingsDialog, public flow::VortexSourceSettings {
     Q_OBJECT
-public:
+  public:
     explicit TOKBottomDlg8(QWidget* parent = nullptr);
 
     QLabel* Label1;      // "Мощьность Истока\Стока Q :="

@@ -110,7 +110,8 @@ void TMDIChild::FormCreate() {
 }
 
 bool TMDIChild::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == widget() && event->type() == QEvent::Resize) Image->setGeometry(widget()->rect());
+    if (watched == widget() && event->type() == QEvent::Resize)
+        Image->setGeometry(widget()->rect());
     return QMdiSubWindow::eventFilter(watched, event);
 }
 
@@ -120,9 +121,13 @@ bool TMDIChild::isEmpty() const {
     return true;
 }
 
-Qt::CursorShape TMDIChild::pointer() const { return Image->cursor().shape(); }
+Qt::CursorShape TMDIChild::pointer() const {
+    return Image->cursor().shape();
+}
 
-void TMDIChild::setPointer(Qt::CursorShape shape) { Image->setCursor(shape); }
+void TMDIChild::setPointer(Qt::CursorShape shape) {
+    Image->setCursor(shape);
+}
 
 void TMDIChild::FormActivate() {
     TMainForm* m = mainForm_;
@@ -160,4 +165,6 @@ void TMDIChild::ImageMouseMove(int x, int y) {
     }
 }
 
-void TMDIChild::showPopupMenu(const QPoint& globalPos) { mainForm_->PopupMenu1->exec(globalPos); }
+void TMDIChild::showPopupMenu(const QPoint& globalPos) {
+    mainForm_->PopupMenu1->exec(globalPos);
+}

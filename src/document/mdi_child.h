@@ -14,7 +14,7 @@ class TShape;
 
 class TMDIChild : public QMdiSubWindow {
     Q_OBJECT
-public:
+  public:
     explicit TMDIChild(TMainForm* mainForm);
 
     RasterSurface& surface() { return surface_; }
@@ -54,11 +54,11 @@ public:
     void Shape1MouseDown();
     void showPopupMenu(const QPoint& globalPos);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void FormCreate();
     void makeSlots(QWidget* holder);
 

@@ -9,18 +9,18 @@ class TMDIChild;
 
 class TImage : public QWidget {
     Q_OBJECT
-public:
+  public:
     TImage(TMDIChild* document, RasterSurface& surface, QWidget* parent);
     // Repaints just what the surface changed since the last repaint.
     void repaintChanged();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
-private:
+  private:
     TMDIChild* document_;
     RasterSurface& surface_;
 };

@@ -69,8 +69,10 @@ void placePairFirst(TMDIChild& d, int x, int y) {
     TMainForm& m = *d.mainForm();
     const bool source = m.RadioButton1->isChecked();
     if (!source && !m.RadioButton2->isChecked()) return;
-    if (source) writeSlot(d.Istok, m.TrackBar1->value());
-    else writeSlot(d.Stok, m.TrackBar2->value());
+    if (source)
+        writeSlot(d.Istok, m.TrackBar1->value());
+    else
+        writeSlot(d.Stok, m.TrackBar2->value());
     writeSlot(d.A, QString());
     writeSlot(d.XCIL, x);
     writeSlot(d.YCIL, y);
@@ -95,8 +97,10 @@ void placePairSecond(TMDIChild& d, int x) {
     useElementPen(s);
     writeSlot(d.X2, x);
     writeSlot(d.Y2, d.YCIL->text());
-    if (source) writeSlot(d.Istok, m.TrackBar1->value());
-    else writeSlot(d.Stok, m.TrackBar2->value());
+    if (source)
+        writeSlot(d.Istok, m.TrackBar1->value());
+    else
+        writeSlot(d.Stok, m.TrackBar2->value());
     const int y = slotNumber(d.Y2);
     drawElementMark(s, x, y);
     drawElementLetter(s, x, y, source ? kSourceLetter : kPairSinkLetter);

@@ -49,8 +49,10 @@ bool clipSegment(double& x1, double& y1, double& x2, double& y2, double left, do
             continue;
         }
         const double t = q[i] / p[i];
-        if (p[i] < 0) t0 = std::max(t0, t);
-        else t1 = std::min(t1, t);
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
         if (t0 > t1) return false;
     }
     const double sx = x1, sy = y1;
@@ -63,7 +65,9 @@ bool clipSegment(double& x1, double& y1, double& x2, double& y2, double left, do
 
 }  // namespace
 
-QColor toQColor(flow::Color color) { return QColor(color.red(), color.green(), color.blue()); }
+QColor toQColor(flow::Color color) {
+    return QColor(color.red(), color.green(), color.blue());
+}
 
 flow::Color toFlowColor(const QColor& color) {
     return flow::Color::fromRgb(color.red(), color.green(), color.blue());
@@ -71,7 +75,9 @@ flow::Color toFlowColor(const QColor& color) {
 
 RasterSurface::RasterSurface() : font_("DejaVu Sans", 8) {}
 
-RasterSurface::~RasterSurface() { endPainting(); }
+RasterSurface::~RasterSurface() {
+    endPainting();
+}
 
 void RasterSurface::createPicture(int width, int height) {
     endPainting();
@@ -197,8 +203,12 @@ void RasterSurface::setFont(const flow::Font& font) {
 }
 
 flow::Font RasterSurface::font() const {
-    return {font_.family().toStdString(), font_.pointSize(), font_.bold(), font_.italic(),
-            font_.underline(), font_.strikeOut()};
+    return {font_.family().toStdString(),
+            font_.pointSize(),
+            font_.bold(),
+            font_.italic(),
+            font_.underline(),
+            font_.strikeOut()};
 }
 
 void RasterSurface::moveTo(std::int64_t x, std::int64_t y) {
@@ -259,15 +269,14 @@ void RasterSurface::drawClippedLine(double x1, double y1, double x2, double y2) 
 
 void RasterSurface::ellipse(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2) {
     QPainter& p = painter();
-    const QRectF box = QRectF(QPointF(static_cast<double>(std::min(x1, x2)),
-                                      static_cast<double>(std::min(y1, y2))),
-                              QPointF(static_cast<double>(std::max(x1, x2)),
-                                      static_cast<double>(std::max(y1, y2))));
+    const QRectF box = QRectF(
+        QPointF(static_cast<double>(std::min(x1, x2)), static_cast<double>(std::min(y1, y2))),
+        QPointF(static_cast<double>(std::max(x1, x2)), static_cast<double>(std::max(y1, y2))));
     const double margin = penWidth_ + 2.0;
     const QRectF picture = QRectF(image_.rect()).adjusted(-margin, -margin, margin, margin);
     if (!box.adjusted(-margin, -margin, margin, margin).intersects(picture)) return;
-    if (std::abs(box.left()) > kFar || std::abs(box.right()) > kFar ||
-        std::abs(box.top()) > kFar || std::abs(box.bottom()) > kFar) {
+    if (std::abs(box.left()) > kFar || std::abs(box.right()) > kFar || std::abs(box.top()) > kFar ||
+        std::abs(box.bottom()) > kFar) {
         // Too large for the rasterizer: the outline as short clipped chords.
         const QPointF c = box.center();
         const double rx = box.width() / 2, ry = box.height() / 2;

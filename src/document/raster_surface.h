@@ -36,7 +36,7 @@
 class QPainter;
 
 class RasterSurface : public flow::Surface {
-public:
+  public:
     RasterSurface();
     ~RasterSurface() override;
     RasterSurface(const RasterSurface&) = delete;
@@ -77,7 +77,7 @@ public:
     using Surface::lineTo;
     using Surface::moveTo;
 
-private:
+  private:
     QPainter& painter();
     void endPainting() const;
     void drawPendingLines() const;
@@ -104,7 +104,7 @@ private:
     std::function<QSize()> fallbackSize_;
     std::function<void()> changed_;
     mutable std::unique_ptr<QPainter> painter_;
-    bool penApplied_ = false;  // the painter holds the current pen and brush
+    bool penApplied_ = false;                   // the painter holds the current pen and brush
     mutable std::vector<QLineF> pendingLines_;  // thin dotted lines not yet drawn
     // The changed pixels as a box of whole pixels, right and bottom
     // excluded; empty when left >= right.

@@ -16,10 +16,18 @@ QLabel* makeSlot(QWidget* parent, const char* name, const char* sentinel) {
     return slot;
 }
 
-bool slotEmpty(const QLabel* slot) { return slot->text() == slot->property(kSentinel).toString(); }
+bool slotEmpty(const QLabel* slot) {
+    return slot->text() == slot->property(kSentinel).toString();
+}
 
-int slotNumber(const QLabel* slot) { return flow::strToInt(slot->text().toStdString()); }
+int slotNumber(const QLabel* slot) {
+    return flow::strToInt(slot->text().toStdString());
+}
 
-void writeSlot(QLabel* slot, const QString& text) { slot->setText(text); }
+void writeSlot(QLabel* slot, const QString& text) {
+    slot->setText(text);
+}
 
-void writeSlot(QLabel* slot, long long number) { slot->setText(QString::number(number)); }
+void writeSlot(QLabel* slot, long long number) {
+    slot->setText(QString::number(number));
+}

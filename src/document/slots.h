@@ -8,7 +8,9 @@ class QWidget;
 
 QLabel* makeSlot(QWidget* parent, const char* name, const char* sentinel);
 bool slotEmpty(const QLabel* slot);
-inline bool slotFilled(const QLabel* slot) { return !slotEmpty(slot); }
+inline bool slotFilled(const QLabel* slot) {
+    return !slotEmpty(slot);
+}
 // The slot's text through the strict integer conversion (throws on a sentinel).
 int slotNumber(const QLabel* slot);
 void writeSlot(QLabel* slot, const QString& text);

@@ -66,7 +66,8 @@ void TMDIChild::Shape1MouseDown() {
         SharedValues& shared = sharedValues();
         shared.centreX = static_cast<int>(in.centre.x);
         shared.centreY = static_cast<int>(in.centre.y);
-        if (in.config == VelocityConfig::CylinderCirculation || in.config == VelocityConfig::Cylinder)
+        if (in.config == VelocityConfig::CylinderCirculation ||
+            in.config == VelocityConfig::Cylinder)
             shared.cylinderRadius = in.R;
         in.p = {Shape1->x() + 3, Shape1->y() + 3};
         ProgressGauge gauge(mainForm_->Gauge1);

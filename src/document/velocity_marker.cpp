@@ -18,4 +18,6 @@ void TShape::paintEvent(QPaintEvent*) {
     p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
 }
 
-void TShape::mousePressEvent(QMouseEvent*) { document_->Shape1MouseDown(); }
+void TShape::mousePressEvent(QMouseEvent*) {
+    document_->Shape1MouseDown();
+}

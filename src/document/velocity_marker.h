@@ -8,13 +8,13 @@ class TMDIChild;
 
 class TShape : public QWidget {
     Q_OBJECT
-public:
+  public:
     TShape(TMDIChild* document, QWidget* parent);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
-private:
+  private:
     TMDIChild* document_;
 };

@@ -12,9 +12,12 @@ namespace {
 
 int digitValue(char c, int base) {
     int v = -1;
-    if (c >= '0' && c <= '9') v = c - '0';
-    else if (c >= 'a' && c <= 'f') v = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F') v = c - 'A' + 10;
+    if (c >= '0' && c <= '9')
+        v = c - '0';
+    else if (c >= 'a' && c <= 'f')
+        v = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F')
+        v = c - 'A' + 10;
     return v < base ? v : -1;
 }
 
@@ -53,9 +56,13 @@ std::int32_t strToInt(std::string_view text) {
     throw ConversionError(text);
 }
 
-bool isInteger(std::string_view text) { return parseInteger(text).has_value(); }
+bool isInteger(std::string_view text) {
+    return parseInteger(text).has_value();
+}
 
-std::string intToStr(std::int64_t value) { return std::to_string(value); }
+std::string intToStr(std::int64_t value) {
+    return std::to_string(value);
+}
 
 std::int64_t Round(double value) {
     if (std::isnan(value)) return 0;
@@ -66,9 +73,13 @@ std::int64_t Round(double value) {
     return static_cast<std::int64_t>(std::nearbyint(value));
 }
 
-double theta(double d) { return d * kPi * kInv180; }
+double theta(double d) {
+    return d * kPi * kInv180;
+}
 
-double toDegrees(double radians) { return radians * 180 * kInvPi; }
+double toDegrees(double radians) {
+    return radians * 180 * kInvPi;
+}
 
 Point upperPoint(std::int64_t cx, std::int64_t cy, double rho, double angle) {
     return {cx - Round(rho * std::cos(angle)), cy - Round(rho * std::sin(angle))};

@@ -21,7 +21,7 @@ inline constexpr double kInv180 = 0.005555555555555556;  // 1 / 180
 
 // Raised when a text is not an integer; the message is the one users see.
 class ConversionError : public std::runtime_error {
-public:
+  public:
     explicit ConversionError(std::string_view text);
 };
 

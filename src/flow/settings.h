@@ -10,18 +10,18 @@ namespace flow {
 
 // Streamline dialog.
 class StreamlineSettings {
-public:
+  public:
     virtual ~StreamlineSettings() = default;
-    virtual int lineWidth() const = 0;        // caption of Label3
-    virtual Color lineColor() const = 0;      // swatch Label4
-    virtual int lineCount() const = 0;        // caption of Label8
-    virtual int increment() const = 0;        // caption of Label6
-    virtual bool directionArrows() const = 0; // CheckBox1
+    virtual int lineWidth() const = 0;         // caption of Label3
+    virtual Color lineColor() const = 0;       // swatch Label4
+    virtual int lineCount() const = 0;         // caption of Label8
+    virtual int increment() const = 0;         // caption of Label6
+    virtual bool directionArrows() const = 0;  // CheckBox1
 };
 
 // Equipotential dialog.
 class EquipotentialSettings {
-public:
+  public:
     virtual ~EquipotentialSettings() = default;
     virtual int lineWidth() const = 0;    // caption of Label3
     virtual Color lineColor() const = 0;  // swatch Label4
@@ -31,7 +31,7 @@ public:
 
 // Field-size dialog: the field W and H as typed, converted at each call.
 class FieldSettings {
-public:
+  public:
     virtual ~FieldSettings() = default;
     virtual int width() const = 0;   // text of Edit2
     virtual int height() const = 0;  // text of Edit1
@@ -39,22 +39,22 @@ public:
 
 // Source/sink dialog.
 class SourceSinkSettings {
-public:
+  public:
     virtual ~SourceSinkSettings() = default;
-    virtual Color regionColor() const = 0;     // swatch Label7
-    virtual int sourceStrength() const = 0;    // position of TrackBar1
+    virtual Color regionColor() const = 0;   // swatch Label7
+    virtual int sourceStrength() const = 0;  // position of TrackBar1
 };
 
 // Stream-speed dialog.
 class StreamSpeedSettings {
-public:
+  public:
     virtual ~StreamSpeedSettings() = default;
     virtual int speed() const = 0;  // position of TrackBar1
 };
 
 // Vortex-source dialog.
 class VortexSourceSettings {
-public:
+  public:
     virtual ~VortexSourceSettings() = default;
     virtual int strength() const = 0;     // caption of Label2
     virtual int circulation() const = 0;  // caption of Label4
@@ -62,7 +62,7 @@ public:
 
 // Cylinder dialog.
 class CylinderSettings {
-public:
+  public:
     virtual ~CylinderSettings() = default;
     virtual int circulation() const = 0;       // position of TrackBar2
     virtual bool withCirculation() const = 0;  // enabled state of Label5
@@ -70,25 +70,25 @@ public:
 
 // Vector-style dialog.
 class VectorStyleSettings {
-public:
+  public:
     virtual ~VectorStyleSettings() = default;
-    virtual int resultantWidth() const = 0;    // position of UpDown2
-    virtual int componentWidth() const = 0;    // position of UpDown1
-    virtual Color resultantColor() const = 0;  // swatch Label7
-    virtual Color componentColor() const = 0;  // swatch Label9
-    virtual Color connectingColor() const = 0; // swatch Label13
+    virtual int resultantWidth() const = 0;     // position of UpDown2
+    virtual int componentWidth() const = 0;     // position of UpDown1
+    virtual Color resultantColor() const = 0;   // swatch Label7
+    virtual Color componentColor() const = 0;   // swatch Label9
+    virtual Color connectingColor() const = 0;  // swatch Label13
 };
 
 // Vector-scale dialog.
 class VectorScaleSettings {
-public:
+  public:
     virtual ~VectorScaleSettings() = default;
     virtual int scale() const = 0;  // position of TrackBar1
 };
 
 // The progress gauge (0..80); advancing clamps at the top.
 class Gauge {
-public:
+  public:
     virtual ~Gauge() = default;
     virtual void advance(int steps) = 0;
 };

@@ -44,7 +44,7 @@ struct Font {
 };
 
 class Surface {
-public:
+  public:
     virtual ~Surface() = default;
 
     virtual void setPenColor(Color color) = 0;

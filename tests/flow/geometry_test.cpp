@@ -29,7 +29,8 @@ TEST(StrToInt, RejectsEverythingElseWithTheUsersMessage) {
             strToInt(bad);
             ADD_FAILURE() << "accepted " << bad;
         } catch (const ConversionError& e) {
-            EXPECT_EQ(std::string(e.what()), "'" + std::string(bad) + "' is not a valid integer value");
+            EXPECT_EQ(std::string(e.what()),
+                      "'" + std::string(bad) + "' is not a valid integer value");
         }
     }
 }

@@ -46,15 +46,14 @@ class ConstructionCommandsTest : public QObject {
 
     void setCirculation(bool on) {
         TOKBottomDlg* cylinder = program->dialogs().OKBottomDlg;
-        for (QWidget* control : {static_cast<QWidget*>(cylinder->Label3),
-                                 static_cast<QWidget*>(cylinder->TrackBar2), static_cast<QWidget*>(cylinder->Label5)})
+        for (QWidget* control :
+             {static_cast<QWidget*>(cylinder->Label3), static_cast<QWidget*>(cylinder->TrackBar2),
+              static_cast<QWidget*>(cylinder->Label5)})
             control->setEnabled(on);
     }
 
-private slots:
-    void init() {
-        QVERIFY(startProgram(program, form));
-    }
+  private slots:
+    void init() { QVERIFY(startProgram(program, form)); }
     void cleanup() { program.reset(); }
 
     void streamlineCaptionsOfEachConfiguration() {
@@ -100,8 +99,8 @@ private slots:
     }
 
     void pairNeedsThePanelHiddenAndBothPoints() {
-        TMDIChild* pair = documentWith({{"A", ""}, {"Istok", "1500"}, {"Stok", "1500"}, {"X2", "500"},
-                                        {"Y2", "300"}});
+        TMDIChild* pair = documentWith(
+            {{"A", ""}, {"Istok", "1500"}, {"Stok", "1500"}, {"X2", "500"}, {"Y2", "300"}});
         form->Panel1->show();
         form->SpeedButton1->click();
         QCOMPARE(drawnPixels(pair), 0);
@@ -118,7 +117,8 @@ private slots:
         QCOMPARE(drawnPixels(unfinished), 0);
         QVERIFY(form->Gauge1->isHidden());
 
-        documentWith({{"A", ""}, {"Istok", "1500"}, {"X2", "500"}, {"Y2", "300"}, {"STOK2", "1500"}});
+        documentWith(
+            {{"A", ""}, {"Istok", "1500"}, {"X2", "500"}, {"Y2", "300"}, {"STOK2", "1500"}});
         std::unique_ptr<ModalAnswer> sentinel(acceptNextMessageBox());
         form->SpeedButton1->click();
         QCOMPARE(sentinel->text(), QString("'STOK' is not a valid integer value"));
@@ -135,8 +135,12 @@ private slots:
     }
 
     void equipotentialsOfEverySingleConfiguration() {
-        for (auto slot : {std::pair<const char*, QString>{"Istok", "1500"}, {"Stok", "1500"},
-                          {"Vihr", ""}, {"IorS", ""}, {"RCIL", "100"}, {"Vihrestok", "10"},
+        for (auto slot : {std::pair<const char*, QString>{"Istok", "1500"},
+                          {"Stok", "1500"},
+                          {"Vihr", ""},
+                          {"IorS", ""},
+                          {"RCIL", "100"},
+                          {"Vihrestok", "10"},
                           {"Dipol", "50"}}) {
             TMDIChild* doc = documentWith({slot});
             const QString caption = doc->windowTitle();

@@ -42,7 +42,7 @@ class DialogBehaviourTest : public QObject {
         waitActive(dialog);
     }
 
-private slots:
+  private slots:
     void init() {
         QVERIFY(startProgram(program, form));
         d = &program->dialogs();

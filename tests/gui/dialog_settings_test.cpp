@@ -79,7 +79,7 @@ class DialogSettingsTest : public QObject {
         QCOMPARE(upDown->position(), limit);
     }
 
-private slots:
+  private slots:
     void init() {
         program = std::make_unique<TProgram>();
         d = &program->dialogs();

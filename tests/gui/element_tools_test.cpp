@@ -35,7 +35,7 @@ class ElementToolsTest : public QObject {
         return states;
     }
 
-private slots:
+  private slots:
     void init() {
         QVERIFY(startProgram(program, form));
         dialogs = &program->dialogs();
@@ -74,10 +74,10 @@ private slots:
         dialog->hide();
         form->N20->trigger();  // opened later from the menu: the rows stay as set
         QVERIFY(dialog->isVisible());
-        for (QWidget* control : {static_cast<QWidget*>(dialog->TrackBar1),
-                                 static_cast<QWidget*>(dialog->Label1), static_cast<QWidget*>(dialog->Label2),
-                                 static_cast<QWidget*>(dialog->UpDown1), static_cast<QWidget*>(dialog->Label5),
-                                 static_cast<QWidget*>(dialog->Label6)})
+        for (QWidget* control :
+             {static_cast<QWidget*>(dialog->TrackBar1), static_cast<QWidget*>(dialog->Label1),
+              static_cast<QWidget*>(dialog->Label2), static_cast<QWidget*>(dialog->UpDown1),
+              static_cast<QWidget*>(dialog->Label5), static_cast<QWidget*>(dialog->Label6)})
             QVERIFY(!control->isEnabled());
         QVERIFY(dialog->TrackBar2->isEnabled());
         form->SpeedButton12->click();  // up
@@ -140,8 +140,9 @@ private slots:
         std::unique_ptr<ModalAnswer> answer(acceptNextMessageBox());
         form->SpeedButton15->click();  // trying to release it
         QVERIFY(answer->answered());
-        QCOMPARE(answer->text(),
-                 QString("Необходимо полностью завершить построение (т.е. поставить Сток и Исток) !"));
+        QCOMPARE(
+            answer->text(),
+            QString("Необходимо полностью завершить построение (т.е. поставить Сток и Исток) !"));
         QVERIFY(form->SpeedButton15->isChecked());
         QVERIFY(form->Panel1->isVisible());
 

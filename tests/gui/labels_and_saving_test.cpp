@@ -1,5 +1,7 @@
 // Text labels, the font command and saving the picture, driven through the
 // real buttons, menu items and modal dialogs.
+#include <sys/resource.h>
+
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -17,7 +19,6 @@
 #include <csignal>
 #include <memory>
 #include <optional>
-#include <sys/resource.h>
 
 #include "app/program.h"
 #include "document/mdi_child.h"
@@ -63,7 +64,7 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 // Answers the next save dialog by typing a name into it and confirming; a
 // message box that follows (a question or an error) is answered too.
 class SaveAs {
-public:
+  public:
     SaveAs(const QString& folder, const QString& typed)
         : dialog_([this, folder, typed](QWidget* modal) {
               auto* dialog = qobject_cast<QFileDialog*>(modal);
@@ -88,7 +89,7 @@ public:
         return followUp_ && followUp_->answered() ? followUp_->text() : QString();
     }
 
-private:
+  private:
     std::unique_ptr<ModalAnswer> followUp_;
     ModalAnswer dialog_;
     QString name_;
@@ -99,7 +100,7 @@ private:
 // Answers the next font dialog: cancels, confirms what it shows, or picks a
 // font and confirms. Keeps the font it was preset to.
 class FontAnswer {
-public:
+  public:
     enum Reply { Cancel, Confirm };
     explicit FontAnswer(Reply reply, std::optional<QFont> pick = std::nullopt)
         : answer_([this, reply, pick](QWidget* modal) {
@@ -118,7 +119,7 @@ public:
     QString dialogName() const { return name_; }
     QFont preset() const { return preset_; }
 
-private:
+  private:
     ModalAnswer answer_;
     QString name_;
     QFont preset_;
@@ -126,7 +127,7 @@ private:
 
 // Lets writes of the process fail beyond a few bytes, as on a full disk.
 class FileSizeLimit {
-public:
+  public:
     FileSizeLimit() {
         std::signal(SIGXFSZ, SIG_IGN);
         getrlimit(RLIMIT_FSIZE, &saved_);
@@ -136,7 +137,7 @@ public:
     }
     ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
 
-private:
+  private:
     rlimit saved_{};
 };
 
@@ -150,7 +151,7 @@ class LabelsAndSavingTest : public QObject {
 
     QString path(const QString& name) const { return folder->filePath(name); }
 
-private slots:
+  private slots:
     void init() {
         QVERIFY(startProgram(program, form, QSize(1400, 1000)));
         folder = std::make_unique<QTemporaryDir>();

@@ -32,10 +32,8 @@ class MainWindowTest : public QObject {
                 form->WindowTileItem, form->WindowMinimizeItem};
     }
 
-private slots:
-    void init() {
-        QVERIFY(startProgram(program, form));
-    }
+  private slots:
+    void init() { QVERIFY(startProgram(program, form)); }
     void cleanup() { program.reset(); }
 
     void startsEmptyWithDocumentItemsDisabled() {
@@ -48,7 +46,8 @@ private slots:
         QCOMPARE(form->Gauge1->maximum(), 80);
         QCOMPARE(form->findChild<QAction*>("WindowMinimizeItem")->text(),
                  QString("Св&ернуть  все окна"));
-        QCOMPARE(form->findChild<QToolButton*>("SpeedButton15")->toolTip(), QString("Исток и Сток"));
+        QCOMPARE(form->findChild<QToolButton*>("SpeedButton15")->toolTip(),
+                 QString("Исток и Сток"));
         // Dialogs exist from the start, hidden.
         QVERIFY(program->dialogs().OKBottomDlg7->isHidden());
     }

@@ -8,8 +8,8 @@
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
-#include <QWindow>
 #include <QToolButton>
+#include <QWindow>
 #include <memory>
 
 #include "app/program.h"
@@ -27,7 +27,9 @@
 
 namespace {
 
-bool dark(const QImage& picture, int x, int y) { return qGray(picture.pixel(x, y)) < 128; }
+bool dark(const QImage& picture, int x, int y) {
+    return qGray(picture.pixel(x, y)) < 128;
+}
 
 bool anyDark(const QImage& picture, const QRect& area) {
     for (int y = area.top(); y <= area.bottom(); ++y)
@@ -71,10 +73,8 @@ class PlacingTest : public QObject {
         TMainForm::press(tool);
     }
 
-private slots:
-    void init() {
-        QVERIFY(startProgram(program, form, QSize(1400, 1000)));
-    }
+  private slots:
+    void init() { QVERIFY(startProgram(program, form, QSize(1400, 1000))); }
     void cleanup() { program.reset(); }
 
     void cylinderAtThreeHundredTwoHundred() {
@@ -147,12 +147,12 @@ private slots:
 
         const QImage picture = d->surface().image();
         QVERIFY(anyDark(picture, {85, 9, 7, 8}));  // "Y" at (85, 6)
-        QVERIFY(dark(picture, 96, 4));          // top arrowhead
+        QVERIFY(dark(picture, 96, 4));             // top arrowhead
         QVERIFY(dark(picture, 104, 4));
         QVERIFY(dark(picture, 100, 300));
         QVERIFY(dark(picture, 100, 599));
         QVERIFY(anyDark(picture, {776, 53, 10, 8}));  // "X" at (775, 50)
-        QVERIFY(dark(picture, 796, 46));  // right arrowhead
+        QVERIFY(dark(picture, 796, 46));              // right arrowhead
         QVERIFY(dark(picture, 796, 54));
         QVERIFY(dark(picture, 1, 50));
         QVERIFY(dark(picture, 400, 50));
@@ -267,9 +267,9 @@ private slots:
         // The panel now offers the sink only; the tool stays armed.
         QVERIFY(form->RadioButton2->isChecked());
         QVERIFY(!form->RadioButton1->isChecked());
-        for (QWidget* w : {static_cast<QWidget*>(form->RadioButton1),
-                           static_cast<QWidget*>(form->TrackBar1),
-                           static_cast<QWidget*>(form->Label1), static_cast<QWidget*>(form->Label3)})
+        for (QWidget* w :
+             {static_cast<QWidget*>(form->RadioButton1), static_cast<QWidget*>(form->TrackBar1),
+              static_cast<QWidget*>(form->Label1), static_cast<QWidget*>(form->Label3)})
             QVERIFY(!w->isEnabled());
         QVERIFY(form->TrackBar2->isEnabled());
         QVERIFY(form->SpeedButton15->isChecked());

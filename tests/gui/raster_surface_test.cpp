@@ -1,12 +1,12 @@
 // The document's raster surface: the pixels of thin lines, clipping of
 // far-off geometry, drawing order, the state it keeps between operations,
 // and the rectangle it reports for repainting.
+#include "document/raster_surface.h"
+
 #include <QTest>
 #include <algorithm>
 #include <cstdlib>
 #include <random>
-
-#include "document/raster_surface.h"
 
 namespace {
 
@@ -19,9 +19,8 @@ QList<QPoint> inkedPixels(const QImage& picture) {
 }
 
 QList<QPoint> rowMajor(QList<QPoint> points) {
-    std::sort(points.begin(), points.end(), [](QPoint a, QPoint b) {
-        return a.y() != b.y() ? a.y() < b.y() : a.x() < b.x();
-    });
+    std::sort(points.begin(), points.end(),
+              [](QPoint a, QPoint b) { return a.y() != b.y() ? a.y() < b.y() : a.x() < b.x(); });
     return points;
 }
 
@@ -65,7 +64,7 @@ QList<QPoint> nearestPixels(QSize size, QPoint from, QPoint to) {
 
 class RasterSurfaceTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void thinLinePixels_data() {
         QTest::addColumn<QPoint>("from");
         QTest::addColumn<QPoint>("to");
@@ -74,10 +73,10 @@ private slots:
                                     << QList<QPoint>{{2, 3}, {3, 3}, {4, 3}, {5, 3}, {6, 3}};
         QTest::newRow("vertical") << QPoint(4, 1) << QPoint(4, 4)
                                   << QList<QPoint>{{4, 1}, {4, 2}, {4, 3}, {4, 4}};
-        QTest::newRow("45 degrees") << QPoint(1, 1) << QPoint(4, 4)
-                                    << QList<QPoint>{{1, 1}, {2, 2}, {3, 3}, {4, 4}};
-        QTest::newRow("45 degrees rising") << QPoint(1, 4) << QPoint(4, 1)
-                                           << QList<QPoint>{{4, 1}, {3, 2}, {2, 3}, {1, 4}};
+        QTest::newRow("45 degrees")
+            << QPoint(1, 1) << QPoint(4, 4) << QList<QPoint>{{1, 1}, {2, 2}, {3, 3}, {4, 4}};
+        QTest::newRow("45 degrees rising")
+            << QPoint(1, 4) << QPoint(4, 1) << QList<QPoint>{{4, 1}, {3, 2}, {2, 3}, {1, 4}};
         QTest::newRow("shallow") << QPoint(0, 0) << QPoint(5, 2)
                                  << QList<QPoint>{{0, 0}, {1, 0}, {2, 1}, {3, 1}, {4, 2}, {5, 2}};
         // y = x / 4 is halfway between rows at x = 2: the larger y is taken.
@@ -114,7 +113,10 @@ private slots:
             const QList<QPoint> expected = nearestPixels(size, from, to);
             if (pixelsOfThinLine(size, from, to) != expected)
                 QFAIL(qPrintable(QString("line (%1, %2) - (%3, %4)")
-                                     .arg(from.x()).arg(from.y()).arg(to.x()).arg(to.y())));
+                                     .arg(from.x())
+                                     .arg(from.y())
+                                     .arg(to.x())
+                                     .arg(to.y())));
         }
     }
 
@@ -128,14 +130,14 @@ private slots:
         // line is the same. The last ones span more than 2^63.
         QTest::newRow("shallow") << QPoint(100, 70) << QPoint(6, 1) << 100'000'000'000LL
                                  << 300'000'000'000LL;
-        QTest::newRow("shallow falling") << QPoint(90, 60) << QPoint(6, -1) << 7'000'000'000LL
-                                         << 200'000'000'000LL;
+        QTest::newRow("shallow falling")
+            << QPoint(90, 60) << QPoint(6, -1) << 7'000'000'000LL << 200'000'000'000LL;
         QTest::newRow("steep") << QPoint(80, 75) << QPoint(1, -4) << 500'000'000'000LL
                                << 20'000'000'000LL;
-        QTest::newRow("steep rising left") << QPoint(120, 40) << QPoint(-3, 8)
-                                           << 90'000'000'000LL << 60'000'000'000LL;
-        QTest::newRow("shallow, ends just within 2^30") << QPoint(100, 70) << QPoint(6, 1)
-                                                 << 178'956'000LL << 178'956'950LL;
+        QTest::newRow("steep rising left")
+            << QPoint(120, 40) << QPoint(-3, 8) << 90'000'000'000LL << 60'000'000'000LL;
+        QTest::newRow("shallow, ends just within 2^30")
+            << QPoint(100, 70) << QPoint(6, 1) << 178'956'000LL << 178'956'950LL;
         QTest::newRow("shallow, whole 64-bit range")
             << QPoint(100, 70) << QPoint(6, 1) << 1'500'000'000'000'000'000LL
             << 1'500'000'000'000'000'000LL;
@@ -169,10 +171,10 @@ private slots:
         surface.setChangeListener([&] { ++calls; });
         surface.line({-1'000'000'000'000LL, -10}, {1'000'000'000'000LL, -11});  // above
         surface.line({60, -1'000'000'000'000LL}, {60, 1'000'000'000'000LL});    // right of it
-        surface.line({-10, 5}, {5, -10});                          // past the top left corner
+        surface.line({-10, 5}, {5, -10});  // past the top left corner
         surface.line({-1'000'000'000'000LL, 1'000'000'000'000LL - 5},
                      {1'000'000'000'000LL, -1'000'000'000'000LL - 5});  // the same line, far
-        surface.line({70, 45}, {70, 45});                          // a point outside
+        surface.line({70, 45}, {70, 45});                               // a point outside
         surface.line({-3'000'000'000'000'000'000LL, 50}, {-2'000'000'000'000'000'000LL, 10});
         QVERIFY(inkedPixels(surface.image()).isEmpty());
         QCOMPARE(calls, 0);
@@ -257,7 +259,8 @@ private slots:
         RasterSurface far, near;
         far.createPicture(300, 200);
         near.createPicture(300, 200);
-        far.line({-3'000'000'000'000LL, -3'000'000'000'000LL}, {3'000'000'000'000LL, 3'000'000'000'000LL});
+        far.line({-3'000'000'000'000LL, -3'000'000'000'000LL},
+                 {3'000'000'000'000LL, 3'000'000'000'000LL});
         near.line({-20, -20}, {320, 320});
         QCOMPARE(far.image(), near.image());
         QCOMPARE(inkedPixels(far.image()).size(), 200);

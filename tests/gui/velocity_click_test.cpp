@@ -43,7 +43,7 @@ class VelocityClickTest : public QObject {
         QTest::mouseClick(doc->Shape1, Qt::LeftButton, Qt::NoModifier, QPoint(1, 1));
     }
 
-private slots:
+  private slots:
     void init() {
         QVERIFY(startProgram(program, form));
         doc = newDocument(*form);

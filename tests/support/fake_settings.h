@@ -87,8 +87,12 @@ struct FakeVectorStyle : VectorStyleSettings {
     Color connectingC = Color::fromRgb(0, 0, 128);
     int resultantWidth() const override { return logged(log, "vector.resultantWidth", resultant); }
     int componentWidth() const override { return logged(log, "vector.componentWidth", component); }
-    Color resultantColor() const override { return logged(log, "vector.resultantColor", resultantC); }
-    Color componentColor() const override { return logged(log, "vector.componentColor", componentC); }
+    Color resultantColor() const override {
+        return logged(log, "vector.resultantColor", resultantC);
+    }
+    Color componentColor() const override {
+        return logged(log, "vector.componentColor", componentC);
+    }
     Color connectingColor() const override {
         return logged(log, "vector.connectingColor", connectingC);
     }
@@ -131,8 +135,8 @@ struct FakeSettings {
     FakeSettings& operator=(const FakeSettings&) = delete;
 
     Settings settings() const {
-        return Settings{stream,       equi,         field,       sourceSink, streamSpeed,
-                        vortexSource, cylinder,     vectorStyle, vectorScale};
+        return Settings{stream,       equi,     field,       sourceSink, streamSpeed,
+                        vortexSource, cylinder, vectorStyle, vectorScale};
     }
 };
 

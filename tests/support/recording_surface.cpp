@@ -14,14 +14,17 @@ std::ostream& operator<<(std::ostream& os, const Segment& s) {
 }
 
 void RecordingSurface::record(Op::Kind kind, Point a, Point b, std::string text) {
-    ops_.push_back(Op{kind, a, b, std::move(text), penColor_, penWidth_, penStyle_, brushClear_,
-                      brushColor_});
+    ops_.push_back(
+        Op{kind, a, b, std::move(text), penColor_, penWidth_, penStyle_, brushClear_, brushColor_});
 }
 
-void RecordingSurface::moveTo(std::int64_t x, std::int64_t y) { record(Op::MoveTo, {x, y}); }
-void RecordingSurface::lineTo(std::int64_t x, std::int64_t y) { record(Op::LineTo, {x, y}); }
-void RecordingSurface::ellipse(std::int64_t x1, std::int64_t y1, std::int64_t x2,
-                               std::int64_t y2) {
+void RecordingSurface::moveTo(std::int64_t x, std::int64_t y) {
+    record(Op::MoveTo, {x, y});
+}
+void RecordingSurface::lineTo(std::int64_t x, std::int64_t y) {
+    record(Op::LineTo, {x, y});
+}
+void RecordingSurface::ellipse(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2) {
     record(Op::Ellipse, {x1, y1}, {x2, y2});
 }
 void RecordingSurface::textOut(std::int64_t x, std::int64_t y, const std::string& utf8) {

@@ -16,9 +16,9 @@ namespace flow::test {
 
 struct Op {
     enum Kind { MoveTo, LineTo, Ellipse, Text } kind;
-    Point a;          // MoveTo/LineTo/Text point; Ellipse first corner
-    Point b;          // Ellipse second corner
-    std::string text; // Text only
+    Point a;           // MoveTo/LineTo/Text point; Ellipse first corner
+    Point b;           // Ellipse second corner
+    std::string text;  // Text only
     Color penColor;
     int penWidth;
     PenStyle penStyle;
@@ -38,7 +38,7 @@ struct Segment {
 std::ostream& operator<<(std::ostream& os, const Segment& s);
 
 class RecordingSurface : public Surface {
-public:
+  public:
     void setPenColor(Color color) override { penColor_ = color; }
     void setPenWidth(int width) override { penWidth_ = width; }
     void setPenStyle(PenStyle style) override { penStyle_ = style; }
@@ -67,7 +67,7 @@ public:
     bool brushClear() const { return brushClear_; }
     void clear() { ops_.clear(); }
 
-private:
+  private:
     void record(Op::Kind kind, Point a, Point b = {}, std::string text = {});
 
     std::vector<Op> ops_;

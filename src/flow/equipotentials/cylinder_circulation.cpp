@@ -15,7 +15,7 @@ using cylinder::Offsets;
 
 // One line value in one half of the picture, solved on the rays 0..90 degrees.
 class HalfLine {
-public:
+  public:
     // side: -1 for the upper half, +1 for the lower one.
     HalfLine(int R, int X, int Y, int gamma, std::int64_t c, int side)
         : R_(R), X_(X), Y_(Y), side_(side) {
@@ -52,7 +52,7 @@ public:
         surface.lineTo(place(+1, foot));
     }
 
-private:
+  private:
     struct Ray {
         double hSquared = 0;
         bool solved = false;

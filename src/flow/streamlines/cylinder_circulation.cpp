@@ -22,7 +22,9 @@ constexpr std::int64_t kLineArrowX = 50;
 // Chords shorter than this give too rough a direction for that arrowhead.
 constexpr double kMinArrowChord = 5;
 
-Point mirrored(Point p, std::int64_t centreX) { return {2 * centreX - p.x, p.y}; }
+Point mirrored(Point p, std::int64_t centreX) {
+    return {2 * centreX - p.x, p.y};
+}
 
 // H div R rounded down, for R > 0.
 std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
@@ -53,8 +55,10 @@ void drawDividingStreamline(const Canvas& canvas, int R, int X, int Y, int gamma
             const Sample to = sampleAt(ring + (j + 1) * kRingStep);
             // q falls as s grows: below 1 here, it stays below 1 at the chord's end.
             if (std::abs(from.q) < 1) {
-                surface.line({X + from.offset.x, Y + from.offset.y}, {X + to.offset.x, Y + to.offset.y});
-                surface.line({X - from.offset.x, Y + from.offset.y}, {X - to.offset.x, Y + to.offset.y});
+                surface.line({X + from.offset.x, Y + from.offset.y},
+                             {X + to.offset.x, Y + to.offset.y});
+                surface.line({X - from.offset.x, Y + from.offset.y},
+                             {X - to.offset.x, Y + to.offset.y});
             }
             from = to;
         }
@@ -64,13 +68,13 @@ void drawDividingStreamline(const Canvas& canvas, int R, int X, int Y, int gamma
 // Draws the lines psi = const by marching outwards one whole radius at a
 // time: at each radius the stream function gives the sine of the angle.
 class LineTracer {
-public:
+  public:
     LineTracer(const Canvas& canvas, int R, int X, int Y, int gamma, int W)
         : canvas_(canvas), R_(R), X_(X), Y_(Y), gamma_(gamma), W_(W) {}
 
     void trace(std::int64_t psi);
 
-private:
+  private:
     // The point of the line at radius rho on the left half, or nothing where
     // the sine would leave [-1, 1] (or the radius is the cylinder's own).
     std::optional<Point> pointAt(double rho) const;
@@ -136,7 +140,8 @@ Point LineTracer::searchStart(std::int64_t r, Point atR) {
     const double radius = static_cast<double>(r);
     // Fine radii r - m / r for m = r down to 1, then r itself.
     const auto fineAt = [&](std::int64_t m) {
-        return m == 0 ? std::optional<Point>(atR) : pointAt(radius - static_cast<double>(m) / radius);
+        return m == 0 ? std::optional<Point>(atR)
+                      : pointAt(radius - static_cast<double>(m) / radius);
     };
     bool startArrowPending = true;
     Point lineEnd = atR;

@@ -13,7 +13,9 @@ namespace {
 
 constexpr double kArrowHalfAngle = 20;
 
-bool arrowsWanted(const Canvas& canvas) { return canvas.settings.streamlines.directionArrows(); }
+bool arrowsWanted(const Canvas& canvas) {
+    return canvas.settings.streamlines.directionArrows();
+}
 
 }  // namespace
 

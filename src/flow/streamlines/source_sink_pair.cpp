@@ -73,8 +73,8 @@ void StreamSourceSink(const Canvas& canvas, int X, int Y, int D, int Qsource, in
     setStreamlinePen(canvas);
     const int lines = canvas.settings.streamlines.lineCount();
     if (lines <= 0) return;
-    PairLine line{static_cast<double>(D), static_cast<double>(Qsource),
-                  -static_cast<double>(Qsink), 0};
+    PairLine line{static_cast<double>(D), static_cast<double>(Qsource), -static_cast<double>(Qsink),
+                  0};
     for (int i = 0; i < lines; ++i) {
         drawPairLine(canvas, X, Y, D, line);
         line.value += canvas.settings.streamlines.increment();

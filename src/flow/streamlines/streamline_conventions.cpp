@@ -20,7 +20,9 @@ double sideRatio(double side, double length) {
     return std::clamp(side / length, -1.0, 1.0);
 }
 
-int wholeDegrees(double radians) { return static_cast<int>(Round(toDegrees(radians))); }
+int wholeDegrees(double radians) {
+    return static_cast<int>(Round(toDegrees(radians)));
+}
 
 }  // namespace
 
@@ -34,7 +36,9 @@ int arccosDegrees(double run, double length) {
     return wholeDegrees(std::acos(sideRatio(run, length)));
 }
 
-Point mirroredIn(std::int64_t axisY, Point p) { return {p.x, 2 * axisY - p.y}; }
+Point mirroredIn(std::int64_t axisY, Point p) {
+    return {p.x, 2 * axisY - p.y};
+}
 
 void mirroredArrowheads(Surface& surface, std::int64_t axisY, Point tip, double rise,
                         double length) {

@@ -123,7 +123,9 @@ TEST(EquipotentialCylinder, PenAndFourfoldSymmetryAboutTheCentre) {
     run.draw();
     EXPECT_EQ(run.fake.reads[0], "equi.width");
     EXPECT_EQ(run.fake.reads[1], "equi.color");
-    auto key = [](Point from, Point to) { return std::vector<std::int64_t>{from.x, from.y, to.x, to.y}; };
+    auto key = [](Point from, Point to) {
+        return std::vector<std::int64_t>{from.x, from.y, to.x, to.y};
+    };
     std::vector<std::vector<std::int64_t>> drawn, flippedX, flippedY;
     for (const Segment& s : run.surface.segments()) {
         EXPECT_EQ(s.width, 3);
@@ -201,7 +203,8 @@ TEST(EquipotentialCylinder, EdgeStopsOnlyThePassesThatCrossIt) {
     centred.draw();
 
     std::vector<Segment> left, right;
-    for (const Segment& s : nearEdge.surface.segments()) (s.from.x < 30 ? left : right).push_back(s);
+    for (const Segment& s : nearEdge.surface.segments())
+        (s.from.x < 30 ? left : right).push_back(s);
     // Left passes: the chord that leaves the field is drawn, nothing after it.
     ASSERT_EQ(left.size(), 2u);
     EXPECT_EQ(left[0].from, (Point{-170, 300}));

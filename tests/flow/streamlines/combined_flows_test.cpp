@@ -19,8 +19,12 @@ using test::Segment;
 const Point kCentre{400, 300};
 
 // Flow coordinates of a pixel about kCentre: x to the left, y upwards.
-double flowX(Point p) { return static_cast<double>(kCentre.x - p.x); }
-double flowY(Point p) { return static_cast<double>(kCentre.y - p.y); }
+double flowX(Point p) {
+    return static_cast<double>(kCentre.x - p.x);
+}
+double flowY(Point p) {
+    return static_cast<double>(kCentre.y - p.y);
+}
 
 // Arrowheads of this kind all point to the right: their corners lie left of the tip.
 void expectPointingRight(const std::vector<Arrowhead>& heads) {
@@ -40,8 +44,9 @@ void expectMirroredPairs(const std::vector<Arrowhead>& heads) {
 TEST(StreamCylinder, StartsWithTheCylinderCircleWithoutArrowheads) {
     FakeSettings fake;
     fake.stream.count = 1;
-    EXPECT_TRUE(test::arrowheadsOf(fake, [](const Canvas& c) { StreamCylinder(c, 100, 400, 300); })
-                    .empty());
+    EXPECT_TRUE(test::arrowheadsOf(fake, [](const Canvas& c) {
+                    StreamCylinder(c, 100, 400, 300);
+                }).empty());
     const auto segs = test::drawn(fake, [](const Canvas& c) { StreamCylinder(c, 100, 400, 300); });
     ASSERT_EQ(segs.size(), 178u * 2);
     EXPECT_EQ(segs[0].from, (Point{300, 298}));
@@ -72,7 +77,8 @@ TEST(StreamCylinder, ChordEndsLieOnTheirStreamlines) {
 TEST(StreamCylinder, PutsArrowheadsBeyondX50Then200AwayFromTheSurface) {
     FakeSettings fake;
     fake.stream.count = 2;  // only the second line carries arrowheads
-    const auto heads = test::arrowheadsOf(fake, [](const Canvas& c) { StreamCylinder(c, 100, 400, 300); });
+    const auto heads =
+        test::arrowheadsOf(fake, [](const Canvas& c) { StreamCylinder(c, 100, 400, 300); });
     ASSERT_GE(heads.size(), 8u);
     expectMirroredPairs(heads);
     expectPointingRight(heads);
@@ -153,8 +159,10 @@ TEST(StreamSourceInStream, WindowCutsLinesBeyondTheFieldOnTheElementsSide) {
         const auto segs = test::drawn(fake, run);
         bool beyondRight = false;
         for (const Segment& seg : segs) {
-            if (mode == kSourceInStream) ASSERT_LT(seg.to.x, 900);
-            else ASSERT_GT(seg.to.x, -900);
+            if (mode == kSourceInStream)
+                ASSERT_LT(seg.to.x, 900);
+            else
+                ASSERT_GT(seg.to.x, -900);
             beyondRight = beyondRight || seg.to.x >= 900;
         }
         // A sink's lines running off to the right are not cut.
@@ -262,7 +270,8 @@ TEST(StreamSourceSink, KeepsPointsFarBeyond32BitsOnTheirRays) {
     StreamSourceSink(Canvas{s, set, fake.gauge}, 300, 300, 3000, 1700, 2000);
     int farPoints = 0;
     for (const auto& op : s.ops()) {
-        if (op.kind != test::Op::MoveTo || std::abs(op.a.y - 300) < (std::int64_t{1} << 31)) continue;
+        if (op.kind != test::Op::MoveTo || std::abs(op.a.y - 300) < (std::int64_t{1} << 31))
+            continue;
         ++farPoints;
         // On a ray from the source at a whole-degree step of the 3.14 scale.
         const double angle = std::atan2(std::abs(static_cast<double>(op.a.y - 300)),

@@ -21,16 +21,21 @@ struct Arrowhead {
     Point tip, plus, minus;
 };
 
-Point mirrored(Point p) { return {2 * kX - p.x, p.y}; }
+Point mirrored(Point p) {
+    return {2 * kX - p.x, p.y};
+}
 
-double radiusOf(Point p) { return std::hypot(double(p.x - kX), double(p.y - kY)); }
+double radiusOf(Point p) {
+    return std::hypot(double(p.x - kX), double(p.y - kY));
+}
 
 // Stream function of the lines at a pixel; it depends on the radius and the
 // height above the centre only, so it holds for both halves.
 double streamValue(Point p, int gamma, double pi, double lengthUnit) {
     const double rho = radiusOf(p);
     const double height = double(kY - p.y);
-    return gamma * std::log(rho / lengthUnit) / (2 * pi) - (rho - double(kR) * kR / rho) * height / rho;
+    return gamma * std::log(rho / lengthUnit) / (2 * pi) -
+           (rho - double(kR) * kR / rho) * height / rho;
 }
 
 // Splits a run with arrows on into the run with arrows off plus arrowheads;
@@ -58,7 +63,7 @@ std::vector<Arrowhead> arrowheadsBetween(const std::vector<Segment>& on,
 }
 
 class StreamCylinderCirculationTest : public ::testing::Test {
-protected:
+  protected:
     test::FakeSettings fake;
     test::RecordingSurface surface;
     Settings settings = fake.settings();
@@ -110,9 +115,9 @@ TEST_F(StreamCylinderCirculationTest, ReadsEverySettingOnceAtTheStartButTheArrow
     fake.stream.color = Color::fromRgb(0, 128, 0);
     draw();
     const test::ReadLog start(fake.reads.begin(), fake.reads.begin() + 7);
-    EXPECT_EQ(start, (test::ReadLog{"cylinder.circulation", "stream.increment", "stream.count",
-                                    "field.width", "field.height", "stream.width",
-                                    "stream.color"}));
+    EXPECT_EQ(start,
+              (test::ReadLog{"cylinder.circulation", "stream.increment", "stream.count",
+                             "field.width", "field.height", "stream.width", "stream.color"}));
     EXPECT_TRUE(std::all_of(fake.reads.begin() + 7, fake.reads.end(),
                             [](const std::string& r) { return r == "stream.arrows"; }));
     const Segment first = surface.segments().front();
@@ -138,7 +143,8 @@ TEST_F(StreamCylinderCirculationTest, NonIntegerFieldTextStopsBeforeAnythingIsDr
     }
 }
 
-TEST_F(StreamCylinderCirculationTest, DividingStreamlineRunsAboveTheCylinderOutToRatioKPlusOneHundredth) {
+TEST_F(StreamCylinderCirculationTest,
+       DividingStreamlineRunsAboveTheCylinderOutToRatioKPlusOneHundredth) {
     const auto [dividing, lines] = drawPhases();
     ASSERT_FALSE(dividing.empty());
     double nearest = 1e9, farthest = 0;
@@ -219,8 +225,8 @@ TEST_F(StreamCylinderCirculationTest, ArrowsOffRemovesOnlyTheArrowheads) {
 
     std::vector<Arrowhead> startHeads, lineHeads;
     for (const Arrowhead& h : heads) {
-        const bool start = h.plus == Point{h.tip.x - 9, h.tip.y + 3} &&
-                           h.minus == Point{h.tip.x - 9, h.tip.y - 3};
+        const bool start =
+            h.plus == Point{h.tip.x - 9, h.tip.y + 3} && h.minus == Point{h.tip.x - 9, h.tip.y - 3};
         (start ? startHeads : lineHeads).push_back(h);
     }
     // Each drawn line starts with a rightward arrowhead where it runs

@@ -38,7 +38,8 @@ TEST(StreamPointSource, DrawsTheFirstRayAndItsArrowheadsExactly) {
 TEST(StreamPointSource, SpreadsRaysOver628RadiansWithArrowsOnEveryRay) {
     FakeSettings fake;
     fake.stream.count = 4;
-    const auto heads = test::arrowheadsOf(fake, [](const Canvas& c) { StreamPointSource(c, 400, 300); });
+    const auto heads =
+        test::arrowheadsOf(fake, [](const Canvas& c) { StreamPointSource(c, 400, 300); });
     ASSERT_EQ(heads.size(), 16u);
     // The second ray, 1.57 radians up: end (400 + Round(0.637), 300 - 800).
     fake.stream.arrows = false;
@@ -150,7 +151,8 @@ TEST(StreamDipole, DrawsCirclesOfGrowingDiameterAboveAndBelow) {
 TEST(StreamDipole, PointsItsArrowheadsLeftAtTopAndBottom) {
     FakeSettings fake;
     fake.stream.count = 2;
-    const auto heads = test::arrowheadsOf(fake, [](const Canvas& c) { StreamDipole(c, 400, 300, 50); });
+    const auto heads =
+        test::arrowheadsOf(fake, [](const Canvas& c) { StreamDipole(c, 400, 300, 50); });
     ASSERT_EQ(heads.size(), 4u);
     EXPECT_EQ(heads[0].tip, (Point{400, 250}));
     EXPECT_EQ(heads[0].cornerPlus, (Point{410, 247}));
@@ -164,7 +166,8 @@ TEST(StreamVortexSource, StartsAtTheBoundaryAndEndsBeyondTheFieldDiagonal) {
     FakeSettings fake;  // Q = Gamma = 1000
     fake.stream.count = 1;
     fake.stream.arrows = false;
-    const auto segs = test::drawn(fake, [](const Canvas& c) { StreamVortexSource(c, 400, 300, 10); });
+    const auto segs =
+        test::drawn(fake, [](const Canvas& c) { StreamVortexSource(c, 400, 300, 10); });
     ASSERT_FALSE(segs.empty());
     // rho = exp(theta) first exceeds 10 at step 132.
     EXPECT_EQ(segs[0], (Segment{{407, 293}, {407, 293}, kRed, 1, PenStyle::Solid}));
@@ -192,7 +195,8 @@ TEST(StreamVortexSource, PutsArrowheadsBeyondRadius100ThenEvery150) {
     // Every arrowhead points along its spiral: outwards and clockwise on the
     // screen, so its corners lie nearer the centre than its tip.
     for (const Arrowhead& h : heads) {
-        const Point mid{(h.cornerPlus.x + h.cornerMinus.x) / 2, (h.cornerPlus.y + h.cornerMinus.y) / 2};
+        const Point mid{(h.cornerPlus.x + h.cornerMinus.x) / 2,
+                        (h.cornerPlus.y + h.cornerMinus.y) / 2};
         EXPECT_LT(test::distance(mid, centre), test::distance(h.tip, centre)) << h.tip;
         const double cross = static_cast<double>((h.tip.x - centre.x) * (h.tip.y - mid.y) -
                                                  (h.tip.y - centre.y) * (h.tip.x - mid.x));

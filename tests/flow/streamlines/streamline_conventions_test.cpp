@@ -20,7 +20,9 @@ struct NamedRoutine {
     bool arrowsFollowCheckBox = true;
 };
 
-std::ostream& operator<<(std::ostream& os, const NamedRoutine& r) { return os << r.name; }
+std::ostream& operator<<(std::ostream& os, const NamedRoutine& r) {
+    return os << r.name;
+}
 
 class EveryRoutine : public testing::TestWithParam<NamedRoutine> {};
 
@@ -69,10 +71,12 @@ INSTANTIATE_TEST_SUITE_P(
         NamedRoutine{"Dipole", [](const Canvas& c) { StreamDipole(c, 400, 300, 50); }},
         NamedRoutine{"VortexSource", [](const Canvas& c) { StreamVortexSource(c, 400, 300, 10); }},
         NamedRoutine{"Cylinder", [](const Canvas& c) { StreamCylinder(c, 100, 400, 300); }},
-        NamedRoutine{"SourceInStream",
-                     [](const Canvas& c) { StreamSourceInStream(c, 400, 300, 1500, kSourceInStream); }},
-        NamedRoutine{"SinkInStream",
-                     [](const Canvas& c) { StreamSourceInStream(c, 400, 300, 1500, kSinkInStream); }},
+        NamedRoutine{
+            "SourceInStream",
+            [](const Canvas& c) { StreamSourceInStream(c, 400, 300, 1500, kSourceInStream); }},
+        NamedRoutine{
+            "SinkInStream",
+            [](const Canvas& c) { StreamSourceInStream(c, 400, 300, 1500, kSinkInStream); }},
         NamedRoutine{"SourceSink",
                      [](const Canvas& c) { StreamSourceSink(c, 300, 300, 200, 1500, 1500); },
                      false}),

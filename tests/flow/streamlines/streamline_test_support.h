@@ -20,7 +20,7 @@ namespace flow::test {
 
 // Counts lines and keeps the farthest coordinate seen; draws nothing.
 class CountingSurface : public Surface {
-public:
+  public:
     void setPenColor(Color) override {}
     void setPenWidth(int) override {}
     void setPenStyle(PenStyle) override {}

@@ -17,13 +17,13 @@ void clickArrowTimes(TUpDown* upDown, TUpDown::Direction direction, int times);
 // Answers the next modal colour chooser: picks the colour and confirms, or
 // cancels when there is none. The colour the chooser was preset to is kept.
 class ColorAnswer {
-public:
+  public:
     explicit ColorAnswer(std::optional<QColor> pick);
     ~ColorAnswer();
     bool answered() const;
     QColor presetColor() const { return preset_; }
 
-private:
+  private:
     QColor preset_;
     std::unique_ptr<ModalAnswer> answer_;
 };

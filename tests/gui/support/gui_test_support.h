@@ -3,9 +3,9 @@
 #pragma once
 
 #include <QPoint>
+#include <QSize>
 #include <QString>
 #include <QTimer>
-#include <QSize>
 #include <functional>
 #include <memory>
 
@@ -17,14 +17,14 @@ class TProgram;
 // Watches for the next modal dialog and hands it to the answer (which must
 // close it). Make it before the action that opens the dialog.
 class ModalAnswer {
-public:
+  public:
     explicit ModalAnswer(std::function<void(QWidget*)> answer);
     ~ModalAnswer();
     bool answered() const { return answered_; }
     // The text of a message box that was answered, if it was one.
     QString text() const { return text_; }
 
-private:
+  private:
     QTimer timer_;
     std::function<void(QWidget*)> answer_;
     bool answered_ = false;
