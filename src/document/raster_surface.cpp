@@ -73,7 +73,7 @@ flow::Color toFlowColor(const QColor& color) {
     return flow::Color::fromRgb(color.red(), color.green(), color.blue());
 }
 
-RasterSurface::RasterSurface() : font_("DejaVu Sans", 8) {}
+RasterSurface::RasterSurface() : font_(defaultPictureFont()) {}
 
 RasterSurface::~RasterSurface() {
     endPainting();

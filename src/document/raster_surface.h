@@ -30,12 +30,12 @@
 #include <memory>
 #include <vector>
 
+#include "document/picture_surface.h"
 #include "document/thin_line.h"
-#include "flow/surface.h"
 
 class QPainter;
 
-class RasterSurface : public flow::Surface {
+class RasterSurface : public PictureSurface {
   public:
     RasterSurface();
     ~RasterSurface() override;
@@ -55,8 +55,8 @@ class RasterSurface : public flow::Surface {
     // The picture with every drawing so far in it.
     const QImage& image();
 
-    QFont qfont() const { return font_; }
-    void setQFont(const QFont& font) { font_ = font; }
+    QFont qfont() const override { return font_; }
+    void setQFont(const QFont& font) override { font_ = font; }
 
     void setPenColor(flow::Color color) override;
     void setPenWidth(int width) override;

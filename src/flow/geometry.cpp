@@ -6,7 +6,7 @@
 namespace flow {
 
 ConversionError::ConversionError(std::string_view text)
-    : std::runtime_error("'" + std::string(text) + "' is not a valid integer value") {}
+    : std::runtime_error("'" + std::string(text) + "' is not a valid integer value"), text_(text) {}
 
 namespace {
 

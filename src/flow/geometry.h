@@ -23,6 +23,11 @@ inline constexpr double kInv180 = 0.005555555555555556;  // 1 / 180
 class ConversionError : public std::runtime_error {
   public:
     explicit ConversionError(std::string_view text);
+    // The text that is not an integer.
+    const std::string& text() const { return text_; }
+
+  private:
+    std::string text_;
 };
 
 // Strict text-to-integer conversion: optional leading blanks, optional sign,

@@ -1,0 +1,18 @@
+// A drawing surface that also keeps the font its texts are drawn in: the
+// document's raster picture, or a vector page the picture is drawn again on.
+#pragma once
+
+#include <QFont>
+
+#include "flow/surface.h"
+
+class PictureSurface : public flow::Surface {
+  public:
+    virtual QFont qfont() const = 0;
+    virtual void setQFont(const QFont& font) = 0;
+};
+
+// The font of a new picture's labels and letters.
+inline QFont defaultPictureFont() {
+    return QFont("DejaVu Sans", 8);
+}
