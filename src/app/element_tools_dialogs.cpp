@@ -1,6 +1,5 @@
-// The element tool buttons that open a settings dialog, the cylinder popup
-// item shared with the cylinder dialog's OK, and the strength panel's link to
-// the source/sink dialog.
+// The element tool buttons that open a settings dialog, and the cylinder
+// popup item shared with the cylinder dialog's OK.
 #include <QLabel>
 #include <QRadioButton>
 #include <QSlider>
@@ -12,8 +11,8 @@
 #include "dialogs/source_sink_dialog.h"
 #include "dialogs/up_down.h"
 #include "dialogs/vortex_source_dialog.h"
+#include "document/configuration.h"
 #include "document/mdi_child.h"
-#include "flow/geometry.h"
 
 namespace {
 
@@ -50,7 +49,7 @@ void TMainForm::armWithDialog(QToolButton* button, const std::function<void()>& 
                               bool armsPointer) {
     TMDIChild* d = ActiveMDIChild();
     if (!d) return;
-    if (button->isChecked() && d->isEmpty()) {
+    if (button->isChecked() && readConfiguration(*d).isEmpty()) {
         row();
         if (armsPointer) d->setPointer(Qt::CrossCursor);
         return;
@@ -59,69 +58,44 @@ void TMainForm::armWithDialog(QToolButton* button, const std::function<void()>& 
 }
 
 void TMainForm::SpeedButton11Click() {
-    armWithDialog(SpeedButton11, [this] { showSourceSinkRow(dialogs_.OKBottomDlg4, true); });
+    armWithDialog(pointSourceTool, [this] { showSourceSinkRow(dialogs_.sourceSinkDialog, true); });
 }
 
 void TMainForm::SpeedButton4Click() {
-    armWithDialog(SpeedButton4, [this] { showSourceSinkRow(dialogs_.OKBottomDlg4, true); });
+    armWithDialog(sourceInStreamTool,
+                  [this] { showSourceSinkRow(dialogs_.sourceSinkDialog, true); });
 }
 
 void TMainForm::SpeedButton5Click() {
-    armWithDialog(SpeedButton5, [this] { showSourceSinkRow(dialogs_.OKBottomDlg4, false); });
+    armWithDialog(sinkInStreamTool,
+                  [this] { showSourceSinkRow(dialogs_.sourceSinkDialog, false); });
 }
 
 void TMainForm::SpeedButton12Click() {
-    armWithDialog(SpeedButton12, [this] { showVortexSource(dialogs_.OKBottomDlg8, false); });
+    armWithDialog(vortexTool, [this] { showVortexSource(dialogs_.vortexSourceDialog, false); });
 }
 
 void TMainForm::SpeedButton9Click() {
-    armWithDialog(SpeedButton9, [this] { showVortexSource(dialogs_.OKBottomDlg8, true); });
+    armWithDialog(vortexSourceTool,
+                  [this] { showVortexSource(dialogs_.vortexSourceDialog, true); });
 }
 
 void TMainForm::SpeedButton6Click() {
-    armWithDialog(SpeedButton6, [this] { dialogs_.OKBottomDlg6->Show(); });
+    armWithDialog(dipoleTool, [this] { dialogs_.dipoleDialog->Show(); });
 }
 
 // The cylinder buttons only open the dialog; its OK arms the tool (N9Click).
 void TMainForm::N11Click() {
     armWithDialog(
-        SpeedButton2, [this] { showCylinder(dialogs_.OKBottomDlg, false); }, false);
+        cylinderTool, [this] { showCylinder(dialogs_.cylinderDialog, false); }, false);
 }
 
 void TMainForm::SpeedButton16Click() {
     armWithDialog(
-        SpeedButton16, [this] { showCylinder(dialogs_.OKBottomDlg, true); }, false);
+        cylinderCirculationTool, [this] { showCylinder(dialogs_.cylinderDialog, true); }, false);
 }
 
 void TMainForm::N9Click() {
-    popupArm(dialogs_.OKBottomDlg->TrackBar2->isEnabled() ? SpeedButton16 : SpeedButton2);
-}
-
-void TMainForm::TrackBar1Change() {
-    if (!RadioButton1->isChecked()) {
-        RadioButton1->setChecked(true);
-        RadioButton2->setChecked(false);
-    }
-    Label3->setText(QString::number(TrackBar1->sliderPosition()));
-    copyStrengthToDialog(true);
-}
-
-void TMainForm::TrackBar2Change() {
-    if (!RadioButton2->isChecked()) {
-        RadioButton2->setChecked(true);
-        RadioButton1->setChecked(false);
-    }
-    Label4->setText(QString::number(TrackBar2->sliderPosition()));
-    copyStrengthToDialog(false);
-}
-
-void TMainForm::copyStrengthToDialog(bool source) {
-    TOKBottomDlg4* dialog = dialogs_.OKBottomDlg4;
-    if (source) {
-        dialog->Label3->setText(Label3->text());
-        dialog->TrackBar1->setValue(flow::strToInt(Label3->text().toStdString()));
-    } else {
-        dialog->Label4->setText(Label4->text());
-        dialog->TrackBar2->setValue(flow::strToInt(Label4->text().toStdString()));
-    }
+    popupArm(dialogs_.cylinderDialog->TrackBar2->isEnabled() ? cylinderCirculationTool
+                                                             : cylinderTool);
 }

@@ -7,15 +7,12 @@
 #include <QToolButton>
 #include <initializer_list>
 
-#include "app/main_form.h"
 #include "dialogs/dialog_glyphs.h"
 #include "dialogs/dialog_style.h"
-#include "dialogs/line_style_dialog.h"
 #include "dialogs/track_bar.h"
 
-TOKBottomDlg::TOKBottomDlg(TMainForm* mainForm)
-    : TSettingsDialog("TOKBottomDlg", "Параметры цилиндра", QSize(352, 229), mainForm),
-      mainForm_(mainForm) {
+TOKBottomDlg::TOKBottomDlg(QWidget* parent)
+    : TSettingsDialog("TOKBottomDlg", "Параметры цилиндра", QSize(352, 229), parent) {
     QFrame* radius = makeGroupFrame(this, {8, 8, 336, 60});
     Label1 = makeRowCaption(radius, "Label1", "Радиус:", {12, 6});
     TrackBar1 = makeTrackBar(radius, "TrackBar1", 50, 150, 5, 100, {8, 26, 240, 30});
@@ -43,6 +40,10 @@ TOKBottomDlg::TOKBottomDlg(TMainForm* mainForm)
     connect(BitBtn3, &QToolButton::clicked, this, &TOKBottomDlg::BitBtn3Click);
 }
 
+int TOKBottomDlg::radius() const {
+    return TrackBar1->value();
+}
+
 int TOKBottomDlg::circulation() const {
     return TrackBar2->value();
 }
@@ -65,12 +66,12 @@ void TOKBottomDlg::FormActivate() {
 }
 
 void TOKBottomDlg::BitBtn3Click() {
-    mainForm_->dialogs().OKBottomDlg1->Show();
+    emit extraSettingsRequested();
 }
 
 void TOKBottomDlg::BitBtn1Click() {
     hide();
-    if (mainForm_->ActiveMDIChild()) mainForm_->N9Click();
+    emit okPressed();
 }
 
 void TOKBottomDlg::BitBtn2Click() {
@@ -78,8 +79,7 @@ void TOKBottomDlg::BitBtn2Click() {
     TrackBar2->setValue(rememberedCirculation_);
     showRadius(TrackBar1->value());
     showCirculation(TrackBar2->value());
-    mainForm_->SpeedButton2->setChecked(false);
-    mainForm_->SpeedButton16->setChecked(false);
+    emit cancelPressed();
     hide();
 }
 

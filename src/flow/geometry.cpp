@@ -97,28 +97,4 @@ double chordLength(Point a, Point b) {
     return std::sqrt(dx * dx + dy * dy);
 }
 
-void drawArrowhead(Surface& surface, Point tip, Point cornerPlus, Point cornerMinus) {
-    surface.line(tip, cornerPlus);
-    surface.line(tip, cornerMinus);
-    surface.line(cornerPlus, cornerMinus);
-}
-
-void headingArrowhead(Surface& surface, Point tip, double heading, double half) {
-    const double plus = theta(heading + half);
-    const double minus = theta(heading - half);
-    const double tx = static_cast<double>(tip.x);
-    const double ty = static_cast<double>(tip.y);
-    drawArrowhead(surface, tip, {Round(tx - 10 * std::cos(plus)), Round(ty + 10 * std::sin(plus))},
-                  {Round(tx - 10 * std::cos(minus)), Round(ty + 10 * std::sin(minus))});
-}
-
-void screenAngleArrowhead(Surface& surface, Point tip, double angle, double half) {
-    const double plus = theta(angle + half);
-    const double minus = theta(angle - half);
-    const double tx = static_cast<double>(tip.x);
-    const double ty = static_cast<double>(tip.y);
-    drawArrowhead(surface, tip, {Round(tx - 10 * std::cos(plus)), Round(ty - 10 * std::sin(plus))},
-                  {Round(tx - 10 * std::cos(minus)), Round(ty - 10 * std::sin(minus))});
-}
-
 }  // namespace flow

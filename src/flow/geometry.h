@@ -1,5 +1,5 @@
-// Shared helpers of the flow geometry: integer text, rounding, degree steps,
-// polar points and arrowheads. Everything here is free of any GUI toolkit.
+// Shared helpers of the flow geometry: integer text, rounding, degree steps
+// and polar points. Everything here is free of any GUI toolkit.
 #pragma once
 
 #include <cstdint>
@@ -62,16 +62,5 @@ Point lowerPoint(std::int64_t cx, std::int64_t cy, double rho, double angle);
 
 // Distance between two pixels, the squares summed in integers.
 double chordLength(Point a, Point b);
-
-// Triangle outline drawn as tip-to-C+, tip-to-C-, C+-to-C-.
-void drawArrowhead(Surface& surface, Point tip, Point cornerPlus, Point cornerMinus);
-
-// Arrowhead pointing along a heading in degrees measured counterclockwise
-// from the screen's x axis (as on paper), legs 10, half-angle `half` degrees.
-void headingArrowhead(Surface& surface, Point tip, double heading, double half);
-
-// Arrowhead pointing along a screen angle in degrees measured clockwise from
-// the screen's x axis (y downwards), legs 10, half-angle `half` degrees.
-void screenAngleArrowhead(Surface& surface, Point tip, double angle, double half);
 
 }  // namespace flow

@@ -45,7 +45,7 @@ class ConstructionCommandsTest : public QObject {
     }
 
     void setCirculation(bool on) {
-        TOKBottomDlg* cylinder = program->dialogs().OKBottomDlg;
+        TOKBottomDlg* cylinder = program->dialogs().cylinderDialog;
         for (QWidget* control :
              {static_cast<QWidget*>(cylinder->Label3), static_cast<QWidget*>(cylinder->TrackBar2),
               static_cast<QWidget*>(cylinder->Label5)})
@@ -73,65 +73,65 @@ class ConstructionCommandsTest : public QObject {
         };
         for (const auto& row : rows) {
             TMDIChild* doc = documentWith(row.values);
-            form->SpeedButton1->click();
+            named<QToolButton>(form, "SpeedButton1")->click();
             QCOMPARE(doc->windowTitle(), row.caption);
             QVERIFY(drawnPixels(doc) > 0);
-            QVERIFY(form->Gauge1->isHidden());
+            QVERIFY(named<QProgressBar>(form, "Gauge1")->isHidden());
         }
     }
 
     void circulationFlagOfTheDialogDecidesTheCylinder() {
         TMDIChild* doc = documentWith({{"RCIL", "100"}});
         setCirculation(true);
-        form->SpeedButton1->click();
+        named<QToolButton>(form, "SpeedButton1")->click();
         QCOMPARE(doc->windowTitle(), QString("ZEF NONAME1"));  // no caption for this row
         QVERIFY(drawnPixels(doc) > 0);
 
         // Equipotentials too: a cylinder placed without circulation gets the
         // lines of the circulating one while the dialog's row is enabled.
         TMDIChild* other = documentWith({{"RCIL", "100"}});
-        form->SpeedButton17->click();
+        named<QToolButton>(form, "SpeedButton17")->click();
         const QImage withCirculation = other->surface().image();
         TMDIChild* plain = documentWith({{"RCIL", "100"}});
         setCirculation(false);
-        form->SpeedButton17->click();
+        named<QToolButton>(form, "SpeedButton17")->click();
         QVERIFY(withCirculation != plain->surface().image());
     }
 
     void pairNeedsThePanelHiddenAndBothPoints() {
         TMDIChild* pair = documentWith(
             {{"A", ""}, {"Istok", "1500"}, {"Stok", "1500"}, {"X2", "500"}, {"Y2", "300"}});
-        form->Panel1->show();
-        form->SpeedButton1->click();
+        named<QFrame>(form, "Panel1")->show();
+        named<QToolButton>(form, "SpeedButton1")->click();
         QCOMPARE(drawnPixels(pair), 0);
-        form->Panel1->hide();
-        form->SpeedButton1->click();
+        named<QFrame>(form, "Panel1")->hide();
+        named<QToolButton>(form, "SpeedButton1")->click();
         QCOMPARE(pair->windowTitle(), QString("Исток мощностью Qи=1500 и Сток мощьностью Qс=1500"));
         QVERIFY(drawnPixels(pair) > 0);
-        QVERIFY(form->Gauge1->isHidden());
+        QVERIFY(named<QProgressBar>(form, "Gauge1")->isHidden());
 
         TMDIChild* unfinished = documentWith({{"A", ""}, {"Istok", "1500"}});
         std::unique_ptr<ModalAnswer> answer(acceptNextMessageBox());
-        form->SpeedButton1->click();
+        named<QToolButton>(form, "SpeedButton1")->click();
         QCOMPARE(answer->text(), QString("'X2' is not a valid integer value"));
         QCOMPARE(drawnPixels(unfinished), 0);
-        QVERIFY(form->Gauge1->isHidden());
+        QVERIFY(named<QProgressBar>(form, "Gauge1")->isHidden());
 
         documentWith(
             {{"A", ""}, {"Istok", "1500"}, {"X2", "500"}, {"Y2", "300"}, {"STOK2", "1500"}});
         std::unique_ptr<ModalAnswer> sentinel(acceptNextMessageBox());
-        form->SpeedButton1->click();
+        named<QToolButton>(form, "SpeedButton1")->click();
         QCOMPARE(sentinel->text(), QString("'STOK' is not a valid integer value"));
     }
 
     void twoElementsInAStreamGetNoLines() {
         TMDIChild* doc =
             documentWith({{"Istok", "1500"}, {"X2", "500"}, {"Y2", "300"}, {"STOK2", "1500"}});
-        form->SpeedButton1->click();
-        form->SpeedButton17->click();
+        named<QToolButton>(form, "SpeedButton1")->click();
+        named<QToolButton>(form, "SpeedButton17")->click();
         QCOMPARE(drawnPixels(doc), 0);
         QCOMPARE(doc->windowTitle(), QString("ZEF NONAME1"));
-        QVERIFY(form->Gauge1->isHidden());
+        QVERIFY(named<QProgressBar>(form, "Gauge1")->isHidden());
     }
 
     void equipotentialsOfEverySingleConfiguration() {
@@ -144,31 +144,31 @@ class ConstructionCommandsTest : public QObject {
                           {"Dipol", "50"}}) {
             TMDIChild* doc = documentWith({slot});
             const QString caption = doc->windowTitle();
-            form->SpeedButton17->click();
+            named<QToolButton>(form, "SpeedButton17")->click();
             QVERIFY2(drawnPixels(doc) > 0, slot.first);
             QCOMPARE(doc->windowTitle(), caption);
-            QVERIFY(form->Gauge1->isHidden());
+            QVERIFY(named<QProgressBar>(form, "Gauge1")->isHidden());
         }
     }
 
     void badFieldTextStopsTheRunAndKeepsTheGauge() {
         TMDIChild* doc = documentWith({{"Vihr", ""}});
-        program->dialogs().OKBottomDlg7->Edit2->setText("abc");
+        program->dialogs().fieldSizeDialog->Edit2->setText("abc");
         std::unique_ptr<ModalAnswer> answer(acceptNextMessageBox());
-        form->SpeedButton1->click();
+        named<QToolButton>(form, "SpeedButton1")->click();
         QCOMPARE(answer->text(), QString("'abc' is not a valid integer value"));
-        QVERIFY(form->Gauge1->isVisible());
+        QVERIFY(named<QProgressBar>(form, "Gauge1")->isVisible());
         QVERIFY(doc->windowTitle() != QString("Плоский вихрь"));
 
-        program->dialogs().OKBottomDlg7->Edit2->setText("800");
-        form->SpeedButton17->click();
-        QVERIFY(form->Gauge1->isHidden());
+        program->dialogs().fieldSizeDialog->Edit2->setText("800");
+        named<QToolButton>(form, "SpeedButton17")->click();
+        QVERIFY(named<QProgressBar>(form, "Gauge1")->isHidden());
     }
 
     void commandsWithoutADocumentDoNothing() {
-        form->SpeedButton1->click();
-        form->SpeedButton17->click();
-        QVERIFY(form->Gauge1->isHidden());
+        named<QToolButton>(form, "SpeedButton1")->click();
+        named<QToolButton>(form, "SpeedButton17")->click();
+        QVERIFY(named<QProgressBar>(form, "Gauge1")->isHidden());
     }
 };
 

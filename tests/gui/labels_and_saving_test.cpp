@@ -164,11 +164,11 @@ class LabelsAndSavingTest : public QObject {
 
     void releasingTheTextToolWithNoTextDrawsNothing() {
         TMDIChild* d = newDocument(*form);
-        form->SpeedButton7->click();
+        named<QToolButton>(form, "SpeedButton7")->click();
         QCOMPARE(d->pointer(), Qt::IBeamCursor);
         clickPicture(d, {200, 100});
         QVERIFY(d->EditText->isVisibleTo(d->Image));
-        form->SpeedButton7->click();
+        named<QToolButton>(form, "SpeedButton7")->click();
         QVERIFY(d->EditText->isHidden());
         QCOMPARE(d->pointer(), Qt::ArrowCursor);
         QCOMPARE(d->surface().image(), whitePicture());
@@ -176,15 +176,15 @@ class LabelsAndSavingTest : public QObject {
 
     void labelIsDrawnWhereTheBoxStands() {
         TMDIChild* d = newDocument(*form);
-        form->N18->trigger();
-        QVERIFY(form->SpeedButton7->isChecked());
+        named<QAction>(form, "N18")->trigger();
+        QVERIFY(named<QToolButton>(form, "SpeedButton7")->isChecked());
         QCOMPARE(d->pointer(), Qt::IBeamCursor);
         clickPicture(d, {40, 30});
         typeText(d->EditText, "Поток");
         clickPicture(d, {200, 100});  // moves the box, keeps the text
         QCOMPARE(d->EditText->text(), QString("Поток"));
         QCOMPARE(d->surface().image(), whitePicture());
-        form->SpeedButton7->click();
+        named<QToolButton>(form, "SpeedButton7")->click();
 
         RasterSurface expected;
         expected.createPicture(800, 600);
@@ -198,17 +198,17 @@ class LabelsAndSavingTest : public QObject {
 
     void velocityToolLeavesTheLabelUncommitted() {
         TMDIChild* d = newDocument(*form);
-        form->SpeedButton7->click();
+        named<QToolButton>(form, "SpeedButton7")->click();
         clickPicture(d, {100, 100});
         typeText(d->EditText, "abc");
-        form->SpeedButton8->click();
-        QVERIFY(!form->SpeedButton7->isChecked());
+        named<QToolButton>(form, "SpeedButton8")->click();
+        QVERIFY(!named<QToolButton>(form, "SpeedButton7")->isChecked());
         QVERIFY(d->EditText->isVisibleTo(d->Image));
         QCOMPARE(d->EditText->text(), QString("abc"));
         QCOMPARE(d->surface().image(), whitePicture());
 
-        form->SpeedButton7->click();
-        form->SpeedButton7->click();
+        named<QToolButton>(form, "SpeedButton7")->click();
+        named<QToolButton>(form, "SpeedButton7")->click();
         QVERIFY(d->surface().image() != whitePicture());
         QVERIFY(d->EditText->text().isEmpty());
     }
@@ -219,7 +219,7 @@ class LabelsAndSavingTest : public QObject {
         const QFont before = d->surface().qfont();
         // Confirmed as shown, the dialog gives back the very font it got.
         FontAnswer unchanged(FontAnswer::Confirm);
-        form->N16->trigger();
+        named<QAction>(form, "N16")->trigger();
         QVERIFY(unchanged.answered());
         QCOMPARE(unchanged.dialogName(), QString("FontDialog1"));
         for (const QFont& font : {unchanged.preset(), d->surface().qfont()}) {
@@ -231,7 +231,7 @@ class LabelsAndSavingTest : public QObject {
         }
 
         FontAnswer answer(FontAnswer::Confirm, QFont("DejaVu Sans", 14));
-        form->N16->trigger();
+        named<QAction>(form, "N16")->trigger();
         QVERIFY(answer.answered());
         QCOMPARE(d->surface().qfont().pointSize(), 14);
         QCOMPARE(d->EditText->font().pointSize(), 14);
@@ -241,7 +241,7 @@ class LabelsAndSavingTest : public QObject {
         // A source in a stream at (300, 200): its letter and axis name are
         // drawn in the new font.
         d->setPointer(Qt::CrossCursor);
-        TMainForm::press(form->SpeedButton4);
+        TMainForm::press(named<QToolButton>(form, "SpeedButton4"));
         clickPicture(d, {300, 200});
         QCOMPARE(d->Istok->text(), QString("1500"));
         RasterSurface expected;
@@ -258,7 +258,7 @@ class LabelsAndSavingTest : public QObject {
         TMDIChild* d = newDocument(*form);
         const QFont before = d->surface().qfont();
         FontAnswer answer(FontAnswer::Cancel);
-        form->N16->trigger();
+        named<QAction>(form, "N16")->trigger();
         QVERIFY(answer.answered());
         QCOMPARE(d->surface().qfont(), before);
         QCOMPARE(d->EditText->font(), before);
@@ -267,16 +267,16 @@ class LabelsAndSavingTest : public QObject {
     void savedFileHoldsThePictureOnly() {
         TMDIChild* d = newDocument(*form);
         d->setPointer(Qt::CrossCursor);
-        TMainForm::press(form->SpeedButton2);
+        TMainForm::press(named<QToolButton>(form, "SpeedButton2"));
         clickPicture(d, {300, 200});
         QVERIFY(d->Image1->isVisibleTo(d->Image));
-        form->SpeedButton7->click();
+        named<QToolButton>(form, "SpeedButton7")->click();
         clickPicture(d, {500, 400});
         typeText(d->EditText, "not yet");
         const QString caption = d->windowTitle();
 
         SaveAs save(folder->path(), "field");
-        form->FileSaveAsItem->trigger();
+        named<QAction>(form, "FileSaveAsItem")->trigger();
         QCOMPARE(save.dialogName(), QString("SaveDialog1"));
         QCOMPARE(save.filters(), QStringList({"Bitmap files (*.bmp)", "All files (*)"}));
         QCOMPARE(save.suffix(), QString("bmp"));
@@ -293,7 +293,7 @@ class LabelsAndSavingTest : public QObject {
         TMDIChild* d = newDocument(*form);
         writeFile(path("old.bmp"), "an earlier file");
         SaveAs save(folder->path(), "old.bmp");
-        form->FileSaveAsItem->trigger();
+        named<QAction>(form, "FileSaveAsItem")->trigger();
         QVERIFY(save.followUp().isEmpty());
         QCOMPARE(QImage(path("old.bmp")).convertToFormat(QImage::Format_RGB32),
                  d->surface().image());
@@ -306,7 +306,7 @@ class LabelsAndSavingTest : public QObject {
         {
             SaveAs save(folder->path(), "keep.bmp");
             FileSizeLimit diskAlmostFull;
-            form->FileSaveAsItem->trigger();
+            named<QAction>(form, "FileSaveAsItem")->trigger();
             QVERIFY(save.followUp().contains(path("keep.bmp")));
         }
         QCOMPARE(contents(path("keep.bmp")), QByteArray("an earlier file"));
@@ -317,21 +317,21 @@ class LabelsAndSavingTest : public QObject {
         // then works.
         const QString nowhere = path("missing/field.bmp");
         SaveAs lost(folder->path(), nowhere);
-        form->FileSaveAsItem->trigger();
+        named<QAction>(form, "FileSaveAsItem")->trigger();
         QVERIFY(lost.followUp().startsWith("Не удалось сохранить рисунок"));
         QVERIFY(lost.followUp().contains(nowhere));
         SaveAs found(folder->path(), "found");
-        form->FileSaveAsItem->trigger();
+        named<QAction>(form, "FileSaveAsItem")->trigger();
         QVERIFY(found.followUp().isEmpty());
         QVERIFY(QFile::exists(path("found.bmp")));
     }
 
     void commandsWithoutADocumentDoNothing() {
         FontAnswer font(FontAnswer::Cancel);
-        form->N16->trigger();
-        form->N18->trigger();
+        named<QAction>(form, "N16")->trigger();
+        named<QAction>(form, "N18")->trigger();
         QVERIFY(!font.answered());
-        QVERIFY(!form->SpeedButton7->isChecked());
+        QVERIFY(!named<QToolButton>(form, "SpeedButton7")->isChecked());
     }
 };
 

@@ -27,6 +27,15 @@ ModalAnswer::ModalAnswer(std::function<void(QWidget*)> answer) : answer_(std::mo
 
 ModalAnswer::~ModalAnswer() = default;
 
+QObject* namedObject(const QObject* owner, const QString& path) {
+    const QObject* found = owner;
+    for (const QString& name : path.split('/')) {
+        found = found->findChild<QObject*>(name);
+        if (!found) return nullptr;
+    }
+    return const_cast<QObject*>(found);
+}
+
 ModalAnswer* acceptNextMessageBox() {
     return new ModalAnswer([](QWidget* modal) {
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
@@ -50,7 +59,7 @@ void movePicture(TMDIChild* document, QPoint at) {
 }
 
 TMDIChild* newDocument(TMainForm& form) {
-    form.N8->trigger();
+    named<QAction>(&form, "N8")->trigger();
     return form.ActiveMDIChild();
 }
 
