@@ -11,13 +11,19 @@ void print(std::FILE* stream, const QString& text) {
     std::fflush(stream);
 }
 
+void describeCommandLine(QCommandLineParser& parser) {
+    parser.setApplicationDescription(
+        "Плоские потенциальные течения идеальной жидкости: линии тока, линии равного "
+        "потенциала и векторы скорости элементарных течений.");
+    parser.addPositionalArgument("files", "Построения (.zef), которые нужно открыть.",
+                                 "[FILE.zef...]");
+}
+
 }  // namespace
 
 std::optional<int> answerCommandLine(const QStringList& arguments, bool strict) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        "Плоские потенциальные течения идеальной жидкости: линии тока, линии равного "
-        "потенциала и векторы скорости элементарных течений.");
+    describeCommandLine(parser);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     if (!parser.parse(arguments)) {
@@ -38,4 +44,13 @@ std::optional<int> answerCommandLine(const QStringList& arguments, bool strict) 
         return 0;
     }
     return std::nullopt;
+}
+
+QStringList constructionFiles(const QStringList& arguments) {
+    QCommandLineParser parser;
+    describeCommandLine(parser);
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.parse(arguments);
+    return parser.positionalArguments();
 }

@@ -1,5 +1,5 @@
 // The program's command line: --help and --version print and end the program
-// before any window opens.
+// before any window opens; the files named are constructions to open.
 #pragma once
 
 #include <QStringList>
@@ -11,3 +11,6 @@
 // `strict`, arguments it does not know are left for the windowing system's
 // own options (such as -platform), which the application removes later.
 std::optional<int> answerCommandLine(const QStringList& arguments, bool strict);
+
+// The construction files named on the command line (after the options).
+QStringList constructionFiles(const QStringList& arguments);

@@ -3,9 +3,12 @@
 // and (streamlines only) writes the flow's description into the document's
 // title. Numbers are read from the configuration in each routine's own order.
 #include <QLabel>
+#include <QPointer>
 #include <QProgressBar>
 #include <QWidget>
 #include <cstdlib>
+#include <string_view>
+#include <vector>
 
 #include "app/errors.h"
 #include "app/main_form.h"
@@ -14,25 +17,28 @@
 #include "dialogs/vortex_source_dialog.h"
 #include "document/configuration.h"
 #include "document/mdi_child.h"
-#include "flow/equipotentials/cylinder.h"
-#include "flow/equipotentials/cylinder_circulation.h"
-#include "flow/equipotentials/single_elements.h"
-#include "flow/equipotentials/source_in_stream.h"
-#include "flow/streamlines/combined_flows.h"
-#include "flow/streamlines/cylinder_circulation.h"
-#include "flow/streamlines/single_elements.h"
+#include "flow/routines.h"
 
 namespace {
 
 // Resets and shows the gauge, runs the routine on the document's picture,
 // hides the gauge. An error leaves the gauge showing, as it stopped.
 void drawWithGauge(QProgressBar* bar, TMDIChild& document, const flow::Settings& settings,
-                   const std::function<void(const flow::Canvas&)>& routine) {
+                   const flow::RoutineCall& call) {
     ProgressGauge gauge(bar);
     bar->setValue(0);
     bar->show();
-    routine(flow::Canvas{document.surface(), settings, gauge});
+    document.runRoutine(call, settings, gauge);
     bar->hide();
+}
+
+// Runs a command on the document; a title it writes is kept with its step.
+void runCommand(TMDIChild* d, const std::function<void()>& command) {
+    const QPointer<TMDIChild> document = d;
+    const QString before = d->windowTitle();
+    runReportingErrors(command);
+    if (document && document->windowTitle() != before)
+        document->keepCommandTitle(document->windowTitle());
 }
 
 }  // namespace
@@ -40,13 +46,15 @@ void drawWithGauge(QProgressBar* bar, TMDIChild& document, const flow::Settings&
 void TMainForm::SpeedButton1Click() {
     TMDIChild* d = ActiveMDIChild();
     if (!d) return;
-    runReportingErrors([this, d] {
+    runCommand(d, [this, d] {
         const flow::Settings settings = settingsOf(dialogs_);
         const Configuration c = readConfiguration(*d);
         auto speed = [this] {
             return "; Скорость набегающего потока U=" + dialogs_.streamSpeedDialog->speedText();
         };
-        auto run = [&](const auto& routine) { drawWithGauge(gauge, *d, settings, routine); };
+        auto run = [&](std::string_view routine, std::vector<int> arguments) {
+            drawWithGauge(gauge, *d, settings, flow::routineCall(routine, std::move(arguments)));
+        };
         switch (c.kind()) {
             case FlowKind::SourceSinkPair: {
                 // Drawn once the strength panel is put away.
@@ -58,27 +66,25 @@ void TMainForm::SpeedButton1Click() {
                     "Исток мощностью Qи=" + strengthRow(StrengthRow::Source).value->text() +
                     " и Сток мощьностью Qс=" + strengthRow(StrengthRow::Sink).value->text());
                 const int D = static_cast<int>(std::llabs(static_cast<long long>(X) - x2));
-                run([&](const flow::Canvas& cv) {
-                    flow::StreamSourceSink(cv, X, Y, D, source, sink);
-                });
+                run("StreamSourceSink", {X, Y, D, source, sink});
                 break;
             }
             case FlowKind::Vortex: {
                 const int X = c.centreX.number(), Y = c.centreY.number();
-                run([&](const flow::Canvas& cv) { flow::StreamVortex(cv, X, Y); });
+                run("StreamVortex", {X, Y});
                 d->setWindowTitle("Плоский вихрь");
                 break;
             }
             case FlowKind::PointSource: {
                 const int X = c.centreX.number(), Y = c.centreY.number();
-                run([&](const flow::Canvas& cv) { flow::StreamPointSource(cv, X, Y); });
+                run("StreamPointSource", {X, Y});
                 d->setWindowTitle("Точечный Источник\\Сток");
                 break;
             }
             case FlowKind::VortexSource: {
                 const int X = c.centreX.number(), Y = c.centreY.number();
                 const int boundary = c.boundary.number();
-                run([&](const flow::Canvas& cv) { flow::StreamVortexSource(cv, X, Y, boundary); });
+                run("StreamVortexSource", {X, Y, boundary});
                 const TOKBottomDlg8* vortexSource = dialogs_.vortexSourceDialog;
                 d->setWindowTitle(
                     "ВихреСток\\Исток с мощностью Истока\\Стока Q=" + vortexSource->strengthText() +
@@ -88,7 +94,7 @@ void TMainForm::SpeedButton1Click() {
             case FlowKind::Dipole: {
                 const int X = c.centreX.number(), Y = c.centreY.number();
                 const int M = c.moment.number();
-                run([&](const flow::Canvas& cv) { flow::StreamDipole(cv, X, Y, M); });
+                run("StreamDipole", {X, Y, M});
                 d->setWindowTitle("Диполь с моментом M=" + c.moment.text);
                 break;
             }
@@ -96,12 +102,10 @@ void TMainForm::SpeedButton1Click() {
                 const int R = c.radius.number();
                 const int X = c.centreX.number(), Y = c.centreY.number();
                 if (settings.cylinder.withCirculation()) {
-                    run([&](const flow::Canvas& cv) {
-                        flow::StreamCylinderCirculation(cv, R, X, Y);
-                    });
+                    run("StreamCylinderCirculation", {R, X, Y});
                     break;
                 }
-                run([&](const flow::Canvas& cv) { flow::StreamCylinder(cv, R, X, Y); });
+                run("StreamCylinder", {R, X, Y});
                 d->setWindowTitle("Обтекание цилиндра без циркуляции R=" + QString::number(R) +
                                   speed());
                 break;
@@ -111,9 +115,7 @@ void TMainForm::SpeedButton1Click() {
                 if (c.secondX.filled) break;
                 const int X = c.centreX.number(), Y = c.centreY.number();
                 const int Q = c.source.number();
-                run([&](const flow::Canvas& cv) {
-                    flow::StreamSourceInStream(cv, X, Y, Q, flow::kSourceInStream);
-                });
+                run("StreamSourceInStream", {X, Y, Q});
                 d->setWindowTitle("Исток мощности Q=" + QString::number(Q) + speed());
                 break;
             }
@@ -121,9 +123,7 @@ void TMainForm::SpeedButton1Click() {
                 if (c.secondX.filled) break;
                 const int X = c.centreX.number(), Y = c.centreY.number();
                 const int Q = c.sink.number();
-                run([&](const flow::Canvas& cv) {
-                    flow::StreamSourceInStream(cv, X, Y, Q, flow::kSinkInStream);
-                });
+                run("StreamSinkInStream", {X, Y, Q});
                 d->setWindowTitle("Cток мощности Q=" + QString::number(Q) + speed());
                 break;
             }
@@ -136,58 +136,54 @@ void TMainForm::SpeedButton1Click() {
 void TMainForm::SpeedButton17Click() {
     TMDIChild* d = ActiveMDIChild();
     if (!d) return;
-    runReportingErrors([this, d] {
+    runCommand(d, [this, d] {
         const flow::Settings settings = settingsOf(dialogs_);
         const Configuration c = readConfiguration(*d);
-        auto run = [&](const auto& routine) { drawWithGauge(gauge, *d, settings, routine); };
+        auto run = [&](std::string_view routine, std::vector<int> arguments) {
+            drawWithGauge(gauge, *d, settings, flow::routineCall(routine, std::move(arguments)));
+        };
         auto X = [&c] { return c.centreX.number(); };
         auto Y = [&c] { return c.centreY.number(); };
         switch (c.kind()) {
             case FlowKind::SourceInStream: {
                 if (c.secondX.filled) break;
                 const int x = X(), y = Y(), Q = c.source.number();
-                run([&](const flow::Canvas& cv) {
-                    flow::EquipotentialSourceInStream(cv, x, y, Q);
-                });
+                run("EquipotentialSourceInStream", {x, y, Q});
                 break;
             }
             case FlowKind::SinkInStream: {
                 if (c.secondX.filled) break;
                 const int x = X(), y = Y(), Q = c.sink.number();
-                run([&](const flow::Canvas& cv) { flow::EquipotentialSinkInStream(cv, x, y, Q); });
+                run("EquipotentialSinkInStream", {x, y, Q});
                 break;
             }
             case FlowKind::Vortex: {
                 const int x = X(), y = Y();
-                run([&](const flow::Canvas& cv) { flow::EquipotentialVortex(cv, x, y); });
+                run("EquipotentialVortex", {x, y});
                 break;
             }
             case FlowKind::PointSource: {
                 const int x = X(), y = Y();
-                run([&](const flow::Canvas& cv) { flow::EquipotentialPointSource(cv, x, y); });
+                run("EquipotentialPointSource", {x, y});
                 break;
             }
             case FlowKind::Cylinder:
                 if (settings.cylinder.withCirculation()) {
                     const int R = c.radius.number(), x = X(), y = Y();
-                    run([&](const flow::Canvas& cv) {
-                        flow::EquipotentialCylinderCirculation(cv, R, x, y);
-                    });
+                    run("EquipotentialCylinderCirculation", {R, x, y});
                 } else {
                     const int x = X(), y = Y(), R = c.radius.number();
-                    run([&](const flow::Canvas& cv) { flow::EquipotentialCylinder(cv, x, y, R); });
+                    run("EquipotentialCylinder", {x, y, R});
                 }
                 break;
             case FlowKind::VortexSource: {
                 const int x = X(), y = Y(), boundary = c.boundary.number();
-                run([&](const flow::Canvas& cv) {
-                    flow::EquipotentialVortexSource(cv, x, y, boundary);
-                });
+                run("EquipotentialVortexSource", {x, y, boundary});
                 break;
             }
             case FlowKind::Dipole: {
                 const int x = X(), y = Y(), M = c.moment.number();
-                run([&](const flow::Canvas& cv) { flow::EquipotentialDipole(cv, x, y, M); });
+                run("EquipotentialDipole", {x, y, M});
                 break;
             }
             case FlowKind::SourceSinkPair:

@@ -10,12 +10,11 @@
 #include "app/main_form.h"
 #include "dialogs/cylinder_dialog.h"
 #include "dialogs/dipole_dialog.h"
-#include "dialogs/field_size_dialog.h"
 #include "dialogs/line_style_dialog.h"
 #include "dialogs/source_sink_dialog.h"
 #include "dialogs/vortex_source_dialog.h"
 #include "document/configuration.h"
-#include "document/element_marks.h"
+#include "document/element_drawing.h"
 #include "document/mdi_child.h"
 #include "flow/geometry.h"
 
@@ -24,16 +23,12 @@ namespace {
 // The first element of a configuration, its own value already set: its
 // place is recorded, then its mark, letter (if it has one) and the axes are
 // drawn; the tool is let go.
-void placeFirst(TMDIChild& d, Configuration& c, const flow::FieldSettings& field, QToolButton* tool,
-                int x, int y, const char* letter = nullptr) {
+void placeFirst(TMDIChild& d, Configuration& c, const flow::Settings& live, QToolButton* tool,
+                ElementKind kind, int x, int y) {
     c.centreX.set(x);
     c.centreY.set(y);
     writeConfiguration(c, d);
-    flow::Surface& s = d.surface();
-    useElementPen(s);
-    drawElementMark(s, x, y);
-    if (letter) drawElementLetter(s, x, y, letter);
-    drawAxes(s, field, x, y);
+    d.drawPlacedElement({kind, x, y}, live);
     tool->setChecked(false);
     d.setPointer(Qt::ArrowCursor);
 }
@@ -41,18 +36,14 @@ void placeFirst(TMDIChild& d, Configuration& c, const flow::FieldSettings& field
 // A sink added to a source in a stream, or the other way round: it sits on
 // the first element's horizontal line whatever the click's y. The pointer
 // stays the cross.
-void placeSecondInStream(TMDIChild& d, Configuration& c, SlotValue& strength,
-                         const QString& strengthText, QToolButton* tool, int x,
-                         const char* letter) {
+void placeSecondInStream(TMDIChild& d, Configuration& c, const flow::Settings& live,
+                         SlotValue& strength, const QString& strengthText, QToolButton* tool,
+                         ElementKind kind, int x) {
     strength.set(strengthText);
     c.secondX.set(x);
     c.secondY.set(c.centreY.text);
     writeConfiguration(c, d);
-    const int y = c.centreY.number();
-    flow::Surface& s = d.surface();
-    useElementPen(s);
-    drawElementMark(s, x, y);
-    drawElementLetter(s, x, std::int64_t{y} + 2, letter);
+    d.drawPlacedElement({kind, x, c.centreY.number()}, live);
     tool->setChecked(false);
 }
 
@@ -75,30 +66,26 @@ void TMainForm::placePairPoint(TMDIChild& d, int x, int y, bool second) {
     SlotValue& strength = source ? c.source : c.sink;
     const int position =
         strengthRow(source ? StrengthRow::Source : StrengthRow::Sink).strength->value();
-    flow::Surface& s = d.surface();
     if (!second) {
         strength.set(position);
         c.pair.set(QString());
         c.centreX.set(x);
         c.centreY.set(y);
         writeConfiguration(c, d);
-        useElementPen(s);
-        drawElementMark(s, x, y);
-        drawElementLetter(s, x, y, source ? kSourceLetter : kPairSinkLetter);
-        drawAxes(s, dialogs_.fieldSizeDialog->fieldSettings(), x, y);
+        d.drawPlacedElement({source ? ElementKind::PairSource : ElementKind::PairSink, x, y},
+                            settingsOf(dialogs_));
 
         chooseStrengthRow(source ? StrengthRow::Sink : StrengthRow::Source);
         setStrengthRowEnabled(source ? StrengthRow::Source : StrengthRow::Sink, false);
         return;
     }
-    useElementPen(s);
     c.secondX.set(x);
     c.secondY.set(c.centreY.text);
     strength.set(position);
     writeConfiguration(c, d);
-    const int secondY = c.secondY.number();
-    drawElementMark(s, x, secondY);
-    drawElementLetter(s, x, secondY, source ? kSourceLetter : kPairSinkLetter);
+    d.drawPlacedElement({source ? ElementKind::PairSecondSource : ElementKind::PairSecondSink, x,
+                         c.secondY.number()},
+                        settingsOf(dialogs_));
     d.setPointer(Qt::ArrowCursor);
 
     chooseStrengthRow(StrengthRow::Source);
@@ -112,25 +99,16 @@ void TMainForm::placePairPoint(TMDIChild& d, int x, int y, bool second) {
 // the right with the theta label beside it, the centre's "0" and the axes.
 void TMainForm::placeCylinder(TMDIChild& d, int x, int y) {
     const int r = dialogs_.cylinderDialog->radius();
-    flow::Surface& s = d.surface();
-    s.setPenWidth(dialogs_.lineStyleDialog->penWidth());
-    s.setPenColor(dialogs_.lineStyleDialog->penColor());
-    s.ellipse(std::int64_t{x} + r, std::int64_t{y} + r, std::int64_t{x} - r, std::int64_t{y} - r);
-    s.setPenWidth(2);
-    s.line({x, y}, {flow::Round(x + 0.6 * r), flow::Round(y - 0.8 * r)});
-
-    const auto third = static_cast<int>(flow::Round(r * 0.3333333333333333));
-    d.Image1->show();
-    d.Image1->move(x + third, y - third);
-
+    const ElementDrawing cylinder{ElementKind::Cylinder, x, y, r,
+                                  dialogs_.lineStyleDialog->penWidth(),
+                                  dialogs_.lineStyleDialog->penColor()};
+    d.showThetaLabel(x, y, r);
     Configuration c = readConfiguration(d);
     c.radius.set(r);
     c.centreX.set(x);
     c.centreY.set(y);
     writeConfiguration(c, d);
-    useElementPen(s);
-    drawElementLetter(s, x, y, kCylinderLetter);
-    drawAxes(s, dialogs_.fieldSizeDialog->fieldSettings(), x, y);
+    d.drawPlacedElement(cylinder, settingsOf(dialogs_));
     cylinderTool->setChecked(false);
     cylinderCirculationTool->setChecked(false);
     d.setPointer(Qt::ArrowCursor);
@@ -140,7 +118,7 @@ void TMainForm::placeCylinder(TMDIChild& d, int x, int y) {
 void TMainForm::ImageMouseDown(TMDIChild& d, int x, int y) {
     runReportingErrors([&] {
         Configuration c = readConfiguration(d);
-        const flow::FieldSettings& field = dialogs_.fieldSizeDialog->fieldSettings();
+        const flow::Settings live = settingsOf(dialogs_);
         const TOKBottomDlg4& sourceSink = *dialogs_.sourceSinkDialog;
         const bool cross = d.pointer() == Qt::CrossCursor;
         const bool empty = c.isEmpty();
@@ -158,40 +136,40 @@ void TMainForm::ImageMouseDown(TMDIChild& d, int x, int y) {
         }
         if (down(vortexTool) && cross && empty) {
             c.vortex.set(QString());
-            return placeFirst(d, c, field, vortexTool, x, y);
+            return placeFirst(d, c, live, vortexTool, ElementKind::PlaneVortex, x, y);
         }
         if (down(pointSourceTool) && cross && empty) {
             c.pointSource.set(QString());
-            return placeFirst(d, c, field, pointSourceTool, x, y);
+            return placeFirst(d, c, live, pointSourceTool, ElementKind::PointSource, x, y);
         }
         if (down(vortexSourceTool) && cross && empty) {
             c.boundary.set(dialogs_.vortexSourceDialog->boundaryText());
-            return placeFirst(d, c, field, vortexSourceTool, x, y);
+            return placeFirst(d, c, live, vortexSourceTool, ElementKind::VortexSource, x, y);
         }
         if (down(dipoleTool) && cross && empty) {
             c.moment.set(dialogs_.dipoleDialog->momentText());
-            return placeFirst(d, c, field, dipoleTool, x, y);
+            return placeFirst(d, c, live, dipoleTool, ElementKind::Dipole, x, y);
         }
         if (!c.secondX.filled && down(sinkInStreamTool) && cross && c.source.filled &&
             !c.radius.filled && !c.sink.filled && !c.moment.filled && !c.boundary.filled &&
             !c.pointSource.filled && !c.vortex.filled)
-            return placeSecondInStream(d, c, c.sinkPartner, sourceSink.sinkText(), sinkInStreamTool,
-                                       x, kStreamSinkLetter);
+            return placeSecondInStream(d, c, live, c.sinkPartner, sourceSink.sinkText(),
+                                       sinkInStreamTool, ElementKind::SinkAdded, x);
         if (!c.secondX.filled && down(sourceInStreamTool) && cross && c.sink.filled &&
             !c.source.filled && !c.radius.filled && !c.moment.filled && !c.pointSource.filled &&
             !c.vortex.filled)
-            return placeSecondInStream(d, c, c.sourcePartner, sourceSink.sourceText(),
-                                       sourceInStreamTool, x, kSourceLetter);
+            return placeSecondInStream(d, c, live, c.sourcePartner, sourceSink.sourceText(),
+                                       sourceInStreamTool, ElementKind::SourceAdded, x);
         if (down(textTool)) return startTextLabel(d, x, y);
         if (down(sinkInStreamTool)) {
             if (!cross || !empty) return;
             c.sink.set(sourceSink.sinkText());
-            return placeFirst(d, c, field, sinkInStreamTool, x, y, kStreamSinkLetter);
+            return placeFirst(d, c, live, sinkInStreamTool, ElementKind::StreamWithSink, x, y);
         }
         if (down(sourceInStreamTool)) {
             if (!cross || !empty) return;
             c.source.set(sourceSink.sourceText());
-            return placeFirst(d, c, field, sourceInStreamTool, x, y, kSourceLetter);
+            return placeFirst(d, c, live, sourceInStreamTool, ElementKind::SourceInStream, x, y);
         }
         if ((down(cylinderTool) || down(cylinderCirculationTool)) && cross && empty)
             placeCylinder(d, x, y);

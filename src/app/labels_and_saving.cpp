@@ -1,18 +1,16 @@
 // Text labels, the font of a document's labels, and saving the picture.
-#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QFontInfo>
-#include <QImageWriter>
 #include <QLineEdit>
 #include <QPointer>
-#include <QSaveFile>
 #include <QToolButton>
-#include <stdexcept>
 
 #include "app/errors.h"
 #include "app/main_form.h"
 #include "document/mdi_child.h"
+#include "document/picture_export.h"
 
 namespace {
 
@@ -21,26 +19,25 @@ namespace {
 void commitLabel(TMDIChild& d) {
     QLineEdit* edit = d.EditText;
     if (!edit->text().isEmpty())
-        d.surface().textOut(edit->x(), edit->y(), edit->text().toStdString());
+        d.stampLabel(edit->x(), edit->y(), edit->text());
     edit->hide();
     d.setPointer(Qt::ArrowCursor);
     edit->clear();
 }
 
-[[noreturn]] void failSaving(const QString& fileName, const QString& reason) {
-    throw std::runtime_error(QString("Не удалось сохранить рисунок в файл «%1»: %2")
-                                 .arg(QDir::toNativeSeparators(fileName), reason)
-                                 .toStdString());
-}
-
-// Writes the picture as a Windows bitmap. The file is written aside and put
-// in place only when complete, so a failed save leaves an earlier file whole.
-void saveBitmap(const QImage& picture, const QString& fileName) {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) failSaving(fileName, file.errorString());
-    QImageWriter writer(&file, "bmp");
-    if (!writer.write(picture)) failSaving(fileName, writer.errorString());
-    if (!file.commit()) failSaving(fileName, file.errorString());
+// The form a picture is saved in follows the file name's extension; any
+// other extension gives a Windows bitmap.
+void savePictureAs(TMDIChild& d, const QString& fileName) {
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    if (suffix == "png")
+        writeRasterPicture(d.surface().image(), "png", fileName);
+    else if (suffix == "svg")
+        writeSvgPicture(d.construction(), fileName);
+    else if (suffix == "pdf")
+        writePdfPicture(d.construction(), fileName);
+    else
+        writeRasterPicture(d.surface().image(), "bmp", fileName);
+    d.markSaved();
 }
 
 }  // namespace
@@ -89,10 +86,16 @@ void TMainForm::FileSaveAsItemClick() {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
-    dialog.setNameFilter("Bitmap files (*.bmp);;All files (*)");
+    dialog.setNameFilters({"Bitmap files (*.bmp)", "PNG files (*.png)", "SVG files (*.svg)",
+                           "PDF files (*.pdf)", "All files (*)"});
     dialog.setDefaultSuffix("bmp");
+    // A name typed without an extension gets the chosen type's.
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+        const QString suffix = filter.section("*.", 1).section(')', 0, 0);
+        dialog.setDefaultSuffix(suffix.isEmpty() ? "bmp" : suffix);
+    });
     if (dialog.exec() != QDialog::Accepted || !d) return;
     const QString fileName = dialog.selectedFiles().value(0);
     if (fileName.isEmpty()) return;
-    runReportingErrors([&] { saveBitmap(d->surface().image(), fileName); });
+    runReportingErrors([&] { savePictureAs(*d, fileName); });
 }

@@ -12,5 +12,7 @@ int main(int argc, char** argv) {
     if (const auto exitCode = answerCommandLine(app.arguments(), true)) return *exitCode;
     TProgram program;
     program.mainForm().showMaximized();
+    for (const QString& file : constructionFiles(app.arguments()))
+        program.mainForm().openConstruction(file);
     return app.exec();
 }

@@ -112,6 +112,7 @@ void TMainForm::createMenus() {
     newMenu->addAction(newDocumentItem);
     fileMenu->addAction(closeItem);
     fileMenu->addAction(saveAsItem);
+    addKeepingItems(fileMenu);
     fileMenu->addSeparator();
     fileMenu->addAction(exitItem);
 

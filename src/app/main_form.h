@@ -11,6 +11,10 @@
 //   closeItem                                      FileCloseItem
 //   saveAsItem                                     FileSaveAsItem
 //   exitItem                                       FileExitItem
+//   openConstructionItem                           OpenConstructionItem
+//   saveConstructionItem                           SaveConstructionItem
+//   printItem                                      PrintItem
+//   copyItem                                       CopyItem
 //   streamlineSettingsItem                         N3
 //   equipotentialSettingsItem                      N4
 //   vectorSettingsItem                             N25
@@ -149,6 +153,15 @@ class TMainForm : public QMainWindow {
     void SpeedButton1Click();
     void SpeedButton17Click();
 
+    // Keeping constructions and pictures (construction_files.cpp,
+    // picture_output.cpp).
+    void OpenConstructionItemClick();
+    void PrintItemClick();
+    void CopyItemClick();
+    // Opens the construction file in a new document; false (after saying
+    // why) when the file was refused.
+    bool openConstruction(const QString& fileName);
+
     // What happens on a document: placing by a click on its picture, pointer
     // tracking, the velocity vectors by a click on the marker, its popup
     // menu, and its becoming the active document.
@@ -156,6 +169,10 @@ class TMainForm : public QMainWindow {
     void ImageMouseMove(TMDIChild& document, int x, int y);
     void Shape1MouseDown(TMDIChild& document);
     void FormActivate(TMDIChild& document);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     struct StrengthRowControls {
@@ -172,6 +189,9 @@ class TMainForm : public QMainWindow {
     void connectHandlers();
     void connectDialogs();
     void connectDocument(TMDIChild* document);
+    void addKeepingItems(QMenu* fileMenu);
+    bool saveConstruction(TMDIChild& document);
+    bool confirmClose(TMDIChild& document);
     QToolButton* addToolButton(QToolBar* bar, const QString& name, const QString& hint, int width,
                                ToolGroup* group);
     void fillWindowMenu();
@@ -199,12 +219,17 @@ class TMainForm : public QMainWindow {
     ToolGroup* elementTools_;
     ToolGroup* pictureTools_;
     QList<QAction*> windowMenuFixed_;
+    bool leaving_ = false;  // the program is closing: its documents go without a question
 
     // Main menu.
     QAction* newDocumentItem;
     QAction* closeItem;
     QAction* saveAsItem;
     QAction* exitItem;
+    QAction* openConstructionItem;
+    QAction* saveConstructionItem;
+    QAction* printItem;
+    QAction* copyItem;
     QAction* streamlineSettingsItem;
     QAction* equipotentialSettingsItem;
     QAction* vectorSettingsItem;

@@ -119,6 +119,7 @@ void TMainForm::connectDialogs() {
 
 // What a new document reports goes to the handlers of the main window.
 void TMainForm::connectDocument(TMDIChild* document) {
+    document->installEventFilter(this);  // its close passes the save question
     connect(document, &TMDIChild::pictureClicked, this,
             [this, document](Qt::MouseButton, QPoint at) {
                 ImageMouseDown(*document, at.x(), at.y());

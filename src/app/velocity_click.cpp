@@ -82,6 +82,6 @@ void TMainForm::Shape1MouseDown(TMDIChild& document) {
         in.centre = {c.centreX.number(), c.centreY.number()};
         in.p = {document.Shape1->x() + 3, document.Shape1->y() + 3};
         ProgressGauge progress(gauge);
-        flow::DrawVelocity(flow::Canvas{document.surface(), settings, progress}, in);
+        document.drawVelocity(in, settings, progress);
     });
 }

@@ -32,7 +32,7 @@ struct ElementDrawing {
     // Cylinder only.
     int radius = 0;
     int outlineWidth = 0;
-    flow::Color outlineColor;
+    flow::Color outlineColor = flow::kBlack;
     friend bool operator==(const ElementDrawing&, const ElementDrawing&) = default;
 };
 

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <stdexcept>
 
+#include "document/field_size_limit.h"
 #include "document/picture_view.h"
 #include "document/slots.h"
 #include "document/velocity_marker.h"
@@ -12,21 +13,9 @@
 
 namespace {
 
-// Largest picture a document makes: 16384 pixels a side and 256 MiB in all.
-constexpr int kMaxSide = 16384;
-constexpr long long kMaxPixels = 64LL * 1024 * 1024;
-
 void checkFieldSize(int width, int height) {
-    if (width < 1 || height < 1 || width > kMaxSide || height > kMaxSide ||
-        static_cast<long long>(width) * height > kMaxPixels)
-        throw std::runtime_error(
-            QString("Размер поля %1 x %2 недопустим: ширина и высота должны быть от 1 до %3 "
-                    "пикселей, а всё поле — не больше %4 пикселей (256 МБ).")
-                .arg(width)
-                .arg(height)
-                .arg(kMaxSide)
-                .arg(kMaxPixels)
-                .toStdString());
+    if (const auto problem = fieldSizeProblem(width, height))
+        throw std::runtime_error(problem->toStdString());
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include <QMdiSubWindow>
 
+#include "document/construction.h"
 #include "document/raster_surface.h"
 
 class QLabel;
@@ -15,6 +16,8 @@ class TShape;
 
 namespace flow {
 class FieldSettings;
+class Gauge;
+struct Settings;
 }
 
 class TMDIChild : public QMdiSubWindow {
@@ -29,6 +32,33 @@ class TMDIChild : public QMdiSubWindow {
     // or out of bounds throws; the document then gets a white picture as
     // large as its picture area at the first use of its surface.
     void createPicture(const flow::FieldSettings& field);
+
+    // What has been drawn on the picture, step by step, with the picture's
+    // size and font as they are now.
+    Construction construction();
+    // Something was drawn since the document was made, opened or saved.
+    bool isModified() const { return modified_; }
+    void markSaved() { modified_ = false; }
+
+    // Drawing kept as steps of the construction: each draws on the picture,
+    // reading the settings through `live`, and keeps what it read.
+    void drawPlacedElement(const ElementDrawing& element, const flow::Settings& live);
+    void runRoutine(const flow::RoutineCall& call, const flow::Settings& live, flow::Gauge& gauge);
+    void drawVelocity(const flow::VelocityInput& input, const flow::Settings& live,
+                      flow::Gauge& gauge);
+    void stampLabel(int x, int y, const QString& text);
+    // The title the last construction command wrote, kept with it.
+    void keepCommandTitle(const QString& title);
+    // Makes the picture of an opened construction: draws its steps on a new
+    // white picture of its field size and takes its configuration and font.
+    void adoptConstruction(const Construction& construction);
+
+    // The construction file the document was opened from or last saved to.
+    const QString& constructionFile() const { return constructionFile_; }
+    void setConstructionFile(const QString& fileName) { constructionFile_ = fileName; }
+
+    // The theta label beside a cylinder of radius r centred at (x, y).
+    void showThetaLabel(int x, int y, int r);
 
     // The pointer shape over the picture is the document's armed flag.
     Qt::CursorShape pointer() const;
@@ -79,4 +109,7 @@ class TMDIChild : public QMdiSubWindow {
 
     RasterSurface surface_;
     bool closing_ = false;
+    std::vector<ConstructionStep> steps_;
+    bool modified_ = false;
+    QString constructionFile_;
 };

@@ -2,6 +2,7 @@
 // document's raster picture, or a vector page the picture is drawn again on.
 #pragma once
 
+#include <QColor>
 #include <QFont>
 
 #include "flow/surface.h"
@@ -15,4 +16,8 @@ class PictureSurface : public flow::Surface {
 // The font of a new picture's labels and letters.
 inline QFont defaultPictureFont() {
     return QFont("DejaVu Sans", 8);
+}
+
+inline QColor toQColor(flow::Color color) {
+    return QColor(color.red(), color.green(), color.blue());
 }

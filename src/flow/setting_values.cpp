@@ -207,7 +207,7 @@ struct RecordingSettings::Readers : NamedReaders {
 };
 
 RecordingSettings::RecordingSettings(const Settings& live, SettingValues& read)
-    : readers_(std::make_unique<Readers>([&live, &read](std::string_view name) {
+    : readers_(std::make_unique<Readers>([live, &read](std::string_view name) {
           try {
               SettingValue value = findSetting(name)->read(live);
               read.set(name, value);

@@ -70,8 +70,9 @@ class SettingValues {
     std::unique_ptr<Readers> readers_;
 };
 
-// Readers that pass every read on to `live` and note into `read` the value
-// it gave, or the text it could not convert (the error still goes on).
+// Readers that pass every read on to `live` (the readers it names must
+// outlive this) and note into `read` the value it gave, or the text it could
+// not convert (the error still goes on).
 class RecordingSettings {
   public:
     RecordingSettings(const Settings& live, SettingValues& read);

@@ -1,0 +1,27 @@
+// The picture to paper and to the clipboard.
+#include <QApplication>
+#include <QClipboard>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPointer>
+
+#include "app/errors.h"
+#include "app/main_form.h"
+#include "document/mdi_child.h"
+#include "document/picture_export.h"
+
+// The construction drawn again as vectors, scaled to the page.
+void TMainForm::PrintItemClick() {
+    QPointer<TMDIChild> d = ActiveMDIChild();
+    if (!d) return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(d->windowTitle());
+    QPrintDialog dialog(&printer, this);
+    dialog.setObjectName("PrintDialog");
+    if (dialog.exec() != QDialog::Accepted || !d) return;
+    runReportingErrors([&] { printConstruction(d->construction(), printer); });
+}
+
+void TMainForm::CopyItemClick() {
+    if (TMDIChild* d = ActiveMDIChild()) QApplication::clipboard()->setImage(d->surface().image());
+}

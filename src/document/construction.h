@@ -1,0 +1,67 @@
+// How a document's picture was made: the field size and, in order, every
+// step that drew on it — an element placed (with the configuration it left),
+// a construction routine run, velocity vectors drawn, a label stamped — each
+// with the settings it read. Running the steps again on a white picture of
+// the field size gives the same pixels.
+#pragma once
+
+#include <QFont>
+#include <QSize>
+#include <QString>
+#include <functional>
+#include <variant>
+#include <vector>
+
+#include "document/configuration.h"
+#include "document/element_drawing.h"
+#include "document/picture_surface.h"
+#include "flow/routines.h"
+#include "flow/setting_values.h"
+#include "flow/velocity/velocity.h"
+
+struct ElementStep {
+    ElementDrawing drawing;
+    QFont font;  // the letters' and axis names' font
+    Configuration configuration;
+};
+
+struct CommandStep {
+    flow::RoutineCall call;
+    QString title;  // what the command wrote into the document's title, if anything
+};
+
+struct VelocityStep {
+    flow::VelocityInput input;
+};
+
+struct LabelStep {
+    int x = 0;
+    int y = 0;
+    QString text;
+    QFont font;
+};
+
+struct ConstructionStep {
+    std::variant<ElementStep, CommandStep, VelocityStep, LabelStep> action;
+    flow::SettingValues settings;  // what the step read
+};
+
+struct Construction {
+    QSize field;
+    QFont font = defaultPictureFont();  // the picture's font after the last step
+    std::vector<ConstructionStep> steps;
+
+    // The configuration the last element left; empty when none was placed.
+    Configuration configuration() const;
+    // The title the last command wrote; empty when none did.
+    QString title() const;
+};
+
+// Runs `draw` with readers that note what it reads, then appends the step
+// with those values, also when `draw` throws (what it drew stays drawn).
+void recordStep(std::vector<ConstructionStep>& steps, ConstructionStep step,
+                const flow::Settings& live, const std::function<void(const flow::Settings&)>& draw);
+
+// Draws the steps in order. A step that read a text that was no integer
+// stops where it stopped when it was made, and the next step goes on.
+void replay(const Construction& construction, PictureSurface& surface);

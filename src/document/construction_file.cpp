@@ -1,0 +1,415 @@
+#include "document/construction_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+
+#include "document/field_size_limit.h"
+#include "flow/geometry.h"
+
+namespace {
+
+constexpr const char* kFormat = "zef-construction";
+// Larger files are refused before they are read.
+constexpr qint64 kMaxFileBytes = 64LL * 1024 * 1024;
+
+struct ConfigurationEntry {
+    const char* name;
+    SlotValue Configuration::*value;
+    const char* parameter;  // its range, or null: only "" is allowed
+};
+
+constexpr std::array<ConfigurationEntry, 14> kConfiguration{{
+    {"centreX", &Configuration::centreX, "X"},
+    {"centreY", &Configuration::centreY, "Y"},
+    {"secondX", &Configuration::secondX, "X"},
+    {"secondY", &Configuration::secondY, "Y"},
+    {"source", &Configuration::source, "Q"},
+    {"sink", &Configuration::sink, "Q"},
+    {"sourcePartner", &Configuration::sourcePartner, "Q"},
+    {"sinkPartner", &Configuration::sinkPartner, "Q"},
+    {"radius", &Configuration::radius, "R"},
+    {"moment", &Configuration::moment, "M"},
+    {"boundary", &Configuration::boundary, "boundary"},
+    {"pointSource", &Configuration::pointSource, nullptr},
+    {"vortex", &Configuration::vortex, nullptr},
+    {"pair", &Configuration::pair, nullptr},
+}};
+
+using flow::VelocityConfig;
+
+struct VelocityName {
+    VelocityConfig config;
+    const char* name;
+};
+
+constexpr std::array<VelocityName, 7> kVelocityNames{{
+    {VelocityConfig::CylinderCirculation, "cylinderCirculation"},
+    {VelocityConfig::Cylinder, "cylinder"},
+    {VelocityConfig::SourceInStream, "sourceInStream"},
+    {VelocityConfig::VortexSource, "vortexSource"},
+    {VelocityConfig::Dipole, "dipole"},
+    {VelocityConfig::Vortex, "vortex"},
+    {VelocityConfig::PointSource, "pointSource"},
+}};
+
+// ---- Writing ----
+
+QJsonObject settingsToJson(const flow::SettingValues& settings) {
+    QJsonObject json;
+    for (const auto& [name, value] : settings.values()) {
+        const QString key = QString::fromStdString(name);
+        if (const auto* number = std::get_if<int>(&value))
+            json[key] = *number;
+        else if (const auto* colour = std::get_if<flow::Color>(&value))
+            json[key] = QString::fromStdString(flow::colourName(*colour));
+        else if (const auto* flag = std::get_if<bool>(&value))
+            json[key] = *flag;
+        else
+            json[key] = QJsonObject{
+                {"invalid", QString::fromStdString(std::get<flow::InvalidText>(value).text)}};
+    }
+    return json;
+}
+
+QJsonObject configurationToJson(const Configuration& configuration) {
+    QJsonObject json;
+    for (const ConfigurationEntry& entry : kConfiguration)
+        if (const SlotValue& value = configuration.*entry.value; value.filled)
+            json[entry.name] = value.text;
+    return json;
+}
+
+QJsonArray pointToJson(flow::Point p) {
+    return {static_cast<double>(p.x), static_cast<double>(p.y)};
+}
+
+QJsonObject stepToJson(const ConstructionStep& step) {
+    QJsonObject json;
+    if (const auto* e = std::get_if<ElementStep>(&step.action)) {
+        json["step"] = "element";
+        json["kind"] = QString::fromUtf8(elementKindName(e->drawing.kind));
+        json["x"] = e->drawing.x;
+        json["y"] = e->drawing.y;
+        if (e->drawing.kind == ElementKind::Cylinder) {
+            json["radius"] = e->drawing.radius;
+            json["outlineWidth"] = e->drawing.outlineWidth;
+            json["outlineColor"] = QString::fromStdString(flow::colourName(e->drawing.outlineColor));
+        }
+        json["font"] = e->font.toString();
+        json["configuration"] = configurationToJson(e->configuration);
+    } else if (const auto* c = std::get_if<CommandStep>(&step.action)) {
+        json["step"] = "command";
+        json["routine"] = QString::fromUtf8(c->call.routine->name);
+        QJsonObject arguments;
+        for (std::size_t i = 0; i < c->call.arguments.size(); ++i)
+            arguments[QString::fromUtf8(c->call.routine->parameters[i])] = c->call.arguments[i];
+        json["arguments"] = arguments;
+        if (!c->title.isEmpty()) json["title"] = c->title;
+    } else if (const auto* v = std::get_if<VelocityStep>(&step.action)) {
+        const flow::VelocityInput& in = v->input;
+        json["step"] = "velocity";
+        for (const VelocityName& n : kVelocityNames)
+            if (n.config == in.config) json["flow"] = n.name;
+        json["point"] = pointToJson(in.p);
+        json["centre"] = pointToJson(in.centre);
+        json["scale"] = in.k;
+        json["R"] = in.R;
+        json["gamma"] = in.gamma;
+        json["U"] = in.U;
+        json["Q"] = in.Q;
+        json["M"] = in.M;
+    } else {
+        const auto& l = std::get<LabelStep>(step.action);
+        json["step"] = "label";
+        json["x"] = l.x;
+        json["y"] = l.y;
+        json["text"] = l.text;
+        json["font"] = l.font.toString();
+    }
+    if (!step.settings.values().empty()) json["settings"] = settingsToJson(step.settings);
+    return json;
+}
+
+// ---- Reading ----
+
+[[noreturn]] void fail(const QString& problem) {
+    throw ConstructionFileError(problem.toStdString());
+}
+
+// Reads the members of one JSON object, naming where it is in its messages.
+class ObjectReader {
+  public:
+    ObjectReader(const QJsonValue& value, QString where) : where_(std::move(where)) {
+        if (!value.isObject()) fail(where_ + "ожидался объект JSON");
+        object_ = value.toObject();
+    }
+
+    [[noreturn]] void fail(const QString& problem) const { ::fail(where_ + problem); }
+
+    QJsonValue member(const char* key) const {
+        const QJsonValue value = object_.value(key);
+        if (value.isUndefined()) fail(QString("нет поля «%1»").arg(key));
+        return value;
+    }
+    bool has(const char* key) const { return object_.contains(key); }
+
+    int integer(const char* key, int minimum = std::numeric_limits<int>::min(),
+                int maximum = std::numeric_limits<int>::max()) const {
+        const QJsonValue value = member(key);
+        const double number = value.toDouble(std::nan(""));
+        if (!value.isDouble() || std::trunc(number) != number || number < minimum ||
+            number > maximum)
+            fail(QString("поле «%1» должно быть целым числом от %2 до %3")
+                     .arg(key)
+                     .arg(minimum)
+                     .arg(maximum));
+        return static_cast<int>(number);
+    }
+    // An integer within the range of the named parameter (flow/routines.h).
+    int parameter(const char* key, std::string_view parameter) const {
+        const int value = integer(key);
+        if (const auto problem = flow::parameterProblem(parameter, value))
+            fail(QString("поле «%1»: %2").arg(key, QString::fromStdString(*problem)));
+        return value;
+    }
+    QString text(const char* key) const {
+        const QJsonValue value = member(key);
+        if (!value.isString()) fail(QString("поле «%1» должно быть строкой").arg(key));
+        return value.toString();
+    }
+    flow::Color colour(const char* key) const {
+        const auto colour = flow::colourNamed(text(key).toStdString());
+        if (!colour) fail(QString("поле «%1» должно быть цветом вида #rrggbb").arg(key));
+        return *colour;
+    }
+    QFont font(const char* key) const {
+        QFont font;
+        if (!font.fromString(text(key))) fail(QString("поле «%1» не описывает шрифт").arg(key));
+        return font;
+    }
+    flow::Point point(const char* key) const {
+        const QJsonArray pair = member(key).toArray();
+        flow::Point p;
+        for (int i = 0; i < 2; ++i) {
+            const double v = pair.size() == 2 ? pair[i].toDouble(std::nan("")) : std::nan("");
+            if (!(std::abs(v) <= flow::kMaxCoordinate) || std::trunc(v) != v)
+                fail(QString("поле «%1» должно быть парой целых координат не дальше %2")
+                         .arg(key)
+                         .arg(flow::kMaxCoordinate));
+            (i == 0 ? p.x : p.y) = static_cast<std::int64_t>(v);
+        }
+        return p;
+    }
+    const QJsonObject& object() const { return object_; }
+    const QString& where() const { return where_; }
+
+  private:
+    QString where_;
+    QJsonObject object_;
+};
+
+flow::SettingValue settingFromJson(const ObjectReader& r, const QString& name,
+                                   const QJsonValue& json) {
+    const flow::SettingInfo* info = flow::findSetting(name.toStdString());
+    if (!info) r.fail(QString("неизвестная настройка «%1»").arg(name));
+    flow::SettingValue value;
+    const bool integral = json.isDouble() && std::trunc(json.toDouble()) == json.toDouble() &&
+                          std::abs(json.toDouble()) <= std::numeric_limits<int>::max();
+    if (info->kind == flow::SettingKind::Integer && integral)
+        value = json.toInt();
+    else if (info->kind == flow::SettingKind::Integer && json.toObject().value("invalid").isString())
+        value = flow::InvalidText{json.toObject().value("invalid").toString().toStdString()};
+    else if (info->kind == flow::SettingKind::Colour && json.isString() &&
+             flow::colourNamed(json.toString().toStdString()))
+        value = *flow::colourNamed(json.toString().toStdString());
+    else if (info->kind == flow::SettingKind::Flag && json.isBool())
+        value = json.toBool();
+    else
+        r.fail(QString("настройка «%1» имеет значение не того вида").arg(name));
+    if (const auto problem = flow::settingProblem(info->name, value))
+        r.fail(QString("настройка «%1»: %2").arg(name, QString::fromStdString(*problem)));
+    return value;
+}
+
+flow::SettingValues settingsFromJson(const ObjectReader& step) {
+    flow::SettingValues settings;
+    if (!step.has("settings")) return settings;
+    const ObjectReader r(step.member("settings"), step.where());
+    for (auto it = r.object().begin(); it != r.object().end(); ++it)
+        settings.set(it.key().toStdString(), settingFromJson(r, it.key(), it.value()));
+    return settings;
+}
+
+Configuration configurationFromJson(const ObjectReader& step) {
+    const ObjectReader r(step.member("configuration"), step.where() + "конфигурация: ");
+    Configuration configuration;
+    for (auto it = r.object().begin(); it != r.object().end(); ++it) {
+        const auto entry =
+            std::find_if(kConfiguration.begin(), kConfiguration.end(),
+                         [&](const ConfigurationEntry& e) { return it.key() == e.name; });
+        if (entry == kConfiguration.end()) r.fail(QString("неизвестное поле «%1»").arg(it.key()));
+        const QString text = r.text(entry->name);
+        if (entry->parameter) {
+            if (!flow::isInteger(text.toStdString()))
+                r.fail(QString("поле «%1» должно быть целым числом").arg(entry->name));
+            if (const auto problem =
+                    flow::parameterProblem(entry->parameter, flow::strToInt(text.toStdString())))
+                r.fail(QString("поле «%1»: %2").arg(entry->name, QString::fromStdString(*problem)));
+        } else if (!text.isEmpty()) {
+            r.fail(QString("поле «%1» должно быть пустой строкой").arg(entry->name));
+        }
+        (configuration.*entry->value).set(text);
+    }
+    return configuration;
+}
+
+ElementStep elementFromJson(const ObjectReader& r) {
+    ElementStep e;
+    const auto kind = elementKindNamed(r.text("kind").toStdString());
+    if (!kind) r.fail(QString("неизвестный вид элемента «%1»").arg(r.text("kind")));
+    e.drawing.kind = *kind;
+    e.drawing.x = r.parameter("x", "X");
+    e.drawing.y = r.parameter("y", "Y");
+    if (*kind == ElementKind::Cylinder) {
+        e.drawing.radius = r.parameter("radius", "R");
+        e.drawing.outlineWidth = r.integer("outlineWidth", 1, 50);
+        e.drawing.outlineColor = r.colour("outlineColor");
+    }
+    e.font = r.font("font");
+    e.configuration = configurationFromJson(r);
+    return e;
+}
+
+CommandStep commandFromJson(const ObjectReader& r) {
+    const flow::RoutineInfo* routine = flow::findRoutine(r.text("routine").toStdString());
+    if (!routine) r.fail(QString("неизвестное построение «%1»").arg(r.text("routine")));
+    const ObjectReader arguments(r.member("arguments"), r.where() + "аргументы: ");
+    if (arguments.object().size() != static_cast<qsizetype>(routine->parameters.size()))
+        arguments.fail("их число не то");
+    CommandStep c;
+    c.call.routine = routine;
+    for (std::string_view parameter : routine->parameters)
+        c.call.arguments.push_back(
+            arguments.parameter(std::string(parameter).c_str(), parameter));
+    if (r.has("title")) c.title = r.text("title");
+    return c;
+}
+
+VelocityStep velocityFromJson(const ObjectReader& r) {
+    VelocityStep v;
+    const QString flowName = r.text("flow");
+    const auto name = std::find_if(kVelocityNames.begin(), kVelocityNames.end(),
+                                   [&](const VelocityName& n) { return flowName == n.name; });
+    if (name == kVelocityNames.end()) r.fail(QString("неизвестное течение «%1»").arg(flowName));
+    flow::VelocityInput& in = v.input;
+    in.config = name->config;
+    in.p = r.point("point");
+    in.centre = r.point("centre");
+    in.k = r.integer("scale", 1, 100);
+    in.R = r.integer("R", 0, 150);
+    in.gamma = r.integer("gamma", 0, 3000);
+    in.U = r.integer("U", 0, 10);
+    in.Q = r.integer("Q", -3000, 3000);
+    in.M = r.integer("M", 0, 200);
+    return v;
+}
+
+LabelStep labelFromJson(const ObjectReader& r) {
+    return LabelStep{r.parameter("x", "X"), r.parameter("y", "Y"), r.text("text"), r.font("font")};
+}
+
+ConstructionStep stepFromJson(const QJsonValue& json, int number) {
+    const ObjectReader r(json, QString("шаг %1: ").arg(number));
+    const QString kind = r.text("step");
+    ConstructionStep step;
+    if (kind == "element")
+        step.action = elementFromJson(r);
+    else if (kind == "command")
+        step.action = commandFromJson(r);
+    else if (kind == "velocity")
+        step.action = velocityFromJson(r);
+    else if (kind == "label")
+        step.action = labelFromJson(r);
+    else
+        r.fail(QString("неизвестный шаг «%1»").arg(kind));
+    step.settings = settingsFromJson(r);
+    return step;
+}
+
+}  // namespace
+
+QByteArray constructionToJson(const Construction& construction) {
+    QJsonArray steps;
+    for (const ConstructionStep& step : construction.steps) steps.append(stepToJson(step));
+    const QJsonObject json{
+        {"format", kFormat},
+        {"version", kConstructionFormatVersion},
+        {"field",
+         QJsonObject{{"width", construction.field.width()},
+                     {"height", construction.field.height()}}},
+        {"font", construction.font.toString()},
+        {"steps", steps},
+    };
+    return QJsonDocument(json).toJson(QJsonDocument::Indented);
+}
+
+Construction constructionFromJson(const QByteArray& bytes) {
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError)
+        fail(QString("это не файл JSON (%1, позиция %2)").arg(error.errorString()).arg(error.offset));
+    const ObjectReader r(document.object(), QString());
+    if (!document.isObject() || r.object().value("format") != kFormat)
+        fail("это не файл построения");
+    const int version = r.integer("version", 1);
+    if (version > kConstructionFormatVersion)
+        fail(QString("файл записан более новой версией программы (формат %1, эта версия читает "
+                     "формат до %2)")
+                 .arg(version)
+                 .arg(kConstructionFormatVersion));
+    Construction construction;
+    const ObjectReader field(r.member("field"), "поле: ");
+    construction.field = QSize(field.integer("width"), field.integer("height"));
+    if (const auto problem = fieldSizeProblem(construction.field.width(),
+                                              construction.field.height()))
+        fail(*problem);
+    construction.font = r.font("font");
+    const QJsonValue steps = r.member("steps");
+    if (!steps.isArray()) r.fail("поле «steps» должно быть списком");
+    int number = 1;
+    for (const QJsonValue& step : steps.toArray())
+        construction.steps.push_back(stepFromJson(step, number++));
+    return construction;
+}
+
+void writeConstructionFile(const Construction& construction, const QString& fileName) {
+    const auto failWriting = [&](const QString& reason) {
+        fail(QString("Не удалось сохранить построение в файл «%1»: %2")
+                 .arg(QDir::toNativeSeparators(fileName), reason));
+    };
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly)) failWriting(file.errorString());
+    if (file.write(constructionToJson(construction)) < 0) failWriting(file.errorString());
+    if (!file.commit()) failWriting(file.errorString());
+}
+
+Construction readConstructionFile(const QString& fileName) {
+    const QString name = QDir::toNativeSeparators(fileName);
+    try {
+        QFile file(fileName);
+        if (!file.open(QIODevice::ReadOnly)) fail(file.errorString());
+        if (file.size() > kMaxFileBytes) fail("файл слишком велик");
+        return constructionFromJson(file.readAll());
+    } catch (const ConstructionFileError& error) {
+        fail(QString("Не удалось открыть построение «%1»: %2.")
+                 .arg(name, QString::fromUtf8(error.what())));
+    }
+}

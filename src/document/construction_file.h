@@ -1,0 +1,29 @@
+// Construction files (.zef): a construction as JSON with a format version,
+// the field size and its steps. Reading checks everything before anything is
+// made of it, so a file is either taken whole or refused with the reason.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <stdexcept>
+
+#include "document/construction.h"
+
+inline constexpr int kConstructionFormatVersion = 1;
+
+class ConstructionFileError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+QByteArray constructionToJson(const Construction& construction);
+
+// Throws ConstructionFileError saying what is wrong with the bytes.
+Construction constructionFromJson(const QByteArray& json);
+
+// Written aside and put in place only when complete, so a failed save leaves
+// an earlier file whole. Throws ConstructionFileError naming the file.
+void writeConstructionFile(const Construction& construction, const QString& fileName);
+
+// Throws ConstructionFileError naming the file and the problem.
+Construction readConstructionFile(const QString& fileName);

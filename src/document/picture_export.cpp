@@ -1,0 +1,94 @@
+#include "document/picture_export.h"
+
+#include <QDir>
+#include <QImageWriter>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+#include <functional>
+#include <stdexcept>
+
+#include "document/vector_surface.h"
+
+namespace {
+
+[[noreturn]] void failSaving(const QString& fileName, const QString& reason) {
+    throw std::runtime_error(QString("Не удалось сохранить рисунок в файл «%1»: %2")
+                                 .arg(QDir::toNativeSeparators(fileName), reason)
+                                 .toStdString());
+}
+
+// Opens the file aside, lets `write` fill it, and puts it in place.
+void saveAside(const QString& fileName, const std::function<QString(QSaveFile&)>& write) {
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly)) failSaving(fileName, file.errorString());
+    if (const QString problem = write(file); !problem.isEmpty()) failSaving(fileName, problem);
+    if (!file.commit()) failSaving(fileName, file.errorString());
+}
+
+QRectF pictureRect(const Construction& construction) {
+    return QRectF(QPointF(0, 0), QSizeF(construction.field));
+}
+
+}  // namespace
+
+void writeRasterPicture(const QImage& picture, const char* format, const QString& fileName) {
+    saveAside(fileName, [&](QSaveFile& file) {
+        QImageWriter writer(&file, format);
+        return writer.write(picture) ? QString() : writer.errorString();
+    });
+}
+
+void writeSvgPicture(const Construction& construction, const QString& fileName) {
+    saveAside(fileName, [&](QSaveFile& file) {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&file);
+        svg.setSize(construction.field);
+        svg.setViewBox(pictureRect(construction));
+        svg.setResolution(QImage(1, 1, QImage::Format_RGB32).logicalDpiY());
+        QPainter painter;
+        if (!painter.begin(&svg)) return QString("SVG");
+        paintConstruction(construction, painter, pictureRect(construction));
+        painter.end();
+        return file.error() == QFileDevice::NoError ? QString() : file.errorString();
+    });
+}
+
+// One page the size of the picture, a point for each pixel.
+void writePdfPicture(const Construction& construction, const QString& fileName) {
+    saveAside(fileName, [&](QSaveFile& file) {
+        QPdfWriter pdf(&file);
+        pdf.setResolution(72);
+        pdf.setPageSize(QPageSize(QSizeF(construction.field), QPageSize::Point));
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        QPainter painter;
+        if (!painter.begin(&pdf)) return QString("PDF");
+        paintConstruction(construction, painter, pictureRect(construction));
+        painter.end();
+        return file.error() == QFileDevice::NoError ? QString() : file.errorString();
+    });
+}
+
+void paintConstruction(const Construction& construction, QPainter& painter, const QRectF& target) {
+    const QSizeF field(construction.field);
+    if (field.isEmpty() || target.isEmpty()) return;
+    const double scale =
+        std::min(target.width() / field.width(), target.height() / field.height());
+    painter.save();
+    painter.translate(target.center() - QPointF(field.width(), field.height()) * scale / 2);
+    painter.scale(scale, scale);
+    VectorSurface surface(painter, construction.field);
+    replay(construction, surface);
+    painter.restore();
+}
+
+void printConstruction(const Construction& construction, QPrinter& printer) {
+    QPainter painter;
+    if (!painter.begin(&printer)) throw std::runtime_error("Не удалось начать печать.");
+    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+    paintConstruction(construction, painter, QRectF(QPointF(0, 0), page.size()));
+    painter.end();
+}
