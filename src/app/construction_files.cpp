@@ -39,9 +39,9 @@ QAction* makeItem(QObject* parent, const char* name, const QString& caption, con
 void TMainForm::addKeepingItems(QMenu* fileMenu) {
     openConstructionItem = makeItem(this, "OpenConstructionItem", "Открыть построение ...",
                                     "Open a saved construction", QKeySequence("Ctrl+O"));
-    saveConstructionItem = makeItem(this, "SaveConstructionItem", "Сохранить построение ...",
-                                    "Save the construction of the current file",
-                                    QKeySequence("Ctrl+S"));
+    saveConstructionItem =
+        makeItem(this, "SaveConstructionItem", "Сохранить построение ...",
+                 "Save the construction of the current file", QKeySequence("Ctrl+S"));
     printItem = makeItem(this, "PrintItem", "Печать ...", "Print the current picture",
                          QKeySequence("Ctrl+P"));
     copyItem = makeItem(this, "CopyItem", "Копировать", "Copy the current picture",
@@ -52,7 +52,8 @@ void TMainForm::addKeepingItems(QMenu* fileMenu) {
     closeItem->setShortcut(QKeySequence("Ctrl+W"));
     exitItem->setShortcut(QKeySequence("Ctrl+Q"));
 
-    connect(openConstructionItem, &QAction::triggered, this, [this] { OpenConstructionItemClick(); });
+    connect(openConstructionItem, &QAction::triggered, this,
+            [this] { OpenConstructionItemClick(); });
     connect(saveConstructionItem, &QAction::triggered, this, [this] {
         if (TMDIChild* d = ActiveMDIChild()) saveConstruction(*d);
     });

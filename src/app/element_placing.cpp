@@ -99,7 +99,10 @@ void TMainForm::placePairPoint(TMDIChild& d, int x, int y, bool second) {
 // the right with the theta label beside it, the centre's "0" and the axes.
 void TMainForm::placeCylinder(TMDIChild& d, int x, int y) {
     const int r = dialogs_.cylinderDialog->radius();
-    const ElementDrawing cylinder{ElementKind::Cylinder, x, y, r,
+    const ElementDrawing cylinder{ElementKind::Cylinder,
+                                  x,
+                                  y,
+                                  r,
                                   dialogs_.lineStyleDialog->penWidth(),
                                   dialogs_.lineStyleDialog->penColor()};
     d.showThetaLabel(x, y, r);

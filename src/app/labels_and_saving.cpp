@@ -18,8 +18,7 @@ namespace {
 // picture's font and brush, and puts the box away empty.
 void commitLabel(TMDIChild& d) {
     QLineEdit* edit = d.EditText;
-    if (!edit->text().isEmpty())
-        d.stampLabel(edit->x(), edit->y(), edit->text());
+    if (!edit->text().isEmpty()) d.stampLabel(edit->x(), edit->y(), edit->text());
     edit->hide();
     d.setPointer(Qt::ArrowCursor);
     edit->clear();

@@ -1,9 +1,9 @@
 // The picture to paper and to the clipboard.
 #include <QApplication>
 #include <QClipboard>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QPointer>
 
 #include "app/errors.h"
 #include "app/main_form.h"

@@ -34,7 +34,8 @@ QString Construction::title() const {
 }
 
 void recordStep(std::vector<ConstructionStep>& steps, ConstructionStep step,
-                const flow::Settings& live, const std::function<void(const flow::Settings&)>& draw) {
+                const flow::Settings& live,
+                const std::function<void(const flow::Settings&)>& draw) {
     const flow::RecordingSettings recording(live, step.settings);
     try {
         draw(recording.settings());

@@ -101,7 +101,8 @@ QJsonObject stepToJson(const ConstructionStep& step) {
         if (e->drawing.kind == ElementKind::Cylinder) {
             json["radius"] = e->drawing.radius;
             json["outlineWidth"] = e->drawing.outlineWidth;
-            json["outlineColor"] = QString::fromStdString(flow::colourName(e->drawing.outlineColor));
+            json["outlineColor"] =
+                QString::fromStdString(flow::colourName(e->drawing.outlineColor));
         }
         json["font"] = e->font.toString();
         json["configuration"] = configurationToJson(e->configuration);
@@ -225,7 +226,8 @@ flow::SettingValue settingFromJson(const ObjectReader& r, const QString& name,
                           std::abs(json.toDouble()) <= std::numeric_limits<int>::max();
     if (info->kind == flow::SettingKind::Integer && integral)
         value = json.toInt();
-    else if (info->kind == flow::SettingKind::Integer && json.toObject().value("invalid").isString())
+    else if (info->kind == flow::SettingKind::Integer &&
+             json.toObject().value("invalid").isString())
         value = flow::InvalidText{json.toObject().value("invalid").toString().toStdString()};
     else if (info->kind == flow::SettingKind::Colour && json.isString() &&
              flow::colourNamed(json.toString().toStdString()))
@@ -297,8 +299,7 @@ CommandStep commandFromJson(const ObjectReader& r) {
     CommandStep c;
     c.call.routine = routine;
     for (std::string_view parameter : routine->parameters)
-        c.call.arguments.push_back(
-            arguments.parameter(std::string(parameter).c_str(), parameter));
+        c.call.arguments.push_back(arguments.parameter(std::string(parameter).c_str(), parameter));
     if (r.has("title")) c.title = r.text("title");
     return c;
 }
@@ -352,9 +353,8 @@ QByteArray constructionToJson(const Construction& construction) {
     const QJsonObject json{
         {"format", kFormat},
         {"version", kConstructionFormatVersion},
-        {"field",
-         QJsonObject{{"width", construction.field.width()},
-                     {"height", construction.field.height()}}},
+        {"field", QJsonObject{{"width", construction.field.width()},
+                              {"height", construction.field.height()}}},
         {"font", construction.font.toString()},
         {"steps", steps},
     };
@@ -365,7 +365,9 @@ Construction constructionFromJson(const QByteArray& bytes) {
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError)
-        fail(QString("это не файл JSON (%1, позиция %2)").arg(error.errorString()).arg(error.offset));
+        fail(QString("это не файл JSON (%1, позиция %2)")
+                 .arg(error.errorString())
+                 .arg(error.offset));
     const ObjectReader r(document.object(), QString());
     if (!document.isObject() || r.object().value("format") != kFormat)
         fail("это не файл построения");
@@ -378,8 +380,8 @@ Construction constructionFromJson(const QByteArray& bytes) {
     Construction construction;
     const ObjectReader field(r.member("field"), "поле: ");
     construction.field = QSize(field.integer("width"), field.integer("height"));
-    if (const auto problem = fieldSizeProblem(construction.field.width(),
-                                              construction.field.height()))
+    if (const auto problem =
+            fieldSizeProblem(construction.field.width(), construction.field.height()))
         fail(*problem);
     construction.font = r.font("font");
     const QJsonValue steps = r.member("steps");
@@ -397,7 +399,9 @@ void writeConstructionFile(const Construction& construction, const QString& file
     };
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly)) failWriting(file.errorString());
-    if (file.write(constructionToJson(construction)) < 0) failWriting(file.errorString());
+    // A write error of the last buffered bytes shows only in the flush.
+    if (file.write(constructionToJson(construction)) < 0 || !file.flush())
+        failWriting(file.errorString());
     if (!file.commit()) failWriting(file.errorString());
 }
 

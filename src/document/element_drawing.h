@@ -14,11 +14,11 @@ enum class ElementKind {
     PointSource,
     VortexSource,
     Dipole,
-    StreamWithSink,    // first element in a stream: the sink, Latin "C"
-    SourceInStream,    // first element in a stream: the source, "И"
-    SinkAdded,         // second element in a stream, on the first's line
+    StreamWithSink,  // first element in a stream: the sink, Latin "C"
+    SourceInStream,  // first element in a stream: the source, "И"
+    SinkAdded,       // second element in a stream, on the first's line
     SourceAdded,
-    PairSource,        // first point of a source-sink pair
+    PairSource,  // first point of a source-sink pair
     PairSink,
     PairSecondSource,  // second point of the pair, on the first's line
     PairSecondSink,

@@ -18,7 +18,7 @@ namespace flow {
 class FieldSettings;
 class Gauge;
 struct Settings;
-}
+}  // namespace flow
 
 class TMDIChild : public QMdiSubWindow {
     Q_OBJECT

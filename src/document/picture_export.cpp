@@ -26,6 +26,8 @@ void saveAside(const QString& fileName, const std::function<QString(QSaveFile&)>
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly)) failSaving(fileName, file.errorString());
     if (const QString problem = write(file); !problem.isEmpty()) failSaving(fileName, problem);
+    // A write error of the last buffered bytes shows only in the flush.
+    if (!file.flush()) failSaving(fileName, file.errorString());
     if (!file.commit()) failSaving(fileName, file.errorString());
 }
 
@@ -75,8 +77,7 @@ void writePdfPicture(const Construction& construction, const QString& fileName) 
 void paintConstruction(const Construction& construction, QPainter& painter, const QRectF& target) {
     const QSizeF field(construction.field);
     if (field.isEmpty() || target.isEmpty()) return;
-    const double scale =
-        std::min(target.width() / field.width(), target.height() / field.height());
+    const double scale = std::min(target.width() / field.width(), target.height() / field.height());
     painter.save();
     painter.translate(target.center() - QPointF(field.width(), field.height()) * scale / 2);
     painter.scale(scale, scale);

@@ -65,8 +65,8 @@ void VectorSurface::ellipse(std::int64_t x1, std::int64_t y1, std::int64_t x2, s
         QPointF(static_cast<double>(std::min(x1, x2)), static_cast<double>(std::min(y1, y2))),
         QPointF(static_cast<double>(std::max(x1, x2)), static_cast<double>(std::max(y1, y2))));
     const double margin = penWidth_ + 2.0;
-    const QRectF picture = QRectF(QPointF(0, 0), QSizeF(picture_)).adjusted(-margin, -margin,
-                                                                         margin, margin);
+    const QRectF picture =
+        QRectF(QPointF(0, 0), QSizeF(picture_)).adjusted(-margin, -margin, margin, margin);
     if (!box.adjusted(-margin, -margin, margin, margin).intersects(picture)) return;
     applyPen();
     painter_.drawEllipse(box.adjusted(kCentre, kCentre, -kCentre, -kCentre));

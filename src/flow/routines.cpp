@@ -21,38 +21,54 @@ namespace {
 using Canvas_ = const Canvas&;
 
 const std::array<RoutineInfo, 17> kRoutines{{
-    {"StreamSourceSink", {"X", "Y", "D", "source", "sink"},
+    {"StreamSourceSink",
+     {"X", "Y", "D", "source", "sink"},
      [](Canvas_ c, const int* a) { StreamSourceSink(c, a[0], a[1], a[2], a[3], a[4]); }},
     {"StreamVortex", {"X", "Y"}, [](Canvas_ c, const int* a) { StreamVortex(c, a[0], a[1]); }},
-    {"StreamPointSource", {"X", "Y"},
+    {"StreamPointSource",
+     {"X", "Y"},
      [](Canvas_ c, const int* a) { StreamPointSource(c, a[0], a[1]); }},
-    {"StreamVortexSource", {"X", "Y", "boundary"},
+    {"StreamVortexSource",
+     {"X", "Y", "boundary"},
      [](Canvas_ c, const int* a) { StreamVortexSource(c, a[0], a[1], a[2]); }},
-    {"StreamDipole", {"X", "Y", "M"},
+    {"StreamDipole",
+     {"X", "Y", "M"},
      [](Canvas_ c, const int* a) { StreamDipole(c, a[0], a[1], a[2]); }},
-    {"StreamCylinderCirculation", {"R", "X", "Y"},
+    {"StreamCylinderCirculation",
+     {"R", "X", "Y"},
      [](Canvas_ c, const int* a) { StreamCylinderCirculation(c, a[0], a[1], a[2]); }},
-    {"StreamCylinder", {"R", "X", "Y"},
+    {"StreamCylinder",
+     {"R", "X", "Y"},
      [](Canvas_ c, const int* a) { StreamCylinder(c, a[0], a[1], a[2]); }},
-    {"StreamSourceInStream", {"X", "Y", "Q"},
+    {"StreamSourceInStream",
+     {"X", "Y", "Q"},
      [](Canvas_ c, const int* a) { StreamSourceInStream(c, a[0], a[1], a[2], kSourceInStream); }},
-    {"StreamSinkInStream", {"X", "Y", "Q"},
+    {"StreamSinkInStream",
+     {"X", "Y", "Q"},
      [](Canvas_ c, const int* a) { StreamSourceInStream(c, a[0], a[1], a[2], kSinkInStream); }},
-    {"EquipotentialSourceInStream", {"X", "Y", "Q"},
+    {"EquipotentialSourceInStream",
+     {"X", "Y", "Q"},
      [](Canvas_ c, const int* a) { EquipotentialSourceInStream(c, a[0], a[1], a[2]); }},
-    {"EquipotentialSinkInStream", {"X", "Y", "Q"},
+    {"EquipotentialSinkInStream",
+     {"X", "Y", "Q"},
      [](Canvas_ c, const int* a) { EquipotentialSinkInStream(c, a[0], a[1], a[2]); }},
-    {"EquipotentialVortex", {"X", "Y"},
+    {"EquipotentialVortex",
+     {"X", "Y"},
      [](Canvas_ c, const int* a) { EquipotentialVortex(c, a[0], a[1]); }},
-    {"EquipotentialPointSource", {"X", "Y"},
+    {"EquipotentialPointSource",
+     {"X", "Y"},
      [](Canvas_ c, const int* a) { EquipotentialPointSource(c, a[0], a[1]); }},
-    {"EquipotentialCylinderCirculation", {"R", "X", "Y"},
+    {"EquipotentialCylinderCirculation",
+     {"R", "X", "Y"},
      [](Canvas_ c, const int* a) { EquipotentialCylinderCirculation(c, a[0], a[1], a[2]); }},
-    {"EquipotentialCylinder", {"X", "Y", "R"},
+    {"EquipotentialCylinder",
+     {"X", "Y", "R"},
      [](Canvas_ c, const int* a) { EquipotentialCylinder(c, a[0], a[1], a[2]); }},
-    {"EquipotentialVortexSource", {"X", "Y", "boundary"},
+    {"EquipotentialVortexSource",
+     {"X", "Y", "boundary"},
      [](Canvas_ c, const int* a) { EquipotentialVortexSource(c, a[0], a[1], a[2]); }},
-    {"EquipotentialDipole", {"X", "Y", "M"},
+    {"EquipotentialDipole",
+     {"X", "Y", "M"},
      [](Canvas_ c, const int* a) { EquipotentialDipole(c, a[0], a[1], a[2]); }},
 }};
 
@@ -98,8 +114,9 @@ void runRoutine(const Canvas& canvas, const RoutineCall& call) {
 }
 
 std::optional<std::string> parameterProblem(std::string_view parameter, int value) {
-    const auto range = std::find_if(kRanges.begin(), kRanges.end(),
-                                    [parameter](const Range& r) { return r.parameter == parameter; });
+    const auto range = std::find_if(kRanges.begin(), kRanges.end(), [parameter](const Range& r) {
+        return r.parameter == parameter;
+    });
     if (range == kRanges.end()) return "неизвестный параметр";
     if (value < range->minimum || value > range->maximum)
         return intToStr(value) + " вне пределов " + intToStr(range->minimum) + ".." +

@@ -56,7 +56,8 @@ const std::array<SettingInfo, 24> kCatalogue{{
 using Source = std::function<SettingValue(std::string_view)>;
 
 int integer(const SettingValue& value) {
-    if (const auto* invalid = std::get_if<InvalidText>(&value)) throw ConversionError(invalid->text);
+    if (const auto* invalid = std::get_if<InvalidText>(&value))
+        throw ConversionError(invalid->text);
     return std::get<int>(value);
 }
 
@@ -132,8 +133,8 @@ struct NamedReaders {
         int scale() const override { return r.integerNamed("vectorScale.scale"); }
     } vectorScale{*this};
 
-    const Settings settings{streamlines, equipotentials, field,       sourceSink, streamSpeed,
-                            vortexSource, cylinder,      vectorStyle, vectorScale};
+    const Settings settings{streamlines,  equipotentials, field,       sourceSink, streamSpeed,
+                            vortexSource, cylinder,       vectorStyle, vectorScale};
 };
 
 }  // namespace
@@ -152,20 +153,20 @@ std::optional<std::string> settingProblem(std::string_view name, const SettingVa
     const SettingInfo* info = findSetting(name);
     if (!info) return "неизвестная настройка";
     switch (info->kind) {
-    case SettingKind::Integer:
-        if (std::holds_alternative<InvalidText>(value)) return std::nullopt;
-        if (!std::holds_alternative<int>(value)) return "не целое число";
-        if (std::get<int>(value) < info->minimum || std::get<int>(value) > info->maximum)
-            return intToStr(std::get<int>(value)) + " вне пределов " + intToStr(info->minimum) +
-                   ".." + intToStr(info->maximum);
-        return std::nullopt;
-    case SettingKind::Colour:
-        if (!std::holds_alternative<Color>(value) || std::get<Color>(value).value > 0xFFFFFF)
-            return "не цвет";
-        return std::nullopt;
-    case SettingKind::Flag:
-        if (!std::holds_alternative<bool>(value)) return "не true и не false";
-        return std::nullopt;
+        case SettingKind::Integer:
+            if (std::holds_alternative<InvalidText>(value)) return std::nullopt;
+            if (!std::holds_alternative<int>(value)) return "не целое число";
+            if (std::get<int>(value) < info->minimum || std::get<int>(value) > info->maximum)
+                return intToStr(std::get<int>(value)) + " вне пределов " + intToStr(info->minimum) +
+                       ".." + intToStr(info->maximum);
+            return std::nullopt;
+        case SettingKind::Colour:
+            if (!std::holds_alternative<Color>(value) || std::get<Color>(value).value > 0xFFFFFF)
+                return "не цвет";
+            return std::nullopt;
+        case SettingKind::Flag:
+            if (!std::holds_alternative<bool>(value)) return "не true и не false";
+            return std::nullopt;
     }
     return std::nullopt;
 }

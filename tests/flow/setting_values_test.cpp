@@ -1,6 +1,8 @@
 // Settings as named values: what a run reads is kept, and running again on
 // the kept values draws the same; the catalogue's checks and the routines by
 // name.
+#include "flow/setting_values.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -8,7 +10,6 @@
 #include "fake_settings.h"
 #include "flow/geometry.h"
 #include "flow/routines.h"
-#include "flow/setting_values.h"
 #include "recording_surface.h"
 
 namespace flow {

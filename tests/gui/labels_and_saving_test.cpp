@@ -1,7 +1,5 @@
 // Text labels, the font command and saving the picture, driven through the
 // real buttons, menu items and modal dialogs.
-#include <sys/resource.h>
-
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -16,7 +14,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
-#include <csignal>
 #include <memory>
 #include <optional>
 
@@ -61,42 +58,6 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
 }
 
-// Answers the next save dialog by typing a name into it and confirming; a
-// message box that follows (a question or an error) is answered too.
-class SaveAs {
-  public:
-    SaveAs(const QString& folder, const QString& typed)
-        : dialog_([this, folder, typed](QWidget* modal) {
-              auto* dialog = qobject_cast<QFileDialog*>(modal);
-              if (!dialog) {
-                  modal->close();
-                  return;
-              }
-              name_ = dialog->objectName();
-              filters_ = dialog->nameFilters();
-              suffix_ = dialog->defaultSuffix();
-              followUp_.reset(acceptNextMessageBox());
-              dialog->setDirectory(folder);
-              QLineEdit* name = dialog->findChild<QLineEdit*>("fileNameEdit");
-              name->setText(typed);
-              QTest::keyClick(name, Qt::Key_Return);
-          }) {}
-    QString dialogName() const { return name_; }
-    QStringList filters() const { return filters_; }
-    QString suffix() const { return suffix_; }
-    // The text of a message box shown after the dialog, if any.
-    QString followUp() const {
-        return followUp_ && followUp_->answered() ? followUp_->text() : QString();
-    }
-
-  private:
-    std::unique_ptr<ModalAnswer> followUp_;
-    ModalAnswer dialog_;
-    QString name_;
-    QStringList filters_;
-    QString suffix_;
-};
-
 // Answers the next font dialog: cancels, confirms what it shows, or picks a
 // font and confirms. Keeps the font it was preset to.
 class FontAnswer {
@@ -123,22 +84,6 @@ class FontAnswer {
     ModalAnswer answer_;
     QString name_;
     QFont preset_;
-};
-
-// Lets writes of the process fail beyond a few bytes, as on a full disk.
-class FileSizeLimit {
-  public:
-    FileSizeLimit() {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        rlimit small = saved_;
-        small.rlim_cur = 100;
-        setrlimit(RLIMIT_FSIZE, &small);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
-
-  private:
-    rlimit saved_{};
 };
 
 }  // namespace
@@ -278,7 +223,9 @@ class LabelsAndSavingTest : public QObject {
         SaveAs save(folder->path(), "field");
         named<QAction>(form, "FileSaveAsItem")->trigger();
         QCOMPARE(save.dialogName(), QString("SaveDialog1"));
-        QCOMPARE(save.filters(), QStringList({"Bitmap files (*.bmp)", "All files (*)"}));
+        QCOMPARE(save.filters(),
+                 QStringList({"Bitmap files (*.bmp)", "PNG files (*.png)", "SVG files (*.svg)",
+                              "PDF files (*.pdf)", "All files (*)"}));
         QCOMPARE(save.suffix(), QString("bmp"));
         QVERIFY(save.followUp().isEmpty());
         QVERIFY(!QFile::exists(path("field")));

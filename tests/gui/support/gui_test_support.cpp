@@ -3,9 +3,12 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QTest>
+#include <csignal>
 
 #include "app/main_form.h"
 #include "app/program.h"
@@ -69,4 +72,33 @@ bool startProgram(std::unique_ptr<TProgram>& program, TMainForm*& form, QSize si
     if (size.isValid()) form->resize(size);
     form->show();
     return QTest::qWaitForWindowExposed(form);
+}
+
+SaveAs::SaveAs(const QString& folder, const QString& typed)
+    : dialog_([this, folder, typed](QWidget* modal) {
+          auto* dialog = qobject_cast<QFileDialog*>(modal);
+          if (!dialog) {
+              modal->close();
+              return;
+          }
+          name_ = dialog->objectName();
+          filters_ = dialog->nameFilters();
+          suffix_ = dialog->defaultSuffix();
+          followUp_.reset(acceptNextMessageBox());
+          dialog->setDirectory(folder);
+          QLineEdit* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+          name->setText(typed);
+          QTest::keyClick(name, Qt::Key_Return);
+      }) {}
+
+FileSizeLimit::FileSizeLimit() {
+    std::signal(SIGXFSZ, SIG_IGN);
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    rlimit small = saved_;
+    small.rlim_cur = 100;
+    setrlimit(RLIMIT_FSIZE, &small);
+}
+
+FileSizeLimit::~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
 }

@@ -2,9 +2,12 @@
 // controls, driving the picture with the mouse.
 #pragma once
 
+#include <sys/resource.h>
+
 #include <QPoint>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -54,3 +57,34 @@ bool startProgram(std::unique_ptr<TProgram>& program, TMainForm*& form, QSize si
 
 // Creates a new document through the menu item and returns it.
 TMDIChild* newDocument(TMainForm& form);
+
+// Answers the next file dialog by typing a name into it and confirming; a
+// message box that follows (a question or an error) is answered too.
+class SaveAs {
+  public:
+    SaveAs(const QString& folder, const QString& typed);
+    QString dialogName() const { return name_; }
+    QStringList filters() const { return filters_; }
+    QString suffix() const { return suffix_; }
+    // The text of a message box shown after the dialog, if any.
+    QString followUp() const {
+        return followUp_ && followUp_->answered() ? followUp_->text() : QString();
+    }
+
+  private:
+    std::unique_ptr<ModalAnswer> followUp_;
+    ModalAnswer dialog_;
+    QString name_;
+    QStringList filters_;
+    QString suffix_;
+};
+
+// Lets writes of the process fail beyond a few bytes, as on a full disk.
+class FileSizeLimit {
+  public:
+    FileSizeLimit();
+    ~FileSizeLimit();
+
+  private:
+    rlimit saved_{};
+};

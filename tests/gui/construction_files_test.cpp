@@ -1,0 +1,520 @@
+// Keeping a construction: saving and reopening it, the files it refuses,
+// export, print and copy, and the question before unsaved work goes.
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPrinter>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <functional>
+#include <memory>
+
+#include "app/command_line.h"
+#include "app/program.h"
+#include "dialogs/field_size_dialog.h"
+#include "dialogs/streamline_dialog.h"
+#include "document/construction_file.h"
+#include "document/mdi_child.h"
+#include "document/picture_export.h"
+#include "document/picture_view.h"
+#include "document/velocity_marker.h"
+#include "gui_test_support.h"
+
+namespace {
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// Counts the lines drawn; draws nothing.
+class LineCounter : public PictureSurface {
+  public:
+    long long lines = 0;
+    QFont qfont() const override { return {}; }
+    void setQFont(const QFont&) override {}
+    void setPenColor(flow::Color) override {}
+    void setPenWidth(int) override {}
+    void setPenStyle(flow::PenStyle) override {}
+    flow::Color penColor() const override { return {}; }
+    int penWidth() const override { return 1; }
+    flow::PenStyle penStyle() const override { return flow::PenStyle::Solid; }
+    void setBrushColor(flow::Color) override {}
+    void setBrushClear() override {}
+    void moveTo(std::int64_t, std::int64_t) override {}
+    void lineTo(std::int64_t, std::int64_t) override { ++lines; }
+    void ellipse(std::int64_t, std::int64_t, std::int64_t, std::int64_t) override {}
+    void textOut(std::int64_t, std::int64_t, const std::string&) override {}
+    std::optional<flow::Color> pixel(std::int64_t, std::int64_t) const override { return {}; }
+};
+
+// Answers the next message box with the button.
+ModalAnswer* answerWith(QMessageBox::StandardButton button, QString* text = nullptr,
+                        std::function<void()> before = {}) {
+    return new ModalAnswer([=](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (!box) return modal->close(), void();
+        if (text) *text = box->text();
+        if (before) before();
+        box->button(button)->click();
+    });
+}
+
+// Answers every message box with the button while it lives.
+class EveryMessageBox {
+  public:
+    explicit EveryMessageBox(QMessageBox::StandardButton button) {
+        timer_.setInterval(10);
+        QObject::connect(&timer_, &QTimer::timeout, [this, button] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || box == last_) return;
+            last_ = box;
+            ++answered;
+            box->button(button)->click();
+        });
+        timer_.start();
+    }
+    int answered = 0;
+
+  private:
+    QTimer timer_;
+    QPointer<QMessageBox> last_;
+};
+
+QImage whitePicture() {
+    QImage white(800, 600, QImage::Format_RGB32);
+    white.fill(Qt::white);
+    return white;
+}
+
+}  // namespace
+
+class ConstructionFilesTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TProgram> program;
+    TMainForm* form = nullptr;
+    std::unique_ptr<QTemporaryDir> folder;
+
+    QString path(const QString& name) const { return folder->filePath(name); }
+    void click(const char* button) { named<QToolButton>(form, button)->click(); }
+    void trigger(const char* item) { named<QAction>(form, item)->trigger(); }
+
+    // Places the configuration with the real tools, centred at (300, 260).
+    void place(TMDIChild* d, const QString& configuration) {
+        const QPoint centre(300, 260);
+        const QMap<QString, const char*> single{
+            {"vortex", "SpeedButton12"},        {"pointSource", "SpeedButton11"},
+            {"vortexSource", "SpeedButton9"},   {"dipole", "SpeedButton6"},
+            {"cylinder", "SpeedButton2"},       {"cylinderCirculation", "SpeedButton16"},
+            {"sourceInStream", "SpeedButton4"}, {"sinkInStream", "SpeedButton5"}};
+        if (single.contains(configuration)) {
+            click(single[configuration]);
+            // The cylinder tools arm the pointer when their dialog is confirmed.
+            if (configuration.startsWith("cylinder")) d->setPointer(Qt::CrossCursor);
+            clickPicture(d, centre);
+        } else if (configuration == "streamWithBoth") {
+            click("SpeedButton4");
+            clickPicture(d, centre);
+            click("SpeedButton5");
+            clickPicture(d, {450, 300});
+        } else if (configuration == "pair") {
+            click("SpeedButton15");
+            clickPicture(d, centre);
+            clickPicture(d, {450, 300});
+        }
+    }
+
+    // Both families of lines, a velocity vector and a label.
+    void drawOn(TMDIChild* d) {
+        click("SpeedButton1");
+        click("SpeedButton17");
+        click("SpeedButton8");
+        d->Shape1->move(517, 207);
+        d->Shape1->show();
+        QTest::mouseClick(d->Shape1, Qt::LeftButton, Qt::NoModifier, QPoint(1, 1));
+        click("SpeedButton7");
+        clickPicture(d, {40, 30});
+        for (QChar c : QString("Поток")) {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(d->EditText, &press);
+        }
+        click("SpeedButton7");
+    }
+
+    TMDIChild* drawnDocument(const QString& configuration = "cylinder") {
+        TMDIChild* d = newDocument(*form);
+        place(d, configuration);
+        drawOn(d);
+        return d;
+    }
+
+    QString saveThroughTheMenu(const QString& name) {
+        SaveAs save(folder->path(), name);
+        trigger("SaveConstructionItem");
+        return save.followUp();
+    }
+
+    TMDIChild* openThroughTheMenu(const QString& name) {
+        const int before = form->MDIChildCount();
+        SaveAs open(folder->path(), name);
+        trigger("OpenConstructionItem");
+        return form->MDIChildCount() == before + 1 ? form->ActiveMDIChild() : nullptr;
+    }
+
+    // A construction file as the program writes it, with the steps given.
+    QByteArray constructionJson(const QString& steps, const QString& field = "800, \"height\": 600",
+                                int version = 1) {
+        return QString(
+                   "{\"format\": \"zef-construction\", \"version\": %1, "
+                   "\"field\": {\"width\": %2}, \"font\": \"%3\", \"steps\": [%4]}")
+            .arg(version)
+            .arg(field, defaultPictureFont().toString(), steps)
+            .toUtf8();
+    }
+
+  private slots:
+    void init() {
+        QVERIFY(startProgram(program, form, QSize(1400, 1000)));
+        folder = std::make_unique<QTemporaryDir>();
+        QVERIFY(folder->isValid());
+    }
+    void cleanup() {
+        program.reset();
+        folder.reset();
+    }
+
+    void menuItemsAndShortcuts() {
+        QStringList captions;
+        for (QAction* action : named<QMenu>(form, "File1")->actions())
+            captions << (action->isSeparator() ? "-" : action->text());
+        QCOMPARE(captions, QStringList({"&Новый", "&Закрыть", "Сохранить &как ...",
+                                        "Открыть построение ...", "Сохранить построение ...",
+                                        "Печать ...", "Копировать", "-", "В&ыход"}));
+        const QList<std::pair<const char*, const char*>> shortcuts{
+            {"N8", "Ctrl+N"},
+            {"OpenConstructionItem", "Ctrl+O"},
+            {"SaveConstructionItem", "Ctrl+S"},
+            {"FileSaveAsItem", "Ctrl+Shift+S"},
+            {"PrintItem", "Ctrl+P"},
+            {"CopyItem", "Ctrl+C"},
+            {"FileCloseItem", "Ctrl+W"},
+            {"FileExitItem", "Ctrl+Q"}};
+        for (const auto& [item, keys] : shortcuts)
+            QCOMPARE(named<QAction>(form, item)->shortcut(), QKeySequence(keys));
+        for (const char* item : {"SaveConstructionItem", "PrintItem", "CopyItem"})
+            QVERIFY(!named<QAction>(form, item)->isEnabled());
+        newDocument(*form);
+        for (const char* item : {"SaveConstructionItem", "PrintItem", "CopyItem"})
+            QVERIFY(named<QAction>(form, item)->isEnabled());
+        QVERIFY(named<QAction>(form, "OpenConstructionItem")->isEnabled());
+        QCOMPARE(constructionFiles({"zef", "lesson.zef"}), QStringList({"lesson.zef"}));
+    }
+
+    void roundTrip_data() {
+        QTest::addColumn<QString>("configuration");
+        for (const char* c :
+             {"vortex", "pointSource", "vortexSource", "dipole", "cylinder", "cylinderCirculation",
+              "sourceInStream", "sinkInStream", "streamWithBoth", "pair"})
+            QTest::newRow(c) << QString(c);
+    }
+    void roundTrip() {
+        QFETCH(QString, configuration);
+        program->dialogs().streamlineDialog->Label8->setText("6");
+        TMDIChild* d = drawnDocument(configuration);
+        QVERIFY(d->isModified());
+        const QImage picture = d->surface().image();
+        QVERIFY(picture != whitePicture());
+        const std::vector<ConstructionStep> steps = d->construction().steps;
+        QVERIFY(std::holds_alternative<ElementStep>(steps.front().action));
+        QVERIFY(std::holds_alternative<LabelStep>(steps.back().action));
+
+        QCOMPARE(saveThroughTheMenu("kept"), QString());
+        QVERIFY(!d->isModified());
+        QVERIFY(contents(path("kept.zef")).contains("\"streamlines.count\": 6"));
+
+        TMDIChild* reopened = openThroughTheMenu("kept.zef");
+        QVERIFY(reopened && reopened != d);
+        QCOMPARE(reopened->surface().image(), picture);
+        QCOMPARE(reopened->windowTitle(),
+                 d->windowTitle() == "ZEF NONAME1" ? QString("kept.zef") : d->windowTitle());
+        QCOMPARE(readConfiguration(*reopened).kind(), readConfiguration(*d).kind());
+        QCOMPARE(reopened->Image1->isVisibleTo(reopened->Image), d->Image1->isVisibleTo(d->Image));
+        QVERIFY(!reopened->isModified());
+        QCOMPARE(reopened->constructionFile(), path("kept.zef"));
+    }
+
+    // The reopened document carries on like the one it was saved from.
+    void reopenedConstructionGoesOn() {
+        TMDIChild* d = drawnDocument("dipole");
+        const QString file = path("go-on.zef");
+        writeConstructionFile(d->construction(), file);
+        QVERIFY(form->openConstruction(file));
+        TMDIChild* reopened = form->ActiveMDIChild();
+        for (TMDIChild* document : {d, reopened}) {
+            named<QMdiArea>(form, "Workspace")->setActiveSubWindow(document);
+            click("SpeedButton17");
+            click("SpeedButton7");
+            clickPicture(document, {600, 500});
+            QTest::keyClicks(document->EditText, "M");
+            click("SpeedButton7");
+        }
+        QCOMPARE(reopened->surface().image(), d->surface().image());
+        QVERIFY(reopened->isModified());
+    }
+
+    void badFilesOpenNothing_data() {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("not JSON") << QByteArray("{ \"format\": ") << "это не файл JSON";
+        QTest::newRow("not a construction") << QByteArray("[1, 2]") << "это не файл построения";
+        QTest::newRow("newer version")
+            << constructionJson("", "800, \"height\": 600", 2) << "более новой версией";
+        QTest::newRow("negative radius")
+            << constructionJson(
+                   "{\"step\": \"element\", \"kind\": \"cylinder\", \"x\": 300, \"y\": 200, "
+                   "\"radius\": -100, \"outlineWidth\": 5, \"outlineColor\": \"#000000\", "
+                   "\"font\": \"DejaVu Sans,8,-1,5,400,0,0,0,0,0,0,0,0,0,0,1\", \"configuration\": "
+                   "{}}")
+            << "шаг 1: поле «radius»: -100 вне пределов 50..150";
+        QTest::newRow("strength out of range")
+            << constructionJson(
+                   "{\"step\": \"command\", \"routine\": \"StreamSourceInStream\", "
+                   "\"arguments\": {\"X\": 300, \"Y\": 200, \"Q\": 99999}}")
+            << "шаг 1: аргументы: поле «Q»: 99999 вне пределов 1000..3000";
+        QTest::newRow("setting out of range")
+            << constructionJson(
+                   "{\"step\": \"command\", \"routine\": \"StreamVortex\", "
+                   "\"arguments\": {\"X\": 300, \"Y\": 200}, \"settings\": {\"streamlines.count\": "
+                   "1000}}")
+            << "настройка «streamlines.count»: 1000 вне пределов 1..150";
+        QTest::newRow("field too large")
+            << constructionJson("", "20000, \"height\": 20000") << "Размер поля 20000 x 20000";
+        QTest::newRow("unknown step")
+            << constructionJson("{\"step\": \"erase\"}") << "неизвестный шаг «erase»";
+    }
+    void badFilesOpenNothing() {
+        QFETCH(QByteArray, json);
+        QFETCH(QString, problem);
+        writeFile(path("bad.zef"), json);
+        SaveAs open(folder->path(), "bad.zef");
+        trigger("OpenConstructionItem");
+        const QString message = open.followUp();
+        QVERIFY(message.startsWith(QString("Не удалось открыть построение «%1»: ")
+                                       .arg(QDir::toNativeSeparators(path("bad.zef")))));
+        QVERIFY2(message.contains(problem), qPrintable(message));
+        QCOMPARE(form->MDIChildCount(), 0);
+        QCOMPARE(form->findChildren<TMDIChild*>().size(), 0);
+    }
+
+    void missingFileFromTheCommandLineIsReported() {
+        std::unique_ptr<ModalAnswer> error(acceptNextMessageBox());
+        QVERIFY(!form->openConstruction(path("nowhere.zef")));
+        QVERIFY(error->text().contains("nowhere.zef"));
+        QCOMPARE(form->MDIChildCount(), 0);
+    }
+
+    void exportsThatReadersAccept() {
+        program->dialogs().streamlineDialog->Label8->setText("3");
+        TMDIChild* d = newDocument(*form);
+        place(d, "vortex");
+        click("SpeedButton1");
+        click("SpeedButton7");
+        clickPicture(d, {40, 30});
+        QTest::keyClicks(d->EditText, "Vortex");
+        click("SpeedButton7");
+        const QImage picture = d->surface().image();
+
+        // Each answer lives only while its dialog is up.
+        auto saveAs = [&](const QString& name) {
+            SaveAs save(folder->path(), name);
+            trigger("FileSaveAsItem");
+            return save.followUp();
+        };
+        QCOMPARE(saveAs("picture.png"), QString());
+        QCOMPARE(QImage(path("picture.png")).convertToFormat(QImage::Format_RGB32), picture);
+        QVERIFY(!d->isModified());
+
+        QCOMPARE(saveAs("picture.svg"), QString());
+        QVERIFY(QSvgRenderer(path("picture.svg")).isValid());
+        LineCounter counter;
+        replay(d->construction(), counter);
+        QVERIFY(counter.lines > 10);
+        QCOMPARE(contents(path("picture.svg")).count("<polyline"), counter.lines);
+        QVERIFY(contents(path("picture.svg")).contains("Vortex"));
+
+        QCOMPARE(saveAs("picture.pdf"), QString());
+        QVERIFY(contents(path("picture.pdf")).startsWith("%PDF"));
+
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path("printed.pdf"));
+        printConstruction(d->construction(), printer);
+        QVERIFY(contents(path("printed.pdf")).startsWith("%PDF"));
+
+        trigger("CopyItem");
+        QCOMPARE(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), picture);
+    }
+
+    void printDialogCancelledPrintsNothing() {
+        drawnDocument();
+        ModalAnswer cancel([](QWidget* modal) { modal->close(); });
+        trigger("PrintItem");
+        QVERIFY(cancel.answered());
+    }
+
+    void closingAsksAboutUnsavedWork() {
+        TMDIChild* clean = newDocument(*form);
+        trigger("FileCloseItem");  // nothing drawn: no question
+        QTRY_COMPARE(form->MDIChildCount(), 0);
+        Q_UNUSED(clean);
+
+        TMDIChild* d = drawnDocument();
+        QString question;
+        {
+            std::unique_ptr<ModalAnswer> cancel(answerWith(QMessageBox::Cancel, &question));
+            trigger("FileCloseItem");
+        }
+        QCOMPARE(question, QString("Сохранить построение «%1»?").arg(d->windowTitle()));
+        QCOMPARE(form->MDIChildCount(), 1);
+
+        // Save, but the file dialog is cancelled: the document stays.
+        std::unique_ptr<ModalAnswer> fileDialog;
+        {
+            std::unique_ptr<ModalAnswer> save(answerWith(QMessageBox::Save, nullptr, [&] {
+                fileDialog = std::make_unique<ModalAnswer>([](QWidget* m) { m->close(); });
+            }));
+            trigger("FileCloseItem");
+        }
+        QVERIFY(fileDialog && fileDialog->answered());
+        QCOMPARE(form->MDIChildCount(), 1);
+
+        // Save into a folder that does not exist: reported, the document stays.
+        std::unique_ptr<SaveAs> failing;
+        {
+            std::unique_ptr<ModalAnswer> save(answerWith(QMessageBox::Save, nullptr, [&] {
+                failing = std::make_unique<SaveAs>(folder->path(), path("missing/kept.zef"));
+            }));
+            trigger("FileCloseItem");
+        }
+        QVERIFY(failing->followUp().startsWith("Не удалось сохранить построение"));
+        failing.reset();
+        QCOMPARE(form->MDIChildCount(), 1);
+        QVERIFY(d->isModified());
+
+        // Save that works closes it.
+        std::unique_ptr<SaveAs> working;
+        {
+            std::unique_ptr<ModalAnswer> save(answerWith(QMessageBox::Save, nullptr, [&] {
+                working = std::make_unique<SaveAs>(folder->path(), "kept");
+            }));
+            trigger("FileCloseItem");
+        }
+        QTRY_COMPARE(form->MDIChildCount(), 0);
+        QVERIFY(QFile::exists(path("kept.zef")));
+        working.reset();
+
+        // Discard closes without saving.
+        drawnDocument();
+        {
+            std::unique_ptr<ModalAnswer> discard(answerWith(QMessageBox::Discard));
+            trigger("FileCloseItem");
+        }
+        QTRY_COMPARE(form->MDIChildCount(), 0);
+        QCOMPARE(QDir(folder->path()).entryList(QDir::Files), QStringList({"kept.zef"}));
+    }
+
+    void savedWorkClosesWithoutAQuestion() {
+        TMDIChild* d = drawnDocument();
+        {
+            SaveAs bitmap(folder->path(), "picture.bmp");
+            trigger("FileSaveAsItem");
+        }
+        QVERIFY(!d->isModified());
+        trigger("FileCloseItem");
+        QTRY_COMPARE(form->MDIChildCount(), 0);
+    }
+
+    void leavingAsksAboutEachUnsavedDocument() {
+        drawnDocument();
+        newDocument(*form);  // nothing drawn
+        drawnDocument("dipole");
+        {
+            std::unique_ptr<ModalAnswer> cancel(answerWith(QMessageBox::Cancel));
+            QVERIFY(!form->close());
+        }
+        QVERIFY(form->isVisible());
+        QCOMPARE(form->MDIChildCount(), 3);
+
+        std::unique_ptr<SaveAs> failing;
+        {
+            std::unique_ptr<ModalAnswer> save(answerWith(QMessageBox::Save, nullptr, [&] {
+                failing = std::make_unique<SaveAs>(folder->path(), path("missing/x.zef"));
+            }));
+            QVERIFY(!form->close());
+        }
+        QVERIFY(failing->followUp().startsWith("Не удалось сохранить построение"));
+        failing.reset();
+        QCOMPARE(form->MDIChildCount(), 3);
+
+        EveryMessageBox discard(QMessageBox::Discard);
+        trigger("FileExitItem");
+        QVERIFY(!form->isVisible());
+        QCOMPARE(discard.answered, 2);
+    }
+
+    void interruptedSaveLeavesThePreviousFileWhole() {
+        TMDIChild* d = drawnDocument();
+        const QString file = path("whole.zef");
+        writeConstructionFile(d->construction(), file);
+        const QByteArray before = contents(file);
+        const std::size_t savedSteps = d->construction().steps.size();
+        drawOn(d);
+        {
+            FileSizeLimit diskAlmostFull;
+            QVERIFY_THROWS_EXCEPTION(ConstructionFileError,
+                                     writeConstructionFile(d->construction(), file));
+        }
+        QCOMPARE(contents(file), before);
+        QCOMPARE(QDir(folder->path()).entryList(QDir::Files), QStringList({"whole.zef"}));
+        QCOMPARE(readConstructionFile(file).steps.size(), savedSteps);
+    }
+
+    // A picture small enough to sit in the write buffer fails at the flush.
+    void smallPictureOnAFullDiskIsReported() {
+        program->dialogs().fieldSizeDialog->Edit1->setText("20");
+        program->dialogs().fieldSizeDialog->Edit2->setText("20");
+        newDocument(*form);
+        writeFile(path("small.bmp"), "an earlier file");
+        QString message;
+        {
+            FileSizeLimit diskAlmostFull;
+            SaveAs save(folder->path(), "small.bmp");
+            trigger("FileSaveAsItem");
+            message = save.followUp();
+        }
+        QVERIFY(message.startsWith("Не удалось сохранить рисунок"));
+        QCOMPARE(contents(path("small.bmp")), QByteArray("an earlier file"));
+    }
+};
+
+QTEST_MAIN(ConstructionFilesTest)
+#include "construction_files_test.moc"
