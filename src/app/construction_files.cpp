@@ -32,6 +32,13 @@ QAction* makeItem(QObject* parent, const char* name, const QString& caption, con
     return action;
 }
 
+void prepareConstructionDialog(QFileDialog& dialog, const char* name, const QString& caption) {
+    dialog.setObjectName(name);
+    dialog.setWindowTitle(caption);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilters({kConstructionFilter, "All files (*)"});
+}
+
 }  // namespace
 
 // The new items go after "Сохранить &как ...", before the separator above
@@ -62,12 +69,10 @@ void TMainForm::addKeepingItems(QMenu* fileMenu) {
 }
 
 void TMainForm::OpenConstructionItemClick() {
-    QFileDialog dialog(this, "Открыть построение");
-    dialog.setObjectName("OpenConstructionDialog");
+    QFileDialog dialog(this);
+    prepareConstructionDialog(dialog, "OpenConstructionDialog", "Открыть построение");
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setNameFilters({kConstructionFilter, "All files (*)"});
     if (dialog.exec() != QDialog::Accepted) return;
     const QString fileName = dialog.selectedFiles().value(0);
     if (!fileName.isEmpty()) openConstruction(fileName);
@@ -96,12 +101,10 @@ bool TMainForm::openConstruction(const QString& fileName) {
 // saved to; true when the construction was written.
 bool TMainForm::saveConstruction(TMDIChild& document) {
     QPointer<TMDIChild> d = &document;
-    QFileDialog dialog(this, "Сохранить построение");
-    dialog.setObjectName("SaveConstructionDialog");
+    QFileDialog dialog(this);
+    prepareConstructionDialog(dialog, "SaveConstructionDialog", "Сохранить построение");
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setNameFilters({kConstructionFilter, "All files (*)"});
     dialog.setDefaultSuffix("zef");
     if (!document.constructionFile().isEmpty()) dialog.selectFile(document.constructionFile());
     if (dialog.exec() != QDialog::Accepted || !d) return false;

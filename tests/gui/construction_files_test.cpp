@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -34,17 +33,6 @@
 #include "gui_test_support.h"
 
 namespace {
-
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 // Counts the lines drawn; draws nothing.
 class LineCounter : public PictureSurface {
@@ -100,12 +88,6 @@ class EveryMessageBox {
     QPointer<QMessageBox> last_;
 };
 
-QImage whitePicture() {
-    QImage white(800, 600, QImage::Format_RGB32);
-    white.fill(Qt::white);
-    return white;
-}
-
 }  // namespace
 
 class ConstructionFilesTest : public QObject {
@@ -153,10 +135,7 @@ class ConstructionFilesTest : public QObject {
         QTest::mouseClick(d->Shape1, Qt::LeftButton, Qt::NoModifier, QPoint(1, 1));
         click("SpeedButton7");
         clickPicture(d, {40, 30});
-        for (QChar c : QString("Поток")) {
-            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(d->EditText, &press);
-        }
+        typeText(d->EditText, "Поток");
         click("SpeedButton7");
     }
 

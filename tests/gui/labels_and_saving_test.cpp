@@ -26,36 +26,11 @@
 
 namespace {
 
-QImage whitePicture() {
-    QImage white(800, 600, QImage::Format_RGB32);
-    white.fill(Qt::white);
-    return white;
-}
-
 bool sameInArea(const QImage& a, const QImage& b, const QRect& area) {
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
             if (a.pixel(x, y) != b.pixel(x, y)) return false;
     return true;
-}
-
-// Key presses carrying the text, as a keyboard layout of any script sends.
-void typeText(QWidget* widget, const QString& text) {
-    for (QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(widget, &press);
-    }
-}
-
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 // Answers the next font dialog: cancels, confirms what it shows, or picks a

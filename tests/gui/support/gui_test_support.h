@@ -4,6 +4,8 @@
 
 #include <sys/resource.h>
 
+#include <QByteArray>
+#include <QImage>
 #include <QPoint>
 #include <QSize>
 #include <QString>
@@ -54,6 +56,16 @@ void movePicture(TMDIChild* document, QPoint at);
 // Builds the whole program and shows its main window (at the given size, if
 // any); false when the window never appeared.
 bool startProgram(std::unique_ptr<TProgram>& program, TMainForm*& form, QSize size = {});
+
+// Key presses carrying the text, as a keyboard layout of any script sends.
+void typeText(QWidget* widget, const QString& text);
+
+// A white picture, as a new document has.
+QImage whitePicture(QSize size = {800, 600});
+
+// A file's bytes (none when it cannot be read), and a file made of bytes.
+QByteArray contents(const QString& path);
+void writeFile(const QString& path, const QByteArray& bytes);
 
 // Creates a new document through the menu item and returns it.
 TMDIChild* newDocument(TMainForm& form);
