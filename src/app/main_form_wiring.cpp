@@ -120,6 +120,9 @@ void TMainForm::connectDialogs() {
 // What a new document reports goes to the handlers of the main window.
 void TMainForm::connectDocument(TMDIChild* document) {
     document->installEventFilter(this);  // its close passes the save question
+    // The window's own menu would claim the close item's keys.
+    for (QAction* action : document->systemMenu()->actions())
+        if (action->shortcut() == closeItem->shortcut()) action->setShortcut({});
     connect(document, &TMDIChild::pictureClicked, this,
             [this, document](Qt::MouseButton, QPoint at) {
                 ImageMouseDown(*document, at.x(), at.y());

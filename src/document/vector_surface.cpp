@@ -30,12 +30,54 @@ VectorSurface::VectorSurface(QPainter& painter, QSize picture)
     painter_.fillRect(QRect(QPoint(0, 0), picture_), Qt::white);
 }
 
+VectorSurface::~VectorSurface() {
+    drawChain();
+}
+
+void VectorSurface::setPenColor(flow::Color color) {
+    if (color == penColor_) return;
+    drawChain();
+    penColor_ = color;
+    penApplied_ = false;
+}
+
+void VectorSurface::setPenWidth(int width) {
+    if (width == penWidth_) return;
+    drawChain();
+    penWidth_ = width;
+    penApplied_ = false;
+}
+
+void VectorSurface::setPenStyle(flow::PenStyle style) {
+    if (style == penStyle_) return;
+    drawChain();
+    penStyle_ = style;
+    penApplied_ = false;
+}
+
 void VectorSurface::setBrushColor(flow::Color color) {
+    drawChain();
     brushClear_ = false;
     brushColor_ = color;
+    penApplied_ = false;
+}
+
+void VectorSurface::setBrushClear() {
+    drawChain();
+    brushClear_ = true;
+    penApplied_ = false;
+}
+
+void VectorSurface::drawChain() {
+    if (chain_.isEmpty()) return;
+    applyPen();
+    painter_.drawPolyline(chain_);
+    chain_.clear();
 }
 
 void VectorSurface::applyPen() {
+    if (penApplied_) return;
+    penApplied_ = true;
     painter_.setPen(QPen(toQColor(penColor_), std::max(penWidth_, 1),
                          penStyle_ == flow::PenStyle::Dot ? Qt::DotLine : Qt::SolidLine,
                          Qt::RoundCap, Qt::RoundJoin));
@@ -56,8 +98,11 @@ void VectorSurface::lineTo(std::int64_t x, std::int64_t y) {
     if (!clipSegment(x1, y1, x2, y2, -margin, -margin, picture_.width() + margin,
                      picture_.height() + margin))
         return;
-    applyPen();
-    painter_.drawLine(QLineF(x1, y1, x2, y2));
+    if (chain_.isEmpty() || chain_.last() != QPointF(x1, y1)) {
+        drawChain();
+        chain_ << QPointF(x1, y1);
+    }
+    chain_ << QPointF(x2, y2);
 }
 
 void VectorSurface::ellipse(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2) {
@@ -68,6 +113,7 @@ void VectorSurface::ellipse(std::int64_t x1, std::int64_t y1, std::int64_t x2, s
     const QRectF picture =
         QRectF(QPointF(0, 0), QSizeF(picture_)).adjusted(-margin, -margin, margin, margin);
     if (!box.adjusted(-margin, -margin, margin, margin).intersects(picture)) return;
+    drawChain();
     applyPen();
     painter_.drawEllipse(box.adjusted(kCentre, kCentre, -kCentre, -kCentre));
 }
@@ -78,6 +124,8 @@ void VectorSurface::textOut(std::int64_t x, std::int64_t y, const std::string& u
     const QRectF area(QPointF(static_cast<double>(x), static_cast<double>(y)),
                       QFontMetricsF(font_).size(Qt::TextSingleLine, text));
     if (!area.intersects(QRectF(QPointF(0, 0), QSizeF(picture_)))) return;
+    drawChain();
+    penApplied_ = false;
     if (!brushClear_) painter_.fillRect(area, toQColor(brushColor_));
     painter_.setFont(pageFont(font_, *painter_.device()));
     painter_.setPen(Qt::black);
