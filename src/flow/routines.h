@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "flow/setting_values.h"
 #include "flow/settings.h"
 
 namespace flow {
@@ -32,9 +33,6 @@ struct RoutineCall {
 RoutineCall routineCall(std::string_view name, std::vector<int> arguments);
 
 void runRoutine(const Canvas& canvas, const RoutineCall& call);
-
-// Points lie within this distance of the picture's origin.
-inline constexpr int kMaxCoordinate = 1'000'000;
 
 // Why a parameter cannot have the value (a radius, strength or moment out of
 // the dialogs' ranges, a point too far off), or nothing.

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <climits>
 #include <cstdio>
 
 #include "flow/geometry.h"
@@ -23,7 +22,8 @@ constexpr SettingKind kFlag = SettingKind::Flag;
 // A catalogue entry's reader of the live setting.
 #define ZEF_READ(expression) [](const Settings& s) -> SettingValue { return s.expression; }
 
-// The dialogs' ranges and defaults. The field's texts may hold any integer.
+// The dialogs' ranges and defaults. The field's texts are kept within reach
+// of a picture (the routines step through the field).
 const std::array<SettingInfo, 24> kCatalogue{{
     {"streamlines.width", kInt, 1, 5, 1, ZEF_READ(streamlines.lineWidth())},
     {"streamlines.color", kColour, 0, 0, kRed, ZEF_READ(streamlines.lineColor())},
@@ -34,8 +34,8 @@ const std::array<SettingInfo, 24> kCatalogue{{
     {"equipotentials.color", kColour, 0, 0, kBlack, ZEF_READ(equipotentials.lineColor())},
     {"equipotentials.count", kInt, 1, 100, 40, ZEF_READ(equipotentials.lineCount())},
     {"equipotentials.increment", kInt, 5, 50, 50, ZEF_READ(equipotentials.increment())},
-    {"field.width", kInt, INT_MIN, INT_MAX, 800, ZEF_READ(field.width())},
-    {"field.height", kInt, INT_MIN, INT_MAX, 600, ZEF_READ(field.height())},
+    {"field.width", kInt, -kMaxCoordinate, kMaxCoordinate, 800, ZEF_READ(field.width())},
+    {"field.height", kInt, -kMaxCoordinate, kMaxCoordinate, 600, ZEF_READ(field.height())},
     {"sourceSink.regionColor", kColour, 0, 0, kBlue, ZEF_READ(sourceSink.regionColor())},
     {"sourceSink.sourceStrength", kInt, 1000, 3000, 1500, ZEF_READ(sourceSink.sourceStrength())},
     {"streamSpeed.speed", kInt, 1, 10, 1, ZEF_READ(streamSpeed.speed())},

@@ -17,6 +17,10 @@
 
 namespace flow {
 
+// Points, and the field's W and H as settings, lie within this distance of
+// the picture's origin.
+inline constexpr int kMaxCoordinate = 1'000'000;
+
 // A text read where an integer was expected; reading it again throws the
 // same ConversionError.
 struct InvalidText {

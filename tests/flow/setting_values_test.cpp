@@ -93,6 +93,7 @@ TEST(SettingValues, ProblemsAreNamed) {
     EXPECT_FALSE(settingProblem("streamlines.count", 150));
     EXPECT_FALSE(settingProblem("field.width", InvalidText{"abc"}));
     EXPECT_FALSE(settingProblem("field.width", -5));
+    EXPECT_TRUE(settingProblem("field.width", kMaxCoordinate + 1));
     EXPECT_EQ(settingProblem("streamlines.count", 151), "151 вне пределов 1..150");
     EXPECT_TRUE(settingProblem("streamlines.count", true));
     EXPECT_TRUE(settingProblem("streamlines.color", 5));
