@@ -373,7 +373,8 @@ class ConstructionFilesTest : public QObject {
 
     void closingAsksAboutUnsavedWork() {
         TMDIChild* clean = newDocument(*form);
-        QTest::keyClick(clean->Image, Qt::Key_W, Qt::ControlModifier);  // nothing drawn: no question
+        QTest::keyClick(clean->Image, Qt::Key_W,
+                        Qt::ControlModifier);  // nothing drawn: no question
         QTRY_COMPARE(form->MDIChildCount(), 0);
 
         TMDIChild* d = drawnDocument();
