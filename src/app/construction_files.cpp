@@ -4,14 +4,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
-#include <QPushButton>
 #include <memory>
 
 #include "app/errors.h"
