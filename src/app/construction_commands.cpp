@@ -106,25 +106,19 @@ void TMainForm::SpeedButton1Click() {
                                   speed());
                 break;
             }
-            case FlowKind::SourceInStream: {
-                // Not once a sink has joined it.
-                if (c.secondX.filled) break;
-                const int X = c.centreX.number(), Y = c.centreY.number();
-                const int Q = c.source.number();
-                run([&](const flow::Canvas& cv) {
-                    flow::StreamSourceInStream(cv, X, Y, Q, flow::kSourceInStream);
-                });
-                d->setWindowTitle("Исток мощности Q=" + QString::number(Q) + speed());
-                break;
-            }
+            case FlowKind::SourceInStream:
             case FlowKind::SinkInStream: {
+                // Not once a partner has joined it.
                 if (c.secondX.filled) break;
+                const bool sink = c.kind() == FlowKind::SinkInStream;
                 const int X = c.centreX.number(), Y = c.centreY.number();
-                const int Q = c.sink.number();
+                const int Q = (sink ? c.sink : c.source).number();
                 run([&](const flow::Canvas& cv) {
-                    flow::StreamSourceInStream(cv, X, Y, Q, flow::kSinkInStream);
+                    flow::StreamSourceInStream(cv, X, Y, Q,
+                                               sink ? flow::kSinkInStream : flow::kSourceInStream);
                 });
-                d->setWindowTitle("Cток мощности Q=" + QString::number(Q) + speed());
+                d->setWindowTitle((sink ? "Cток" : "Исток") + QString(" мощности Q=") +
+                                  QString::number(Q) + speed());
                 break;
             }
             case FlowKind::Empty:
@@ -143,18 +137,14 @@ void TMainForm::SpeedButton17Click() {
         auto X = [&c] { return c.centreX.number(); };
         auto Y = [&c] { return c.centreY.number(); };
         switch (c.kind()) {
-            case FlowKind::SourceInStream: {
-                if (c.secondX.filled) break;
-                const int x = X(), y = Y(), Q = c.source.number();
-                run([&](const flow::Canvas& cv) {
-                    flow::EquipotentialSourceInStream(cv, x, y, Q);
-                });
-                break;
-            }
+            case FlowKind::SourceInStream:
             case FlowKind::SinkInStream: {
                 if (c.secondX.filled) break;
-                const int x = X(), y = Y(), Q = c.sink.number();
-                run([&](const flow::Canvas& cv) { flow::EquipotentialSinkInStream(cv, x, y, Q); });
+                const bool sink = c.kind() == FlowKind::SinkInStream;
+                const int x = X(), y = Y(), Q = (sink ? c.sink : c.source).number();
+                const auto routine =
+                    sink ? flow::EquipotentialSinkInStream : flow::EquipotentialSourceInStream;
+                run([&](const flow::Canvas& cv) { routine(cv, x, y, Q); });
                 break;
             }
             case FlowKind::Vortex: {
