@@ -5,7 +5,7 @@
 set -euo pipefail
 
 PACKAGES=(cmake make g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-dejavu-core
-          clang-format)
+          qt6-svg-dev qt6-translations-l10n desktop-file-utils clang-format)
 
 missing=()
 for pkg in "${PACKAGES[@]}"; do
