@@ -110,21 +110,16 @@ void TMainForm::SpeedButton1Click() {
                                   speed());
                 break;
             }
-            case FlowKind::SourceInStream: {
-                // Not once a sink has joined it.
-                if (c.secondX.filled) break;
-                const int X = c.centreX.number(), Y = c.centreY.number();
-                const int Q = c.source.number();
-                run("StreamSourceInStream", {X, Y, Q});
-                d->setWindowTitle("Исток мощности Q=" + QString::number(Q) + speed());
-                break;
-            }
+            case FlowKind::SourceInStream:
             case FlowKind::SinkInStream: {
+                // Not once a partner has joined it.
                 if (c.secondX.filled) break;
+                const bool sink = c.kind() == FlowKind::SinkInStream;
                 const int X = c.centreX.number(), Y = c.centreY.number();
-                const int Q = c.sink.number();
-                run("StreamSinkInStream", {X, Y, Q});
-                d->setWindowTitle("Cток мощности Q=" + QString::number(Q) + speed());
+                const int Q = (sink ? c.sink : c.source).number();
+                run(sink ? "StreamSinkInStream" : "StreamSourceInStream", {X, Y, Q});
+                d->setWindowTitle((sink ? "Cток" : "Исток") + QString(" мощности Q=") +
+                                  QString::number(Q) + speed());
                 break;
             }
             case FlowKind::Empty:
@@ -145,16 +140,12 @@ void TMainForm::SpeedButton17Click() {
         auto X = [&c] { return c.centreX.number(); };
         auto Y = [&c] { return c.centreY.number(); };
         switch (c.kind()) {
-            case FlowKind::SourceInStream: {
-                if (c.secondX.filled) break;
-                const int x = X(), y = Y(), Q = c.source.number();
-                run("EquipotentialSourceInStream", {x, y, Q});
-                break;
-            }
+            case FlowKind::SourceInStream:
             case FlowKind::SinkInStream: {
                 if (c.secondX.filled) break;
-                const int x = X(), y = Y(), Q = c.sink.number();
-                run("EquipotentialSinkInStream", {x, y, Q});
+                const bool sink = c.kind() == FlowKind::SinkInStream;
+                const int x = X(), y = Y(), Q = (sink ? c.sink : c.source).number();
+                run(sink ? "EquipotentialSinkInStream" : "EquipotentialSourceInStream", {x, y, Q});
                 break;
             }
             case FlowKind::Vortex: {

@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QSlider>
 #include <QToolButton>
-#include <initializer_list>
 
 #include "dialogs/dialog_glyphs.h"
 #include "dialogs/dialog_style.h"
@@ -24,8 +23,7 @@ TOKBottomDlg::TOKBottomDlg(QWidget* parent)
     TrackBar2 = makeTrackBar(circulation, "TrackBar2", 100, 2000, 50, 1000, {8, 26, 240, 30});
     Label5 = makeValueLabel(circulation, "Label5", "L=1000", {256, 28, 72, 22});
     // Without circulation until the tool "with circulation" opens the dialog.
-    for (QWidget* control : std::initializer_list<QWidget*>{Label3, TrackBar2, Label5})
-        control->setEnabled(false);
+    setRowEnabled({Label3, TrackBar2, Label5}, false);
 
     QFrame* extra = makeGroupFrame(this, {8, 136, 336, 40});
     Label4 = makeRowCaption(extra, "Label4", "Дополнительные настройки:", {12, 10});
@@ -38,6 +36,15 @@ TOKBottomDlg::TOKBottomDlg(QWidget* parent)
     onUserMove(TrackBar1, this, [this] { TrackBar1Change(); });
     onUserMove(TrackBar2, this, [this] { TrackBar2Change(); });
     connect(BitBtn3, &QToolButton::clicked, this, &TOKBottomDlg::BitBtn3Click);
+}
+
+void TOKBottomDlg::showFor(bool circulation) {
+    Show();
+    setRowEnabled({Label3, TrackBar2, Label5}, circulation);
+}
+
+bool TOKBottomDlg::circulationTrackBarEnabled() const {
+    return TrackBar2->isEnabled();
 }
 
 int TOKBottomDlg::radius() const {

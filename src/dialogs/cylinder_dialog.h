@@ -24,6 +24,11 @@ class TOKBottomDlg : public TSettingsDialog, public flow::CylinderSettings {
     QLabel* Label4;      // "Дополнительные настройки:"
     QToolButton* BitBtn3;
 
+    // Shows the dialog with its circulation row usable or not.
+    void showFor(bool circulation);
+    // Whether the circulation row's track bar is usable: the cylinder
+    // tool its OK arms.
+    bool circulationTrackBarEnabled() const;
     // The radius a cylinder placed now gets.
     int radius() const;
     int circulation() const override;

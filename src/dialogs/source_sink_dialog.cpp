@@ -80,3 +80,9 @@ void TOKBottomDlg4::BitBtn1Click() {
     emit okPressed();
     hide();
 }
+
+void TOKBottomDlg4::showRow(bool source) {
+    setRowEnabled({Label4, TrackBar2, Label2}, !source);
+    setRowEnabled({Label3, TrackBar1, Label1}, source);
+    Show();
+}

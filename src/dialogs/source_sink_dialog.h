@@ -33,6 +33,8 @@ class TOKBottomDlg4 : public TSettingsDialog, public flow::SourceSinkSettings {
     // The strengths as their captions show them.
     QString sourceText() const;
     QString sinkText() const;
+    // Shows the dialog with only the source row usable, or only the sink row.
+    void showRow(bool source);
     // Sets a strength's caption, then its position read from the caption, as
     // the strength panel does.
     void setSourceStrength(const QString& text);

@@ -60,3 +60,8 @@ QString TOKBottomDlg8::circulationText() const {
 QString TOKBottomDlg8::boundaryText() const {
     return Label6->text();
 }
+
+void TOKBottomDlg8::showFor(bool vortexSource) {
+    Show();
+    setRowEnabled({TrackBar1, Label1, Label2, UpDown1, Label5, Label6}, vortexSource);
+}

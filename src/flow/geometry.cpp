@@ -60,10 +60,6 @@ bool isInteger(std::string_view text) {
     return parseInteger(text).has_value();
 }
 
-std::string intToStr(std::int64_t value) {
-    return std::to_string(value);
-}
-
 std::int64_t Round(double value) {
     if (std::isnan(value)) return 0;
     const double limit = static_cast<double>(kRoundLimit);

@@ -38,9 +38,6 @@ std::int32_t strToInt(std::string_view text);
 // True when strToInt would accept the text.
 bool isInteger(std::string_view text);
 
-// Decimal text of an integer, no padding and no plus sign.
-std::string intToStr(std::int64_t value);
-
 // Round to nearest, halves to the even neighbour. Defined for every double:
 // values beyond +-kRoundLimit (and infinities) saturate there, NaN gives 0.
 // The limit lies far outside any picture yet leaves room for sums of a few

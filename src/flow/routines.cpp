@@ -9,7 +9,6 @@
 #include "flow/equipotentials/cylinder_circulation.h"
 #include "flow/equipotentials/single_elements.h"
 #include "flow/equipotentials/source_in_stream.h"
-#include "flow/geometry.h"
 #include "flow/streamlines/combined_flows.h"
 #include "flow/streamlines/cylinder_circulation.h"
 #include "flow/streamlines/single_elements.h"
@@ -118,10 +117,7 @@ std::optional<std::string> parameterProblem(std::string_view parameter, int valu
         return r.parameter == parameter;
     });
     if (range == kRanges.end()) return "неизвестный параметр";
-    if (value < range->minimum || value > range->maximum)
-        return intToStr(value) + " вне пределов " + intToStr(range->minimum) + ".." +
-               intToStr(range->maximum);
-    return std::nullopt;
+    return rangeProblem(value, range->minimum, range->maximum);
 }
 
 }  // namespace flow

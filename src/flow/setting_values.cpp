@@ -149,6 +149,12 @@ const SettingInfo* findSetting(std::string_view name) {
     return found == kCatalogue.end() ? nullptr : &*found;
 }
 
+std::optional<std::string> rangeProblem(int value, int minimum, int maximum) {
+    if (value >= minimum && value <= maximum) return std::nullopt;
+    return std::to_string(value) + " вне пределов " + std::to_string(minimum) + ".." +
+           std::to_string(maximum);
+}
+
 std::optional<std::string> settingProblem(std::string_view name, const SettingValue& value) {
     const SettingInfo* info = findSetting(name);
     if (!info) return "неизвестная настройка";
@@ -156,10 +162,7 @@ std::optional<std::string> settingProblem(std::string_view name, const SettingVa
         case SettingKind::Integer:
             if (std::holds_alternative<InvalidText>(value)) return std::nullopt;
             if (!std::holds_alternative<int>(value)) return "не целое число";
-            if (std::get<int>(value) < info->minimum || std::get<int>(value) > info->maximum)
-                return intToStr(std::get<int>(value)) + " вне пределов " + intToStr(info->minimum) +
-                       ".." + intToStr(info->maximum);
-            return std::nullopt;
+            return rangeProblem(std::get<int>(value), info->minimum, info->maximum);
         case SettingKind::Colour:
             if (!std::holds_alternative<Color>(value) || std::get<Color>(value).value > 0xFFFFFF)
                 return "не цвет";

@@ -45,6 +45,9 @@ struct SettingInfo {
 std::span<const SettingInfo> settingCatalogue();
 const SettingInfo* findSetting(std::string_view name);
 
+// "v вне пределов min..max" when the value is outside the range.
+std::optional<std::string> rangeProblem(int value, int minimum, int maximum);
+
 // Why the value cannot be the named setting's (unknown name, wrong kind, out
 // of range), or nothing when it can. An InvalidText fits any integer setting.
 std::optional<std::string> settingProblem(std::string_view name, const SettingValue& value);
