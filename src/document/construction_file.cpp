@@ -5,13 +5,13 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
 
 #include "document/field_size_limit.h"
+#include "document/save_aside.h"
 #include "flow/geometry.h"
 
 namespace {
@@ -393,16 +393,12 @@ Construction constructionFromJson(const QByteArray& bytes) {
 }
 
 void writeConstructionFile(const Construction& construction, const QString& fileName) {
-    const auto failWriting = [&](const QString& reason) {
+    const auto problem = saveAside(fileName, [&](QIODevice& file) {
+        return file.write(constructionToJson(construction)) < 0 ? file.errorString() : QString();
+    });
+    if (problem)
         fail(QString("Не удалось сохранить построение в файл «%1»: %2")
-                 .arg(QDir::toNativeSeparators(fileName), reason));
-    };
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) failWriting(file.errorString());
-    // A write error of the last buffered bytes shows only in the flush.
-    if (file.write(constructionToJson(construction)) < 0 || !file.flush())
-        failWriting(file.errorString());
-    if (!file.commit()) failWriting(file.errorString());
+                 .arg(QDir::toNativeSeparators(fileName), *problem));
 }
 
 Construction readConstructionFile(const QString& fileName) {

@@ -6,11 +6,11 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <functional>
 #include <stdexcept>
 
+#include "document/save_aside.h"
 #include "document/vector_surface.h"
 
 namespace {
@@ -21,14 +21,8 @@ namespace {
                                  .toStdString());
 }
 
-// Opens the file aside, lets `write` fill it, and puts it in place.
-void saveAside(const QString& fileName, const std::function<QString(QSaveFile&)>& write) {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) failSaving(fileName, file.errorString());
-    if (const QString problem = write(file); !problem.isEmpty()) failSaving(fileName, problem);
-    // A write error of the last buffered bytes shows only in the flush.
-    if (!file.flush()) failSaving(fileName, file.errorString());
-    if (!file.commit()) failSaving(fileName, file.errorString());
+void savePicture(const QString& fileName, const std::function<QString(QIODevice&)>& write) {
+    if (const auto problem = saveAside(fileName, write)) failSaving(fileName, *problem);
 }
 
 QRectF pictureRect(const Construction& construction) {
@@ -38,14 +32,14 @@ QRectF pictureRect(const Construction& construction) {
 }  // namespace
 
 void writeRasterPicture(const QImage& picture, const char* format, const QString& fileName) {
-    saveAside(fileName, [&](QSaveFile& file) {
+    savePicture(fileName, [&](QIODevice& file) {
         QImageWriter writer(&file, format);
         return writer.write(picture) ? QString() : writer.errorString();
     });
 }
 
 void writeSvgPicture(const Construction& construction, const QString& fileName) {
-    saveAside(fileName, [&](QSaveFile& file) {
+    savePicture(fileName, [&](QIODevice& file) {
         QSvgGenerator svg;
         svg.setOutputDevice(&file);
         svg.setSize(construction.field);
@@ -55,13 +49,13 @@ void writeSvgPicture(const Construction& construction, const QString& fileName) 
         if (!painter.begin(&svg)) return QString("SVG");
         paintConstruction(construction, painter, pictureRect(construction));
         painter.end();
-        return file.error() == QFileDevice::NoError ? QString() : file.errorString();
+        return QString();
     });
 }
 
 // One page the size of the picture, a point for each pixel.
 void writePdfPicture(const Construction& construction, const QString& fileName) {
-    saveAside(fileName, [&](QSaveFile& file) {
+    savePicture(fileName, [&](QIODevice& file) {
         QPdfWriter pdf(&file);
         pdf.setResolution(72);
         pdf.setPageSize(QPageSize(QSizeF(construction.field), QPageSize::Point));
@@ -70,7 +64,7 @@ void writePdfPicture(const Construction& construction, const QString& fileName) 
         if (!painter.begin(&pdf)) return QString("PDF");
         paintConstruction(construction, painter, pictureRect(construction));
         painter.end();
-        return file.error() == QFileDevice::NoError ? QString() : file.errorString();
+        return QString();
     });
 }
 
