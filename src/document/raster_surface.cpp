@@ -89,11 +89,12 @@ RasterSurface::~RasterSurface() {
     endPainting();
 }
 
-void RasterSurface::createPicture(int width, int height) {
+bool RasterSurface::createPicture(int width, int height) {
     endPainting();
     image_ = QImage(width, height, QImage::Format_RGB32);
     image_.fill(Qt::white);
     pixels_.reset();
+    return !image_.isNull();
 }
 
 void RasterSurface::ensurePicture() const {

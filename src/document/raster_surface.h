@@ -42,9 +42,12 @@ class RasterSurface : public flow::Surface {
     RasterSurface(const RasterSurface&) = delete;
     RasterSurface& operator=(const RasterSurface&) = delete;
 
-    // A new white picture of the given size.
-    void createPicture(int width, int height);
+    // A new white picture of the given size; false, with no picture, when
+    // its memory cannot be had.
+    bool createPicture(int width, int height);
     bool hasPicture() const { return !image_.isNull(); }
+    // The memory the picture takes.
+    std::int64_t pictureBytes() const { return image_.sizeInBytes(); }
     // Size of the white picture made on first use when none was created.
     void setFallbackSize(std::function<QSize()> size) { fallbackSize_ = std::move(size); }
     // Called once after the first change since the rectangle was last taken.
