@@ -39,8 +39,7 @@ void drawWithGauge(TMainForm& form, TMDIChild& document, const flow::Settings& s
     routine(flow::Canvas{document.surface(), bounded.settings(), gauge});
     form.Gauge1->hide();
     if (bounded.fieldLimited())
-        form.StatusBar->showMessage(
-            QString("Размер поля ограничен: %1").arg(flow::kMaxFieldSide));
+        form.StatusBar->showMessage(QString("Размер поля ограничен: %1").arg(flow::kMaxFieldSide));
 }
 
 }  // namespace

@@ -36,8 +36,8 @@ BoundedSettings::BoundedSettings(const Settings& raw)
       cylinder_(raw.cylinder),
       vectorStyle_(raw.vectorStyle),
       vectorScale_(raw.vectorScale),
-      settings_{streamlines_, equipotentials_, field_,       sourceSink_, streamSpeed_,
-                vortexSource_, cylinder_,      vectorStyle_, vectorScale_} {}
+      settings_{streamlines_,  equipotentials_, field_,       sourceSink_, streamSpeed_,
+                vortexSource_, cylinder_,       vectorStyle_, vectorScale_} {}
 
 int BoundedSettings::Streamlines::lineWidth() const {
     return kStreamlineWidth(raw.lineWidth());

@@ -88,8 +88,8 @@ const Named kRoutines[] = {
     {"StreamCylinder", [](const Canvas& c, int x, int y, int r) { StreamCylinder(c, r, x, y); }},
     {"StreamCylinderCirculation",
      [](const Canvas& c, int x, int y, int r) { StreamCylinderCirculation(c, r, x, y); }},
-    {"StreamSourceInStream",
-     [](const Canvas& c, int x, int y, int q) { StreamSourceInStream(c, x, y, q, kSourceInStream); }},
+    {"StreamSourceInStream", [](const Canvas& c, int x, int y,
+                                int q) { StreamSourceInStream(c, x, y, q, kSourceInStream); }},
     {"StreamSinkInStream",
      [](const Canvas& c, int x, int y, int q) { StreamSourceInStream(c, x, y, q, kSinkInStream); }},
     {"StreamSourceSink",
@@ -98,7 +98,8 @@ const Named kRoutines[] = {
      [](const Canvas& c, int x, int y, int q) { EquipotentialSourceInStream(c, x, y, q); }},
     {"EquipotentialSinkInStream",
      [](const Canvas& c, int x, int y, int q) { EquipotentialSinkInStream(c, x, y, q); }},
-    {"EquipotentialVortex", [](const Canvas& c, int x, int y, int) { EquipotentialVortex(c, x, y); }},
+    {"EquipotentialVortex",
+     [](const Canvas& c, int x, int y, int) { EquipotentialVortex(c, x, y); }},
     {"EquipotentialPointSource",
      [](const Canvas& c, int x, int y, int) { EquipotentialPointSource(c, x, y); }},
     {"EquipotentialCylinder",
@@ -120,7 +121,9 @@ void runBounded(const Named& routine, void (*profile)(test::FakeSettings&), int 
     CountingSurface surface;
     endsInTime(routine.name + std::string(" at ") + std::to_string(x) + ", " + std::to_string(y) +
                    " with " + std::to_string(element),
-               [&] { routine.draw(Canvas{surface, bounded.settings(), fake.gauge}, x, y, element); });
+               [&] {
+                   routine.draw(Canvas{surface, bounded.settings(), fake.gauge}, x, y, element);
+               });
 }
 
 void setLowest(test::FakeSettings& f) {

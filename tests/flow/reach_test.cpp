@@ -76,14 +76,11 @@ TEST(SourceInStreamReachTest, WithoutAPictureEveryRadiusIsDrawnAsBefore) {
 
 TEST(SourceInStreamReachTest, WhatTouchesThePictureIsWhatEveryRadiusGives) {
     const Box picture{-4, -4, 803, 603};
-    for (const Case& k : {Case{"800", 5, 1, 3000, 400, 300, false},
-                          Case{"800", 5, 1, 3000, 400, 300, true},
-                          Case{"1200", 13, 4, 1000, 20, -50, false},
-                          Case{"1200", 5, 10, 3000, 780, 650, true},
-                          Case{"1200", 50, 1, 1000, -200, 300, false},
-                          Case{"1200", 5, 1, 1000, 1500, 300, true},
-                          Case{"2500", 13, 1, 3000, 0, 300, false},
-                          Case{"2500", 5, 4, 3000, 780, 300, true}}) {
+    for (const Case& k :
+         {Case{"800", 5, 1, 3000, 400, 300, false}, Case{"800", 5, 1, 3000, 400, 300, true},
+          Case{"1200", 13, 4, 1000, 20, -50, false}, Case{"1200", 5, 10, 3000, 780, 650, true},
+          Case{"1200", 50, 1, 1000, -200, 300, false}, Case{"1200", 5, 1, 1000, 1500, 300, true},
+          Case{"2500", 13, 1, 3000, 0, 300, false}, Case{"2500", 5, 4, 3000, 780, 300, true}}) {
         test::RecordingSurface everything;
         test::RecordingSurface reaching;
         reaching.reachBox = picture;

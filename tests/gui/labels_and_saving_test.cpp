@@ -128,17 +128,10 @@ class FontAnswer {
 // Lets writes of the process fail beyond a few bytes, as on a full disk.
 class FileSizeLimit {
   public:
-    FileSizeLimit() {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        rlimit small = saved_;
-        small.rlim_cur = 100;
-        setrlimit(RLIMIT_FSIZE, &small);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
+    FileSizeLimit() { std::signal(SIGXFSZ, SIG_IGN); }
 
   private:
-    rlimit saved_{};
+    ResourceLimit limit_{RLIMIT_FSIZE, 100};
 };
 
 }  // namespace

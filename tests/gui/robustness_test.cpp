@@ -1,27 +1,25 @@
 // Bad input never locks the program up, never fails without a word, and the
 // tests never touch the user's own files: field sizes beyond the pictures'
 // limit, pictures that cannot be had, the memory budget, test-mode paths.
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSlider>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
 #include <climits>
 #include <memory>
-#include <sys/resource.h>
-#include <unistd.h>
 
 #include "app/main_form.h"
 #include "app/program.h"
-#include "dialogs/cylinder_dialog.h"
 #include "dialogs/field_size_dialog.h"
 #include "document/mdi_child.h"
 #include "document/picture_memory.h"
-#include "document/slots.h"
 #include "gui_test_support.h"
 
 namespace {
@@ -37,24 +35,14 @@ constexpr qint64 kHangMs = 10000;
 const QString kLimitMessage = "Размер поля ограничен: 16384";
 
 // The process may map only a little more memory than it has now.
-class AddressSpaceLimit {
-  public:
-    explicit AddressSpaceLimit(rlim_t headroom) {
-        getrlimit(RLIMIT_AS, &saved_);
-        long pages = 0;
-        if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
-            if (std::fscanf(statm, "%ld", &pages) != 1) pages = 0;
-            std::fclose(statm);
-        }
-        rlimit lowered = saved_;
-        lowered.rlim_cur = static_cast<rlim_t>(pages) * sysconf(_SC_PAGESIZE) + headroom;
-        setrlimit(RLIMIT_AS, &lowered);
+rlim_t addressSpaceWith(rlim_t headroom) {
+    long pages = 0;
+    if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%ld", &pages) != 1) pages = 0;
+        std::fclose(statm);
     }
-    ~AddressSpaceLimit() { setrlimit(RLIMIT_AS, &saved_); }
-
-  private:
-    rlimit saved_{};
-};
+    return static_cast<rlim_t>(pages) * sysconf(_SC_PAGESIZE) + headroom;
+}
 
 }  // namespace
 
@@ -71,21 +59,9 @@ class RobustnessTest : public QObject {
     }
 
     // An 800 x 600 document holding the slot values, centred at (400, 300).
-    TMDIChild* documentWith(const QList<QPair<const char*, QString>>& values) {
+    TMDIChild* fieldDocumentWith(std::initializer_list<std::pair<const char*, QString>> values) {
         setField("800", "600");
-        TMDIChild* doc = newDocument(*form);
-        writeSlot(doc->XCIL, 400);
-        writeSlot(doc->YCIL, 300);
-        for (const auto& [name, value] : values) writeSlot(doc->findChild<QLabel*>(name), value);
-        return doc;
-    }
-
-    void setCirculation(bool on) {
-        TOKBottomDlg* cylinder = program->dialogs().OKBottomDlg;
-        for (QWidget* control :
-             {static_cast<QWidget*>(cylinder->Label3), static_cast<QWidget*>(cylinder->TrackBar2),
-              static_cast<QWidget*>(cylinder->Label5)})
-            control->setEnabled(on);
+        return documentWith(*form, values);
     }
 
     // Runs a command and gives the time it took.
@@ -106,8 +82,8 @@ class RobustnessTest : public QObject {
 
     void pathsAreThoseOfTestMode() {
         QVERIFY(QStandardPaths::isTestModeEnabled());
-        QVERIFY(QStandardPaths::writableLocation(QStandardPaths::ConfigLocation)
-                    .contains("/.qttest/"));
+        QVERIFY(
+            QStandardPaths::writableLocation(QStandardPaths::ConfigLocation).contains("/.qttest/"));
     }
 
     // Each field size is confirmed with OK after the document exists; every
@@ -116,7 +92,7 @@ class RobustnessTest : public QObject {
     void fieldSizesBeyondTheLimitAreTracedToIt() {
         const struct {
             const char* name;
-            QList<QPair<const char*, QString>> values;
+            std::initializer_list<std::pair<const char*, QString>> values;
             bool circulation;
             bool readsWidth;  // both commands read the field width
         } configurations[] = {
@@ -130,7 +106,8 @@ class RobustnessTest : public QObject {
             {"sink in a stream", {{"Stok", "1500"}}, false, true},
             {"source-sink pair",
              {{"A", "A"}, {"Istok", "1500"}, {"Stok", "1500"}, {"X2", "600"}, {"Y2", "300"}},
-             false, false},
+             false,
+             false},
         };
         const struct {
             QString width, height, sameAsWidth, sameAsHeight;
@@ -145,20 +122,20 @@ class RobustnessTest : public QObject {
             {"70000", "1000", "16384", "1000", true},
         };
         for (const auto& configuration : configurations) {
-            setCirculation(configuration.circulation);
+            setCirculation(*program, configuration.circulation);
             for (QToolButton* command : {form->SpeedButton1, form->SpeedButton17}) {
                 for (const auto& size : sizes) {
                     const QString what = QString("%1, %2 x %3, %4")
                                              .arg(configuration.name, size.width, size.height,
                                                   command->objectName());
-                    TMDIChild* doc = documentWith(configuration.values);
+                    TMDIChild* doc = fieldDocumentWith(configuration.values);
                     setField(size.width, size.height);
                     QVERIFY2(run(command) < kHangMs, qPrintable(what));
                     const bool told = form->StatusBar->currentMessage() == kLimitMessage;
                     QVERIFY2(size.limited || !told, qPrintable(what));
                     QVERIFY2(!size.limited || !configuration.readsWidth || told, qPrintable(what));
 
-                    TMDIChild* same = documentWith(configuration.values);
+                    TMDIChild* same = fieldDocumentWith(configuration.values);
                     setField(size.sameAsWidth, size.sameAsHeight);
                     run(command);
                     QVERIFY2(same->surface().image() == doc->surface().image(), qPrintable(what));
@@ -176,7 +153,7 @@ class RobustnessTest : public QObject {
         newDocument(*form);
         setField("16384", "4096");
         {
-            AddressSpaceLimit limit(96 * 1024 * 1024);
+            ResourceLimit limit(RLIMIT_AS, addressSpaceWith(96 * 1024 * 1024));
             std::unique_ptr<ModalAnswer> answer(acceptNextMessageBox());
             form->N8->trigger();
             QVERIFY(answer->answered());
@@ -210,7 +187,7 @@ class RobustnessTest : public QObject {
     // Widths far beyond any pen and lines from far off draw what they can,
     // with every coordinate computation defined.
     void surfaceHoldsExtremePensAndCoordinates() {
-        TMDIChild* doc = documentWith({});
+        TMDIChild* doc = fieldDocumentWith({});
         RasterSurface& surface = doc->surface();
         for (const int width : {INT_MIN, -1, 0, 1000, 1 << 30, INT_MAX}) {
             surface.setPenWidth(width);

@@ -70,8 +70,7 @@ class LineTracer {
     std::optional<RadiusMeeting> chordEnd(double c, std::int64_t r, std::int64_t W,
                                           const RadiusMeeting& here) const;
     // The largest radius from `from` down to above `after` that meets the line.
-    std::optional<RadiusMeeting> lastMeeting(double c, std::int64_t from,
-                                             std::int64_t after) const;
+    std::optional<RadiusMeeting> lastMeeting(double c, std::int64_t from, std::int64_t after) const;
 
     const Canvas& canvas_;
     const StreamLineGeometry& geometry_;
@@ -87,8 +86,8 @@ LineTracer::LineTracer(const Canvas& canvas, const StreamLineGeometry& geometry)
     const double left = static_cast<double>(box->left - kMaxSidewaysJump);
     const double right = static_cast<double>(box->right + kMaxSidewaysJump);
     const double sideways = std::max(std::abs(left - X), std::abs(right - X));
-    const double upDown = std::max({Y - static_cast<double>(box->top),
-                                    static_cast<double>(box->bottom) - Y, 0.0});
+    const double upDown =
+        std::max({Y - static_cast<double>(box->top), static_cast<double>(box->bottom) - Y, 0.0});
     reach_ = Reach{left, right, std::hypot(sideways + kSlack, upDown + kSlack) + kSlack};
 }
 
@@ -104,14 +103,15 @@ bool LineTracer::unseen(const OffsetSpan& s, std::int64_t a) const {
     const bool right = geometry_.direction() > 0;
     const double xLow = right ? X + s.low : X - s.high;
     const double xHigh = right ? X + s.high : X - s.low;
-    return xHigh < reach_->left || xLow > reach_->right || static_cast<double>(a) >= reach_->farRadius;
+    return xHigh < reach_->left || xLow > reach_->right ||
+           static_cast<double>(a) >= reach_->farRadius;
 }
 
 bool LineTracer::trace(double c, std::int64_t W, std::int64_t& lastX) const {
     Surface& surface = canvas_.surface;
     bool started = false;
-    std::int64_t lastMet = 0;     // the last radius looked at that met the line
-    std::int64_t unseenEnd = 0;   // the end of the last block passed over unseen
+    std::int64_t lastMet = 0;    // the last radius looked at that met the line
+    std::int64_t unseenEnd = 0;  // the end of the last block passed over unseen
     for (std::int64_t a = 1; a <= W; a += kBlock) {
         const std::int64_t b = std::min(W, a + kBlock - 1);
         const OffsetSpan s = span(c, a, b);
@@ -151,7 +151,8 @@ bool LineTracer::trace(double c, std::int64_t W, std::int64_t& lastX) const {
 std::optional<RadiusMeeting> LineTracer::chordEnd(double c, std::int64_t r, std::int64_t W,
                                                   const RadiusMeeting& here) const {
     const Point lower = here.lower;
-    const double offset = static_cast<double>(geometry_.direction() * (lower.x - geometry_.axisX()));
+    const double offset =
+        static_cast<double>(geometry_.direction() * (lower.x - geometry_.axisX()));
     const double limit = static_cast<double>(kMaxSidewaysJump) + kSlack;
     for (std::int64_t next = r + 1; next <= W; ++next) {
         if (const auto there = geometry_.meet(c, next)) {
