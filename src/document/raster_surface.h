@@ -6,11 +6,12 @@
 // (thin_line.h gives the exact rule), clipped exactly however far off the
 // ends lie. Other lines cover the pixels Qt's aliased rasterizer gives the
 // true segment, both end pixels included; wide pens have round caps and
-// joins. Pen widths below 1 draw as 1, above 1000 as 1000. An ellipse with box corners (x1, y1) and
-// (x2, y2) is Qt's ellipse in the rectangle from the smaller to the larger corner, right and bottom
-// edges excluded. Geometry for the painter is clipped here, in doubles, to a margin round the
-// picture before it reaches the rasterizer, so far-off coordinates draw exactly the part of the
-// true line inside.
+// joins; pen widths below 1 draw as 1, above 1000 as 1000. An ellipse with
+// box corners (x1, y1) and (x2, y2) is Qt's ellipse in the rectangle from
+// the smaller to the larger corner, right and bottom edges excluded. Geometry
+// for the painter is clipped here, in doubles, to a margin round the picture
+// before it reaches the rasterizer, so far-off coordinates draw exactly the
+// part of the true line inside.
 //
 // Speed: one QPainter stays open over a run of painter operations; it is
 // closed before the picture is read and before a thin solid line writes its
