@@ -12,7 +12,7 @@ namespace flow::superposition {
 
 namespace {
 
-constexpr double kWorkPerDrawing = 2e7;  // element evaluations, a guard against endless work
+constexpr double kWorkPerDrawing = 5e6;  // element evaluations, a guard against endless work
 constexpr double kFirstArrow = 100;      // arc length to the first arrowhead, pixels
 constexpr double kArrowSpacing = 200;
 constexpr double kShortestArrowed = 40;  // shorter curves get none

@@ -12,6 +12,7 @@ namespace {
 
 constexpr double kSmallestSeparation = 4;  // pixels
 constexpr double kSeedClearance = 2 * kSingularStop;
+constexpr double kMostScanSteps = 500;  // along either side of the region
 
 class Spacer {
   public:
@@ -87,6 +88,12 @@ void Spacer::seedBeside(std::size_t curve) {
 }
 
 void Spacer::fill() {
+    // Parts of the field no streamline has reached yet are found by a scan
+    // that resumes where it stopped: points it passed stay covered.
+    const double step = region_.spacing(separation_, kMostScanSteps);
+    const auto columns = static_cast<long long>((region_.right - region_.left) / step) + 1;
+    const auto rows = static_cast<long long>((region_.bottom - region_.top) / step) + 1;
+    long long scanned = 0;
     for (;;) {
         while (!pending_.empty() && !budget_.exhausted()) {
             const std::size_t curve = pending_.front();
@@ -94,13 +101,12 @@ void Spacer::fill() {
             seedBeside(curve);
         }
         if (budget_.exhausted()) return;
-        // Parts of the field no streamline has reached yet.
         bool started = false;
-        for (double y = region_.top; y <= region_.bottom && !started; y += separation_)
-            for (double x = region_.left; x <= region_.right && !started; x += separation_) {
-                const Complex p = toFlow(x, y);
-                if (free(p)) started = startAt(p);
-            }
+        for (; scanned < columns * rows && !started; ++scanned) {
+            const Complex p = toFlow(region_.left + static_cast<double>(scanned % columns) * step,
+                                     region_.top + static_cast<double>(scanned / columns) * step);
+            if (free(p)) started = startAt(p);
+        }
         if (!started) return;
     }
 }

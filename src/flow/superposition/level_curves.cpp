@@ -11,7 +11,8 @@ namespace flow::superposition {
 
 namespace {
 
-constexpr double kGridSpacing = 16;    // pixels between grid lines
+constexpr double kGridSpacing = 16;    // pixels between grid lines, at least
+constexpr double kMostGridLines = 400;
 constexpr int kMaxLevelsPerSide = 32;  // denser levels than this are not seeded there
 constexpr double kBranchRadius = 0.5;  // the circle the branches leave a stagnation point on
 constexpr int kBranchSamples = 48;
@@ -155,15 +156,17 @@ void CurveBuilder::seedAlongRays() {
 void CurveBuilder::prepareGrid() {
     // Grid lines slightly off whole pixels, so elements never sit on them.
     const double x0 = region_.left + 0.371, y0 = region_.top + 0.529;
-    columns_ = static_cast<int>((region_.right - x0) / kGridSpacing) + 1;
-    rows_ = static_cast<int>((region_.bottom - y0) / kGridSpacing) + 1;
+    if (region_.empty()) return;
+    const double spacing = region_.spacing(kGridSpacing, kMostGridLines);
+    columns_ = static_cast<int>((region_.right - x0) / spacing) + 1;
+    rows_ = static_cast<int>((region_.bottom - y0) / spacing) + 1;
     gridZ_.resize(static_cast<std::size_t>(columns_) * rows_);
     gridW_.resize(gridZ_.size());
     std::vector<double> values;
     for (int j = 0; j < rows_; ++j) {
         for (int i = 0; i < columns_; ++i) {
             const std::size_t n = static_cast<std::size_t>(j) * columns_ + i;
-            gridZ_[n] = toFlow(x0 + i * kGridSpacing, y0 + j * kGridSpacing);
+            gridZ_[n] = toFlow(x0 + i * spacing, y0 + j * spacing);
             gridW_[n] = field_.potential(gridZ_[n]);
             if (std::isfinite(value(gridW_[n]))) values.push_back(value(gridW_[n]));
         }

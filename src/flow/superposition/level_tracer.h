@@ -5,6 +5,7 @@
 // principal branch jumps; no grid is contoured.
 #pragma once
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -26,6 +27,12 @@ struct Region {
     double left = 0, top = 0, right = 0, bottom = 0;
     static Region aroundField(double width, double height, double margin);
     bool contains(Complex z) const;  // z in the flow plane
+    bool empty() const { return !(right > left && bottom > top); }
+    // A spacing of at least `smallest` pixels that crosses the region in
+    // at most `most` steps either way, so that huge fields stay affordable.
+    double spacing(double smallest, double most) const {
+        return std::max(smallest, std::max(right - left, bottom - top) / most);
+    }
 };
 
 // How many steps a whole drawing may take; tracing stops when they run out.

@@ -7,7 +7,8 @@ namespace flow::superposition {
 
 namespace {
 
-constexpr double kStartSpacing = 50;  // pixels between the starts of the search grid
+constexpr double kStartSpacing = 50;  // pixels between the starts of the search grid, at least
+constexpr double kMostStarts = 40;    // along either side
 constexpr int kMaxIterations = 60;
 constexpr double kMaxJump = 100;      // longest Newton step, pixels
 constexpr double kConverged = 1e-7;   // pixels
@@ -36,9 +37,11 @@ std::optional<Complex> zeroFrom(const Field& field, Complex z) {
 }  // namespace
 
 std::vector<Complex> stagnationPoints(const Field& field, const Region& region) {
+    if (region.empty()) return {};
     std::vector<Complex> starts;
-    for (double y = region.top; y <= region.bottom; y += kStartSpacing)
-        for (double x = region.left; x <= region.right; x += kStartSpacing)
+    const double spacing = region.spacing(kStartSpacing, kMostStarts);
+    for (double y = region.top; y <= region.bottom; y += spacing)
+        for (double x = region.left; x <= region.right; x += spacing)
             starts.push_back(toFlow(x, y));
     for (const Singularity& s : field.singularities()) {
         for (const double r : {3.0, 15.0, 60.0}) {
