@@ -20,6 +20,8 @@ constexpr double kRayStart = 1.5;      // element rays, from this radius ...
 constexpr double kRayGrowth = 1.3;     // ... in steps of this ratio ...
 constexpr double kRayEnd = 2 * kGridSpacing;  // ... out to this one
 constexpr double kSameCurve = 0.3;     // a seed this near a traced chord is on it
+constexpr int kSeedIterations = 8;
+constexpr double kSeedPrecision = 1e-4;  // pixels
 
 struct LevelRange {
     long long low = 0, high = -1;
@@ -62,6 +64,9 @@ class CurveBuilder {
     // Seeds where the levels cross the segment from a to b, whose values are
     // va and vb on one continuous branch.
     void seedAlong(Complex a, double va, Complex b, double vb);
+    // The point of the level near z (value carried from a, where it is va),
+    // or nothing when Newton's method does not settle.
+    std::optional<Complex> onLevel(Complex a, double va, Complex z, double level) const;
     void keep(std::vector<Complex> points, double value, bool dividing) {
         index_.add(points);
         set_.curves.push_back({std::move(points), value, dividing});
@@ -116,23 +121,31 @@ void CurveBuilder::branchesAt(Complex s) {
     }
 }
 
+std::optional<Complex> CurveBuilder::onLevel(Complex a, double va, Complex z, double level) const {
+    // Newton's method from the guess; the value is carried from a.
+    double atZ = va + value(field_.change(a, z));
+    for (int k = 0; k < kSeedIterations; ++k) {
+        const Complex next = tracer_.towardsLevel(z, atZ, level);
+        const double move = std::abs(next - z);
+        if (!(move < kGridSpacing)) return std::nullopt;
+        atZ += value(field_.change(z, next));
+        z = next;
+        if (move < kSeedPrecision) return z;
+    }
+    return std::nullopt;
+}
+
 void CurveBuilder::seedAlong(Complex a, double va, Complex b, double vb) {
     const LevelRange range = levelsBetween(va, vb, levels_);
     for (long long k = range.low; k <= range.high && !budget_.exhausted(); ++k) {
         const double level = static_cast<double>(k) * levels_.increment;
         const double t = va == vb ? 0 : (level - va) / (vb - va);
-        // Two Newton steps from the linear guess put the seed on the level.
-        Complex z = a + t * (b - a);
-        double atZ = va + value(field_.change(a, z));
-        Complex next = tracer_.towardsLevel(z, atZ, level);
-        atZ += value(field_.change(z, next));
-        z = next;
-        if (!region_.contains(z) || field_.distanceToSingularity(z) < 1.5 * kSingularStop) continue;
-        const double slope = std::abs(field_.derivative(z));
-        const double spacing = levels_.increment / slope;
-        if (!std::isfinite(spacing) || index_.near(z, std::min(kSameCurve, 0.25 * spacing))) continue;
-        z = tracer_.towardsLevel(z, atZ, level);
-        keep(tracer_.traceThrough(z, level).points, level, false);
+        const std::optional<Complex> z = onLevel(a, va, a + t * (b - a), level);
+        if (!z || !region_.contains(*z) || field_.distanceToSingularity(*z) < 1.5 * kSingularStop)
+            continue;
+        const double spacing = levels_.increment / std::abs(field_.derivative(*z));
+        if (!std::isfinite(spacing) || index_.near(*z, std::min(kSameCurve, 0.25 * spacing))) continue;
+        keep(tracer_.traceThrough(*z, level).points, level, false);
     }
 }
 

@@ -37,7 +37,7 @@ std::optional<Complex> zeroFrom(const Field& field, Complex z) {
 }  // namespace
 
 std::vector<Complex> stagnationPoints(const Field& field, const Region& region) {
-    if (region.empty()) return {};
+    if (region.empty() || field.empty()) return {};
     std::vector<Complex> starts;
     const double spacing = region.spacing(kStartSpacing, kMostStarts);
     for (double y = region.top; y <= region.bottom; y += spacing)

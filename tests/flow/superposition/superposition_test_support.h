@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
+#include <numbers>
 #include <vector>
 
 #include "flow/superposition/drawing.h"
@@ -35,10 +37,37 @@ inline bool isSpecialEnd(const Field& field, const std::vector<Complex>& stagnat
     return false;
 }
 
+// Distance in pixel equivalents from z to the level `value`, z's value taken
+// on the nearest branch: any number of turns about one element (a curve may
+// spiral into it) and up to three about each of the others.
+inline double branchStray(const Field& field, Quantity quantity, Complex z, double value) {
+    std::vector<double> periods;
+    for (const Singularity& s : field.singularities()) {
+        const double period = std::abs(valueOf(quantity, s.log * Complex(0, 2 * std::numbers::pi)));
+        if (period > 0) periods.push_back(period);
+    }
+    const double offset = valueOf(quantity, field.potential(z)) - value;
+    double best = std::abs(offset);
+    for (std::size_t free = 0; free < periods.size(); ++free) {
+        const std::function<void(std::size_t, double)> search = [&](std::size_t k, double left) {
+            if (k == periods.size()) {
+                const double turns = std::round(left / periods[free]);
+                best = std::min(best, std::abs(left - turns * periods[free]));
+            } else if (k == free) {
+                search(k + 1, left);
+            } else {
+                for (int n = -3; n <= 3; ++n) search(k + 1, left - n * periods[k]);
+            }
+        };
+        search(0, offset);
+    }
+    return best / std::abs(field.derivative(z));
+}
+
 // The largest distance, in pixel equivalents |F - c| / |grad F|, of the
 // curve's points and chord midpoints from its level. The value is carried
-// along the curve, so it is checked on the curve's own branch. Chords that
-// end at a singularity or a stagnation point are left out.
+// along the curve from its first point, checked there on the nearest branch.
+// Chords that end at a singularity or a stagnation point are left out.
 inline double worstStray(const Field& field, Quantity quantity,
                          const std::vector<Complex>& stagnation, const Curve& curve) {
     double worst = 0;
@@ -53,7 +82,10 @@ inline double worstStray(const Field& field, Quantity quantity,
             carried.reset();
             continue;
         }
-        if (!carried) carried = curve.value;  // the tracer's points lie on the level
+        if (!carried) {
+            carried = curve.value;
+            worst = std::max(worst, branchStray(field, quantity, a, curve.value));
+        }
         const Complex mid = 0.5 * (a + b);
         const double atMid = *carried + valueOf(quantity, field.change(a, mid));
         *carried += valueOf(quantity, field.change(a, b));
