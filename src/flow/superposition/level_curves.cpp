@@ -13,13 +13,14 @@ namespace {
 
 constexpr double kGridSpacing = 16;    // pixels between grid lines, at least
 constexpr double kMostGridLines = 400;
-constexpr int kMaxLevelsPerSide = 32;  // denser levels than this are not seeded there
+constexpr double kDensest = 2;         // levels closer than this (pixels) are not seeded
 constexpr double kBranchRadius = 0.5;  // the circle the branches leave a stagnation point on
 constexpr int kBranchSamples = 48;
 constexpr double kRayStart = 1.5;      // element rays, from this radius ...
 constexpr double kRayGrowth = 1.3;     // ... in steps of this ratio ...
 constexpr double kRayEnd = 2 * kGridSpacing;  // ... out to this one
 constexpr double kSameCurve = 0.3;     // a seed this near a traced chord is on it
+constexpr double kSameLevelNear = 1.5;  // pixels
 constexpr int kSeedIterations = 8;
 constexpr double kSeedPrecision = 1e-4;  // pixels
 
@@ -27,14 +28,14 @@ struct LevelRange {
     long long low = 0, high = -1;
 };
 
-// Indices k of the levels between the values a and b.
-LevelRange levelsBetween(double a, double b, const Levels& levels) {
+// Indices k of the levels between the values a and b, at most `most` of them.
+LevelRange levelsBetween(double a, double b, const Levels& levels, double most) {
     if (!std::isfinite(a) || !std::isfinite(b)) return {};
     const double middle = static_cast<double>(levels.middle);
     const double reach = static_cast<double>(levels.count - 1);
     const double low = std::max(std::ceil(std::min(a, b) / levels.increment), middle - reach);
     const double high = std::min(std::floor(std::max(a, b) / levels.increment), middle + reach);
-    if (!(low <= high) || high - low >= kMaxLevelsPerSide) return {};
+    if (!(low <= high) || high - low >= std::max(1.0, most)) return {};
     return {static_cast<long long>(low), static_cast<long long>(high)};
 }
 
@@ -68,7 +69,7 @@ class CurveBuilder {
     // or nothing when Newton's method does not settle.
     std::optional<Complex> onLevel(Complex a, double va, Complex z, double level) const;
     void keep(std::vector<Complex> points, double value, bool dividing) {
-        index_.add(points);
+        index_.add(points, value);
         set_.curves.push_back({std::move(points), value, dividing});
     }
 
@@ -99,7 +100,7 @@ void CurveBuilder::branchesAt(Complex s) {
     // through the point. Streamlines through it are drawn in any case.
     std::vector<double> through;
     if (levels_.any()) {
-        const LevelRange range = levelsBetween(atS - spread, atS + spread, levels_);
+        const LevelRange range = levelsBetween(atS - spread, atS + spread, levels_, kBranchSamples);
         for (long long k = range.low; k <= range.high; ++k)
             through.push_back(static_cast<double>(k) * levels_.increment);
     }
@@ -122,29 +123,39 @@ void CurveBuilder::branchesAt(Complex s) {
 }
 
 std::optional<Complex> CurveBuilder::onLevel(Complex a, double va, Complex z, double level) const {
-    // Newton's method from the guess; the value is carried from a.
+    // Newton's method from the guess; the value is carried from a. Most
+    // seeds lie on curves already traced: once near the level, a seed by a
+    // traced chord is dropped.
     double atZ = va + value(field_.change(a, z));
     for (int k = 0; k < kSeedIterations; ++k) {
-        const Complex next = tracer_.towardsLevel(z, atZ, level);
-        const double move = std::abs(next - z);
-        if (!(move < kGridSpacing)) return std::nullopt;
-        atZ += value(field_.change(z, next));
-        z = next;
-        if (move < kSeedPrecision) return z;
+        const Complex w = field_.derivative(z);
+        const Complex g = gradientOf(quantity_, w);
+        const double gg = std::norm(g);
+        if (!(gg > 0) || !std::isfinite(gg)) return std::nullopt;
+        const Complex move = -(atZ - level) / gg * g;
+        const double length = std::abs(move);
+        if (!(length < kGridSpacing)) return std::nullopt;
+        const double spacing = levels_.increment / std::sqrt(gg);
+        if (length < 0.5 * kSameCurve && index_.near(z, std::min(kSameCurve, 0.25 * spacing)))
+            return std::nullopt;
+        atZ += value(field_.change(z, z + move));
+        z += move;
+        if (length < kSeedPrecision) return z;
     }
     return std::nullopt;
 }
 
 void CurveBuilder::seedAlong(Complex a, double va, Complex b, double vb) {
-    const LevelRange range = levelsBetween(va, vb, levels_);
+    const LevelRange range = levelsBetween(va, vb, levels_, std::abs(b - a) / kDensest);
     for (long long k = range.low; k <= range.high && !budget_.exhausted(); ++k) {
         const double level = static_cast<double>(k) * levels_.increment;
         const double t = va == vb ? 0 : (level - va) / (vb - va);
-        const std::optional<Complex> z = onLevel(a, va, a + t * (b - a), level);
+        // A guess this near a curve of its level most likely lies on it.
+        const Complex guess = a + t * (b - a);
+        if (index_.near(guess, kSameLevelNear, level)) continue;
+        const std::optional<Complex> z = onLevel(a, va, guess, level);
         if (!z || !region_.contains(*z) || field_.distanceToSingularity(*z) < 1.5 * kSingularStop)
             continue;
-        const double spacing = levels_.increment / std::abs(field_.derivative(*z));
-        if (!std::isfinite(spacing) || index_.near(*z, std::min(kSameCurve, 0.25 * spacing))) continue;
         keep(tracer_.traceThrough(*z, level).points, level, false);
     }
 }

@@ -38,7 +38,7 @@ namespace {
 // Newton corrections and the turn between steps are kept this small.
 constexpr double kMaxTurn = 0.12;        // radians per step
 constexpr double kMinStep = 1e-3;        // pixels
-constexpr double kNewtonDone = 1e-4;     // pixels
+constexpr double kNewtonDone = 1e-2;     // pixels: what is left after this is far smaller
 constexpr double kCloseDistance = 0.3;   // a curve closes passing this near its start
 constexpr long long kMaxStepsPerCurve = 200000;
 
@@ -56,13 +56,6 @@ LevelTracer::LevelTracer(const Field& field, Quantity quantity, const Region& re
       region_(region),
       stagnation_(stagnationPoints),
       budget_(budget) {}
-
-Complex LevelTracer::towardsLevel(Complex z, double atZ, double value) const {
-    const Complex g = gradientOf(quantity_, field_.derivative(z));
-    const double gg = std::norm(g);
-    if (!(gg > 0) || !std::isfinite(gg)) return z;
-    return z - (atZ - value) / gg * g;
-}
 
 Trace LevelTracer::follow(Complex start, double value, int direction) const {
     Trace trace;
@@ -90,7 +83,8 @@ Trace LevelTracer::follow(Complex start, double value, int direction) const {
             bool ok = (tm * std::conj(t0)).real() > 0;
             z1 = z + step * tm;
             at1 = atZ + valueOf(quantity_, field_.change(z, z1));
-            for (int k = 0; ok && k < 4; ++k) {
+            bool settled = false;
+            for (int k = 0; ok && !settled && k < 4; ++k) {
                 w1 = field_.derivative(z1);
                 const Complex g = gradientOf(quantity_, w1);
                 const double gg = std::norm(g);
@@ -102,10 +96,11 @@ Trace LevelTracer::follow(Complex start, double value, int direction) const {
                 if (std::abs(dz) > 0.25 * step) ok = false;
                 z1 += dz;
                 at1 += valueOf(quantity_, w1 * dz);
-                if (std::abs(dz) < kNewtonDone) break;
+                settled = std::abs(dz) < kNewtonDone;
             }
             if (ok) {
-                w1 = field_.derivative(z1);
+                // After a last tiny correction w1 still holds at z1.
+                if (!settled) w1 = field_.derivative(z1);
                 const Complex t1 = sense * unit(tangentOf(quantity_, w1));
                 const double turn = std::abs(std::arg(t1 * std::conj(t0)));
                 ok = t1 != Complex{} && (turn <= kMaxTurn || step <= 4 * kMinStep);
@@ -133,8 +128,9 @@ Trace LevelTracer::follow(Complex start, double value, int direction) const {
             trace.points.push_back(s->z);
             break;
         }
-        const auto stagnation = std::find_if(stagnation_.begin(), stagnation_.end(),
-                                             [&](Complex s) { return std::abs(z - s) < kStagnationStop; });
+        const auto stagnation = std::find_if(stagnation_.begin(), stagnation_.end(), [&](Complex s) {
+            return std::norm(z - s) < kStagnationStop * kStagnationStop;
+        });
         if (stagnation != stagnation_.end()) {
             trace.points.push_back(*stagnation);
             break;

@@ -67,9 +67,6 @@ class LevelTracer {
     // Both ways, joined into one curve through `start`.
     Trace traceThrough(Complex start, double value) const;
 
-    // One Newton step from z towards the level, z's value being `atZ`.
-    Complex towardsLevel(Complex z, double atZ, double value) const;
-
     const Field& field() const { return field_; }
     Quantity quantity() const { return quantity_; }
 

@@ -17,7 +17,7 @@ std::int64_t SegmentIndex::cellOf(double v) const {
     return static_cast<std::int64_t>(std::floor(std::clamp(v / cell_, -1e9, 1e9)));
 }
 
-void SegmentIndex::add(const std::vector<Complex>& polyline) {
+void SegmentIndex::add(const std::vector<Complex>& polyline, double value) {
     for (std::size_t k = 1; k < polyline.size(); ++k) {
         const Complex a = polyline[k - 1], b = polyline[k];
         const std::int64_t i0 = cellOf(std::min(a.real(), b.real()));
@@ -26,23 +26,32 @@ void SegmentIndex::add(const std::vector<Complex>& polyline) {
         const std::int64_t j1 = cellOf(std::max(a.imag(), b.imag()));
         // Chords are short; a long one (across a gap) is bucketed only where it starts and ends.
         if ((i1 - i0 + 1) * (j1 - j0 + 1) > 64) {
-            cells_[key(cellOf(a.real()), cellOf(a.imag()))].push_back({a, b});
-            cells_[key(cellOf(b.real()), cellOf(b.imag()))].push_back({a, b});
+            cells_[key(cellOf(a.real()), cellOf(a.imag()))].push_back({a, b, value});
+            cells_[key(cellOf(b.real()), cellOf(b.imag()))].push_back({a, b, value});
             continue;
         }
         for (std::int64_t i = i0; i <= i1; ++i)
-            for (std::int64_t j = j0; j <= j1; ++j) cells_[key(i, j)].push_back({a, b});
+            for (std::int64_t j = j0; j <= j1; ++j) cells_[key(i, j)].push_back({a, b, value});
     }
 }
 
 bool SegmentIndex::near(Complex p, double radius) const {
+    return anyNear(p, radius, [](const Chord&) { return true; });
+}
+
+bool SegmentIndex::near(Complex p, double radius, double value) const {
+    return anyNear(p, radius, [value](const Chord& c) { return c.value == value; });
+}
+
+template <typename Test>
+bool SegmentIndex::anyNear(Complex p, double radius, Test test) const {
     const std::int64_t i = cellOf(p.real()), j = cellOf(p.imag());
     for (std::int64_t di = -1; di <= 1; ++di) {
         for (std::int64_t dj = -1; dj <= 1; ++dj) {
             const auto found = cells_.find(key(i + di, j + dj));
             if (found == cells_.end()) continue;
             for (const Chord& c : found->second)
-                if (distanceToChord(p, c.a, c.b) < radius) return true;
+                if (test(c) && distanceToChord(p, c.a, c.b) < radius) return true;
         }
     }
     return false;

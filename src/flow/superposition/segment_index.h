@@ -18,14 +18,20 @@ class SegmentIndex {
     // Queries look no farther than one cell.
     explicit SegmentIndex(double cellSize) : cell_(cellSize) {}
 
-    void add(const std::vector<Complex>& polyline);
-    // True when some chord passes within `radius` (at most the cell size) of p.
+    // The chords of a curve of the given value.
+    void add(const std::vector<Complex>& polyline, double value = 0);
+    // True when some chord passes within `radius` (at most the cell size) of
+    // p; with a value, only the chords of curves of that value count.
     bool near(Complex p, double radius) const;
+    bool near(Complex p, double radius, double value) const;
 
   private:
     struct Chord {
         Complex a, b;
+        double value;
     };
+    template <typename Test>
+    bool anyNear(Complex p, double radius, Test test) const;
     std::int64_t key(std::int64_t i, std::int64_t j) const { return i * 2654435761LL ^ j; }
     std::int64_t cellOf(double v) const;
 
