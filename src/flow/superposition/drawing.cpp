@@ -55,7 +55,8 @@ void drawArrows(Surface& surface, const Field& field, const std::vector<Complex>
     for (std::size_t k = 1; k < points.size(); ++k) {
         const double chord = std::abs(points[k] - points[k - 1]);
         while (chord > 0 && walked + chord >= next) {
-            const Complex z = points[k - 1] + (points[k] - points[k - 1]) * ((next - walked) / chord);
+            const Complex z =
+                points[k - 1] + (points[k] - points[k - 1]) * ((next - walked) / chord);
             const PicturePoint p = toPicture(z);
             const ScreenVelocity v = velocityAt(field, p.x, p.y);
             if (inField(p, width, height) && std::isfinite(v.dx) && std::isfinite(v.dy) &&

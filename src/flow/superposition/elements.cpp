@@ -53,7 +53,8 @@ Complex reciprocal(Complex d) {
 }
 // Principal logarithm; its cut follows the argument's (-pi below the axis).
 Complex logarithm(Complex d) {
-    return {0.5 * std::log(d.real() * d.real() + d.imag() * d.imag()), std::atan2(d.imag(), d.real())};
+    return {0.5 * std::log(d.real() * d.real() + d.imag() * d.imag()),
+            std::atan2(d.imag(), d.real())};
 }
 double squaredDistance(Complex a, Complex b) {
     const double x = a.real() - b.real(), y = a.imag() - b.imag();
@@ -72,14 +73,23 @@ Field::Field(const std::vector<Element>& elements) {
         }
         Singularity s{toFlow(e.x, e.y), {}, {}};
         switch (e.kind) {
-            case ElementKind::Source: s.log = e.strength / kTwoPi; break;
-            case ElementKind::Sink: s.log = -e.strength / kTwoPi; break;
-            case ElementKind::Vortex: s.log = Complex(0, e.circulation / kTwoPi); break;
+            case ElementKind::Source:
+                s.log = e.strength / kTwoPi;
+                break;
+            case ElementKind::Sink:
+                s.log = -e.strength / kTwoPi;
+                break;
+            case ElementKind::Vortex:
+                s.log = Complex(0, e.circulation / kTwoPi);
+                break;
             case ElementKind::VortexSource:
                 s.log = Complex(e.strength, e.circulation) / kTwoPi;
                 break;
-            case ElementKind::Dipole: s.pole = e.strength * screenTurn(e.angle) / kTwoPi; break;
-            case ElementKind::Stream: break;
+            case ElementKind::Dipole:
+                s.pole = e.strength * screenTurn(e.angle) / kTwoPi;
+                break;
+            case ElementKind::Stream:
+                break;
         }
         if (!finite(s.z) || !finite(s.log) || !finite(s.pole)) continue;
         // Elements at one point act as one; those that cancel act as none.

@@ -19,11 +19,11 @@ enum class ElementKind { Source, Sink, Vortex, Dipole, VortexSource, Stream };
 // screen.
 struct Element {
     ElementKind kind = ElementKind::Source;
-    double x = 0;            // pixel position; not used by the stream
+    double x = 0;  // pixel position; not used by the stream
     double y = 0;
     double strength = 0;     // Q (sink: its magnitude), dipole moment M, stream speed U
     double circulation = 0;  // vortex and vortex-source
-    double angle = 0;        // dipole axis (from its sink side to its source side), stream direction
+    double angle = 0;  // dipole axis (from its sink side to its source side), stream direction
 };
 
 Element source(double x, double y, double Q);

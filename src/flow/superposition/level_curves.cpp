@@ -11,16 +11,16 @@ namespace flow::superposition {
 
 namespace {
 
-constexpr double kGridSpacing = 16;    // pixels between grid lines, at least
+constexpr double kGridSpacing = 16;  // pixels between grid lines, at least
 constexpr double kMostGridLines = 400;
 constexpr double kDensest = 2;         // levels closer than this (pixels) are not seeded
 constexpr double kBranchRadius = 0.5;  // the circle the branches leave a stagnation point on
 constexpr int kBranchSamples = 48;
-constexpr double kRayStart = 1.5;      // element rays, from this radius ...
-constexpr double kRayGrowth = 1.3;     // ... in steps of this ratio ...
+constexpr double kRayStart = 1.5;             // element rays, from this radius ...
+constexpr double kRayGrowth = 1.3;            // ... in steps of this ratio ...
 constexpr double kRayEnd = 2 * kGridSpacing;  // ... out to this one
-constexpr double kSameCurve = 0.3;     // a seed this near a traced chord is on it
-constexpr double kSameLevelNear = 1.5;  // pixels
+constexpr double kSameCurve = 0.3;            // a seed this near a traced chord is on it
+constexpr double kSameLevelNear = 1.5;        // pixels
 constexpr int kSeedIterations = 8;
 constexpr double kSeedPrecision = 1e-4;  // pixels
 
@@ -92,7 +92,8 @@ void CurveBuilder::branchesAt(Complex s) {
     std::vector<double> values(kBranchSamples + 1);
     double spread = 0;
     for (int i = 0; i <= kBranchSamples; ++i) {
-        ring[i] = s + std::polar(kBranchRadius, 2 * std::numbers::pi * (i % kBranchSamples) / kBranchSamples);
+        ring[i] = s + std::polar(kBranchRadius,
+                                 2 * std::numbers::pi * (i % kBranchSamples) / kBranchSamples);
         values[i] = atS + value(field_.change(s, ring[i]));
         spread = std::max(spread, std::abs(values[i] - atS));
     }
@@ -199,7 +200,8 @@ void CurveBuilder::prepareGrid() {
     const auto median = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
     std::nth_element(values.begin(), median, values.end());
     const double middle = std::round(*median / levels_.increment);
-    levels_.middle = std::isfinite(middle) ? static_cast<long long>(std::clamp(middle, -1e15, 1e15)) : 0;
+    levels_.middle =
+        std::isfinite(middle) ? static_cast<long long>(std::clamp(middle, -1e15, 1e15)) : 0;
 }
 
 void CurveBuilder::seedAlongGrid() {

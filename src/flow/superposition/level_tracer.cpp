@@ -1,9 +1,9 @@
 #include "flow/superposition/level_tracer.h"
 
-#include "flow/superposition/segment_index.h"
-
 #include <algorithm>
 #include <cmath>
+
+#include "flow/superposition/segment_index.h"
 
 namespace flow::superposition {
 
@@ -36,10 +36,10 @@ bool Region::contains(Complex z) const {
 namespace {
 
 // Newton corrections and the turn between steps are kept this small.
-constexpr double kMaxTurn = 0.12;        // radians per step
-constexpr double kMinStep = 1e-3;        // pixels
-constexpr double kNewtonDone = 1e-2;     // pixels: what is left after this is far smaller
-constexpr double kCloseDistance = 0.3;   // a curve closes passing this near its start
+constexpr double kMaxTurn = 0.12;       // radians per step
+constexpr double kMinStep = 1e-3;       // pixels
+constexpr double kNewtonDone = 1e-2;    // pixels: what is left after this is far smaller
+constexpr double kCloseDistance = 0.3;  // a curve closes passing this near its start
 constexpr long long kMaxStepsPerCurve = 200000;
 
 Complex unit(Complex c) {
@@ -79,7 +79,8 @@ Trace LevelTracer::follow(Complex start, double value, int direction) const {
         double at1 = 0;
         while (step >= kMinStep) {
             // Midpoint predictor along the tangent, then Newton back onto the level.
-            const Complex tm = sense * unit(tangentOf(quantity_, field_.derivative(z + 0.5 * step * t0)));
+            const Complex tm =
+                sense * unit(tangentOf(quantity_, field_.derivative(z + 0.5 * step * t0)));
             bool ok = (tm * std::conj(t0)).real() > 0;
             z1 = z + step * tm;
             at1 = atZ + valueOf(quantity_, field_.change(z, z1));
@@ -128,9 +129,9 @@ Trace LevelTracer::follow(Complex start, double value, int direction) const {
             trace.points.push_back(s->z);
             break;
         }
-        const auto stagnation = std::find_if(stagnation_.begin(), stagnation_.end(), [&](Complex s) {
-            return std::norm(z - s) < kStagnationStop * kStagnationStop;
-        });
+        const auto stagnation = std::find_if(
+            stagnation_.begin(), stagnation_.end(),
+            [&](Complex s) { return std::norm(z - s) < kStagnationStop * kStagnationStop; });
         if (stagnation != stagnation_.end()) {
             trace.points.push_back(*stagnation);
             break;

@@ -10,9 +10,9 @@ namespace {
 constexpr double kStartSpacing = 50;  // pixels between the starts of the search grid, at least
 constexpr double kMostStarts = 40;    // along either side
 constexpr int kMaxIterations = 60;
-constexpr double kMaxJump = 100;      // longest Newton step, pixels
-constexpr double kConverged = 1e-7;   // pixels
-constexpr double kSamePoint = 0.5;    // pixels
+constexpr double kMaxJump = 100;     // longest Newton step, pixels
+constexpr double kConverged = 1e-7;  // pixels
+constexpr double kSamePoint = 0.5;   // pixels
 
 // Newton's method on w(z) = 0 from `z`; nothing when it does not settle.
 std::optional<Complex> zeroFrom(const Field& field, Complex z) {

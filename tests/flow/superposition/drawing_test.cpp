@@ -5,8 +5,8 @@
 #include <climits>
 #include <random>
 
-#include "flow/geometry.h"
 #include "../streamlines/streamline_test_support.h"
+#include "flow/geometry.h"
 
 namespace flow::superposition {
 namespace {
@@ -20,10 +20,11 @@ struct Drawing {
 };
 
 Drawing streamlinesOf(FakeSettings& fake, const std::vector<Element>& elements,
-                  StreamlineOptions options = {}) {
+                      StreamlineOptions options = {}) {
     RecordingSurface surface;
     const Settings settings = fake.settings();
-    const Outcome outcome = drawStreamlines(Canvas{surface, settings, fake.gauge}, elements, options);
+    const Outcome outcome =
+        drawStreamlines(Canvas{surface, settings, fake.gauge}, elements, options);
     return {outcome, surface.ops()};
 }
 
@@ -60,13 +61,13 @@ TEST(SuperpositionDrawing, UsesTheDialogsPensAndDrawsWholePixelChords) {
 TEST(SuperpositionDrawing, ArrowheadsPointDownstreamOnStreamlinesOnly) {
     FakeSettings fake;
     const std::vector<Element> flow{stream(1, 0), vortex(400, 300, 300)};
-    const auto heads = flow::test::arrowheadsOf(
-        fake, [&](const Canvas& c) { drawStreamlines(c, flow); });
+    const auto heads =
+        flow::test::arrowheadsOf(fake, [&](const Canvas& c) { drawStreamlines(c, flow); });
     ASSERT_GT(heads.size(), 20u);
     for (const auto& h : heads) {
         // Corners behind the tip, as the fluid moves: check against the velocity.
-        const ScreenVelocity v = velocityAt(Field(flow), static_cast<double>(h.tip.x),
-                                            static_cast<double>(h.tip.y));
+        const ScreenVelocity v =
+            velocityAt(Field(flow), static_cast<double>(h.tip.x), static_cast<double>(h.tip.y));
         const double backX = static_cast<double>(h.cornerPlus.x + h.cornerMinus.x - 2 * h.tip.x);
         const double backY = static_cast<double>(h.cornerPlus.y + h.cornerMinus.y - 2 * h.tip.y);
         EXPECT_LT(backX * v.dx + backY * v.dy, 0) << h.tip;
@@ -105,7 +106,8 @@ TEST(SuperpositionDrawing, SaysWhenNothingCanBeDrawn) {
 TEST(SuperpositionDrawing, OddInputStillEnds) {
     FakeSettings fake;
     const std::vector<Element> some{source(400, 300, 1500), vortex(410, 290, -800), stream(1, 0)};
-    for (const auto& [count, step] : {std::pair{INT_MAX, 1}, {1, INT_MAX}, {INT_MAX, INT_MAX}, {3, 1}}) {
+    for (const auto& [count, step] :
+         {std::pair{INT_MAX, 1}, {1, INT_MAX}, {INT_MAX, INT_MAX}, {3, 1}}) {
         fake.stream.count = fake.equi.count = count;
         fake.stream.step = fake.equi.step = step;
         streamlinesOf(fake, some);
@@ -115,11 +117,14 @@ TEST(SuperpositionDrawing, OddInputStillEnds) {
     fake.stream.count = 20;
     fake.stream.step = 50;
     // Coincident, far-off and extreme elements.
-    EXPECT_EQ(streamlinesOf(fake, {source(400, 300, 700), source(400, 300, 700), vortex(400, 300, 500)}).outcome,
-              Outcome::Drawn);
+    EXPECT_EQ(
+        streamlinesOf(fake, {source(400, 300, 700), source(400, 300, 700), vortex(400, 300, 500)})
+            .outcome,
+        Outcome::Drawn);
     EXPECT_EQ(streamlinesOf(fake, {vortex(-3000, -2000, 1e6), dipole(1e7, 5, 1e9, 33)}).outcome,
               Outcome::Drawn);
-    streamlinesOf(fake, {source(400, 300, 1e300), sink(401, 300, 1e-300), dipole(400, 301, -1e12, 0)});
+    streamlinesOf(fake,
+                  {source(400, 300, 1e300), sink(401, 300, 1e-300), dipole(400, 301, -1e12, 0)});
     fake.field.widthText = "5000";
     fake.field.heightText = "1";
     streamlinesOf(fake, some, {true});
@@ -132,7 +137,9 @@ TEST(SuperpositionDrawing, AHundredElements) {
     std::vector<Element> elements{stream(1, 15)};
     for (int i = 0; i < 100; ++i) {
         const double px = x(random), py = y(random), s = q(random);
-        elements.push_back(i % 3 == 0 ? vortex(px, py, s) : i % 3 == 1 ? source(px, py, s) : sink(px, py, -s));
+        elements.push_back(i % 3 == 0   ? vortex(px, py, s)
+                           : i % 3 == 1 ? source(px, py, s)
+                                        : sink(px, py, -s));
     }
     FakeSettings fake;
     EXPECT_EQ(streamlinesOf(fake, elements).outcome, Outcome::Drawn);

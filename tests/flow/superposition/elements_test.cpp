@@ -27,7 +27,8 @@ TEST(SuperpositionField, StreamFunctionAndPotentialFollowTheClosedFormConvention
         const double dx = 400 - x, dy = 300 - y;  // flow axes: left and up
         const double theta = std::atan2(dy, dx), rho = std::hypot(dx, dy);
         // The stream's terms are taken from the picture's corner: 2 * 300 apart.
-        EXPECT_NEAR(psiAt(f, x, y) - 2 * 300, -2 * rho * std::sin(theta) + 1500 * theta / kTwoPi, 1e-9);
+        EXPECT_NEAR(psiAt(f, x, y) - 2 * 300, -2 * rho * std::sin(theta) + 1500 * theta / kTwoPi,
+                    1e-9);
         EXPECT_NEAR(phiAt(f, x, y) - 2 * 400, -2 * dx + 1500 * std::log(rho) / kTwoPi, 1e-9);
     }
     // Cylinder of radius 100: a dipole of moment 6.28 U R^2 against the stream
@@ -57,8 +58,8 @@ TEST(SuperpositionField, VelocitiesPointTheWayTheToolsDraw) {
 }
 
 TEST(SuperpositionField, ChangesAreContinuousAcrossTheCuts) {
-    const Field f({source(400, 300, 1500), vortex(420, 310, 700), dipole(380, 280, 5000, 30),
-                   stream(1, 10)});
+    const Field f(
+        {source(400, 300, 1500), vortex(420, 310, 700), dipole(380, 280, 5000, 30), stream(1, 10)});
     // Once round the source and vortex in small steps: psi gains Q * 2pi / 6.28,
     // phi loses Gamma * 2pi / 6.28, though the principal values return.
     Complex total;
@@ -84,7 +85,8 @@ TEST(SuperpositionField, ChangesAreContinuousAcrossTheCuts) {
 
 TEST(SuperpositionField, ElementsThatAddNothingAreDropped) {
     EXPECT_TRUE(Field({}).empty());
-    EXPECT_TRUE(Field({source(1, 2, 0), vortex(3, 4, 0), dipole(5, 6, 0, 45), stream(0, 30)}).empty());
+    EXPECT_TRUE(
+        Field({source(1, 2, 0), vortex(3, 4, 0), dipole(5, 6, 0, 45), stream(0, 30)}).empty());
     // A source and a sink of one strength at one point cancel.
     EXPECT_TRUE(Field({source(100, 100, 700), sink(100, 100, 700)}).empty());
     const double nan = std::numeric_limits<double>::quiet_NaN();

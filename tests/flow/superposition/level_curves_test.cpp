@@ -22,12 +22,22 @@ std::vector<Element> randomElements(unsigned seed) {
     std::vector<Element> elements;
     for (int n = count(random); n > 0; --n) {
         switch (kind(random)) {
-            case 0: elements.push_back(source(x(random), y(random), strength(random))); break;
-            case 1: elements.push_back(sink(x(random), y(random), strength(random))); break;
-            case 2: elements.push_back(vortex(x(random), y(random), strength(random) - 1400)); break;
-            case 3: elements.push_back(dipole(x(random), y(random), 50 * strength(random), angle(random))); break;
+            case 0:
+                elements.push_back(source(x(random), y(random), strength(random)));
+                break;
+            case 1:
+                elements.push_back(sink(x(random), y(random), strength(random)));
+                break;
+            case 2:
+                elements.push_back(vortex(x(random), y(random), strength(random) - 1400));
+                break;
+            case 3:
+                elements.push_back(
+                    dipole(x(random), y(random), 50 * strength(random), angle(random)));
+                break;
             default:
-                elements.push_back(vortexSource(x(random), y(random), strength(random), strength(random) - 1400));
+                elements.push_back(
+                    vortexSource(x(random), y(random), strength(random), strength(random) - 1400));
         }
     }
     if (seed % 2 == 0) elements.push_back(stream(1 + seed % 3, angle(random)));
@@ -39,8 +49,8 @@ TEST(SuperpositionLevelCurves, EveryCurveStaysOnItsLevel) {
         const std::vector<Element> elements = randomElements(seed);
         std::string described;
         for (const Element& e : elements)
-            described += std::to_string(static_cast<int>(e.kind)) + " (" + std::to_string(e.x) + ", " +
-                         std::to_string(e.y) + ") " + std::to_string(e.strength) + " " +
+            described += std::to_string(static_cast<int>(e.kind)) + " (" + std::to_string(e.x) +
+                         ", " + std::to_string(e.y) + ") " + std::to_string(e.strength) + " " +
                          std::to_string(e.circulation) + " " + std::to_string(e.angle) + "; ";
         SCOPED_TRACE(described);
         const Field field(elements);
@@ -98,19 +108,21 @@ TEST(SuperpositionLevelCurves, NoLineFollowsABranchCut) {
     // streamline runs along the axis.
     const Field halfBody({source(400, 300, 1500), stream(1, 0)});
     const double stagnationX = 400 - 1500 / (2 * kPi);
-    const auto along = curvesAlong(curvesOf(halfBody, Quantity::StreamFunction, {50, 20}), 300,
-                                   -20, stagnationX - 1);
+    const auto along = curvesAlong(curvesOf(halfBody, Quantity::StreamFunction, {50, 20}), 300, -20,
+                                   stagnationX - 1);
     ASSERT_FALSE(along.empty());
     for (const Curve* c : along) EXPECT_TRUE(c->dividing) << c->value;
     // The potential of a vortex in a stream jumps across the line to its
     // right, which is no line of equal potential: nothing runs along it.
     for (const double gamma : {700.0, -1200.0}) {
         const Field spin({vortex(400, 300, gamma), stream(1, 0)});
-        EXPECT_TRUE(curvesAlong(curvesOf(spin, Quantity::Potential, {50, 40}), 300, 405, 820).empty());
+        EXPECT_TRUE(
+            curvesAlong(curvesOf(spin, Quantity::Potential, {50, 40}), 300, 405, 820).empty());
     }
     // Nor do the streamlines of a source and sink pair along their cuts.
     const Field pair({source(300, 300, 1300), sink(500, 300, 900), stream(1, 20)});
-    EXPECT_TRUE(curvesAlong(curvesOf(pair, Quantity::StreamFunction, {50, 20}), 300, 510, 820).empty());
+    EXPECT_TRUE(
+        curvesAlong(curvesOf(pair, Quantity::StreamFunction, {50, 20}), 300, 510, 820).empty());
 }
 
 TEST(SuperpositionLevelCurves, CurvesCloseRoundVorticesAndEndAtSourcesAndSinks) {
@@ -141,7 +153,8 @@ TEST(SuperpositionLevelCurves, CurvesCloseRoundVorticesAndEndAtSourcesAndSinks) 
 }
 
 TEST(SuperpositionLevelCurves, DividingStreamlinesRunOutOfStagnationPoints) {
-    const Field field({dipole(400, 300, kTwoPi * 100 * 100, 180), vortex(400, 300, 1000), stream(1, 0)});
+    const Field field(
+        {dipole(400, 300, kTwoPi * 100 * 100, 180), vortex(400, 300, 1000), stream(1, 0)});
     const std::vector<Complex> stagnation = stagnationPoints(field, test::fieldRegion());
     ASSERT_EQ(stagnation.size(), 2u);
     int branches = 0;

@@ -43,8 +43,8 @@ TEST(SuperpositionStagnation, CylinderWithCirculation) {
     // for a counterclockwise circulation in a stream to the right.
     const double R = 100;
     for (const double gamma : {500.0, 1000.0}) {
-        const auto points = found({dipole(400, 300, kTwoPi * R * R, 180), vortex(400, 300, gamma),
-                                   stream(1, 0)});
+        const auto points =
+            found({dipole(400, 300, kTwoPi * R * R, 180), vortex(400, 300, gamma), stream(1, 0)});
         ASSERT_EQ(points.size(), 2u) << gamma;
         const double s = gamma / (4 * kPi * R);
         const double c = std::sqrt(1 - s * s);
