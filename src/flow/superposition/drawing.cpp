@@ -70,17 +70,34 @@ void drawArrows(Surface& surface, const Field& field, const std::vector<Complex>
     }
 }
 
-Outcome drawCurves(const Canvas& canvas, const Field& field, const CurveSet& set, bool arrows,
-                   double width, double height) {
-    bool any = false;
-    for (const Curve& curve : set.curves) {
-        if (curve.points.size() < 2) continue;
-        any = drawCurve(canvas.surface, curve.points, width, height) || any;
-        if (arrows) drawArrows(canvas.surface, field, curve.points, width, height);
-        canvas.gauge.advance(1);
+// What both drawings start from: the elements' field, the picture's size,
+// the region curves are kept in and the levels.
+struct Job {
+    Job(const Canvas& canvas, const std::vector<Element>& elements, int increment, int count)
+        : field(elements),
+          levels{static_cast<double>(increment), count},
+          width(canvas.settings.field.width()),
+          height(canvas.settings.field.height()),
+          region(Region::aroundField(width, height, kFieldMargin)) {}
+
+    bool possible() const { return !field.empty() && levels.any(); }
+
+    Outcome draw(const Canvas& canvas, const CurveSet& set, bool arrows) const {
+        bool any = false;
+        for (const Curve& curve : set.curves) {
+            if (curve.points.size() < 2) continue;
+            any = drawCurve(canvas.surface, curve.points, width, height) || any;
+            if (arrows) drawArrows(canvas.surface, field, curve.points, width, height);
+            canvas.gauge.advance(1);
+        }
+        return any ? Outcome::Drawn : Outcome::NothingToDraw;
     }
-    return any ? Outcome::Drawn : Outcome::NothingToDraw;
-}
+
+    const Field field;
+    const Levels levels;
+    const double width, height;
+    const Region region;
+};
 
 }  // namespace
 
@@ -93,34 +110,29 @@ Outcome drawStreamlines(const Canvas& canvas, const std::vector<Element>& elemen
                         StreamlineOptions options) {
     const StreamlineSettings& dialog = canvas.settings.streamlines;
     setStreamlinePen(canvas);
-    const Levels levels{static_cast<double>(dialog.increment()), dialog.lineCount()};
-    const double width = canvas.settings.field.width();
-    const double height = canvas.settings.field.height();
-    const Field field(elements);
-    if (field.empty() || !levels.any()) return Outcome::NothingToDraw;
-    const Region region = Region::aroundField(width, height, kFieldMargin);
-    const std::vector<Complex> stagnation = stagnationPoints(field, region);
-    StepBudget budget = budgetFor(field);
+    const int increment = dialog.increment();
+    const Job job(canvas, elements, increment, dialog.lineCount());
+    if (!job.possible()) return Outcome::NothingToDraw;
+    const std::vector<Complex> stagnation = stagnationPoints(job.field, job.region);
+    StepBudget budget = budgetFor(job.field);
     const CurveSet set =
         options.evenlySpaced
-            ? evenlySpacedStreamlines(field, region, levels.increment, stagnation, budget)
-            : levelCurves(field, Quantity::StreamFunction, region, levels, stagnation, budget);
-    return drawCurves(canvas, field, set, dialog.directionArrows(), width, height);
+            ? evenlySpacedStreamlines(job.field, job.region, increment, stagnation, budget)
+            : levelCurves(job.field, Quantity::StreamFunction, job.region, job.levels, stagnation,
+                          budget);
+    return job.draw(canvas, set, dialog.directionArrows());
 }
 
 Outcome drawEquipotentials(const Canvas& canvas, const std::vector<Element>& elements) {
     const EquipotentialSettings& dialog = canvas.settings.equipotentials;
     setEquipotentialPen(canvas);
-    const Levels levels{static_cast<double>(dialog.increment()), dialog.lineCount()};
-    const double width = canvas.settings.field.width();
-    const double height = canvas.settings.field.height();
-    const Field field(elements);
-    if (field.empty() || !levels.any()) return Outcome::NothingToDraw;
-    const Region region = Region::aroundField(width, height, kFieldMargin);
-    StepBudget budget = budgetFor(field);
-    const CurveSet set = levelCurves(field, Quantity::Potential, region, levels,
-                                     stagnationPoints(field, region), budget);
-    return drawCurves(canvas, field, set, false, width, height);
+    const int increment = dialog.increment();
+    const Job job(canvas, elements, increment, dialog.lineCount());
+    if (!job.possible()) return Outcome::NothingToDraw;
+    StepBudget budget = budgetFor(job.field);
+    const CurveSet set = levelCurves(job.field, Quantity::Potential, job.region, job.levels,
+                                     stagnationPoints(job.field, job.region), budget);
+    return job.draw(canvas, set, false);
 }
 
 std::vector<PicturePoint> stagnationPointsInField(const std::vector<Element>& elements,

@@ -47,7 +47,9 @@ TEST(SuperpositionDrawing, UsesTheDialogsPensAndDrawsWholePixelChords) {
         ASSERT_GT(run.ops.size(), 1000u);
         Point last;
         for (const auto& op : run.ops) {
-            if (op.kind == flow::test::Op::LineTo) EXPECT_NE(op.a, last);
+            if (op.kind == flow::test::Op::LineTo) {
+                EXPECT_NE(op.a, last);
+            }
             last = op.a;
         }
     }

@@ -23,7 +23,7 @@ double phiAt(const Field& f, double x, double y) {
 // Q theta / 6.28, theta from the screen's left, counterclockwise.
 TEST(SuperpositionField, StreamFunctionAndPotentialFollowTheClosedFormConventions) {
     const Field f({source(400, 300, 1500), stream(2, 0)});
-    for (const auto [x, y] : {std::pair{300.0, 250.0}, {450.0, 100.0}, {700.0, 299.0}}) {
+    for (const auto& [x, y] : {std::pair{300.0, 250.0}, {450.0, 100.0}, {700.0, 299.0}}) {
         const double dx = 400 - x, dy = 300 - y;  // flow axes: left and up
         const double theta = std::atan2(dy, dx), rho = std::hypot(dx, dy);
         // The stream's terms are taken from the picture's corner: 2 * 300 apart.

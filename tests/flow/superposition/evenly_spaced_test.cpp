@@ -41,16 +41,18 @@ TEST(SuperpositionEvenlySpaced, StreamlinesKeepTheirDistanceAndCoverTheField) {
             SegmentIndex earlier(separation);
             for (std::size_t j = 0; j < i; ++j) earlier.add(set.curves[j].points);
             for (const Complex z : curve.points)
-                if (inOpenFlow(field, stagnation, z) && !curve.dividing)
+                if (inOpenFlow(field, stagnation, z) && !curve.dividing) {
                     EXPECT_FALSE(earlier.near(z, 0.4 * separation)) << i;
+                }
         }
         // No open stretch of the field is left without a line nearby.
         SegmentIndex all(2 * separation);
         for (const Curve& c : set.curves) all.add(c.points);
         for (double y = 10; y < test::kHeight; y += 20)
             for (double x = 10; x < test::kWidth; x += 20)
-                if (inOpenFlow(field, stagnation, toFlow(x, y)))
+                if (inOpenFlow(field, stagnation, toFlow(x, y))) {
                     EXPECT_TRUE(all.near(toFlow(x, y), 2 * separation)) << x << " " << y;
+                }
     }
 }
 

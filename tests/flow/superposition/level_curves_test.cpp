@@ -132,7 +132,9 @@ TEST(SuperpositionLevelCurves, CurvesCloseRoundVorticesAndEndAtSourcesAndSinks) 
     for (const Curve& c : circles.curves) {
         // psi = Gamma ln r / 6.28: the circle of value c has radius exp(6.28 c / Gamma).
         const double r = std::exp(kTwoPi * c.value / 1000);
-        if (r < 300) EXPECT_EQ(c.points.front(), c.points.back()) << r;
+        if (r < 300) {
+            EXPECT_EQ(c.points.front(), c.points.back()) << r;
+        }
         for (const Complex z : c.points) EXPECT_NEAR(std::abs(z - toFlow(400, 300)), r, 0.05);
     }
     // Inside a Rankine oval every streamline runs from the source to the sink

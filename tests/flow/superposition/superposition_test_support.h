@@ -71,7 +71,8 @@ inline double branchStray(const Field& field, Quantity quantity, Complex z, doub
 inline double worstStray(const Field& field, Quantity quantity,
                          const std::vector<Complex>& stagnation, const Curve& curve) {
     double worst = 0;
-    std::optional<double> carried;
+    bool carrying = false;
+    double carried = 0;
     const auto stray = [&](Complex z, double value) {
         const double slope = std::abs(field.derivative(z));
         return std::abs(value - curve.value) / slope;
@@ -79,17 +80,18 @@ inline double worstStray(const Field& field, Quantity quantity,
     for (std::size_t k = 1; k < curve.points.size(); ++k) {
         const Complex a = curve.points[k - 1], b = curve.points[k];
         if (isSpecialEnd(field, stagnation, a) || isSpecialEnd(field, stagnation, b)) {
-            carried.reset();
+            carrying = false;
             continue;
         }
-        if (!carried) {
+        if (!carrying) {
+            carrying = true;
             carried = curve.value;
             worst = std::max(worst, branchStray(field, quantity, a, curve.value));
         }
         const Complex mid = 0.5 * (a + b);
-        const double atMid = *carried + valueOf(quantity, field.change(a, mid));
-        *carried += valueOf(quantity, field.change(a, b));
-        worst = std::max({worst, stray(mid, atMid), stray(b, *carried)});
+        const double atMid = carried + valueOf(quantity, field.change(a, mid));
+        carried += valueOf(quantity, field.change(a, b));
+        worst = std::max({worst, stray(mid, atMid), stray(b, carried)});
     }
     return worst;
 }
