@@ -12,7 +12,7 @@ namespace flow::superposition {
 
 namespace {
 
-constexpr double kWorkPerDrawing = 5e6;  // element evaluations, a guard against endless work
+constexpr double kWorkPerDrawing = 1e7;  // element evaluations, a guard against endless work
 constexpr double kFirstArrow = 100;      // arc length to the first arrowhead, pixels
 constexpr double kArrowSpacing = 200;
 constexpr double kShortestArrowed = 40;  // shorter curves get none
@@ -90,7 +90,8 @@ struct Job {
             if (arrows) drawArrows(canvas.surface, field, curve.points, width, height);
             canvas.gauge.advance(1);
         }
-        return any ? Outcome::Drawn : Outcome::NothingToDraw;
+        if (!any) return Outcome::NothingToDraw;
+        return set.complete ? Outcome::Drawn : Outcome::Truncated;
     }
 
     const Field field;

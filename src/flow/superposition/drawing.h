@@ -15,6 +15,7 @@ namespace flow::superposition {
 
 enum class Outcome {
     Drawn,
+    Truncated,      // drawn, but the work limit stopped it before every line was traced
     NothingToDraw,  // no element acts, no level is asked for, or no curve meets the field
 };
 

@@ -40,25 +40,9 @@ bool finite(Complex c) {
     return std::isfinite(c.real()) && std::isfinite(c.imag());
 }
 
-// Plain complex arithmetic for the loops over the elements: the library's
-// operators guard against infinities and NaNs in every product and
-// quotient, which costs more than all the rest of an evaluation; the
-// values here are finite or the point is a singularity anyway.
-Complex times(Complex a, Complex b) {
-    return {a.real() * b.real() - a.imag() * b.imag(), a.real() * b.imag() + a.imag() * b.real()};
-}
-Complex reciprocal(Complex d) {
-    const double n = d.real() * d.real() + d.imag() * d.imag();
-    return {d.real() / n, -d.imag() / n};
-}
 // Principal logarithm; its cut follows the argument's (-pi below the axis).
 Complex logarithm(Complex d) {
-    return {0.5 * std::log(d.real() * d.real() + d.imag() * d.imag()),
-            std::atan2(d.imag(), d.real())};
-}
-double squaredDistance(Complex a, Complex b) {
-    const double x = a.real() - b.real(), y = a.imag() - b.imag();
-    return x * x + y * y;
+    return {0.5 * std::log(squaredLength(d)), std::atan2(d.imag(), d.real())};
 }
 
 }  // namespace
@@ -175,7 +159,7 @@ Complex Field::secondDerivative(Complex z) const {
 
 double Field::distanceToSingularity(Complex z) const {
     double best = std::numeric_limits<double>::infinity();
-    for (const Singularity& s : singularities_) best = std::min(best, squaredDistance(z, s.z));
+    for (const Singularity& s : singularities_) best = std::min(best, squaredLength(z - s.z));
     return std::sqrt(best);
 }
 
@@ -183,7 +167,7 @@ const Singularity* Field::singularityWithin(Complex z, double radius) const {
     const Singularity* found = nullptr;
     double best = radius * radius;
     for (const Singularity& s : singularities_) {
-        const double d = squaredDistance(z, s.z);
+        const double d = squaredLength(z - s.z);
         if (d < best) {
             best = d;
             found = &s;

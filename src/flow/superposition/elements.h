@@ -5,6 +5,7 @@
 // theirs: z = -(x + i y) for the pixel (x, y).
 #pragma once
 
+#include <cmath>
 #include <complex>
 #include <vector>
 
@@ -32,6 +33,28 @@ Element vortex(double x, double y, double circulation);
 Element dipole(double x, double y, double moment, double angle);
 Element vortexSource(double x, double y, double Q, double circulation);
 Element stream(double speed, double angle);
+
+// Plain complex arithmetic for the hot loops. The library's operators guard
+// every product and quotient against infinities and NaNs (and its norm and
+// abs go through hypot), which costs more than the rest of an evaluation;
+// the values here are finite or the point is a singularity anyway.
+inline Complex times(Complex a, Complex b) {
+    return {a.real() * b.real() - a.imag() * b.imag(), a.real() * b.imag() + a.imag() * b.real()};
+}
+inline double squaredLength(Complex c) {
+    return c.real() * c.real() + c.imag() * c.imag();
+}
+inline double lengthOf(Complex c) {
+    return std::sqrt(squaredLength(c));
+}
+inline Complex reciprocal(Complex d) {
+    const double n = squaredLength(d);
+    return {d.real() / n, -d.imag() / n};
+}
+// i c: c turned a quarter turn counterclockwise.
+inline Complex quarterTurn(Complex c) {
+    return {-c.imag(), c.real()};
+}
 
 // A point of the flow plane for a picture point, and back.
 inline Complex toFlow(double x, double y) {

@@ -131,10 +131,10 @@ std::optional<Complex> CurveBuilder::onLevel(Complex a, double va, Complex z, do
     for (int k = 0; k < kSeedIterations; ++k) {
         const Complex w = field_.derivative(z);
         const Complex g = gradientOf(quantity_, w);
-        const double gg = std::norm(g);
+        const double gg = squaredLength(g);
         if (!(gg > 0) || !std::isfinite(gg)) return std::nullopt;
         const Complex move = -(atZ - level) / gg * g;
-        const double length = std::abs(move);
+        const double length = lengthOf(move);
         if (!(length < kGridSpacing)) return std::nullopt;
         const double spacing = levels_.increment / std::sqrt(gg);
         if (length < 0.5 * kSameCurve && index_.near(z, std::min(kSameCurve, 0.25 * spacing)))
@@ -147,7 +147,7 @@ std::optional<Complex> CurveBuilder::onLevel(Complex a, double va, Complex z, do
 }
 
 void CurveBuilder::seedAlong(Complex a, double va, Complex b, double vb) {
-    const LevelRange range = levelsBetween(va, vb, levels_, std::abs(b - a) / kDensest);
+    const LevelRange range = levelsBetween(va, vb, levels_, lengthOf(b - a) / kDensest);
     for (long long k = range.low; k <= range.high && !budget_.exhausted(); ++k) {
         const double level = static_cast<double>(k) * levels_.increment;
         const double t = va == vb ? 0 : (level - va) / (vb - va);
@@ -196,7 +196,7 @@ void CurveBuilder::prepareGrid() {
             if (std::isfinite(value(gridW_[n]))) values.push_back(value(gridW_[n]));
         }
     }
-    if (values.empty() || !levels_.any()) return;
+    if (values.empty()) return;
     const auto median = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
     std::nth_element(values.begin(), median, values.end());
     const double middle = std::round(*median / levels_.increment);
@@ -226,7 +226,8 @@ CurveSet levelCurves(const Field& field, Quantity quantity, const Region& region
                      const Levels& levels, const std::vector<Complex>& stagnation,
                      StepBudget& budget) {
     CurveBuilder builder(field, quantity, region, levels, stagnation, budget);
-    builder.prepareGrid();
+    // The grid's values fix the middle level, which the branches need too.
+    if (levels.any()) builder.prepareGrid();
     for (const Complex s : stagnation) builder.branchesAt(s);
     if (levels.any()) {
         builder.seedAlongRays();

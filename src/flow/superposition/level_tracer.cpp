@@ -14,13 +14,13 @@ double valueOf(Quantity q, Complex W) {
 Complex gradientOf(Quantity q, Complex w) {
     // grad phi = conj(w); grad psi is that turned a quarter turn.
     const Complex g = std::conj(w);
-    return q == Quantity::StreamFunction ? Complex(0, 1) * g : g;
+    return q == Quantity::StreamFunction ? quarterTurn(g) : g;
 }
 
 Complex tangentOf(Quantity q, Complex w) {
     // Streamlines run along the velocity conj(w), equipotentials across it.
     const Complex v = std::conj(w);
-    return q == Quantity::StreamFunction ? v : Complex(0, 1) * v;
+    return q == Quantity::StreamFunction ? v : quarterTurn(v);
 }
 
 Region Region::aroundField(double width, double height, double margin) {
@@ -36,14 +36,14 @@ bool Region::contains(Complex z) const {
 namespace {
 
 // Newton corrections and the turn between steps are kept this small.
-constexpr double kMaxTurn = 0.12;       // radians per step
-constexpr double kMinStep = 1e-3;       // pixels
-constexpr double kNewtonDone = 1e-2;    // pixels: what is left after this is far smaller
-constexpr double kCloseDistance = 0.3;  // a curve closes passing this near its start
+const double kMinTurnCosine = std::cos(0.12);  // at most 0.12 radians of turn per step
+constexpr double kMinStep = 1e-3;              // pixels
+constexpr double kNewtonDone = 1e-2;           // pixels: what is left after this is far smaller
+constexpr double kCloseDistance = 0.3;         // a curve closes passing this near its start
 constexpr long long kMaxStepsPerCurve = 200000;
 
 Complex unit(Complex c) {
-    const double a = std::abs(c);
+    const double a = lengthOf(c);
     return a > 0 && std::isfinite(a) ? c / a : Complex{};
 }
 
@@ -81,30 +81,32 @@ Trace LevelTracer::follow(Complex start, double value, int direction) const {
             // Midpoint predictor along the tangent, then Newton back onto the level.
             const Complex tm =
                 sense * unit(tangentOf(quantity_, field_.derivative(z + 0.5 * step * t0)));
-            bool ok = (tm * std::conj(t0)).real() > 0;
+            bool ok = tm.real() * t0.real() + tm.imag() * t0.imag() > 0;
             z1 = z + step * tm;
             at1 = atZ + valueOf(quantity_, field_.change(z, z1));
             bool settled = false;
             for (int k = 0; ok && !settled && k < 4; ++k) {
                 w1 = field_.derivative(z1);
                 const Complex g = gradientOf(quantity_, w1);
-                const double gg = std::norm(g);
+                const double gg = squaredLength(g);
                 if (!(gg > 0) || !std::isfinite(gg)) {
                     ok = false;
                     break;
                 }
                 const Complex dz = -(at1 - value) / gg * g;
-                if (std::abs(dz) > 0.25 * step) ok = false;
+                const double move = lengthOf(dz);
+                if (move > 0.25 * step) ok = false;
                 z1 += dz;
-                at1 += valueOf(quantity_, w1 * dz);
-                settled = std::abs(dz) < kNewtonDone;
+                at1 += valueOf(quantity_, times(w1, dz));
+                settled = move < kNewtonDone;
             }
             if (ok) {
                 // After a last tiny correction w1 still holds at z1.
                 if (!settled) w1 = field_.derivative(z1);
                 const Complex t1 = sense * unit(tangentOf(quantity_, w1));
-                const double turn = std::abs(std::arg(t1 * std::conj(t0)));
-                ok = t1 != Complex{} && (turn <= kMaxTurn || step <= 4 * kMinStep);
+                // Both unit vectors: their dot product is the turn's cosine.
+                const double cosine = t1.real() * t0.real() + t1.imag() * t0.imag();
+                ok = t1 != Complex{} && (cosine >= kMinTurnCosine || step <= 4 * kMinStep);
             }
             if (ok) {
                 accepted = true;
@@ -114,7 +116,7 @@ Trace LevelTracer::follow(Complex start, double value, int direction) const {
         }
         if (!accepted) break;
         if (stop_ && stop_(z1)) break;
-        farthest = std::max(farthest, std::abs(z1 - start));
+        farthest = std::max(farthest, lengthOf(z1 - start));
         if (farthest > std::max(1.0, 2 * step) && distanceToChord(start, z, z1) < kCloseDistance) {
             trace.points.push_back(start);
             trace.closed = true;
@@ -131,7 +133,7 @@ Trace LevelTracer::follow(Complex start, double value, int direction) const {
         }
         const auto stagnation = std::find_if(
             stagnation_.begin(), stagnation_.end(),
-            [&](Complex s) { return std::norm(z - s) < kStagnationStop * kStagnationStop; });
+            [&](Complex s) { return squaredLength(z - s) < kStagnationStop * kStagnationStop; });
         if (stagnation != stagnation_.end()) {
             trace.points.push_back(*stagnation);
             break;

@@ -7,9 +7,12 @@ namespace flow::superposition {
 
 double distanceToChord(Complex p, Complex a, Complex b) {
     const Complex ab = b - a;
-    const double len2 = std::norm(ab);
-    const double t = len2 > 0 ? std::clamp(((p - a) * std::conj(ab)).real() / len2, 0.0, 1.0) : 0;
-    return std::abs(p - (a + t * ab));
+    const double len2 = squaredLength(ab);
+    const double t =
+        len2 > 0
+            ? std::clamp(((p - a).real() * ab.real() + (p - a).imag() * ab.imag()) / len2, 0.0, 1.0)
+            : 0;
+    return lengthOf(p - (a + t * ab));
 }
 
 std::int64_t SegmentIndex::cellOf(double v) const {

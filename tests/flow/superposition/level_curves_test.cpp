@@ -68,6 +68,16 @@ TEST(SuperpositionLevelCurves, EveryCurveStaysOnItsLevel) {
     }
 }
 
+TEST(SuperpositionLevelCurves, StopWhenTheStepsRunOut) {
+    const Field field({source(400, 300, 1500), stream(1, 0)});
+    const Region region = test::fieldRegion();
+    StepBudget budget{300};
+    const CurveSet set = levelCurves(field, Quantity::StreamFunction, region, {50, 20}, {}, budget);
+    EXPECT_FALSE(set.complete);
+    EXPECT_FALSE(set.curves.empty());
+    EXPECT_LE(budget.remaining, 0);
+}
+
 TEST(SuperpositionLevelCurves, LevelsAreEvenlySpacedAroundTheMiddleOfTheField) {
     const Field field({source(400, 300, 1500), stream(1, 0)});
     const CurveSet set = curvesOf(field, Quantity::StreamFunction, {50, 20});
