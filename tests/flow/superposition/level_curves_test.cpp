@@ -118,8 +118,8 @@ TEST(SuperpositionLevelCurves, NoLineFollowsABranchCut) {
     // streamline runs along the axis.
     const Field halfBody({source(400, 300, 1500), stream(1, 0)});
     const double stagnationX = 400 - 1500 / (2 * kPi);
-    const auto along = curvesAlong(curvesOf(halfBody, Quantity::StreamFunction, {50, 20}), 300, -20,
-                                   stagnationX - 1);
+    const CurveSet streamlines = curvesOf(halfBody, Quantity::StreamFunction, {50, 20});
+    const auto along = curvesAlong(streamlines, 300, -20, stagnationX - 1);
     ASSERT_FALSE(along.empty());
     for (const Curve* c : along) EXPECT_TRUE(c->dividing) << c->value;
     // The potential of a vortex in a stream jumps across the line to its
