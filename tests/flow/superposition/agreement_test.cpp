@@ -103,14 +103,28 @@ double distanceFrom(double x, double y, double cx, double cy) {
     return std::hypot(x - cx, y - cy);
 }
 
-void expectAgreement(const char* name, flow::test::FakeSettings& fake, const Routine& routine,
-                     const std::vector<Element>& elements, Quantity q, Levels levels,
-                     const Keep& keep, bool straight = false) {
-    const Field field(elements);
-    const Agreement a =
-        compare(closedFormPoints(fake, routine, straight), test::curvesOf(field, q, levels), keep);
-    EXPECT_GT(a.compared, 50u) << name;
-    EXPECT_EQ(a.within, a.compared) << name << ": farthest point " << a.worst << " pixels off";
+// One closed-form routine and the superposition of its elements.
+struct Case {
+    const char* name;
+    Routine routine;
+    std::vector<Element> elements;
+    Levels levels;  // of the superposition
+    Keep keep;
+    int closedFormCount = 20;  // the routine's line count
+    bool straight = false;     // its lines are straight
+};
+
+void expectAgreement(Quantity quantity, const std::vector<Case>& cases) {
+    for (const Case& c : cases) {
+        flow::test::FakeSettings fake;
+        fake.stream.count = fake.equi.count = c.closedFormCount;
+        const Field field(c.elements);
+        const Agreement a = compare(closedFormPoints(fake, c.routine, c.straight),
+                                    test::curvesOf(field, quantity, c.levels), c.keep);
+        EXPECT_GT(a.compared, 50u) << c.name;
+        EXPECT_EQ(a.within, a.compared)
+            << c.name << ": farthest point " << a.worst << " pixels off";
+    }
 }
 
 const Keep kAll = [](double, double) { return true; };
@@ -123,83 +137,105 @@ Keep within(double radius) {
     };
 }
 
+const Keep kAwayFromCentre = [](double x, double y) { return distanceFrom(x, y, X, Y) > 2; };
+const std::vector<Element> kCylinder{dipole(X, Y, kTwoPi* R* R, 180), stream(1, 0)};
+const std::vector<Element> kCylinderWithCirculation{dipole(X, Y, kTwoPi* R* R, 180),
+                                                    vortex(X, Y, 1000), stream(1, 0)};
+
 TEST(SuperpositionAgreement, Streamlines) {
-    flow::test::FakeSettings fake;
-    const Keep awayFromCentre = [](double x, double y) { return distanceFrom(x, y, X, Y) > 2; };
-    fake.sourceSink.source = 1000;
-    expectAgreement(
-        "source", fake, [](const Canvas& c) { StreamPointSource(c, X, Y); }, {source(X, Y, 1000)},
-        Quantity::StreamFunction, {50, 20}, within(200), true);
-    expectAgreement(
-        "vortex-source", fake, [](const Canvas& c) { StreamVortexSource(c, X, Y, 10); },
-        {vortexSource(X, Y, 1000, -1000)}, Quantity::StreamFunction, {50, 20}, within(150));
-    expectAgreement(
-        "cylinder", fake, [](const Canvas& c) { StreamCylinder(c, R, X, Y); },
-        {dipole(X, Y, kTwoPi * R * R, 180), stream(1, 0)}, Quantity::StreamFunction, {50, 20},
-        kAll);
-    expectAgreement(
-        "source in stream", fake,
-        [](const Canvas& c) { StreamSourceInStream(c, X, Y, 1500, kSourceInStream); },
-        {source(X, Y, 1500), stream(1, 0)}, Quantity::StreamFunction, {50, 20}, awayFromCentre);
-    expectAgreement(
-        "sink in stream", fake,
-        [](const Canvas& c) { StreamSourceInStream(c, X, Y, 1500, kSinkInStream); },
-        {sink(X, Y, 1500), stream(1, 0)}, Quantity::StreamFunction, {50, 20},
-        [](double x, double y) { return distanceFrom(x, y, X, Y) > 2 && x < 600; });
-    expectAgreement(
-        "pair", fake, [](const Canvas& c) { StreamSourceSink(c, 300, Y, 200, 1500, 1500); },
-        {source(300, Y, 1500), sink(500, Y, 1500)}, Quantity::StreamFunction, {25, 80},
-        [](double x, double y) {
-            return distanceFrom(x, y, X, Y) < 250 && distanceFrom(x, y, 300, Y) > 2 &&
-                   distanceFrom(x, y, 500, Y) > 2;
-        });
-    fake.cylinder.gamma = 1000;
-    expectAgreement(
-        "cylinder with circulation", fake,
-        [](const Canvas& c) { StreamCylinderCirculation(c, R, X, Y); },
-        {dipole(X, Y, kTwoPi * R * R, 180), vortex(X, Y, 1000), stream(1, 0)},
-        Quantity::StreamFunction, {50, 60}, kAll);
-    fake.stream.count = 1;
-    expectAgreement(
-        "dipole", fake, [](const Canvas& c) { StreamDipole(c, X, Y, 50); },
-        {dipole(X, Y, kTwoPi * 50, 0)}, Quantity::StreamFunction, {1, 3}, awayFromCentre);
+    expectAgreement(Quantity::StreamFunction,
+                    {{"source",
+                      [](const Canvas& c) { StreamPointSource(c, X, Y); },
+                      {source(X, Y, 1000)},
+                      {50, 20},
+                      within(200),
+                      20,
+                      true},
+                     {"vortex-source",
+                      [](const Canvas& c) { StreamVortexSource(c, X, Y, 10); },
+                      {vortexSource(X, Y, 1000, -1000)},
+                      {50, 20},
+                      within(150)},
+                     {"cylinder",
+                      [](const Canvas& c) { StreamCylinder(c, R, X, Y); },
+                      kCylinder,
+                      {50, 20},
+                      kAll},
+                     {"source in stream",
+                      [](const Canvas& c) { StreamSourceInStream(c, X, Y, 1500, kSourceInStream); },
+                      {source(X, Y, 1500), stream(1, 0)},
+                      {50, 20},
+                      kAwayFromCentre},
+                     {"sink in stream",
+                      [](const Canvas& c) { StreamSourceInStream(c, X, Y, 1500, kSinkInStream); },
+                      {sink(X, Y, 1500), stream(1, 0)},
+                      {50, 20},
+                      [](double x, double y) { return distanceFrom(x, y, X, Y) > 2 && x < 600; }},
+                     {"pair",
+                      [](const Canvas& c) { StreamSourceSink(c, 300, Y, 200, 1500, 1500); },
+                      {source(300, Y, 1500), sink(500, Y, 1500)},
+                      {25, 80},
+                      [](double x, double y) {
+                          return distanceFrom(x, y, X, Y) < 250 && distanceFrom(x, y, 300, Y) > 2 &&
+                                 distanceFrom(x, y, 500, Y) > 2;
+                      }},
+                     {"cylinder with circulation",
+                      [](const Canvas& c) { StreamCylinderCirculation(c, R, X, Y); },
+                      kCylinderWithCirculation,
+                      {50, 60},
+                      kAll},
+                     {"dipole",
+                      [](const Canvas& c) { StreamDipole(c, X, Y, 50); },
+                      {dipole(X, Y, kTwoPi * 50, 0)},
+                      {1, 3},
+                      kAwayFromCentre,
+                      1}});
 }
 
 TEST(SuperpositionAgreement, Equipotentials) {
-    flow::test::FakeSettings fake;
-    const Keep awayFromCentre = [](double x, double y) { return distanceFrom(x, y, X, Y) > 2; };
     const Keep offAxis = [](double x, double y) { return distanceFrom(x, y, X, Y) > 2 && y != Y; };
     const Keep outsideCylinder = [](double x, double y) {
         return distanceFrom(x, y, X, Y) > R + 3;
     };
-    fake.equi.count = 20;
-    expectAgreement(
-        "vortex", fake, [](const Canvas& c) { EquipotentialVortex(c, X, Y); }, {vortex(X, Y, 1000)},
-        Quantity::Potential, {50, 20},
-        [](double x, double y) { return distanceFrom(x, y, X, Y) > 2 && y <= Y; }, true);
-    expectAgreement(
-        "vortex-source", fake, [](const Canvas& c) { EquipotentialVortexSource(c, X, Y, 10); },
-        {vortexSource(X, Y, 1000, -1000)}, Quantity::Potential, {50, 40}, awayFromCentre);
-    expectAgreement(
-        "source in stream", fake,
-        [](const Canvas& c) { EquipotentialSourceInStream(c, X, Y, 1500); },
-        {source(X, Y, 1500), stream(1, 0)}, Quantity::Potential, {50, 60}, offAxis);
-    expectAgreement(
-        "sink in stream", fake, [](const Canvas& c) { EquipotentialSinkInStream(c, X, Y, 1500); },
-        {sink(X, Y, 1500), stream(1, 0)}, Quantity::Potential, {50, 60}, offAxis);
-    expectAgreement(
-        "cylinder", fake, [](const Canvas& c) { EquipotentialCylinder(c, X, Y, R); },
-        {dipole(X, Y, kTwoPi * R * R, 180), stream(1, 0)}, Quantity::Potential, {50, 40},
-        outsideCylinder);
-    expectAgreement(
-        "cylinder with circulation", fake,
-        [](const Canvas& c) { EquipotentialCylinderCirculation(c, R, X, Y); },
-        {dipole(X, Y, kTwoPi * R * R, 180), vortex(X, Y, 1000), stream(1, 0)}, Quantity::Potential,
-        {50, 60}, outsideCylinder);
-    fake.equi.count = 1;
-    expectAgreement(
-        "dipole", fake, [](const Canvas& c) { EquipotentialDipole(c, X, Y, 50); },
-        {dipole(X, Y, kTwoPi * 50, 0)}, Quantity::Potential, {1, 3}, awayFromCentre);
+    expectAgreement(Quantity::Potential,
+                    {{"vortex",
+                      [](const Canvas& c) { EquipotentialVortex(c, X, Y); },
+                      {vortex(X, Y, 1000)},
+                      {50, 20},
+                      [](double x, double y) { return distanceFrom(x, y, X, Y) > 2 && y <= Y; },
+                      20,
+                      true},
+                     {"vortex-source",
+                      [](const Canvas& c) { EquipotentialVortexSource(c, X, Y, 10); },
+                      {vortexSource(X, Y, 1000, -1000)},
+                      {50, 40},
+                      kAwayFromCentre},
+                     {"source in stream",
+                      [](const Canvas& c) { EquipotentialSourceInStream(c, X, Y, 1500); },
+                      {source(X, Y, 1500), stream(1, 0)},
+                      {50, 60},
+                      offAxis},
+                     {"sink in stream",
+                      [](const Canvas& c) { EquipotentialSinkInStream(c, X, Y, 1500); },
+                      {sink(X, Y, 1500), stream(1, 0)},
+                      {50, 60},
+                      offAxis},
+                     {"cylinder",
+                      [](const Canvas& c) { EquipotentialCylinder(c, X, Y, R); },
+                      kCylinder,
+                      {50, 40},
+                      outsideCylinder},
+                     {"cylinder with circulation",
+                      [](const Canvas& c) { EquipotentialCylinderCirculation(c, R, X, Y); },
+                      kCylinderWithCirculation,
+                      {50, 60},
+                      outsideCylinder},
+                     {"dipole",
+                      [](const Canvas& c) { EquipotentialDipole(c, X, Y, 50); },
+                      {dipole(X, Y, kTwoPi * 50, 0)},
+                      {1, 3},
+                      kAwayFromCentre,
+                      1}});
 }
 
 }  // namespace
