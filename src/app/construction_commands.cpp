@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QProgressBar>
+#include <QStatusBar>
 #include <QWidget>
 #include <cstdlib>
 #include <string_view>
@@ -17,19 +18,25 @@
 #include "dialogs/vortex_source_dialog.h"
 #include "document/configuration.h"
 #include "document/mdi_child.h"
+#include "flow/bounded_settings.h"
 #include "flow/routines.h"
 
 namespace {
 
-// Resets and shows the gauge, runs the routine on the document's picture,
-// hides the gauge. An error leaves the gauge showing, as it stopped.
-void drawWithGauge(QProgressBar* bar, TMDIChild& document, const flow::Settings& settings,
-                   const flow::RoutineCall& call) {
+// Resets and shows the gauge, runs the routine on the document's picture
+// with its settings held within the dialogs' ranges, hides the gauge, and
+// says so in the status bar when the field was traced only to the limit. An
+// error leaves the gauge showing, as it stopped.
+void drawWithGauge(QProgressBar* bar, QStatusBar* status, TMDIChild& document,
+                   const flow::Settings& settings, const flow::RoutineCall& call) {
+    const flow::BoundedSettings bounded(settings);
     ProgressGauge gauge(bar);
     bar->setValue(0);
     bar->show();
-    document.runRoutine(call, settings, gauge);
+    document.runRoutine(call, bounded.settings(), gauge);
     bar->hide();
+    if (bounded.fieldLimited())
+        status->showMessage(QString("Размер поля ограничен: %1").arg(flow::kMaxFieldSide));
 }
 
 // Runs a command on the document; a title it writes is kept with its step.
@@ -53,7 +60,8 @@ void TMainForm::SpeedButton1Click() {
             return "; Скорость набегающего потока U=" + dialogs_.streamSpeedDialog->speedText();
         };
         auto run = [&](std::string_view routine, std::vector<int> arguments) {
-            drawWithGauge(gauge, *d, settings, flow::routineCall(routine, std::move(arguments)));
+            drawWithGauge(gauge, statusLine, *d, settings,
+                          flow::routineCall(routine, std::move(arguments)));
         };
         switch (c.kind()) {
             case FlowKind::SourceSinkPair: {
@@ -135,7 +143,8 @@ void TMainForm::SpeedButton17Click() {
         const flow::Settings settings = settingsOf(dialogs_);
         const Configuration c = readConfiguration(*d);
         auto run = [&](std::string_view routine, std::vector<int> arguments) {
-            drawWithGauge(gauge, *d, settings, flow::routineCall(routine, std::move(arguments)));
+            drawWithGauge(gauge, statusLine, *d, settings,
+                          flow::routineCall(routine, std::move(arguments)));
         };
         auto X = [&c] { return c.centreX.number(); };
         auto Y = [&c] { return c.centreY.number(); };

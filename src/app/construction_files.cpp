@@ -83,7 +83,7 @@ bool TMainForm::openConstruction(const QString& fileName) {
         const Construction construction = readConstructionFile(fileName);
         if (strengthPanel->isVisible()) resetStrengthPanel();
         auto made = std::make_unique<TMDIChild>();
-        made->adoptConstruction(construction);
+        made->adoptConstruction(construction, picturesInUse());
         made->setConstructionFile(fileName);
         const QString title = construction.title();
         made->setWindowTitle(title.isEmpty() ? QFileInfo(fileName).fileName() : title);

@@ -189,6 +189,8 @@ class TMainForm : public QMainWindow {
     void connectHandlers();
     void connectDialogs();
     void connectDocument(TMDIChild* document);
+    // The memory the open documents' pictures take, in bytes.
+    std::int64_t picturesInUse() const;
     void addKeepingItems(QMenu* fileMenu);
     bool saveConstruction(TMDIChild& document);
     bool confirmClose(TMDIChild& document);

@@ -22,8 +22,21 @@ void TMainForm::N8Click() {
     const QString caption = "ZEF NONAME" + QString::number(MDIChildCount() + 1);
     auto* child = new TMDIChild;
     // A bad field size is reported; the document then makes its picture at
-    // its first use.
-    runReportingErrors([&] { child->createPicture(dialogs_.fieldSizeDialog->fieldSettings()); });
+    // its first use. A refused picture is reported and no document opens.
+    bool refused = false;
+    runReportingErrors([&] {
+        try {
+            child->createPicture(dialogs_.fieldSizeDialog->fieldSettings(), picturesInUse());
+        } catch (const PictureRefused&) {
+            refused = true;
+            throw;
+        }
+    });
+    if (refused) {
+        delete child;
+        newDocumentButton->setChecked(false);
+        return;
+    }
     connectDocument(child);
     child->setWindowTitle(caption);
     workspace->addSubWindow(child);
@@ -31,6 +44,12 @@ void TMainForm::N8Click() {
     workspace->setActiveSubWindow(child);
     child->EditText->setFont(child->surface().qfont());
     newDocumentButton->setChecked(false);
+}
+
+std::int64_t TMainForm::picturesInUse() const {
+    std::int64_t bytes = 0;
+    for (TMDIChild* open : MDIChildren()) bytes += open->surface().pictureBytes();
+    return bytes;
 }
 
 void TMainForm::FileCloseItemClick() {

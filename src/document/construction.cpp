@@ -1,6 +1,7 @@
 #include "document/construction.h"
 
 #include "document/picture_surface.h"
+#include "flow/bounded_settings.h"
 #include "flow/geometry.h"
 
 namespace {
@@ -56,7 +57,11 @@ void replay(const Construction& construction, PictureSurface& surface) {
                                surface.setQFont(e.font);
                                drawElement(surface, e.drawing, canvas.settings.field);
                            },
-                           [&](const CommandStep& c) { flow::runRoutine(canvas, c.call); },
+                           [&](const CommandStep& c) {
+                               // Held within the dialogs' ranges, as the commands hold them.
+                               const flow::BoundedSettings bounded(step.settings.settings());
+                               flow::runRoutine({surface, bounded.settings(), gauge}, c.call);
+                           },
                            [&](const VelocityStep& v) { flow::DrawVelocity(canvas, v.input); },
                            [&](const LabelStep& l) {
                                surface.setQFont(l.font);

@@ -48,8 +48,8 @@ void TMDIChild::keepCommandTitle(const QString& title) {
         }
 }
 
-void TMDIChild::adoptConstruction(const Construction& construction) {
-    surface_.createPicture(construction.field.width(), construction.field.height());
+void TMDIChild::adoptConstruction(const Construction& construction, std::int64_t picturesInUse) {
+    createPicture(construction.field, picturesInUse);
     replay(construction, surface_);
     steps_ = construction.steps;
     const Configuration configuration = construction.configuration();

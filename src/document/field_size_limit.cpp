@@ -1,8 +1,10 @@
 #include "document/field_size_limit.h"
 
+#include "flow/bounded_settings.h"
+
 namespace {
 
-constexpr int kMaxSide = 16384;
+constexpr int kMaxSide = flow::kMaxFieldSide;
 constexpr long long kMaxPixels = 64LL * 1024 * 1024;
 
 }  // namespace

@@ -5,6 +5,8 @@
 #pragma once
 
 #include <QMdiSubWindow>
+#include <cstdint>
+#include <stdexcept>
 
 #include "document/construction.h"
 #include "document/raster_surface.h"
@@ -20,6 +22,12 @@ class Gauge;
 struct Settings;
 }  // namespace flow
 
+// A picture the document cannot have for want of memory.
+class PictureRefused : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
 class TMDIChild : public QMdiSubWindow {
     Q_OBJECT
   public:
@@ -30,8 +38,12 @@ class TMDIChild : public QMdiSubWindow {
 
     // Makes the white picture of the field size. A size that is no integer
     // or out of bounds throws; the document then gets a white picture as
-    // large as its picture area at the first use of its surface.
-    void createPicture(const flow::FieldSettings& field);
+    // large as its picture area at the first use of its surface. A picture
+    // that would take the open documents' pictures (`picturesInUse` bytes)
+    // past the memory budget, or whose memory cannot be had, throws
+    // PictureRefused: the document must not open.
+    void createPicture(const flow::FieldSettings& field, std::int64_t picturesInUse);
+    void createPicture(QSize size, std::int64_t picturesInUse);
 
     // What has been drawn on the picture, step by step, with the picture's
     // size and font as they are now.
@@ -50,8 +62,9 @@ class TMDIChild : public QMdiSubWindow {
     // The title the last construction command wrote, kept with it.
     void keepCommandTitle(const QString& title);
     // Makes the picture of an opened construction: draws its steps on a new
-    // white picture of its field size and takes its configuration and font.
-    void adoptConstruction(const Construction& construction);
+    // white picture of its field size (refused as createPicture says) and
+    // takes its configuration and font.
+    void adoptConstruction(const Construction& construction, std::int64_t picturesInUse);
 
     // The construction file the document was opened from or last saved to.
     const QString& constructionFile() const { return constructionFile_; }
@@ -109,6 +122,7 @@ class TMDIChild : public QMdiSubWindow {
 
     RasterSurface surface_;
     bool closing_ = false;
+    bool pictureRefused_ = false;
     std::vector<ConstructionStep> steps_;
     bool modified_ = false;
     QString constructionFile_;

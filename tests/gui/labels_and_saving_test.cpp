@@ -248,6 +248,29 @@ class LabelsAndSavingTest : public QObject {
         QVERIFY(QFile::exists(path("found.bmp")));
     }
 
+    void failureNamesTheSystemsReason() {
+        newDocument(*form);
+        SaveAs save(folder->path(), "full");
+        FileSizeLimit diskAlmostFull;
+        named<QAction>(form, "FileSaveAsItem")->trigger();
+        QVERIFY2(save.followUp().contains("File too large"), qPrintable(save.followUp()));
+        QVERIFY(!save.followUp().contains("Unknown error"));
+    }
+
+    void fileInAFolderWithoutRoomForATemporaryFileIsWrittenInPlace() {
+        TMDIChild* d = newDocument(*form);
+        QVERIFY(QDir(folder->path()).mkdir("locked"));
+        const QString locked = path("locked");
+        writeFile(locked + "/field.bmp", "an earlier file");
+        QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner);
+        SaveAs save(locked, "field.bmp");
+        named<QAction>(form, "FileSaveAsItem")->trigger();
+        QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(save.followUp().isEmpty());
+        QCOMPARE(QImage(locked + "/field.bmp").convertToFormat(QImage::Format_RGB32),
+                 d->surface().image());
+    }
+
     void commandsWithoutADocumentDoNothing() {
         FontAnswer font(FontAnswer::Cancel);
         named<QAction>(form, "N16")->trigger();

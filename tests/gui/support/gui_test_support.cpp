@@ -6,16 +6,20 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QSlider>
 #include <QTest>
 #include <csignal>
 
 #include "app/main_form.h"
 #include "app/program.h"
+#include "dialogs/cylinder_dialog.h"
 #include "document/mdi_child.h"
 #include "document/picture_view.h"
+#include "document/slots.h"
 
 ModalAnswer::ModalAnswer(std::function<void(QWidget*)> answer) : answer_(std::move(answer)) {
     timer_.setInterval(10);
@@ -117,14 +121,34 @@ SaveAs::SaveAs(const QString& folder, const QString& typed)
           QTest::keyClick(name, Qt::Key_Return);
       }) {}
 
-FileSizeLimit::FileSizeLimit() {
+FileSizeLimit::FileSizeLimit() : limit_(RLIMIT_FSIZE, 100) {
     std::signal(SIGXFSZ, SIG_IGN);
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    rlimit small = saved_;
-    small.rlim_cur = 100;
-    setrlimit(RLIMIT_FSIZE, &small);
 }
 
-FileSizeLimit::~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &saved_);
+TMDIChild* documentWith(TMainForm& form,
+                        std::initializer_list<std::pair<const char*, QString>> values) {
+    TMDIChild* doc = newDocument(form);
+    writeSlot(doc->XCIL, 400);
+    writeSlot(doc->YCIL, 300);
+    for (const auto& [name, value] : values) writeSlot(doc->findChild<QLabel*>(name), value);
+    return doc;
+}
+
+void setCirculation(TProgram& program, bool on) {
+    TOKBottomDlg* cylinder = program.dialogs().cylinderDialog;
+    for (QWidget* control :
+         {static_cast<QWidget*>(cylinder->Label3), static_cast<QWidget*>(cylinder->TrackBar2),
+          static_cast<QWidget*>(cylinder->Label5)})
+        control->setEnabled(on);
+}
+
+ResourceLimit::ResourceLimit(int resource, rlim_t soft) : resource_(resource) {
+    getrlimit(resource_, &saved_);
+    rlimit lowered = saved_;
+    lowered.rlim_cur = soft;
+    setrlimit(resource_, &lowered);
+}
+
+ResourceLimit::~ResourceLimit() {
+    setrlimit(resource_, &saved_);
 }

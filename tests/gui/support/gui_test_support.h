@@ -12,7 +12,9 @@
 #include <QStringList>
 #include <QTimer>
 #include <functional>
+#include <initializer_list>
 #include <memory>
+#include <utility>
 
 class QWidget;
 class TMainForm;
@@ -91,12 +93,32 @@ class SaveAs {
     QString suffix_;
 };
 
+// A new document holding the given slot values, centred at (400, 300).
+TMDIChild* documentWith(TMainForm& form,
+                        std::initializer_list<std::pair<const char*, QString>> values);
+
+// Enables or disables the cylinder dialog's circulation row, as its tool
+// buttons do.
+void setCirculation(TProgram& program, bool on);
+
+// Lowers a limit of the process (setrlimit) while it lives.
+class ResourceLimit {
+  public:
+    ResourceLimit(int resource, rlim_t soft);
+    ~ResourceLimit();
+    ResourceLimit(const ResourceLimit&) = delete;
+    ResourceLimit& operator=(const ResourceLimit&) = delete;
+
+  private:
+    int resource_;
+    rlimit saved_{};
+};
+
 // Lets writes of the process fail beyond a few bytes, as on a full disk.
 class FileSizeLimit {
   public:
     FileSizeLimit();
-    ~FileSizeLimit();
 
   private:
-    rlimit saved_{};
+    ResourceLimit limit_;
 };
