@@ -122,6 +122,7 @@ void TMainForm::SpeedButton1Click() {
                 break;
             }
             case FlowKind::Empty:
+                explain(Unchanged::NoElement);
                 break;
         }
     });
@@ -139,7 +140,10 @@ void TMainForm::SpeedButton17Click() {
         switch (c.kind()) {
             case FlowKind::SourceInStream:
             case FlowKind::SinkInStream: {
-                if (c.secondX.filled) break;
+                if (c.secondX.filled) {
+                    explain(Unchanged::NoEquipotentials);
+                    break;
+                }
                 const bool sink = c.kind() == FlowKind::SinkInStream;
                 const int x = X(), y = Y(), Q = (sink ? c.sink : c.source).number();
                 const auto routine =
@@ -181,7 +185,10 @@ void TMainForm::SpeedButton17Click() {
                 break;
             }
             case FlowKind::SourceSinkPair:
+                explain(Unchanged::NoEquipotentials);
+                break;
             case FlowKind::Empty:
+                explain(Unchanged::NoElement);
                 break;
         }
     });
