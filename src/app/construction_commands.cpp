@@ -4,6 +4,7 @@
 // title. Numbers are read from the configuration in each routine's own order.
 #include <QLabel>
 #include <QProgressBar>
+#include <QStatusBar>
 #include <QWidget>
 #include <cstdlib>
 
@@ -14,6 +15,7 @@
 #include "dialogs/vortex_source_dialog.h"
 #include "document/configuration.h"
 #include "document/mdi_child.h"
+#include "flow/bounded_settings.h"
 #include "flow/equipotentials/cylinder.h"
 #include "flow/equipotentials/cylinder_circulation.h"
 #include "flow/equipotentials/single_elements.h"
@@ -24,15 +26,21 @@
 
 namespace {
 
-// Resets and shows the gauge, runs the routine on the document's picture,
-// hides the gauge. An error leaves the gauge showing, as it stopped.
-void drawWithGauge(QProgressBar* bar, TMDIChild& document, const flow::Settings& settings,
+// Resets and shows the gauge, runs the routine on the document's picture
+// with its settings held within the dialogs' ranges, hides the gauge, and
+// says so in the status bar when the field was traced only to the limit. An
+// error leaves the gauge showing, as it stopped.
+void drawWithGauge(QProgressBar* bar, QStatusBar* status, TMDIChild& document,
+                   const flow::Settings& settings,
                    const std::function<void(const flow::Canvas&)>& routine) {
+    const flow::BoundedSettings bounded(settings);
     ProgressGauge gauge(bar);
     bar->setValue(0);
     bar->show();
-    routine(flow::Canvas{document.surface(), settings, gauge});
+    routine(flow::Canvas{document.surface(), bounded.settings(), gauge});
     bar->hide();
+    if (bounded.fieldLimited())
+        status->showMessage(QString("Размер поля ограничен: %1").arg(flow::kMaxFieldSide));
 }
 
 }  // namespace
@@ -46,7 +54,9 @@ void TMainForm::SpeedButton1Click() {
         auto speed = [this] {
             return "; Скорость набегающего потока U=" + dialogs_.streamSpeedDialog->speedText();
         };
-        auto run = [&](const auto& routine) { drawWithGauge(gauge, *d, settings, routine); };
+        auto run = [&](const auto& routine) {
+            drawWithGauge(gauge, statusLine, *d, settings, routine);
+        };
         switch (c.kind()) {
             case FlowKind::SourceSinkPair: {
                 // Drawn once the strength panel is put away.
@@ -134,7 +144,9 @@ void TMainForm::SpeedButton17Click() {
     runReportingErrors([this, d] {
         const flow::Settings settings = settingsOf(dialogs_);
         const Configuration c = readConfiguration(*d);
-        auto run = [&](const auto& routine) { drawWithGauge(gauge, *d, settings, routine); };
+        auto run = [&](const auto& routine) {
+            drawWithGauge(gauge, statusLine, *d, settings, routine);
+        };
         auto X = [&c] { return c.centreX.number(); };
         auto Y = [&c] { return c.centreY.number(); };
         switch (c.kind()) {

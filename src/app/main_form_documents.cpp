@@ -24,8 +24,23 @@ void TMainForm::N8Click() {
     const QString caption = "ZEF NONAME" + QString::number(MDIChildCount() + 1);
     auto* child = new TMDIChild;
     // A bad field size is reported; the document then makes its picture at
-    // its first use.
-    runReportingErrors([&] { child->createPicture(dialogs_.fieldSizeDialog->fieldSettings()); });
+    // its first use. A refused picture is reported and no document opens.
+    std::int64_t picturesInUse = 0;
+    for (TMDIChild* open : MDIChildren()) picturesInUse += open->surface().pictureBytes();
+    bool refused = false;
+    runReportingErrors([&] {
+        try {
+            child->createPicture(dialogs_.fieldSizeDialog->fieldSettings(), picturesInUse);
+        } catch (const PictureRefused&) {
+            refused = true;
+            throw;
+        }
+    });
+    if (refused) {
+        delete child;
+        newDocumentButton->setChecked(false);
+        return;
+    }
     connectDocument(child);
     child->setWindowTitle(caption);
     workspace->addSubWindow(child);

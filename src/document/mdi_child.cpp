@@ -7,16 +7,19 @@
 #include <QVBoxLayout>
 #include <stdexcept>
 
+#include "document/picture_memory.h"
 #include "document/picture_view.h"
 #include "document/slots.h"
 #include "document/velocity_marker.h"
+#include "flow/bounded_settings.h"
 #include "flow/settings.h"
 
 namespace {
 
 // Largest picture a document makes: 16384 pixels a side and 256 MiB in all.
-constexpr int kMaxSide = 16384;
+constexpr int kMaxSide = flow::kMaxFieldSide;
 constexpr long long kMaxPixels = 64LL * 1024 * 1024;
+constexpr double kMiB = 1024.0 * 1024.0;
 
 void checkFieldSize(int width, int height) {
     if (width < 1 || height < 1 || width > kMaxSide || height > kMaxSide ||
@@ -29,6 +32,14 @@ void checkFieldSize(int width, int height) {
                 .arg(kMaxSide)
                 .arg(kMaxPixels)
                 .toStdString());
+}
+
+std::int64_t pictureBytes(int width, int height) {
+    return std::int64_t{width} * height * 4;
+}
+
+QString megabytes(std::int64_t bytes) {
+    return QString::number(static_cast<double>(bytes) / kMiB, 'f', 0);
 }
 
 }  // namespace
@@ -103,11 +114,26 @@ void TMDIChild::makeSlots(QWidget* holder) {
     A = makeSlot(holder, "A", "A");
 }
 
-void TMDIChild::createPicture(const flow::FieldSettings& field) {
+void TMDIChild::createPicture(const flow::FieldSettings& field, std::int64_t picturesInUse) {
     const int width = field.width();
     const int height = field.height();
     checkFieldSize(width, height);
-    surface_.createPicture(width, height);
+    if (picturesInUse + pictureBytes(width, height) > pictureMemoryBudget())
+        throw PictureRefused(
+            QString("Документ не создан: вместе с рисунками открытых документов рисунок "
+                    "%1 x %2 занял бы больше %3 МБ (половины памяти компьютера). Закройте "
+                    "ненужные документы или уменьшите размер поля.")
+                .arg(width)
+                .arg(height)
+                .arg(megabytes(pictureMemoryBudget()))
+                .toStdString());
+    if (!surface_.createPicture(width, height))
+        throw PictureRefused(
+            QString("Документ не создан: не хватает памяти для рисунка %1 x %2 (%3 МБ).")
+                .arg(width)
+                .arg(height)
+                .arg(megabytes(pictureBytes(width, height)))
+                .toStdString());
     fitPicture();
 }
 

@@ -5,6 +5,8 @@
 #pragma once
 
 #include <QMdiSubWindow>
+#include <cstdint>
+#include <stdexcept>
 
 #include "document/raster_surface.h"
 
@@ -18,6 +20,12 @@ namespace flow {
 class FieldSettings;
 }
 
+// A picture the document cannot have for want of memory.
+class PictureRefused : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
 class TMDIChild : public QMdiSubWindow {
     Q_OBJECT
   public:
@@ -28,8 +36,11 @@ class TMDIChild : public QMdiSubWindow {
 
     // Makes the white picture of the field size. A size that is no integer
     // or out of bounds throws; the document then gets a white picture as
-    // large as its picture area at the first use of its surface.
-    void createPicture(const flow::FieldSettings& field);
+    // large as its picture area at the first use of its surface. A picture
+    // that would take the open documents' pictures (`picturesInUse` bytes)
+    // past the memory budget, or whose memory cannot be had, throws
+    // PictureRefused: the document must not open.
+    void createPicture(const flow::FieldSettings& field, std::int64_t picturesInUse);
 
     // The pointer shape over the picture is the document's armed flag.
     Qt::CursorShape pointer() const;
@@ -83,4 +94,5 @@ class TMDIChild : public QMdiSubWindow {
     RasterSurface surface_;
     QScrollArea* pictureArea_;
     bool closing_ = false;
+    bool pictureRefused_ = false;
 };

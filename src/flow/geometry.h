@@ -55,4 +55,8 @@ Point lowerPoint(std::int64_t cx, std::int64_t cy, double rho, double angle);
 // Distance between two pixels, the squares summed in integers.
 double chordLength(Point a, Point b);
 
+// The distance from `centre` beyond which no line of the current pen reaches
+// the surface's picture; infinity when every line counts.
+double reachRadius(const Surface& surface, Point centre);
+
 }  // namespace flow

@@ -35,23 +35,6 @@ class ConstructionCommandsTest : public QObject {
     std::unique_ptr<TProgram> program;
     TMainForm* form = nullptr;
 
-    // A new document holding the given slot values, centred at (400, 300).
-    TMDIChild* documentWith(std::initializer_list<std::pair<const char*, QString>> values) {
-        TMDIChild* doc = newDocument(*form);
-        writeSlot(doc->XCIL, 400);
-        writeSlot(doc->YCIL, 300);
-        for (const auto& [name, value] : values) writeSlot(doc->findChild<QLabel*>(name), value);
-        return doc;
-    }
-
-    void setCirculation(bool on) {
-        TOKBottomDlg* cylinder = program->dialogs().cylinderDialog;
-        for (QWidget* control :
-             {static_cast<QWidget*>(cylinder->Label3), static_cast<QWidget*>(cylinder->TrackBar2),
-              static_cast<QWidget*>(cylinder->Label5)})
-            control->setEnabled(on);
-    }
-
   private slots:
     void init() { QVERIFY(startProgram(program, form)); }
     void cleanup() { program.reset(); }
@@ -72,7 +55,7 @@ class ConstructionCommandsTest : public QObject {
             {{{"Stok", "1500"}}, "Cток мощности Q=1500" + speed},
         };
         for (const auto& row : rows) {
-            TMDIChild* doc = documentWith(row.values);
+            TMDIChild* doc = documentWith(*form, row.values);
             named<QToolButton>(form, "SpeedButton1")->click();
             QCOMPARE(doc->windowTitle(), row.caption);
             QVERIFY(drawnPixels(doc) > 0);
@@ -81,26 +64,26 @@ class ConstructionCommandsTest : public QObject {
     }
 
     void circulationFlagOfTheDialogDecidesTheCylinder() {
-        TMDIChild* doc = documentWith({{"RCIL", "100"}});
-        setCirculation(true);
+        TMDIChild* doc = documentWith(*form, {{"RCIL", "100"}});
+        setCirculation(*program, true);
         named<QToolButton>(form, "SpeedButton1")->click();
         QCOMPARE(doc->windowTitle(), QString("ZEF NONAME1"));  // no caption for this row
         QVERIFY(drawnPixels(doc) > 0);
 
         // Equipotentials too: a cylinder placed without circulation gets the
         // lines of the circulating one while the dialog's row is enabled.
-        TMDIChild* other = documentWith({{"RCIL", "100"}});
+        TMDIChild* other = documentWith(*form, {{"RCIL", "100"}});
         named<QToolButton>(form, "SpeedButton17")->click();
         const QImage withCirculation = other->surface().image();
-        TMDIChild* plain = documentWith({{"RCIL", "100"}});
-        setCirculation(false);
+        TMDIChild* plain = documentWith(*form, {{"RCIL", "100"}});
+        setCirculation(*program, false);
         named<QToolButton>(form, "SpeedButton17")->click();
         QVERIFY(withCirculation != plain->surface().image());
     }
 
     void pairNeedsThePanelHiddenAndBothPoints() {
         TMDIChild* pair = documentWith(
-            {{"A", ""}, {"Istok", "1500"}, {"Stok", "1500"}, {"X2", "500"}, {"Y2", "300"}});
+            *form, {{"A", ""}, {"Istok", "1500"}, {"Stok", "1500"}, {"X2", "500"}, {"Y2", "300"}});
         named<QFrame>(form, "Panel1")->show();
         named<QToolButton>(form, "SpeedButton1")->click();
         QCOMPARE(drawnPixels(pair), 0);
@@ -110,7 +93,7 @@ class ConstructionCommandsTest : public QObject {
         QVERIFY(drawnPixels(pair) > 0);
         QVERIFY(named<QProgressBar>(form, "Gauge1")->isHidden());
 
-        TMDIChild* unfinished = documentWith({{"A", ""}, {"Istok", "1500"}});
+        TMDIChild* unfinished = documentWith(*form, {{"A", ""}, {"Istok", "1500"}});
         std::unique_ptr<ModalAnswer> answer(acceptNextMessageBox());
         named<QToolButton>(form, "SpeedButton1")->click();
         QCOMPARE(answer->text(), QString("'X2' is not a valid integer value"));
@@ -118,15 +101,15 @@ class ConstructionCommandsTest : public QObject {
         QVERIFY(named<QProgressBar>(form, "Gauge1")->isHidden());
 
         documentWith(
-            {{"A", ""}, {"Istok", "1500"}, {"X2", "500"}, {"Y2", "300"}, {"STOK2", "1500"}});
+            *form, {{"A", ""}, {"Istok", "1500"}, {"X2", "500"}, {"Y2", "300"}, {"STOK2", "1500"}});
         std::unique_ptr<ModalAnswer> sentinel(acceptNextMessageBox());
         named<QToolButton>(form, "SpeedButton1")->click();
         QCOMPARE(sentinel->text(), QString("'STOK' is not a valid integer value"));
     }
 
     void twoElementsInAStreamGetNoLines() {
-        TMDIChild* doc =
-            documentWith({{"Istok", "1500"}, {"X2", "500"}, {"Y2", "300"}, {"STOK2", "1500"}});
+        TMDIChild* doc = documentWith(
+            *form, {{"Istok", "1500"}, {"X2", "500"}, {"Y2", "300"}, {"STOK2", "1500"}});
         named<QToolButton>(form, "SpeedButton1")->click();
         named<QToolButton>(form, "SpeedButton17")->click();
         QCOMPARE(drawnPixels(doc), 0);
@@ -142,7 +125,7 @@ class ConstructionCommandsTest : public QObject {
                           {"RCIL", "100"},
                           {"Vihrestok", "10"},
                           {"Dipol", "50"}}) {
-            TMDIChild* doc = documentWith({slot});
+            TMDIChild* doc = documentWith(*form, {slot});
             const QString caption = doc->windowTitle();
             named<QToolButton>(form, "SpeedButton17")->click();
             QVERIFY2(drawnPixels(doc) > 0, slot.first);
@@ -152,7 +135,7 @@ class ConstructionCommandsTest : public QObject {
     }
 
     void badFieldTextStopsTheRunAndKeepsTheGauge() {
-        TMDIChild* doc = documentWith({{"Vihr", ""}});
+        TMDIChild* doc = documentWith(*form, {{"Vihr", ""}});
         program->dialogs().fieldSizeDialog->Edit2->setText("abc");
         std::unique_ptr<ModalAnswer> answer(acceptNextMessageBox());
         named<QToolButton>(form, "SpeedButton1")->click();
