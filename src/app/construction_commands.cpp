@@ -28,9 +28,9 @@ namespace {
 // hides the gauge. An error leaves the gauge showing, as it stopped.
 void drawWithGauge(TMainForm& form, TMDIChild& document, const flow::Settings& settings,
                    const std::function<void(const flow::Canvas&)>& routine) {
-    ProgressGauge gauge(form.Gauge1);
     form.Gauge1->setValue(0);
     form.Gauge1->show();
+    ProgressGauge gauge(form.Gauge1);
     routine(flow::Canvas{document.surface(), settings, gauge});
     form.Gauge1->hide();
 }
