@@ -42,8 +42,8 @@ int main(int argc, char** argv) {
         return bench::showFirstWindow(argc, argv);
     useLargeOffscreenScreen();
     // The routine benchmarks on the null surface are not needed here.
-    std::vector<char*> args =
-        bench::withDefaultArguments(argc, argv, {"--benchmark_filter=-/null$"});
+    static const std::vector<std::string> defaults = {"--benchmark_filter=-/null$"};
+    std::vector<char*> args = bench::withDefaultArguments(argc, argv, defaults);
     int count = static_cast<int>(args.size()) - 1;
     TApplication app(count, args.data());
     QStandardPaths::setTestModeEnabled(true);
