@@ -3,7 +3,7 @@
 # then configure and build in build/ the given targets (all when none).
 set -euo pipefail
 
-PACKAGES=(cmake make g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-dejavu-core)
+PACKAGES=(cmake make g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-dejavu-core qt6-svg-dev qt6-translations-l10n desktop-file-utils)
 
 missing=()
 for pkg in "${PACKAGES[@]}"; do

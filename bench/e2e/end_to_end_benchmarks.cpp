@@ -121,6 +121,7 @@ void registerEndToEnd(const std::vector<EndToEndCase>& cases, TMainForm& form,
 }
 
 int showFirstWindow(int argc, char** argv) {
+    TApplication::describe();
     TApplication app(argc, argv);
     TProgram program;
     const PaintCounter painted(&program.mainForm());

@@ -1,0 +1,38 @@
+# Installs the build into a private prefix and checks the desktop files.
+set(prefix "${BUILD_DIR}/install-tree-test")
+file(REMOVE_RECURSE "${prefix}")
+execute_process(COMMAND ${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${prefix}"
+                RESULT_VARIABLE result OUTPUT_QUIET)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed: ${result}")
+endif()
+
+foreach(path bin/zef share/applications/zef.desktop
+             share/icons/hicolor/scalable/apps/zef.svg share/mime/packages/zef.xml)
+  if(NOT EXISTS "${prefix}/${path}")
+    message(FATAL_ERROR "not installed: ${path}")
+  endif()
+endforeach()
+if(NOT IS_DIRECTORY "${prefix}/bin" OR IS_DIRECTORY "${prefix}/bin/zef")
+  message(FATAL_ERROR "bin/zef is not a program")
+endif()
+
+execute_process(COMMAND desktop-file-validate "${prefix}/share/applications/zef.desktop"
+                RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE out)
+if(NOT result EQUAL 0 OR out MATCHES "error:")
+  message(FATAL_ERROR "desktop-file-validate: ${out}")
+endif()
+
+file(READ "${prefix}/share/applications/zef.desktop" entry)
+foreach(needle "Categories=Education;Science;Physics;" "Icon=zef"
+               "MimeType=application/x-zef-construction;")
+  string(FIND "${entry}" "${needle}" at)
+  if(at LESS 0)
+    message(FATAL_ERROR "the desktop entry lacks ${needle}")
+  endif()
+endforeach()
+file(READ "${prefix}/share/mime/packages/zef.xml" mime)
+if(NOT mime MATCHES "application/x-zef-construction" OR NOT mime MATCHES "\\*\\.zef")
+  message(FATAL_ERROR "the MIME type does not name *.zef files")
+endif()
+file(REMOVE_RECURSE "${prefix}")
