@@ -1,5 +1,7 @@
 #include "benchmark_arguments.h"
 
+#include <benchmark/benchmark.h>
+
 #include <cstring>
 
 namespace bench {
@@ -28,6 +30,14 @@ std::vector<char*> withDefaultArguments(int argc, char** argv,
             args.push_back(const_cast<char*>(option.c_str()));
     args.push_back(nullptr);
     return args;
+}
+
+int runBenchmarks(int argc, char** argv, benchmark::BenchmarkReporter& reporter) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
 }
 
 }  // namespace bench

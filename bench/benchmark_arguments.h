@@ -4,6 +4,10 @@
 #include <string>
 #include <vector>
 
+namespace benchmark {
+class BenchmarkReporter;
+}
+
 namespace bench {
 
 // argv plus five repetitions reported as aggregates unless the command line
@@ -12,5 +16,9 @@ namespace bench {
 // outlive the result.
 std::vector<char*> withDefaultArguments(int argc, char** argv,
                                         const std::vector<std::string>& defaults = {});
+
+// Runs the registered benchmarks with the arguments left after the
+// application took its own, and the reporter; 1 for unknown arguments.
+int runBenchmarks(int argc, char** argv, benchmark::BenchmarkReporter& reporter);
 
 }  // namespace bench

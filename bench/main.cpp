@@ -1,7 +1,6 @@
 // Times every streamline and equipotential routine with the program's own
 // settings dialogs, on a real picture and on a surface that draws nothing,
 // then prints the table of medians.
-#include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <cstdlib>
@@ -27,10 +26,6 @@ int main(int argc, char** argv) {
     const std::vector<bench::Case> cases = bench::allCases();
     bench::registerCases(cases, program.dialogs(), settings);
 
-    benchmark::Initialize(&count, args.data());
-    if (benchmark::ReportUnrecognizedArguments(count, args.data())) return 1;
     bench::SummaryReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    return bench::runBenchmarks(count, args.data(), reporter);
 }

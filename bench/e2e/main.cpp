@@ -2,7 +2,6 @@
 // 1920 x 1200 screen and the main window maximized: each construction command
 // from the button's click to the repainted picture, next to the routine's own
 // time; a new document; the start to the first painted window.
-#include <benchmark/benchmark.h>
 #include <unistd.h>
 
 #include <QStandardPaths>
@@ -56,10 +55,6 @@ int main(int argc, char** argv) {
     const std::vector<bench::EndToEndCase> endToEnd = bench::endToEndCases();
     bench::registerEndToEnd(endToEnd, program.mainForm(), "/proc/self/exe");
 
-    benchmark::Initialize(&count, args.data());
-    if (benchmark::ReportUnrecognizedArguments(count, args.data())) return 1;
     bench::EndToEndReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    return bench::runBenchmarks(count, args.data(), reporter);
 }
