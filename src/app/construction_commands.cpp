@@ -4,6 +4,7 @@
 // the document's title.
 #include <QLabel>
 #include <QProgressBar>
+#include <QStatusBar>
 #include <QWidget>
 #include <cstdlib>
 
@@ -14,6 +15,7 @@
 #include "dialogs/vortex_source_dialog.h"
 #include "document/mdi_child.h"
 #include "document/slots.h"
+#include "flow/bounded_settings.h"
 #include "flow/equipotentials/cylinder.h"
 #include "flow/equipotentials/cylinder_circulation.h"
 #include "flow/equipotentials/single_elements.h"
@@ -24,15 +26,20 @@
 
 namespace {
 
-// Resets and shows the gauge, runs the routine on the document's picture,
-// hides the gauge. An error leaves the gauge showing, as it stopped.
+// Resets and shows the gauge, runs the routine on the document's picture
+// with its settings held within the dialogs' ranges, hides the gauge, and
+// says so in the status bar when the field was traced only to the limit. An
+// error leaves the gauge showing, as it stopped.
 void drawWithGauge(TMainForm& form, TMDIChild& document, const flow::Settings& settings,
                    const std::function<void(const flow::Canvas&)>& routine) {
+    const flow::BoundedSettings bounded(settings);
     form.Gauge1->setValue(0);
     form.Gauge1->show();
     ProgressGauge gauge(form.Gauge1);
-    routine(flow::Canvas{document.surface(), settings, gauge});
+    routine(flow::Canvas{document.surface(), bounded.settings(), gauge});
     form.Gauge1->hide();
+    if (bounded.fieldLimited())
+        form.StatusBar->showMessage(QString("Размер поля ограничен: %1").arg(flow::kMaxFieldSide));
 }
 
 }  // namespace

@@ -34,12 +34,22 @@ void commitLabel(TMDIChild& d) {
 }
 
 // Writes the picture as a Windows bitmap. The file is written aside and put
-// in place only when complete, so a failed save leaves an earlier file whole.
+// in place only when complete, so a failed save leaves an earlier file whole;
+// where the folder allows no file beside it, the file is written in place.
+// A failure names the system's reason (a full disk, say) when there is one.
 void saveBitmap(const QImage& picture, const QString& fileName) {
     QSaveFile file(fileName);
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly)) failSaving(fileName, file.errorString());
     QImageWriter writer(&file, "bmp");
-    if (!writer.write(picture)) failSaving(fileName, writer.errorString());
+    if (!writer.write(picture)) {
+        // The writer knows only that writing failed; the file knows why.
+        file.flush();
+        const QString reason =
+            file.error() != QFileDevice::NoError ? file.errorString() : writer.errorString();
+        file.cancelWriting();
+        failSaving(fileName, reason);
+    }
     if (!file.commit()) failSaving(fileName, file.errorString());
 }
 

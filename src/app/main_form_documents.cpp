@@ -19,6 +19,11 @@ void TMainForm::N8Click() {
     if (Panel1->isVisible()) resetStrengthPanel();
     const QString caption = "ZEF NONAME" + QString::number(MDIChildCount() + 1);
     auto* child = new TMDIChild(this);
+    if (child->pictureRefused()) {
+        delete child;
+        SpeedButton3->setChecked(false);
+        return;
+    }
     child->setWindowTitle(caption);
     Workspace->addSubWindow(child);
     child->showMaximized();

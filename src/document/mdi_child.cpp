@@ -13,15 +13,18 @@
 #include "app/errors.h"
 #include "app/main_form.h"
 #include "dialogs/field_size_dialog.h"
+#include "document/picture_memory.h"
 #include "document/picture_view.h"
 #include "document/slots.h"
 #include "document/velocity_marker.h"
+#include "flow/bounded_settings.h"
 
 namespace {
 
 // Largest picture a document makes: 16384 pixels a side and 256 MiB in all.
-constexpr int kMaxSide = 16384;
+constexpr int kMaxSide = flow::kMaxFieldSide;
 constexpr long long kMaxPixels = 64LL * 1024 * 1024;
+constexpr double kMiB = 1024.0 * 1024.0;
 
 void checkFieldSize(int width, int height) {
     if (width < 1 || height < 1 || width > kMaxSide || height > kMaxSide ||
@@ -34,6 +37,14 @@ void checkFieldSize(int width, int height) {
                 .arg(kMaxSide)
                 .arg(kMaxPixels)
                 .toStdString());
+}
+
+std::int64_t pictureBytes(int width, int height) {
+    return std::int64_t{width} * height * 4;
+}
+
+QString megabytes(std::int64_t bytes) {
+    return QString::number(static_cast<double>(bytes) / kMiB, 'f', 0);
 }
 
 }  // namespace
@@ -98,14 +109,38 @@ void TMDIChild::makeSlots(QWidget* holder) {
 
 // Makes the white picture of the field size. A size that is no integer or
 // out of bounds is reported; the document then gets a white picture as large
-// as its picture area at the first use of its surface.
+// as its picture area at the first use of its surface. A picture that would
+// take the open documents' pictures past the memory budget, or whose memory
+// cannot be had, is reported and refuses the document.
 void TMDIChild::FormCreate() {
     runReportingErrors([this] {
         const flow::FieldSettings& field = mainForm_->dialogs().OKBottomDlg7->fieldSettings();
         const int width = field.width();
         const int height = field.height();
         checkFieldSize(width, height);
-        surface_.createPicture(width, height);
+        std::int64_t inUse = pictureBytes(width, height);
+        for (const TMDIChild* child : mainForm_->MDIChildren())
+            inUse += child->surface_.pictureBytes();
+        if (inUse > pictureMemoryBudget()) {
+            pictureRefused_ = true;
+            throw std::runtime_error(
+                QString("Документ не создан: вместе с рисунками открытых документов рисунок "
+                        "%1 x %2 занял бы больше %3 МБ (половины памяти компьютера). Закройте "
+                        "ненужные документы или уменьшите размер поля.")
+                    .arg(width)
+                    .arg(height)
+                    .arg(megabytes(pictureMemoryBudget()))
+                    .toStdString());
+        }
+        if (!surface_.createPicture(width, height)) {
+            pictureRefused_ = true;
+            throw std::runtime_error(
+                QString("Документ не создан: не хватает памяти для рисунка %1 x %2 (%3 МБ).")
+                    .arg(width)
+                    .arg(height)
+                    .arg(megabytes(pictureBytes(width, height)))
+                    .toStdString());
+        }
     });
 }
 

@@ -20,6 +20,8 @@ class TMDIChild : public QMdiSubWindow {
     RasterSurface& surface() { return surface_; }
     TMainForm* mainForm() const { return mainForm_; }
     bool isClosing() const { return closing_; }
+    // The picture was refused for want of memory: the document must not open.
+    bool pictureRefused() const { return pictureRefused_; }
     // No element placed: all seven element slots hold their sentinels.
     bool isEmpty() const;
 
@@ -65,4 +67,5 @@ class TMDIChild : public QMdiSubWindow {
     TMainForm* mainForm_;
     RasterSurface surface_;
     bool closing_ = false;
+    bool pictureRefused_ = false;
 };

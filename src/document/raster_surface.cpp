@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "flow/geometry.h"
 
@@ -15,15 +16,24 @@ constexpr double kFar = 1e6;
 // Thin dotted lines drawn by the painter in one call.
 constexpr std::size_t kLineBatch = 512;
 
-// Whole pixels below and above a coordinate within the int range.
+// Pens are drawn between these widths: a thinner one as 1, a wider one as
+// the widest, which already covers a picture of any allowed size.
+constexpr int kMinPenWidth = 1;
+constexpr int kMaxPenWidth = 1000;
+
+// Whole pixels below and above a coordinate, held within the int range.
+int toIntRange(double v) {
+    if (std::isnan(v)) return 0;
+    return static_cast<int>(std::clamp(v, static_cast<double>(std::numeric_limits<int>::min()),
+                                       static_cast<double>(std::numeric_limits<int>::max())));
+}
+
 int floorToInt(double v) {
-    const int i = static_cast<int>(v);
-    return v < i ? i - 1 : i;
+    return toIntRange(std::floor(v));
 }
 
 int ceilToInt(double v) {
-    const int i = static_cast<int>(v);
-    return v > i ? i + 1 : i;
+    return toIntRange(std::ceil(v));
 }
 
 // Liang-Barsky: clips the segment to the rectangle from (left, top) to
@@ -79,11 +89,12 @@ RasterSurface::~RasterSurface() {
     endPainting();
 }
 
-void RasterSurface::createPicture(int width, int height) {
+bool RasterSurface::createPicture(int width, int height) {
     endPainting();
     image_ = QImage(width, height, QImage::Format_RGB32);
     image_.fill(Qt::white);
     pixels_.reset();
+    return !image_.isNull();
 }
 
 void RasterSurface::ensurePicture() const {
@@ -159,7 +170,7 @@ void RasterSurface::markChangedPixels(int x1, int y1, int x2, int y2) {
 
 void RasterSurface::applyPen(QPainter& p) {
     if (penApplied_) return;
-    QPen pen(toQColor(penColor_), std::max(penWidth_, 1),
+    QPen pen(toQColor(penColor_), drawnPenWidth(),
              penStyle_ == flow::PenStyle::Dot ? Qt::DotLine : Qt::SolidLine, Qt::RoundCap,
              Qt::RoundJoin);
     p.setPen(pen);
@@ -211,6 +222,17 @@ flow::Font RasterSurface::font() const {
             font_.strikeOut()};
 }
 
+int RasterSurface::drawnPenWidth() const {
+    return std::clamp(penWidth_, kMinPenWidth, kMaxPenWidth);
+}
+
+std::optional<flow::Box> RasterSurface::reach() const {
+    ensurePicture();
+    // Lines are clipped to the picture widened by the pen's margin.
+    const std::int64_t margin = drawnPenWidth() + 3;
+    return flow::Box{-margin, -margin, image_.width() + margin, image_.height() + margin};
+}
+
 void RasterSurface::moveTo(std::int64_t x, std::int64_t y) {
     penX_ = x;
     penY_ = y;
@@ -228,7 +250,7 @@ void RasterSurface::lineTo(std::int64_t x, std::int64_t y) {
 }
 
 bool RasterSurface::drawsThinSolidLines() const {
-    return penWidth_ <= 1 && penStyle_ == flow::PenStyle::Solid;
+    return drawnPenWidth() == 1 && penStyle_ == flow::PenStyle::Solid;
 }
 
 void RasterSurface::drawThinSolidLine(std::int64_t x1, std::int64_t y1, std::int64_t x2,
@@ -246,7 +268,7 @@ void RasterSurface::drawThinSolidLine(std::int64_t x1, std::int64_t y1, std::int
 
 void RasterSurface::drawClippedLine(double x1, double y1, double x2, double y2) {
     ensurePicture();
-    const double margin = penWidth_ + 2.0;
+    const double margin = drawnPenWidth() + 2.0;
     if (!clipSegment(x1, y1, x2, y2, -margin, -margin, image_.width() + margin,
                      image_.height() + margin))
         return;
@@ -257,7 +279,7 @@ void RasterSurface::drawClippedLine(double x1, double y1, double x2, double y2) 
     }
     QPainter& p = painter();
     applyPen(p);
-    if (std::max(penWidth_, 1) == 1) {
+    if (drawnPenWidth() == 1) {
         pendingLines_.emplace_back(x1, y1, x2, y2);
         if (pendingLines_.size() >= kLineBatch) drawPendingLines();
     } else {
@@ -272,7 +294,7 @@ void RasterSurface::ellipse(std::int64_t x1, std::int64_t y1, std::int64_t x2, s
     const QRectF box = QRectF(
         QPointF(static_cast<double>(std::min(x1, x2)), static_cast<double>(std::min(y1, y2))),
         QPointF(static_cast<double>(std::max(x1, x2)), static_cast<double>(std::max(y1, y2))));
-    const double margin = penWidth_ + 2.0;
+    const double margin = drawnPenWidth() + 2.0;
     const QRectF picture = QRectF(image_.rect()).adjusted(-margin, -margin, margin, margin);
     if (!box.adjusted(-margin, -margin, margin, margin).intersects(picture)) return;
     if (std::abs(box.left()) > kFar || std::abs(box.right()) > kFar || std::abs(box.top()) > kFar ||

@@ -6,11 +6,12 @@
 // (thin_line.h gives the exact rule), clipped exactly however far off the
 // ends lie. Other lines cover the pixels Qt's aliased rasterizer gives the
 // true segment, both end pixels included; wide pens have round caps and
-// joins. An ellipse with box corners (x1, y1) and (x2, y2) is Qt's ellipse in
-// the rectangle from the smaller to the larger corner, right and bottom edges
-// excluded. Geometry for the painter is clipped here, in doubles, to a margin
-// round the picture before it reaches the rasterizer, so far-off coordinates
-// draw exactly the part of the true line inside.
+// joins; pen widths below 1 draw as 1, above 1000 as 1000. An ellipse with
+// box corners (x1, y1) and (x2, y2) is Qt's ellipse in the rectangle from
+// the smaller to the larger corner, right and bottom edges excluded. Geometry
+// for the painter is clipped here, in doubles, to a margin round the picture
+// before it reaches the rasterizer, so far-off coordinates draw exactly the
+// part of the true line inside.
 //
 // Speed: one QPainter stays open over a run of painter operations; it is
 // closed before the picture is read and before a thin solid line writes its
@@ -42,9 +43,12 @@ class RasterSurface : public flow::Surface {
     RasterSurface(const RasterSurface&) = delete;
     RasterSurface& operator=(const RasterSurface&) = delete;
 
-    // A new white picture of the given size.
-    void createPicture(int width, int height);
+    // A new white picture of the given size; false, with no picture, when
+    // its memory cannot be had.
+    bool createPicture(int width, int height);
     bool hasPicture() const { return !image_.isNull(); }
+    // The memory the picture takes.
+    std::int64_t pictureBytes() const { return image_.sizeInBytes(); }
     // Size of the white picture made on first use when none was created.
     void setFallbackSize(std::function<QSize()> size) { fallbackSize_ = std::move(size); }
     // Called once after the first change since the rectangle was last taken.
@@ -74,10 +78,13 @@ class RasterSurface : public flow::Surface {
     void ellipse(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2) override;
     void textOut(std::int64_t x, std::int64_t y, const std::string& utf8) override;
     std::optional<flow::Color> pixel(std::int64_t x, std::int64_t y) const override;
+    std::optional<flow::Box> reach() const override;
     using Surface::lineTo;
     using Surface::moveTo;
 
   private:
+    // The width lines are drawn with: the pen's, held within 1..1000.
+    int drawnPenWidth() const;
     QPainter& painter();
     void endPainting() const;
     void drawPendingLines() const;

@@ -1,5 +1,6 @@
 #include "flow/geometry.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -95,6 +96,17 @@ double chordLength(Point a, Point b) {
     const double dx = static_cast<double>(b.x - a.x);
     const double dy = static_cast<double>(b.y - a.y);
     return std::sqrt(dx * dx + dy * dy);
+}
+
+double reachRadius(const Surface& surface, Point centre) {
+    const std::optional<Box> box = surface.reach();
+    if (!box) return std::numeric_limits<double>::infinity();
+    const auto farther = [](std::int64_t a, std::int64_t b, std::int64_t c) {
+        return std::max(std::abs(static_cast<double>(a) - static_cast<double>(c)),
+                        std::abs(static_cast<double>(b) - static_cast<double>(c)));
+    };
+    return std::hypot(farther(box->left, box->right, centre.x),
+                      farther(box->top, box->bottom, centre.y));
 }
 
 void drawArrowhead(Surface& surface, Point tip, Point cornerPlus, Point cornerMinus) {

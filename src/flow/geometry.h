@@ -58,6 +58,10 @@ Point lowerPoint(std::int64_t cx, std::int64_t cy, double rho, double angle);
 // Distance between two pixels, the squares summed in integers.
 double chordLength(Point a, Point b);
 
+// The distance from `centre` beyond which no line of the current pen reaches
+// the surface's picture; infinity when every line counts.
+double reachRadius(const Surface& surface, Point centre);
+
 // Triangle outline drawn as tip-to-C+, tip-to-C-, C+-to-C-.
 void drawArrowhead(Surface& surface, Point tip, Point cornerPlus, Point cornerMinus);
 

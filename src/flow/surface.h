@@ -32,6 +32,11 @@ inline constexpr Color kWhite{0xFFFFFF};
 
 enum class PenStyle { Solid, Dot };
 
+// A box of pixels, its edges included.
+struct Box {
+    std::int64_t left = 0, top = 0, right = 0, bottom = 0;
+};
+
 // A font as the picture keeps it; sizes in points.
 struct Font {
     std::string family;
@@ -70,6 +75,10 @@ class Surface {
     virtual void textOut(std::int64_t x, std::int64_t y, const std::string& utf8) = 0;
     // The pixel's colour, or nothing outside the picture.
     virtual std::optional<Color> pixel(std::int64_t x, std::int64_t y) const = 0;
+    // The box outside which a line of the current pen changes no pixel, or
+    // nothing when every line counts. Routines may leave out lines that lie
+    // wholly outside it.
+    virtual std::optional<Box> reach() const { return std::nullopt; }
 
     void moveTo(Point p) { moveTo(p.x, p.y); }
     void lineTo(Point p) { lineTo(p.x, p.y); }

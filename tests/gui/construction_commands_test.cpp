@@ -37,23 +37,6 @@ class ConstructionCommandsTest : public QObject {
     std::unique_ptr<TProgram> program;
     TMainForm* form = nullptr;
 
-    // A new document holding the given slot values, centred at (400, 300).
-    TMDIChild* documentWith(std::initializer_list<std::pair<const char*, QString>> values) {
-        TMDIChild* doc = newDocument(*form);
-        writeSlot(doc->XCIL, 400);
-        writeSlot(doc->YCIL, 300);
-        for (const auto& [name, value] : values) writeSlot(doc->findChild<QLabel*>(name), value);
-        return doc;
-    }
-
-    void setCirculation(bool on) {
-        TOKBottomDlg* cylinder = program->dialogs().OKBottomDlg;
-        for (QWidget* control :
-             {static_cast<QWidget*>(cylinder->Label3), static_cast<QWidget*>(cylinder->TrackBar2),
-              static_cast<QWidget*>(cylinder->Label5)})
-            control->setEnabled(on);
-    }
-
   private slots:
     void init() { QVERIFY(startProgram(program, form)); }
     void cleanup() { program.reset(); }
@@ -74,7 +57,7 @@ class ConstructionCommandsTest : public QObject {
             {{{"Stok", "1500"}}, "Cток мощности Q=1500" + speed},
         };
         for (const auto& row : rows) {
-            TMDIChild* doc = documentWith(row.values);
+            TMDIChild* doc = documentWith(*form, row.values);
             form->SpeedButton1->click();
             QCOMPARE(doc->windowTitle(), row.caption);
             QVERIFY(drawnPixels(doc) > 0);
@@ -83,26 +66,26 @@ class ConstructionCommandsTest : public QObject {
     }
 
     void circulationFlagOfTheDialogDecidesTheCylinder() {
-        TMDIChild* doc = documentWith({{"RCIL", "100"}});
-        setCirculation(true);
+        TMDIChild* doc = documentWith(*form, {{"RCIL", "100"}});
+        setCirculation(*program, true);
         form->SpeedButton1->click();
         QCOMPARE(doc->windowTitle(), QString("ZEF NONAME1"));  // no caption for this row
         QVERIFY(drawnPixels(doc) > 0);
 
         // Equipotentials too: a cylinder placed without circulation gets the
         // lines of the circulating one while the dialog's row is enabled.
-        TMDIChild* other = documentWith({{"RCIL", "100"}});
+        TMDIChild* other = documentWith(*form, {{"RCIL", "100"}});
         form->SpeedButton17->click();
         const QImage withCirculation = other->surface().image();
-        TMDIChild* plain = documentWith({{"RCIL", "100"}});
-        setCirculation(false);
+        TMDIChild* plain = documentWith(*form, {{"RCIL", "100"}});
+        setCirculation(*program, false);
         form->SpeedButton17->click();
         QVERIFY(withCirculation != plain->surface().image());
     }
 
     void pairNeedsThePanelHiddenAndBothPoints() {
         TMDIChild* pair = documentWith(
-            {{"A", ""}, {"Istok", "1500"}, {"Stok", "1500"}, {"X2", "500"}, {"Y2", "300"}});
+            *form, {{"A", ""}, {"Istok", "1500"}, {"Stok", "1500"}, {"X2", "500"}, {"Y2", "300"}});
         form->Panel1->show();
         form->SpeedButton1->click();
         QCOMPARE(drawnPixels(pair), 0);
@@ -112,7 +95,7 @@ class ConstructionCommandsTest : public QObject {
         QVERIFY(drawnPixels(pair) > 0);
         QVERIFY(form->Gauge1->isHidden());
 
-        TMDIChild* unfinished = documentWith({{"A", ""}, {"Istok", "1500"}});
+        TMDIChild* unfinished = documentWith(*form, {{"A", ""}, {"Istok", "1500"}});
         std::unique_ptr<ModalAnswer> answer(acceptNextMessageBox());
         form->SpeedButton1->click();
         QCOMPARE(answer->text(), QString("'X2' is not a valid integer value"));
@@ -120,15 +103,15 @@ class ConstructionCommandsTest : public QObject {
         QVERIFY(form->Gauge1->isHidden());
 
         documentWith(
-            {{"A", ""}, {"Istok", "1500"}, {"X2", "500"}, {"Y2", "300"}, {"STOK2", "1500"}});
+            *form, {{"A", ""}, {"Istok", "1500"}, {"X2", "500"}, {"Y2", "300"}, {"STOK2", "1500"}});
         std::unique_ptr<ModalAnswer> sentinel(acceptNextMessageBox());
         form->SpeedButton1->click();
         QCOMPARE(sentinel->text(), QString("'STOK' is not a valid integer value"));
     }
 
     void twoElementsInAStreamGetNoLines() {
-        TMDIChild* doc =
-            documentWith({{"Istok", "1500"}, {"X2", "500"}, {"Y2", "300"}, {"STOK2", "1500"}});
+        TMDIChild* doc = documentWith(
+            *form, {{"Istok", "1500"}, {"X2", "500"}, {"Y2", "300"}, {"STOK2", "1500"}});
         form->SpeedButton1->click();
         form->SpeedButton17->click();
         QCOMPARE(drawnPixels(doc), 0);
@@ -144,7 +127,7 @@ class ConstructionCommandsTest : public QObject {
                           {"RCIL", "100"},
                           {"Vihrestok", "10"},
                           {"Dipol", "50"}}) {
-            TMDIChild* doc = documentWith({slot});
+            TMDIChild* doc = documentWith(*form, {slot});
             const QString caption = doc->windowTitle();
             form->SpeedButton17->click();
             QVERIFY2(drawnPixels(doc) > 0, slot.first);
@@ -154,7 +137,7 @@ class ConstructionCommandsTest : public QObject {
     }
 
     void badFieldTextStopsTheRunAndKeepsTheGauge() {
-        TMDIChild* doc = documentWith({{"Vihr", ""}});
+        TMDIChild* doc = documentWith(*form, {{"Vihr", ""}});
         program->dialogs().OKBottomDlg7->Edit2->setText("abc");
         std::unique_ptr<ModalAnswer> answer(acceptNextMessageBox());
         form->SpeedButton1->click();

@@ -128,17 +128,10 @@ class FontAnswer {
 // Lets writes of the process fail beyond a few bytes, as on a full disk.
 class FileSizeLimit {
   public:
-    FileSizeLimit() {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        rlimit small = saved_;
-        small.rlim_cur = 100;
-        setrlimit(RLIMIT_FSIZE, &small);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
+    FileSizeLimit() { std::signal(SIGXFSZ, SIG_IGN); }
 
   private:
-    rlimit saved_{};
+    ResourceLimit limit_{RLIMIT_FSIZE, 100};
 };
 
 }  // namespace
@@ -324,6 +317,29 @@ class LabelsAndSavingTest : public QObject {
         form->FileSaveAsItem->trigger();
         QVERIFY(found.followUp().isEmpty());
         QVERIFY(QFile::exists(path("found.bmp")));
+    }
+
+    void failureNamesTheSystemsReason() {
+        newDocument(*form);
+        SaveAs save(folder->path(), "full");
+        FileSizeLimit diskAlmostFull;
+        form->FileSaveAsItem->trigger();
+        QVERIFY2(save.followUp().contains("File too large"), qPrintable(save.followUp()));
+        QVERIFY(!save.followUp().contains("Unknown error"));
+    }
+
+    void fileInAFolderWithoutRoomForATemporaryFileIsWrittenInPlace() {
+        TMDIChild* d = newDocument(*form);
+        QVERIFY(QDir(folder->path()).mkdir("locked"));
+        const QString locked = path("locked");
+        writeFile(locked + "/field.bmp", "an earlier file");
+        QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner);
+        SaveAs save(locked, "field.bmp");
+        form->FileSaveAsItem->trigger();
+        QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(save.followUp().isEmpty());
+        QCOMPARE(QImage(locked + "/field.bmp").convertToFormat(QImage::Format_RGB32),
+                 d->surface().image());
     }
 
     void commandsWithoutADocumentDoNothing() {

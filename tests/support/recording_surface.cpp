@@ -1,5 +1,7 @@
 #include "recording_surface.h"
 
+#include <algorithm>
+
 namespace flow {
 std::ostream& operator<<(std::ostream& os, const Point& p) {
     return os << "(" << p.x << ", " << p.y << ")";
@@ -42,6 +44,15 @@ std::vector<Segment> RecordingSurface::segments() const {
             pen = op.a;
         }
     }
+    return result;
+}
+
+std::vector<Segment> RecordingSurface::segmentsTouching(const Box& box) const {
+    std::vector<Segment> result;
+    for (const Segment& s : segments())
+        if (std::max(s.from.x, s.to.x) >= box.left && std::min(s.from.x, s.to.x) <= box.right &&
+            std::max(s.from.y, s.to.y) >= box.top && std::min(s.from.y, s.to.y) <= box.bottom)
+            result.push_back(s);
     return result;
 }
 

@@ -58,14 +58,20 @@ class RecordingSurface : public Surface {
     void ellipse(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2) override;
     void textOut(std::int64_t x, std::int64_t y, const std::string& utf8) override;
     std::optional<Color> pixel(std::int64_t, std::int64_t) const override { return kWhite; }
+    std::optional<Box> reach() const override { return reachBox; }
     using Surface::lineTo;
     using Surface::moveTo;
 
     const std::vector<Op>& ops() const { return ops_; }
     // Every LineTo as a segment from the pen position before it.
     std::vector<Segment> segments() const;
+    // Those whose bounding box meets the box.
+    std::vector<Segment> segmentsTouching(const Box& box) const;
     bool brushClear() const { return brushClear_; }
     void clear() { ops_.clear(); }
+
+    // What reach() answers: by default every line counts.
+    std::optional<Box> reachBox;
 
   private:
     void record(Op::Kind kind, Point a, Point b = {}, std::string text = {});

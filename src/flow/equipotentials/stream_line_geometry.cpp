@@ -15,6 +15,10 @@ double StreamLineGeometry::cosine(double c, std::int64_t r) const {
     return (c - strength_ * 0.5 * kInvPi * std::log(radius)) / (speed_ * radius);
 }
 
+double StreamLineGeometry::offset(double c, std::int64_t r) const {
+    return (c - strength_ * 0.5 * kInvPi * std::log(static_cast<double>(r))) / speed_;
+}
+
 std::optional<RadiusMeeting> StreamLineGeometry::meet(double c, std::int64_t r) const {
     const double s = cosine(c, r);
     if (!(std::abs(s) <= 1)) return std::nullopt;

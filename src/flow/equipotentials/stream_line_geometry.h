@@ -25,6 +25,12 @@ class StreamLineGeometry {
     // Cosine of the angle at which the radius meets the line of value c.
     double cosine(double c, std::int64_t r) const;
 
+    // The offset along the flow's x axis of the line of value c at radius r,
+    // before rounding (cosine times r). It moves one way only as r grows:
+    // down for a positive strength, up for a negative one. A radius meets
+    // the line only where the offset's size is at most r.
+    double offset(double c, std::int64_t r) const;
+
     // The points of the radius, or nothing when it misses the line (|cos| > 1).
     std::optional<RadiusMeeting> meet(double c, std::int64_t r) const;
 
@@ -33,11 +39,15 @@ class StreamLineGeometry {
     bool missesField(double c, std::int64_t W) const;
 
     std::int64_t axisY() const { return Y_; }
-
-  private:
+    std::int64_t axisX() const { return X_; }
+    int direction() const { return direction_; }
+    // The offset falls as r grows (a strength of zero or more).
+    bool offsetFalls() const { return strength_ >= 0; }
+    double speed() const { return speed_; }
     // c at which radius r meets the line straight along the x axis.
     double valueOnAxis(std::int64_t r) const;
 
+  private:
     std::int64_t X_, Y_;
     double strength_, speed_;
     int direction_;

@@ -153,12 +153,19 @@ struct Spiral {
     }
 };
 
+// A chord of one degree keeps this share of its ends' radius from the centre.
+constexpr double kChordInset = 0.9999;
+// Room for the arrowhead at a chord's end.
+constexpr double kArrowRoom = 12;
+
 // One spiral from the boundary circle until a chord ends beyond the field
-// diagonal. The radius must grow with the angle, or the line would never end.
+// diagonal, or until the spiral has left the picture for good. The radius
+// must grow with the angle, or the line would never end.
 void drawSpiral(const Canvas& canvas, Point centre, double boundaryRadius, const Spiral& spiral) {
     const auto pointAt = [&](std::int64_t step, double rho) {
         return upperPoint(centre.x, centre.y, rho, theta(static_cast<double>(step)));
     };
+    const double unseenBeyond = reachRadius(canvas.surface, centre) + kArrowRoom;
     double nextArrowRadius = 100;
     // The radius and point at the end of one step are those at the start of
     // the next (same step, same formula), so each is computed once.
@@ -171,6 +178,7 @@ void drawSpiral(const Canvas& canvas, Point centre, double boundaryRadius, const
             p0.reset();
             continue;
         }
+        if (rho0 * kChordInset > unseenBeyond) return;
         const Point from = p0 ? *p0 : pointAt(step, rho0);
         const Point p1 = pointAt(step + 1, rho1);
         canvas.surface.line(from, p1);

@@ -191,10 +191,11 @@ TEST_F(SourceInStreamTest, EveryRunEndsWhateverTheSettings) {
         std::size_t lines;
     };
     // Values that cannot grow draw the first line once; no radius at all
-    // ends after one empty line; a negative strength still ends.
+    // ends after one empty line; a negative strength is taken as the
+    // smallest the dialog gives, and the run ends.
     for (const Case& k :
          {Case{0, 1, kQ, "800", 1}, Case{50, 0, kQ, "800", 1}, Case{50, 1, kQ, "0", 1},
-          Case{50, 1, kQ, "-5", 1}, Case{50, 1, -kQ, "800", 2}}) {
+          Case{50, 1, kQ, "-5", 1}, Case{50, 1, -kQ, "800", 0}}) {
         fake.equi.step = k.increment;
         fake.streamSpeed.u = k.speed;
         fake.field.widthText = k.width;

@@ -3,14 +3,18 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QSlider>
 #include <QTest>
 
 #include "app/main_form.h"
 #include "app/program.h"
+#include "dialogs/cylinder_dialog.h"
 #include "document/mdi_child.h"
 #include "document/picture_view.h"
+#include "document/slots.h"
 
 ModalAnswer::ModalAnswer(std::function<void(QWidget*)> answer) : answer_(std::move(answer)) {
     timer_.setInterval(10);
@@ -60,4 +64,32 @@ bool startProgram(std::unique_ptr<TProgram>& program, TMainForm*& form, QSize si
     if (size.isValid()) form->resize(size);
     form->show();
     return QTest::qWaitForWindowExposed(form);
+}
+
+TMDIChild* documentWith(TMainForm& form,
+                        std::initializer_list<std::pair<const char*, QString>> values) {
+    TMDIChild* doc = newDocument(form);
+    writeSlot(doc->XCIL, 400);
+    writeSlot(doc->YCIL, 300);
+    for (const auto& [name, value] : values) writeSlot(doc->findChild<QLabel*>(name), value);
+    return doc;
+}
+
+void setCirculation(TProgram& program, bool on) {
+    TOKBottomDlg* cylinder = program.dialogs().OKBottomDlg;
+    for (QWidget* control :
+         {static_cast<QWidget*>(cylinder->Label3), static_cast<QWidget*>(cylinder->TrackBar2),
+          static_cast<QWidget*>(cylinder->Label5)})
+        control->setEnabled(on);
+}
+
+ResourceLimit::ResourceLimit(int resource, rlim_t soft) : resource_(resource) {
+    getrlimit(resource_, &saved_);
+    rlimit lowered = saved_;
+    lowered.rlim_cur = soft;
+    setrlimit(resource_, &lowered);
+}
+
+ResourceLimit::~ResourceLimit() {
+    setrlimit(resource_, &saved_);
 }

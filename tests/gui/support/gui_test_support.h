@@ -2,12 +2,16 @@
 // controls, driving the picture with the mouse.
 #pragma once
 
+#include <sys/resource.h>
+
 #include <QPoint>
 #include <QSize>
 #include <QString>
 #include <QTimer>
 #include <functional>
+#include <initializer_list>
 #include <memory>
+#include <utility>
 
 class QWidget;
 class TMainForm;
@@ -44,3 +48,24 @@ bool startProgram(std::unique_ptr<TProgram>& program, TMainForm*& form, QSize si
 
 // Creates a new document through the menu item and returns it.
 TMDIChild* newDocument(TMainForm& form);
+
+// A new document holding the given slot values, centred at (400, 300).
+TMDIChild* documentWith(TMainForm& form,
+                        std::initializer_list<std::pair<const char*, QString>> values);
+
+// Enables or disables the cylinder dialog's circulation row, as its tool
+// buttons do.
+void setCirculation(TProgram& program, bool on);
+
+// Lowers a limit of the process (setrlimit) while it lives.
+class ResourceLimit {
+  public:
+    ResourceLimit(int resource, rlim_t soft);
+    ~ResourceLimit();
+    ResourceLimit(const ResourceLimit&) = delete;
+    ResourceLimit& operator=(const ResourceLimit&) = delete;
+
+  private:
+    int resource_;
+    rlimit saved_{};
+};

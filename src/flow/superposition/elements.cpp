@@ -1,0 +1,196 @@
+#include "flow/superposition/elements.h"
+
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+#include "flow/geometry.h"
+
+namespace flow::superposition {
+
+Element source(double x, double y, double Q) {
+    return {ElementKind::Source, x, y, Q, 0, 0};
+}
+Element sink(double x, double y, double Q) {
+    return {ElementKind::Sink, x, y, Q, 0, 0};
+}
+Element vortex(double x, double y, double circulation) {
+    return {ElementKind::Vortex, x, y, 0, circulation, 0};
+}
+Element dipole(double x, double y, double moment, double angle) {
+    return {ElementKind::Dipole, x, y, moment, 0, angle};
+}
+Element vortexSource(double x, double y, double Q, double circulation) {
+    return {ElementKind::VortexSource, x, y, Q, circulation, 0};
+}
+Element stream(double speed, double angle) {
+    return {ElementKind::Stream, 0, 0, speed, 0, angle};
+}
+
+namespace {
+
+// A screen angle in degrees as a unit vector of the flow plane raised to -1:
+// e^{-i alpha}. (The screen direction alpha is -e^{-i alpha} in the flow plane.)
+Complex screenTurn(double degrees) {
+    const double a = degrees * std::numbers::pi / 180;
+    return {std::cos(a), -std::sin(a)};
+}
+
+bool finite(Complex c) {
+    return std::isfinite(c.real()) && std::isfinite(c.imag());
+}
+
+// Principal logarithm; its cut follows the argument's (-pi below the axis).
+Complex logarithm(Complex d) {
+    return {0.5 * std::log(squaredLength(d)), std::atan2(d.imag(), d.real())};
+}
+
+// log(1 + u) on the principal branch. Seen from an element far away a step
+// is short (|u| small), and then five terms of the series are exact to
+// within |u|^6 / 6, far cheaper than a logarithm and an arctangent.
+Complex logOfRatio(Complex u) {
+    constexpr double kSeriesReach = 0.05;
+    if (squaredLength(u) >= kSeriesReach * kSeriesReach) return logarithm(Complex(1, 0) + u);
+    const Complex inner = Complex(1.0 / 4, 0) - u / 5.0;
+    const Complex third = Complex(1.0 / 3, 0) - times(u, inner);
+    const Complex half = Complex(1.0 / 2, 0) - times(u, third);
+    return times(u, Complex(1, 0) - times(u, half));
+}
+
+}  // namespace
+
+Field::Field(const std::vector<Element>& elements) {
+    for (const Element& e : elements) {
+        if (e.kind == ElementKind::Stream) {
+            // Uniform flow along the screen angle: W = -U e^{i alpha} z.
+            const Complex s = -e.strength * std::conj(screenTurn(e.angle));
+            if (finite(s)) stream_ += s;
+            continue;
+        }
+        Singularity s{toFlow(e.x, e.y), {}, {}};
+        switch (e.kind) {
+            case ElementKind::Source:
+                s.log = e.strength / kTwoPi;
+                break;
+            case ElementKind::Sink:
+                s.log = -e.strength / kTwoPi;
+                break;
+            case ElementKind::Vortex:
+                s.log = Complex(0, e.circulation / kTwoPi);
+                break;
+            case ElementKind::VortexSource:
+                s.log = Complex(e.strength, e.circulation) / kTwoPi;
+                break;
+            case ElementKind::Dipole:
+                s.pole = e.strength * screenTurn(e.angle) / kTwoPi;
+                break;
+            case ElementKind::Stream:
+                break;
+        }
+        if (!finite(s.z) || !finite(s.log) || !finite(s.pole)) continue;
+        // Elements at one point act as one; those that cancel act as none.
+        bool merged = false;
+        for (Singularity& t : singularities_) {
+            if (t.z == s.z) {
+                t.log += s.log;
+                t.pole += s.pole;
+                merged = true;
+            }
+        }
+        if (!merged) singularities_.push_back(s);
+    }
+    std::erase_if(singularities_,
+                  [](const Singularity& s) { return s.log == Complex{} && s.pole == Complex{}; });
+}
+
+Complex Field::potential(Complex z) const {
+    Complex w = times(stream_, z);
+    for (const Singularity& s : singularities_) {
+        const Complex d = z - s.z;
+        w += times(s.log, logarithm(d)) + times(s.pole, reciprocal(d));
+    }
+    return w;
+}
+
+Complex Field::change(Complex a, Complex b) const {
+    Complex w = times(stream_, b - a);
+    for (const Singularity& s : singularities_) {
+        const Complex ia = reciprocal(a - s.z);
+        if (s.log != Complex{}) w += times(s.log, logOfRatio(times(b - a, ia)));
+        if (s.pole != Complex{}) w += times(s.pole, reciprocal(b - s.z) - ia);
+    }
+    return w;
+}
+
+namespace {
+
+// +1 when the segment from a to b (relative to an element) crosses the cut
+// (the negative real axis) downwards, -1 upwards, 0 otherwise. The sides
+// follow the principal argument, which gives -pi below the axis (-0 too).
+int cutCrossing(Complex a, Complex b) {
+    const bool aboveA = !std::signbit(a.imag());
+    const bool aboveB = !std::signbit(b.imag());
+    if (aboveA == aboveB) return 0;
+    const double rise = a.imag() - b.imag();
+    const double x = rise != 0 ? a.real() + (b.real() - a.real()) * (a.imag() / rise)
+                               : std::min(a.real(), b.real());
+    if (!(x < 0)) return 0;
+    return aboveA ? 1 : -1;
+}
+
+}  // namespace
+
+Complex Field::changeBetween(Complex a, Complex Wa, Complex b, Complex Wb) const {
+    Complex w = Wb - Wa;
+    for (const Singularity& s : singularities_) {
+        if (s.log == Complex{}) continue;
+        const int crossing = cutCrossing(a - s.z, b - s.z);
+        if (crossing != 0) w += s.log * Complex(0, 2 * std::numbers::pi * crossing);
+    }
+    return w;
+}
+
+Complex Field::derivative(Complex z) const {
+    Complex w = stream_;
+    for (const Singularity& s : singularities_) {
+        const Complex inv = reciprocal(z - s.z);
+        w += times(s.log - times(s.pole, inv), inv);
+    }
+    return w;
+}
+
+Complex Field::secondDerivative(Complex z) const {
+    Complex w;
+    for (const Singularity& s : singularities_) {
+        const Complex inv = reciprocal(z - s.z);
+        w += times(times(2.0 * s.pole, inv) - s.log, times(inv, inv));
+    }
+    return w;
+}
+
+double Field::distanceToSingularity(Complex z) const {
+    double best = std::numeric_limits<double>::infinity();
+    for (const Singularity& s : singularities_) best = std::min(best, squaredLength(z - s.z));
+    return std::sqrt(best);
+}
+
+const Singularity* Field::singularityWithin(Complex z, double radius) const {
+    const Singularity* found = nullptr;
+    double best = radius * radius;
+    for (const Singularity& s : singularities_) {
+        const double d = squaredLength(z - s.z);
+        if (d < best) {
+            best = d;
+            found = &s;
+        }
+    }
+    return found;
+}
+
+ScreenVelocity velocityAt(const Field& field, double x, double y) {
+    // u - i v in the flow plane; the screen axes are the flow's turned half a turn.
+    const Complex w = field.derivative(toFlow(x, y));
+    return {-w.real(), w.imag()};
+}
+
+}  // namespace flow::superposition

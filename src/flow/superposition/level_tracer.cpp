@@ -1,0 +1,154 @@
+#include "flow/superposition/level_tracer.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "flow/superposition/segment_index.h"
+
+namespace flow::superposition {
+
+double valueOf(Quantity q, Complex W) {
+    return q == Quantity::StreamFunction ? W.imag() : W.real();
+}
+
+Complex gradientOf(Quantity q, Complex w) {
+    // grad phi = conj(w); grad psi is that turned a quarter turn.
+    const Complex g = std::conj(w);
+    return q == Quantity::StreamFunction ? quarterTurn(g) : g;
+}
+
+Complex tangentOf(Quantity q, Complex w) {
+    // Streamlines run along the velocity conj(w), equipotentials across it.
+    const Complex v = std::conj(w);
+    return q == Quantity::StreamFunction ? v : quarterTurn(v);
+}
+
+Region Region::aroundField(double width, double height, double margin) {
+    return {-margin, -margin, width + margin, height + margin};
+}
+
+bool Region::contains(Complex z) const {
+    const double x = -z.real();
+    const double y = -z.imag();
+    return x >= left && x <= right && y >= top && y <= bottom;
+}
+
+namespace {
+
+// Newton corrections and the turn between steps are kept this small.
+const double kMinTurnCosine = std::cos(0.12);  // at most 0.12 radians of turn per step
+constexpr double kMinStep = 1e-3;              // pixels
+constexpr double kNewtonDone = 1e-2;           // pixels: what is left after this is far smaller
+constexpr double kCloseDistance = 0.3;         // a curve closes passing this near its start
+constexpr long long kMaxStepsPerCurve = 200000;
+
+Complex unit(Complex c) {
+    const double a = lengthOf(c);
+    return a > 0 && std::isfinite(a) ? c / a : Complex{};
+}
+
+}  // namespace
+
+LevelTracer::LevelTracer(const Field& field, Quantity quantity, const Region& region,
+                         const std::vector<Complex>& stagnationPoints, StepBudget& budget)
+    : field_(field),
+      quantity_(quantity),
+      region_(region),
+      stagnation_(stagnationPoints),
+      budget_(budget) {}
+
+Trace LevelTracer::follow(Complex start, double value, int direction) const {
+    Trace trace;
+    trace.points.push_back(start);
+    Complex z = start;
+    double atZ = value;
+    Complex w = field_.derivative(z);
+    double step = maxStep_;
+    double farthest = 0;
+    const double sense = direction >= 0 ? 1.0 : -1.0;
+    for (long long n = 0; n < kMaxStepsPerCurve && !budget_.exhausted(); ++n) {
+        --budget_.remaining;
+        const Complex t0 = sense * unit(tangentOf(quantity_, w));
+        if (t0 == Complex{}) break;
+        // Steps shorter than a third of the way to the nearest singularity
+        // keep the log terms well resolved.
+        const double limit = std::min(maxStep_, 0.3 * field_.distanceToSingularity(z));
+        step = std::min(step * 2, limit);
+        bool accepted = false;
+        Complex z1, w1;
+        double at1 = 0;
+        while (step >= kMinStep) {
+            // Midpoint predictor along the tangent, then Newton back onto the level.
+            const Complex tm =
+                sense * unit(tangentOf(quantity_, field_.derivative(z + 0.5 * step * t0)));
+            bool ok = tm.real() * t0.real() + tm.imag() * t0.imag() > 0;
+            z1 = z + step * tm;
+            at1 = atZ + valueOf(quantity_, field_.change(z, z1));
+            bool settled = false;
+            for (int k = 0; ok && !settled && k < 4; ++k) {
+                w1 = field_.derivative(z1);
+                const Complex g = gradientOf(quantity_, w1);
+                const double gg = squaredLength(g);
+                if (!(gg > 0) || !std::isfinite(gg)) {
+                    ok = false;
+                    break;
+                }
+                const Complex dz = -(at1 - value) / gg * g;
+                const double move = lengthOf(dz);
+                if (move > 0.25 * step) ok = false;
+                z1 += dz;
+                at1 += valueOf(quantity_, times(w1, dz));
+                settled = move < kNewtonDone;
+            }
+            if (ok) {
+                // After a last tiny correction w1 still holds at z1.
+                if (!settled) w1 = field_.derivative(z1);
+                const Complex t1 = sense * unit(tangentOf(quantity_, w1));
+                // Both unit vectors: their dot product is the turn's cosine.
+                const double cosine = t1.real() * t0.real() + t1.imag() * t0.imag();
+                ok = t1 != Complex{} && (cosine >= kMinTurnCosine || step <= 4 * kMinStep);
+            }
+            if (ok) {
+                accepted = true;
+                break;
+            }
+            step *= 0.5;
+        }
+        if (!accepted) break;
+        if (stop_ && stop_(z1)) break;
+        farthest = std::max(farthest, lengthOf(z1 - start));
+        if (farthest > std::max(1.0, 2 * step) && distanceToChord(start, z, z1) < kCloseDistance) {
+            trace.points.push_back(start);
+            trace.closed = true;
+            break;
+        }
+        trace.points.push_back(z1);
+        z = z1;
+        atZ = at1;
+        w = w1;
+        if (!region_.contains(z)) break;
+        if (const Singularity* s = field_.singularityWithin(z, kSingularStop)) {
+            trace.points.push_back(s->z);
+            break;
+        }
+        const auto stagnation = std::find_if(
+            stagnation_.begin(), stagnation_.end(),
+            [&](Complex s) { return squaredLength(z - s) < kStagnationStop * kStagnationStop; });
+        if (stagnation != stagnation_.end()) {
+            trace.points.push_back(*stagnation);
+            break;
+        }
+    }
+    return trace;
+}
+
+Trace LevelTracer::traceThrough(Complex start, double value) const {
+    Trace forward = follow(start, value, +1);
+    if (forward.closed) return forward;
+    Trace backward = follow(start, value, -1);
+    std::reverse(backward.points.begin(), backward.points.end());
+    backward.points.insert(backward.points.end(), forward.points.begin() + 1, forward.points.end());
+    return backward;
+}
+
+}  // namespace flow::superposition

@@ -1,0 +1,83 @@
+// Follows one level curve of the stream function or the potential of a
+// superposition: steps along the curve's tangent and pulls every new point
+// back onto the level by Newton's method. The value is carried along the
+// curve by adding up its changes, so it stays continuous where the
+// principal branch jumps; no grid is contoured.
+#pragma once
+
+#include <algorithm>
+#include <functional>
+#include <vector>
+
+#include "flow/superposition/elements.h"
+
+namespace flow::superposition {
+
+enum class Quantity { StreamFunction, Potential };
+
+// The value of the quantity in a complex potential, and the quantity's
+// gradient and level-curve tangent (as complex numbers) for dW/dz = w.
+double valueOf(Quantity q, Complex W);
+Complex gradientOf(Quantity q, Complex w);
+Complex tangentOf(Quantity q, Complex w);
+
+// The part of the picture curves are kept in: the field plus a margin, in
+// picture pixels.
+struct Region {
+    double left = 0, top = 0, right = 0, bottom = 0;
+    static Region aroundField(double width, double height, double margin);
+    bool contains(Complex z) const;  // z in the flow plane
+    bool empty() const { return !(right > left && bottom > top); }
+    // A spacing of at least `smallest` pixels that crosses the region in
+    // at most `most` steps either way, so that huge fields stay affordable.
+    double spacing(double smallest, double most) const {
+        return std::max(smallest, std::max(right - left, bottom - top) / most);
+    }
+};
+
+// How many steps a whole drawing may take; tracing stops when they run out.
+struct StepBudget {
+    long long remaining = 0;
+    bool exhausted() const { return remaining <= 0; }
+};
+
+// Curves end this close to a singularity, at the singularity.
+inline constexpr double kSingularStop = 1.0;
+// And this close to a stagnation point, at the stagnation point.
+inline constexpr double kStagnationStop = 0.4;
+
+struct Trace {
+    std::vector<Complex> points;  // flow plane
+    bool closed = false;
+};
+
+class LevelTracer {
+  public:
+    LevelTracer(const Field& field, Quantity quantity, const Region& region,
+                const std::vector<Complex>& stagnationPoints, StepBudget& budget);
+
+    // Sets the longest step (pixels).
+    void setMaxStep(double step) { maxStep_ = step; }
+    // A test that ends a curve before a point it would add.
+    void setStop(std::function<bool(Complex)> stop) { stop_ = std::move(stop); }
+
+    // The level curve of value `value` through `start` (which lies on it),
+    // followed one way (direction +1 along the tangent, -1 against it).
+    Trace follow(Complex start, double value, int direction) const;
+    // Both ways, joined into one curve through `start`.
+    Trace traceThrough(Complex start, double value) const;
+
+    const Field& field() const { return field_; }
+    Quantity quantity() const { return quantity_; }
+
+  private:
+    const Field& field_;
+    Quantity quantity_;
+    Region region_;
+    const std::vector<Complex>& stagnation_;
+    StepBudget& budget_;
+    double maxStep_ = 8;
+    std::function<bool(Complex)> stop_;
+};
+
+}  // namespace flow::superposition

@@ -1,0 +1,186 @@
+#include "flow/superposition/level_curves.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+#include <set>
+
+#include "flow/geometry.h"
+#include "superposition_test_support.h"
+
+namespace flow::superposition {
+namespace {
+
+using test::curvesOf;
+
+std::vector<Element> randomElements(unsigned seed) {
+    std::mt19937 random(seed);
+    std::uniform_real_distribution<double> x(50, 750), y(50, 550), strength(300, 2500),
+        angle(0, 360);
+    std::uniform_int_distribution<int> kind(0, 4), count(2, 5);
+    std::vector<Element> elements;
+    for (int n = count(random); n > 0; --n) {
+        switch (kind(random)) {
+            case 0:
+                elements.push_back(source(x(random), y(random), strength(random)));
+                break;
+            case 1:
+                elements.push_back(sink(x(random), y(random), strength(random)));
+                break;
+            case 2:
+                elements.push_back(vortex(x(random), y(random), strength(random) - 1400));
+                break;
+            case 3:
+                elements.push_back(
+                    dipole(x(random), y(random), 50 * strength(random), angle(random)));
+                break;
+            default:
+                elements.push_back(
+                    vortexSource(x(random), y(random), strength(random), strength(random) - 1400));
+        }
+    }
+    if (seed % 2 == 0) elements.push_back(stream(1 + seed % 3, angle(random)));
+    return elements;
+}
+
+TEST(SuperpositionLevelCurves, EveryCurveStaysOnItsLevel) {
+    for (unsigned seed = 1; seed <= 8; ++seed) {
+        const std::vector<Element> elements = randomElements(seed);
+        std::string described;
+        for (const Element& e : elements)
+            described += std::to_string(static_cast<int>(e.kind)) + " (" + std::to_string(e.x) +
+                         ", " + std::to_string(e.y) + ") " + std::to_string(e.strength) + " " +
+                         std::to_string(e.circulation) + " " + std::to_string(e.angle) + "; ";
+        SCOPED_TRACE(described);
+        const Field field(elements);
+        const std::vector<Complex> stagnation = stagnationPoints(field, test::fieldRegion());
+        for (const Quantity q : {Quantity::StreamFunction, Quantity::Potential}) {
+            const CurveSet set = curvesOf(field, q, {50, 20});
+            EXPECT_TRUE(set.complete) << seed;
+            EXPECT_GT(set.curves.size(), 5u) << seed;
+            for (const Curve& curve : set.curves) {
+                ASSERT_GE(curve.points.size(), 2u);
+                EXPECT_LE(test::worstStray(field, q, stagnation, curve), 0.5)
+                    << "seed " << seed << " value " << curve.value;
+            }
+        }
+    }
+}
+
+TEST(SuperpositionLevelCurves, StopWhenTheStepsRunOut) {
+    const Field field({source(400, 300, 1500), stream(1, 0)});
+    const Region region = test::fieldRegion();
+    StepBudget budget{300};
+    const CurveSet set = levelCurves(field, Quantity::StreamFunction, region, {50, 20}, {}, budget);
+    EXPECT_FALSE(set.complete);
+    EXPECT_FALSE(set.curves.empty());
+    EXPECT_LE(budget.remaining, 0);
+}
+
+TEST(SuperpositionLevelCurves, LevelsAreEvenlySpacedAroundTheMiddleOfTheField) {
+    const Field field({source(400, 300, 1500), stream(1, 0)});
+    const CurveSet set = curvesOf(field, Quantity::StreamFunction, {50, 20});
+    std::set<long long> levels;
+    for (const Curve& curve : set.curves) {
+        if (curve.dividing) continue;
+        const double k = curve.value / 50;
+        EXPECT_EQ(k, std::round(k));
+        levels.insert(std::llround(k));
+    }
+    // psi runs from about -450 to 1050 over the field; the middle level is
+    // near 300, so the 39 levels reach from -650 to 1250.
+    EXPECT_GE(*levels.begin(), -13);
+    EXPECT_LE(*levels.rbegin(), 25);
+    EXPECT_GE(levels.size(), 25u);
+}
+
+// Curves with a chord that lies along the horizontal line y of the picture
+// (both ends within half a pixel of it, a pixel or more apart), between x0 and x1.
+std::vector<const Curve*> curvesAlong(const CurveSet& set, double y, double x0, double x1) {
+    std::vector<const Curve*> along;
+    for (const Curve& curve : set.curves) {
+        for (std::size_t k = 1; k < curve.points.size(); ++k) {
+            const PicturePoint a = toPicture(curve.points[k - 1]), b = toPicture(curve.points[k]);
+            const bool onLine = std::abs(a.y - y) < 0.5 && std::abs(b.y - y) < 0.5;
+            if (onLine && std::min(a.x, b.x) >= x0 && std::max(a.x, b.x) <= x1 &&
+                std::abs(a.x - b.x) >= 1) {
+                along.push_back(&curve);
+                break;
+            }
+        }
+    }
+    return along;
+}
+
+TEST(SuperpositionLevelCurves, NoLineFollowsABranchCut) {
+    // Left of the stagnation point of a source in a stream only the dividing
+    // streamline runs along the axis.
+    const Field halfBody({source(400, 300, 1500), stream(1, 0)});
+    const double stagnationX = 400 - 1500 / (2 * kPi);
+    const CurveSet streamlines = curvesOf(halfBody, Quantity::StreamFunction, {50, 20});
+    const auto along = curvesAlong(streamlines, 300, -20, stagnationX - 1);
+    ASSERT_FALSE(along.empty());
+    for (const Curve* c : along) EXPECT_TRUE(c->dividing) << c->value;
+    // The potential of a vortex in a stream jumps across the line to its
+    // right, which is no line of equal potential: nothing runs along it.
+    for (const double gamma : {700.0, -1200.0}) {
+        const Field spin({vortex(400, 300, gamma), stream(1, 0)});
+        EXPECT_TRUE(
+            curvesAlong(curvesOf(spin, Quantity::Potential, {50, 40}), 300, 405, 820).empty());
+    }
+    // Nor do the streamlines of a source and sink pair along their cuts.
+    const Field pair({source(300, 300, 1300), sink(500, 300, 900), stream(1, 20)});
+    EXPECT_TRUE(
+        curvesAlong(curvesOf(pair, Quantity::StreamFunction, {50, 20}), 300, 510, 820).empty());
+}
+
+TEST(SuperpositionLevelCurves, CurvesCloseRoundVorticesAndEndAtSourcesAndSinks) {
+    const Field spin({vortex(400, 300, 1000)});
+    const CurveSet circles = curvesOf(spin, Quantity::StreamFunction, {50, 20});
+    ASSERT_FALSE(circles.curves.empty());
+    for (const Curve& c : circles.curves) {
+        // psi = Gamma ln r / 6.28: the circle of value c has radius exp(6.28 c / Gamma).
+        const double r = std::exp(kTwoPi * c.value / 1000);
+        if (r < 300) {
+            EXPECT_EQ(c.points.front(), c.points.back()) << r;
+        }
+        for (const Complex z : c.points) EXPECT_NEAR(std::abs(z - toFlow(400, 300)), r, 0.05);
+    }
+    // Inside a Rankine oval every streamline runs from the source to the sink
+    // (the dividing streamline's branches along the axis run from the
+    // stagnation points to them).
+    const Field oval({source(300, 300, 1500), sink(500, 300, 1500), stream(1, 0)});
+    const Complex from = toFlow(300, 300), to = toFlow(500, 300);
+    int inside = 0;
+    for (const Curve& c : curvesOf(oval, Quantity::StreamFunction, {50, 20}).curves) {
+        const bool atSource = c.points.front() == from || c.points.back() == from;
+        const bool atSink = c.points.front() == to || c.points.back() == to;
+        if ((atSource || atSink) && !c.dividing) {
+            EXPECT_TRUE(atSource && atSink) << c.value;
+            ++inside;
+        }
+    }
+    EXPECT_GE(inside, 15);
+}
+
+TEST(SuperpositionLevelCurves, DividingStreamlinesRunOutOfStagnationPoints) {
+    const Field field(
+        {dipole(400, 300, kTwoPi * 100 * 100, 180), vortex(400, 300, 1000), stream(1, 0)});
+    const std::vector<Complex> stagnation = stagnationPoints(field, test::fieldRegion());
+    ASSERT_EQ(stagnation.size(), 2u);
+    int branches = 0;
+    for (const Curve& c : curvesOf(field, Quantity::StreamFunction, {50, 20}).curves) {
+        if (!c.dividing) continue;
+        ++branches;
+        EXPECT_TRUE(c.points.front() == stagnation[0] || c.points.front() == stagnation[1]);
+        // The dividing streamline holds the cylinder: its value is the circle's.
+        EXPECT_NEAR(c.value, field.potential(toFlow(400, 200)).imag(), 1e-6);
+    }
+    // Out of each point: one branch away from the cylinder, the circle's arcs
+    // between the two points (each once), and the arc through the wake.
+    EXPECT_GE(branches, 4);
+}
+
+}  // namespace
+}  // namespace flow::superposition
