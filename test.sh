@@ -1,8 +1,14 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test, first in a build with
-# the address and undefined-behaviour sanitizers, then in the normal build.
+# Installs what is missing, checks that every source file keeps the
+# repository's .clang-format, builds, and runs every test, first in a build
+# with the address and undefined-behaviour sanitizers, then in the normal build.
 set -euo pipefail
 cd "$(dirname "$0")"
+scripts/setup.sh --install-only
+
+echo "== Formatting =="
+git ls-files -z -- '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+
 scripts/setup.sh
 JOBS=$(nproc 2>/dev/null || echo 2)
 

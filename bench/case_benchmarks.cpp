@@ -4,7 +4,7 @@
 
 #include "bench_gauge.h"
 #include "document/raster_surface.h"
-#include "null_surface.h"
+#include "recording_surface.h"
 #include "summary_reporter.h"
 
 namespace bench {
@@ -30,7 +30,7 @@ void runOnRaster(benchmark::State& state, const Case& c, const TDialogs& dialogs
 void runOnNull(benchmark::State& state, const Case& c, const TDialogs& dialogs,
                const flow::Settings& settings) {
     applySettings(dialogs, c.settings);
-    NullSurface surface;
+    flow::test::RecordingSurface surface(flow::test::RecordingSurface::Keep::CountOnly);
     BenchGauge gauge;
     const flow::Canvas canvas{surface, settings, gauge};
     for (auto _ : state) {

@@ -26,38 +26,38 @@ void setCaption(QLabel* label, int value) {
 }  // namespace
 
 void applySettings(const TDialogs& dialogs, const SettingValues& values) {
-    TOKBottomDlg2& streamlines = *dialogs.OKBottomDlg2;
+    TOKBottomDlg2& streamlines = *dialogs.streamlineDialog;
     setCaption(streamlines.Label8, values.streamlineCount);
     setCaption(streamlines.Label6, values.streamlineIncrement);
     streamlines.CheckBox1->setChecked(values.directionArrows);
 
-    TOKBottomDlg3& equipotentials = *dialogs.OKBottomDlg3;
+    TOKBottomDlg3& equipotentials = *dialogs.equipotentialDialog;
     setCaption(equipotentials.Label8, values.equipotentialCount);
     setCaption(equipotentials.Label6, values.equipotentialIncrement);
 
-    TOKBottomDlg7& field = *dialogs.OKBottomDlg7;
+    TOKBottomDlg7& field = *dialogs.fieldSizeDialog;
     field.Edit2->setText(QString::number(values.fieldWidth));
     field.Edit1->setText(QString::number(values.fieldHeight));
 
     // Track bars moved as a user would move them, so their labels follow.
-    TOKBottomDlg5& speed = *dialogs.OKBottomDlg5;
+    TOKBottomDlg5& speed = *dialogs.streamSpeedDialog;
     speed.TrackBar1->setValue(values.streamSpeed);
     speed.TrackBar1Change();
 
-    TOKBottomDlg8& vortexSource = *dialogs.OKBottomDlg8;
+    TOKBottomDlg8& vortexSource = *dialogs.vortexSourceDialog;
     vortexSource.TrackBar1->setValue(values.vortexSourceStrength);
     vortexSource.TrackBar1Change();
     vortexSource.TrackBar2->setValue(values.vortexSourceCirculation);
     vortexSource.TrackBar2Change();
 
-    TOKBottomDlg& cylinder = *dialogs.OKBottomDlg;
+    TOKBottomDlg& cylinder = *dialogs.cylinderDialog;
     cylinder.TrackBar2->setValue(values.cylinderCirculation);
     cylinder.TrackBar2Change();
     cylinder.TrackBar1->setValue(values.cylinderRadius);
     cylinder.TrackBar1Change();
 
-    dialogs.OKBottomDlg6->Label2->setText(QString::number(values.dipoleMoment));
-    TOKBottomDlg4& sourceSink = *dialogs.OKBottomDlg4;
+    dialogs.dipoleDialog->Label2->setText(QString::number(values.dipoleMoment));
+    TOKBottomDlg4& sourceSink = *dialogs.sourceSinkDialog;
     sourceSink.TrackBar1->setValue(values.sourceStrength);
     sourceSink.TrackBar1Change();
 }

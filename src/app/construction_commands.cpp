@@ -1,7 +1,7 @@
-// The two construction commands: each recognises the active document's
-// configuration from its slots, runs the one routine that draws it with the
-// gauge showing, and (streamlines only) writes the flow's description into
-// the document's title.
+// The two construction commands: each takes the active document's
+// configuration, runs the one routine that draws it with the gauge showing,
+// and (streamlines only) writes the flow's description into the document's
+// title. Numbers are read from the configuration in each routine's own order.
 #include <QLabel>
 #include <QProgressBar>
 #include <QStatusBar>
@@ -13,8 +13,8 @@
 #include "app/progress_gauge.h"
 #include "dialogs/stream_speed_dialog.h"
 #include "dialogs/vortex_source_dialog.h"
+#include "document/configuration.h"
 #include "document/mdi_child.h"
-#include "document/slots.h"
 #include "flow/bounded_settings.h"
 #include "flow/equipotentials/cylinder.h"
 #include "flow/equipotentials/cylinder_circulation.h"
@@ -30,16 +30,17 @@ namespace {
 // with its settings held within the dialogs' ranges, hides the gauge, and
 // says so in the status bar when the field was traced only to the limit. An
 // error leaves the gauge showing, as it stopped.
-void drawWithGauge(TMainForm& form, TMDIChild& document, const flow::Settings& settings,
+void drawWithGauge(QProgressBar* bar, QStatusBar* status, TMDIChild& document,
+                   const flow::Settings& settings,
                    const std::function<void(const flow::Canvas&)>& routine) {
     const flow::BoundedSettings bounded(settings);
-    form.Gauge1->setValue(0);
-    form.Gauge1->show();
-    ProgressGauge gauge(form.Gauge1);
+    bar->setValue(0);
+    bar->show();
+    ProgressGauge gauge(bar);
     routine(flow::Canvas{document.surface(), bounded.settings(), gauge});
-    form.Gauge1->hide();
+    bar->hide();
     if (bounded.fieldLimited())
-        form.StatusBar->showMessage(QString("Размер поля ограничен: %1").arg(flow::kMaxFieldSide));
+        status->showMessage(QString("Размер поля ограничен: %1").arg(flow::kMaxFieldSide));
 }
 
 }  // namespace
@@ -49,62 +50,89 @@ void TMainForm::SpeedButton1Click() {
     if (!d) return;
     runReportingErrors([this, d] {
         const flow::Settings settings = settingsOf(dialogs_);
+        const Configuration c = readConfiguration(*d);
         auto speed = [this] {
-            return "; Скорость набегающего потока U=" + dialogs_.OKBottomDlg5->Label2->text();
+            return "; Скорость набегающего потока U=" + dialogs_.streamSpeedDialog->speedText();
         };
-        auto run = [&](const auto& routine) { drawWithGauge(*this, *d, settings, routine); };
-        if (slotFilled(d->A) && Panel1->isHidden()) {
-            const int X = slotNumber(d->XCIL), Y = slotNumber(d->YCIL);
-            const int x2 = slotNumber(d->X2), source = slotNumber(d->Istok),
-                      sink = slotNumber(d->Stok);
-            d->setWindowTitle("Исток мощностью Qи=" + Label3->text() +
-                              " и Сток мощьностью Qс=" + Label4->text());
-            const int D = static_cast<int>(std::llabs(static_cast<long long>(X) - x2));
-            run([&](const flow::Canvas& c) { flow::StreamSourceSink(c, X, Y, D, source, sink); });
-        } else if (slotFilled(d->Vihr)) {
-            const int X = slotNumber(d->XCIL), Y = slotNumber(d->YCIL);
-            run([&](const flow::Canvas& c) { flow::StreamVortex(c, X, Y); });
-            d->setWindowTitle("Плоский вихрь");
-        } else if (slotFilled(d->IorS)) {
-            const int X = slotNumber(d->XCIL), Y = slotNumber(d->YCIL);
-            run([&](const flow::Canvas& c) { flow::StreamPointSource(c, X, Y); });
-            d->setWindowTitle("Точечный Источник\\Сток");
-        } else if (slotFilled(d->Vihrestok)) {
-            const int X = slotNumber(d->XCIL), Y = slotNumber(d->YCIL);
-            const int boundary = slotNumber(d->Vihrestok);
-            run([&](const flow::Canvas& c) { flow::StreamVortexSource(c, X, Y, boundary); });
-            d->setWindowTitle("ВихреСток\\Исток с мощностью Истока\\Стока Q=" +
-                              dialogs_.OKBottomDlg8->Label2->text() +
-                              " ,и циркуляцией Г=" + dialogs_.OKBottomDlg8->Label4->text());
-        } else if (slotFilled(d->Dipol)) {
-            const int X = slotNumber(d->XCIL), Y = slotNumber(d->YCIL);
-            const int M = slotNumber(d->Dipol);
-            run([&](const flow::Canvas& c) { flow::StreamDipole(c, X, Y, M); });
-            d->setWindowTitle("Диполь с моментом M=" + d->Dipol->text());
-        } else if (slotFilled(d->RCIL) && settings.cylinder.withCirculation()) {
-            const int R = slotNumber(d->RCIL);
-            const int X = slotNumber(d->XCIL), Y = slotNumber(d->YCIL);
-            run([&](const flow::Canvas& c) { flow::StreamCylinderCirculation(c, R, X, Y); });
-        } else if (slotFilled(d->RCIL)) {
-            const int R = slotNumber(d->RCIL);
-            const int X = slotNumber(d->XCIL), Y = slotNumber(d->YCIL);
-            run([&](const flow::Canvas& c) { flow::StreamCylinder(c, R, X, Y); });
-            d->setWindowTitle("Обтекание цилиндра без циркуляции R=" + QString::number(R) +
-                              speed());
-        } else if (slotFilled(d->Istok) && slotEmpty(d->X2) && slotEmpty(d->A)) {
-            const int X = slotNumber(d->XCIL), Y = slotNumber(d->YCIL);
-            const int Q = slotNumber(d->Istok);
-            run([&](const flow::Canvas& c) {
-                flow::StreamSourceInStream(c, X, Y, Q, flow::kSourceInStream);
-            });
-            d->setWindowTitle("Исток мощности Q=" + QString::number(Q) + speed());
-        } else if (slotFilled(d->Stok) && slotEmpty(d->X2) && slotEmpty(d->A)) {
-            const int X = slotNumber(d->XCIL), Y = slotNumber(d->YCIL);
-            const int Q = slotNumber(d->Stok);
-            run([&](const flow::Canvas& c) {
-                flow::StreamSourceInStream(c, X, Y, Q, flow::kSinkInStream);
-            });
-            d->setWindowTitle("Cток мощности Q=" + QString::number(Q) + speed());
+        auto run = [&](const auto& routine) {
+            drawWithGauge(gauge, statusLine, *d, settings, routine);
+        };
+        switch (c.kind()) {
+            case FlowKind::SourceSinkPair: {
+                // Drawn once the strength panel is put away.
+                if (!strengthPanel->isHidden()) break;
+                const int X = c.centreX.number(), Y = c.centreY.number();
+                const int x2 = c.secondX.number(), source = c.source.number(),
+                          sink = c.sink.number();
+                d->setWindowTitle(
+                    "Исток мощностью Qи=" + strengthRow(StrengthRow::Source).value->text() +
+                    " и Сток мощьностью Qс=" + strengthRow(StrengthRow::Sink).value->text());
+                const int D = static_cast<int>(std::llabs(static_cast<long long>(X) - x2));
+                run([&](const flow::Canvas& cv) {
+                    flow::StreamSourceSink(cv, X, Y, D, source, sink);
+                });
+                break;
+            }
+            case FlowKind::Vortex: {
+                const int X = c.centreX.number(), Y = c.centreY.number();
+                run([&](const flow::Canvas& cv) { flow::StreamVortex(cv, X, Y); });
+                d->setWindowTitle("Плоский вихрь");
+                break;
+            }
+            case FlowKind::PointSource: {
+                const int X = c.centreX.number(), Y = c.centreY.number();
+                run([&](const flow::Canvas& cv) { flow::StreamPointSource(cv, X, Y); });
+                d->setWindowTitle("Точечный Источник\\Сток");
+                break;
+            }
+            case FlowKind::VortexSource: {
+                const int X = c.centreX.number(), Y = c.centreY.number();
+                const int boundary = c.boundary.number();
+                run([&](const flow::Canvas& cv) { flow::StreamVortexSource(cv, X, Y, boundary); });
+                const TOKBottomDlg8* vortexSource = dialogs_.vortexSourceDialog;
+                d->setWindowTitle(
+                    "ВихреСток\\Исток с мощностью Истока\\Стока Q=" + vortexSource->strengthText() +
+                    " ,и циркуляцией Г=" + vortexSource->circulationText());
+                break;
+            }
+            case FlowKind::Dipole: {
+                const int X = c.centreX.number(), Y = c.centreY.number();
+                const int M = c.moment.number();
+                run([&](const flow::Canvas& cv) { flow::StreamDipole(cv, X, Y, M); });
+                d->setWindowTitle("Диполь с моментом M=" + c.moment.text);
+                break;
+            }
+            case FlowKind::Cylinder: {
+                const int R = c.radius.number();
+                const int X = c.centreX.number(), Y = c.centreY.number();
+                if (settings.cylinder.withCirculation()) {
+                    run([&](const flow::Canvas& cv) {
+                        flow::StreamCylinderCirculation(cv, R, X, Y);
+                    });
+                    break;
+                }
+                run([&](const flow::Canvas& cv) { flow::StreamCylinder(cv, R, X, Y); });
+                d->setWindowTitle("Обтекание цилиндра без циркуляции R=" + QString::number(R) +
+                                  speed());
+                break;
+            }
+            case FlowKind::SourceInStream:
+            case FlowKind::SinkInStream: {
+                // Not once a partner has joined it.
+                if (c.secondX.filled) break;
+                const bool sink = c.kind() == FlowKind::SinkInStream;
+                const int X = c.centreX.number(), Y = c.centreY.number();
+                const int Q = (sink ? c.sink : c.source).number();
+                run([&](const flow::Canvas& cv) {
+                    flow::StreamSourceInStream(cv, X, Y, Q,
+                                               sink ? flow::kSinkInStream : flow::kSourceInStream);
+                });
+                d->setWindowTitle((sink ? "Cток" : "Исток") + QString(" мощности Q=") +
+                                  QString::number(Q) + speed());
+                break;
+            }
+            case FlowKind::Empty:
+                break;
         }
     });
 }
@@ -114,33 +142,59 @@ void TMainForm::SpeedButton17Click() {
     if (!d) return;
     runReportingErrors([this, d] {
         const flow::Settings settings = settingsOf(dialogs_);
-        auto run = [&](const auto& routine) { drawWithGauge(*this, *d, settings, routine); };
-        auto X = [d] { return slotNumber(d->XCIL); };
-        auto Y = [d] { return slotNumber(d->YCIL); };
-        if (slotFilled(d->Istok) && slotEmpty(d->X2) && slotEmpty(d->A)) {
-            const int x = X(), y = Y(), Q = slotNumber(d->Istok);
-            run([&](const flow::Canvas& c) { flow::EquipotentialSourceInStream(c, x, y, Q); });
-        } else if (slotFilled(d->Stok) && slotEmpty(d->X2) && slotEmpty(d->A)) {
-            const int x = X(), y = Y(), Q = slotNumber(d->Stok);
-            run([&](const flow::Canvas& c) { flow::EquipotentialSinkInStream(c, x, y, Q); });
-        } else if (slotFilled(d->Vihr)) {
-            const int x = X(), y = Y();
-            run([&](const flow::Canvas& c) { flow::EquipotentialVortex(c, x, y); });
-        } else if (slotFilled(d->IorS)) {
-            const int x = X(), y = Y();
-            run([&](const flow::Canvas& c) { flow::EquipotentialPointSource(c, x, y); });
-        } else if (slotFilled(d->RCIL) && settings.cylinder.withCirculation()) {
-            const int R = slotNumber(d->RCIL), x = X(), y = Y();
-            run([&](const flow::Canvas& c) { flow::EquipotentialCylinderCirculation(c, R, x, y); });
-        } else if (slotFilled(d->RCIL)) {
-            const int x = X(), y = Y(), R = slotNumber(d->RCIL);
-            run([&](const flow::Canvas& c) { flow::EquipotentialCylinder(c, x, y, R); });
-        } else if (slotFilled(d->Vihrestok)) {
-            const int x = X(), y = Y(), boundary = slotNumber(d->Vihrestok);
-            run([&](const flow::Canvas& c) { flow::EquipotentialVortexSource(c, x, y, boundary); });
-        } else if (slotFilled(d->Dipol)) {
-            const int x = X(), y = Y(), M = slotNumber(d->Dipol);
-            run([&](const flow::Canvas& c) { flow::EquipotentialDipole(c, x, y, M); });
+        const Configuration c = readConfiguration(*d);
+        auto run = [&](const auto& routine) {
+            drawWithGauge(gauge, statusLine, *d, settings, routine);
+        };
+        auto X = [&c] { return c.centreX.number(); };
+        auto Y = [&c] { return c.centreY.number(); };
+        switch (c.kind()) {
+            case FlowKind::SourceInStream:
+            case FlowKind::SinkInStream: {
+                if (c.secondX.filled) break;
+                const bool sink = c.kind() == FlowKind::SinkInStream;
+                const int x = X(), y = Y(), Q = (sink ? c.sink : c.source).number();
+                const auto routine =
+                    sink ? flow::EquipotentialSinkInStream : flow::EquipotentialSourceInStream;
+                run([&](const flow::Canvas& cv) { routine(cv, x, y, Q); });
+                break;
+            }
+            case FlowKind::Vortex: {
+                const int x = X(), y = Y();
+                run([&](const flow::Canvas& cv) { flow::EquipotentialVortex(cv, x, y); });
+                break;
+            }
+            case FlowKind::PointSource: {
+                const int x = X(), y = Y();
+                run([&](const flow::Canvas& cv) { flow::EquipotentialPointSource(cv, x, y); });
+                break;
+            }
+            case FlowKind::Cylinder:
+                if (settings.cylinder.withCirculation()) {
+                    const int R = c.radius.number(), x = X(), y = Y();
+                    run([&](const flow::Canvas& cv) {
+                        flow::EquipotentialCylinderCirculation(cv, R, x, y);
+                    });
+                } else {
+                    const int x = X(), y = Y(), R = c.radius.number();
+                    run([&](const flow::Canvas& cv) { flow::EquipotentialCylinder(cv, x, y, R); });
+                }
+                break;
+            case FlowKind::VortexSource: {
+                const int x = X(), y = Y(), boundary = c.boundary.number();
+                run([&](const flow::Canvas& cv) {
+                    flow::EquipotentialVortexSource(cv, x, y, boundary);
+                });
+                break;
+            }
+            case FlowKind::Dipole: {
+                const int x = X(), y = Y(), M = c.moment.number();
+                run([&](const flow::Canvas& cv) { flow::EquipotentialDipole(cv, x, y, M); });
+                break;
+            }
+            case FlowKind::SourceSinkPair:
+            case FlowKind::Empty:
+                break;
         }
     });
 }

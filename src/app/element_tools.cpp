@@ -1,5 +1,4 @@
-// The source-sink pair buttons, the popup menu, the radio buttons of the
-// strength panel and the memo panel button.
+// The source-sink pair buttons, the popup menu and the memo panel button.
 #include <QAction>
 #include <QApplication>
 #include <QFrame>
@@ -11,15 +10,15 @@
 #include <array>
 
 #include "app/main_form.h"
+#include "document/configuration.h"
 #include "document/mdi_child.h"
-#include "document/slots.h"
 
 void TMainForm::SpeedButton15Click() {
-    armPair(SpeedButton15);
+    armPair(pairTool);
 }
 
 void TMainForm::SpeedButton14Click() {
-    armPair(SpeedButton14);
+    armPair(secondPairTool);
 }
 
 // Both pair buttons show the strength panel on an empty document. Placing
@@ -28,14 +27,15 @@ void TMainForm::SpeedButton14Click() {
 void TMainForm::armPair(QToolButton* clicked) {
     TMDIChild* d = ActiveMDIChild();
     if (!d) return;
-    if (clicked->isChecked() && d->isEmpty()) {
-        press(SpeedButton15);
-        Panel1->show();
+    const Configuration configuration = readConfiguration(*d);
+    if (clicked->isChecked() && configuration.isEmpty()) {
+        press(pairTool);
+        strengthPanel->show();
         d->setPointer(Qt::CrossCursor);
         return;
     }
-    if (slotFilled(d->A) && slotEmpty(d->X2)) {
-        press(SpeedButton15);
+    if (configuration.pairAwaitsSecondPoint()) {
+        press(pairTool);
         QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(),
                         "Необходимо полностью завершить построение (т.е. поставить Сток и Исток) !",
                         QMessageBox::Ok, this);
@@ -44,7 +44,7 @@ void TMainForm::armPair(QToolButton* clicked) {
         return;
     }
     d->setPointer(Qt::ArrowCursor);
-    Panel1->hide();
+    strengthPanel->hide();
 }
 
 void TMainForm::popupArm(QToolButton* button) {
@@ -55,62 +55,46 @@ void TMainForm::popupArm(QToolButton* button) {
 }
 
 void TMainForm::N24Click() {
-    popupArm(SpeedButton11);
+    popupArm(pointSourceTool);
 }
 void TMainForm::N23Click() {
-    popupArm(SpeedButton12);
+    popupArm(vortexTool);
 }
 void TMainForm::N19Click() {
-    popupArm(SpeedButton6);
+    popupArm(dipoleTool);
 }
 void TMainForm::N10Click() {
-    popupArm(SpeedButton9);
+    popupArm(vortexSourceTool);
 }
 void TMainForm::N12Click() {
-    popupArm(SpeedButton4);
+    popupArm(sourceInStreamTool);
 }
 void TMainForm::N13Click() {
-    popupArm(SpeedButton5);
+    popupArm(sinkInStreamTool);
 }
 
 void TMainForm::PopupMenu1Popup() {
     TMDIChild* d = ActiveMDIChild();
     if (!d) return;
-    auto set = [this](bool cylinder, bool source, bool sink) {
-        N9->setEnabled(cylinder);
-        N12->setEnabled(source);
-        N13->setEnabled(sink);
+    auto set = [this](bool cylinderOn, bool sourceOn, bool sinkOn) {
+        cylinderItem->setEnabled(cylinderOn);
+        sourceItem->setEnabled(sourceOn);
+        sinkItem->setEnabled(sinkOn);
     };
-    const bool istok = slotFilled(d->Istok), stok = slotFilled(d->Stok), rcil = slotFilled(d->RCIL);
-    if ((istok && slotFilled(d->STOK2) && !rcil) || (stok && slotFilled(d->ISTOK2) && !rcil) ||
-        rcil)
+    const Configuration c = readConfiguration(*d);
+    const bool source = c.source.filled, sink = c.sink.filled, cylinder = c.radius.filled;
+    if ((source && c.sinkPartner.filled && !cylinder) ||
+        (sink && c.sourcePartner.filled && !cylinder) || cylinder)
         set(false, false, false);
-    else if (!istok && stok)
+    else if (!source && sink)
         set(false, true, false);
-    else if (istok && !stok)
+    else if (source && !sink)
         set(false, false, true);
-    else if (!istok && !stok)
+    else if (!source && !sink)
         set(true, true, true);
     // Both strengths filled (a complete pair): the items stay as they were.
 }
 
-void TMainForm::RadioButton1Click() {
-    RadioButton1->setChecked(true);
-    RadioButton2->setChecked(false);
-}
-
-void TMainForm::RadioButton2Click() {
-    RadioButton2->setChecked(true);
-    RadioButton1->setChecked(false);
-}
-
-void TMainForm::setStrengthRowEnabled(bool source, bool enabled) {
-    const std::array<QWidget*, 4> row =
-        source ? std::array<QWidget*, 4>{RadioButton1, TrackBar1, Label1, Label3}
-               : std::array<QWidget*, 4>{RadioButton2, TrackBar2, Label2, Label4};
-    for (QWidget* control : row) control->setEnabled(enabled);
-}
-
 void TMainForm::SpeedButton18Click() {
-    Panel2->setVisible(!Panel2->isVisible());
+    memoPanel->setVisible(!memoPanel->isVisible());
 }

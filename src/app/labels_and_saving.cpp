@@ -59,7 +59,7 @@ void saveBitmap(const QImage& picture, const QString& fileName) {
 void TMainForm::SpeedButton7Click() {
     TMDIChild* d = ActiveMDIChild();
     if (!d) return;
-    if (SpeedButton7->isChecked())
+    if (textTool->isChecked())
         d->setPointer(Qt::IBeamCursor);
     else
         commitLabel(*d);
@@ -69,7 +69,7 @@ void TMainForm::N18Click() {
     TMDIChild* d = ActiveMDIChild();
     if (!d) return;
     d->setPointer(Qt::IBeamCursor);
-    press(SpeedButton7);
+    press(textTool);
 }
 
 // The chosen font serves the active document's labels, letters and axis

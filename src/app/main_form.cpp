@@ -53,8 +53,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     // Size and place when restored from maximized.
     setGeometry(129, 114, 671, 400);
 
-    toolGroup1_ = new ToolGroup(this);
-    toolGroup2_ = new ToolGroup(this);
+    elementTools_ = new ToolGroup(this);
+    pictureTools_ = new ToolGroup(this);
     createActions();
     createMenus();
     createToolBars();
@@ -66,40 +66,40 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
 // The documents are destroyed with the workspace after this; their going must
 // not reach the menu upkeep of a half-destroyed window.
 TMainForm::~TMainForm() {
-    disconnect(Workspace, nullptr, this, nullptr);
+    disconnect(workspace, nullptr, this, nullptr);
 }
 
 void TMainForm::createActions() {
-    N8 = makeAction(this, "N8", "&Файл ...");
-    FileCloseItem = makeAction(this, "FileCloseItem", "&Закрыть", "Close current file");
-    FileSaveAsItem =
+    newDocumentItem = makeAction(this, "N8", "&Файл ...");
+    closeItem = makeAction(this, "FileCloseItem", "&Закрыть", "Close current file");
+    saveAsItem =
         makeAction(this, "FileSaveAsItem", "Сохранить &как ...", "Save current file as...");
-    FileExitItem = makeAction(this, "FileExitItem", "В&ыход", "Exit the application");
-    N3 = makeAction(this, "N3", "&Линии тока ...");
-    N4 = makeAction(this, "N4", "Линии равного &потенциала ...");
-    N25 = makeAction(this, "N25", "&Вектора скорости ...");
-    N15 = makeAction(this, "N15", "Настройки Стока\\&Истока ...");
-    N21 = makeAction(this, "N21", "Настройки В&ихря ...");
-    N7 = makeAction(this, "N7", "Настройки &Диполя ...");
-    N20 = makeAction(this, "N20", "Настройки &ВихреСтока\\Истока ...");
-    N6 = makeAction(this, "N6", "Настройки &Цилиндра ...");
-    N16 = makeAction(this, "N16", "&Шрифт...");
-    N14 = makeAction(this, "N14", "Файл ...");
-    WindowCascadeItem =
+    exitItem = makeAction(this, "FileExitItem", "В&ыход", "Exit the application");
+    streamlineSettingsItem = makeAction(this, "N3", "&Линии тока ...");
+    equipotentialSettingsItem = makeAction(this, "N4", "Линии равного &потенциала ...");
+    vectorSettingsItem = makeAction(this, "N25", "&Вектора скорости ...");
+    sourceSinkSettingsItem = makeAction(this, "N15", "Настройки Стока\\&Истока ...");
+    vortexSettingsItem = makeAction(this, "N21", "Настройки В&ихря ...");
+    dipoleSettingsItem = makeAction(this, "N7", "Настройки &Диполя ...");
+    vortexSourceSettingsItem = makeAction(this, "N20", "Настройки &ВихреСтока\\Истока ...");
+    cylinderSettingsItem = makeAction(this, "N6", "Настройки &Цилиндра ...");
+    fontItem = makeAction(this, "N16", "&Шрифт...");
+    fieldSizeItem = makeAction(this, "N14", "Файл ...");
+    cascadeItem =
         makeAction(this, "WindowCascadeItem", "Окна &каскадом", "Arrange windows to overlap");
-    WindowTileItem =
+    tileItem =
         makeAction(this, "WindowTileItem", "Окна &сверху вниз", "Arrange windows without overlap");
-    WindowMinimizeItem =
+    minimizeAllItem =
         makeAction(this, "WindowMinimizeItem", "Св&ернуть  все окна", "Minimize all windows");
 
-    N24 = makeAction(this, "N24", "&Т. Источник\\Сток");
-    N23 = makeAction(this, "N23", "Ви&хрь");
-    N19 = makeAction(this, "N19", "&Диполь");
-    N10 = makeAction(this, "N10", "&Вихресток");
-    N9 = makeAction(this, "N9", "&Цилиндр");
-    N12 = makeAction(this, "N12", "&Исток");
-    N13 = makeAction(this, "N13", "&Сток");
-    N18 = makeAction(this, "N18", "Текст");
+    pointSourceItem = makeAction(this, "N24", "&Т. Источник\\Сток");
+    vortexItem = makeAction(this, "N23", "Ви&хрь");
+    dipoleItem = makeAction(this, "N19", "&Диполь");
+    vortexSourceItem = makeAction(this, "N10", "&Вихресток");
+    cylinderItem = makeAction(this, "N9", "&Цилиндр");
+    sourceItem = makeAction(this, "N12", "&Исток");
+    sinkItem = makeAction(this, "N13", "&Сток");
+    textItem = makeAction(this, "N18", "Текст");
 }
 
 void TMainForm::createMenus() {
@@ -109,35 +109,37 @@ void TMainForm::createMenus() {
     QMenu* newMenu = fileMenu->addMenu("&Новый");
     newMenu->setObjectName("FileNewItem");
     newMenu->menuAction()->setStatusTip("Create a new file");
-    newMenu->addAction(N8);
-    fileMenu->addAction(FileCloseItem);
-    fileMenu->addAction(FileSaveAsItem);
+    newMenu->addAction(newDocumentItem);
+    fileMenu->addAction(closeItem);
+    fileMenu->addAction(saveAsItem);
     fileMenu->addSeparator();
-    fileMenu->addAction(FileExitItem);
+    fileMenu->addAction(exitItem);
 
     QMenu* settingsMenu = menuBar()->addMenu("&Настройки");
     settingsMenu->setObjectName("N2");
-    settingsMenu->addActions({N3, N4, N25});
+    settingsMenu->addActions(
+        {streamlineSettingsItem, equipotentialSettingsItem, vectorSettingsItem});
     settingsMenu->addSeparator();
-    settingsMenu->addActions({N15, N21, N7, N20, N6});
+    settingsMenu->addActions({sourceSinkSettingsItem, vortexSettingsItem, dipoleSettingsItem,
+                              vortexSourceSettingsItem, cylinderSettingsItem});
     settingsMenu->addSeparator();
-    settingsMenu->addActions({N16, N14});
+    settingsMenu->addActions({fontItem, fieldSizeItem});
 
-    WindowMenu = menuBar()->addMenu("&Окна");
-    WindowMenu->setObjectName("Window1");
-    WindowMenu->menuAction()->setStatusTip("Window related commands such as Tile and Cascade");
-    windowMenuFixed_ = {WindowCascadeItem, WindowTileItem, WindowMinimizeItem};
-    WindowMenu->addActions(windowMenuFixed_);
-    connect(WindowMenu, &QMenu::aboutToShow, this, &TMainForm::fillWindowMenu);
+    windowMenu = menuBar()->addMenu("&Окна");
+    windowMenu->setObjectName("Window1");
+    windowMenu->menuAction()->setStatusTip("Window related commands such as Tile and Cascade");
+    windowMenuFixed_ = {cascadeItem, tileItem, minimizeAllItem};
+    windowMenu->addActions(windowMenuFixed_);
+    connect(windowMenu, &QMenu::aboutToShow, this, &TMainForm::fillWindowMenu);
 
-    PopupMenu1 = new QMenu(this);
-    PopupMenu1->setObjectName("PopupMenu1");
-    PopupMenu1->addActions({N24, N23, N19});
-    PopupMenu1->addSeparator()->setObjectName("N22");
-    PopupMenu1->addActions({N10, N9, N12, N13});
-    PopupMenu1->addSeparator()->setObjectName("N17");
-    PopupMenu1->addAction(N18);
-    connect(PopupMenu1, &QMenu::aboutToShow, this, &TMainForm::PopupMenu1Popup);
+    elementPopup = new QMenu(this);
+    elementPopup->setObjectName("PopupMenu1");
+    elementPopup->addActions({pointSourceItem, vortexItem, dipoleItem});
+    elementPopup->addSeparator()->setObjectName("N22");
+    elementPopup->addActions({vortexSourceItem, cylinderItem, sourceItem, sinkItem});
+    elementPopup->addSeparator()->setObjectName("N17");
+    elementPopup->addAction(textItem);
+    connect(elementPopup, &QMenu::aboutToShow, this, &TMainForm::PopupMenu1Popup);
 }
 
 QToolButton* TMainForm::addToolButton(QToolBar* bar, const QString& name, const QString& hint,
@@ -155,61 +157,63 @@ QToolButton* TMainForm::addToolButton(QToolBar* bar, const QString& name, const 
 }
 
 void TMainForm::createToolBars() {
-    ToolBar1 = addToolBar("ToolBar1");
-    ToolBar1->setObjectName("ToolBar1");
-    ToolBar1->setMovable(false);
-    ToolBar1->setIconSize(QSize(16, 16));
-    auto* g = toolGroup1_;
-    SpeedButton3 = addToolButton(ToolBar1, "SpeedButton3", "Создать новый файл", 25, g);
-    ToolBar1->addWidget(separatorLine(24));
-    SpeedButton11 = addToolButton(ToolBar1, "SpeedButton11", "Исток\\Сток", 25, g);
-    SpeedButton12 = addToolButton(ToolBar1, "SpeedButton12", "Плоский Вихрь", 25, g);
-    SpeedButton6 = addToolButton(ToolBar1, "SpeedButton6", "Диполь", 25, g);
-    ToolBar1->addWidget(separatorLine(9));
-    SpeedButton9 = addToolButton(ToolBar1, "SpeedButton9", "Вихресток", 25, g);
-    SpeedButton2 = addToolButton(ToolBar1, "SpeedButton2",
+    elementBar = addToolBar("ToolBar1");
+    elementBar->setObjectName("ToolBar1");
+    elementBar->setMovable(false);
+    elementBar->setIconSize(QSize(16, 16));
+    auto* g = elementTools_;
+    newDocumentButton = addToolButton(elementBar, "SpeedButton3", "Создать новый файл", 25, g);
+    elementBar->addWidget(separatorLine(24));
+    pointSourceTool = addToolButton(elementBar, "SpeedButton11", "Исток\\Сток", 25, g);
+    vortexTool = addToolButton(elementBar, "SpeedButton12", "Плоский Вихрь", 25, g);
+    dipoleTool = addToolButton(elementBar, "SpeedButton6", "Диполь", 25, g);
+    elementBar->addWidget(separatorLine(9));
+    vortexSourceTool = addToolButton(elementBar, "SpeedButton9", "Вихресток", 25, g);
+    cylinderTool = addToolButton(elementBar, "SpeedButton2",
                                  "Цилиндр без вращения в прямолинейном потоке", 27, g);
-    SpeedButton16 = addToolButton(ToolBar1, "SpeedButton16",
-                                  "Цилиндр с вращением в прямолинейном потоке", 25, g);
-    SpeedButton4 = addToolButton(ToolBar1, "SpeedButton4", "Исток и набегающий поток", 25, g);
-    SpeedButton5 = addToolButton(ToolBar1, "SpeedButton5", "Набегающий поток и Сток", 25, g);
-    SpeedButton14 = addToolButton(ToolBar1, "SpeedButton14", {}, 25, g);
-    SpeedButton15 = addToolButton(ToolBar1, "SpeedButton15", "Исток и Сток", 25, g);
-    ToolBar1->addWidget(separatorLine(9));
-    SpeedButton13 = addToolButton(ToolBar1, "SpeedButton13", {}, 25, g);
-    SpeedButton13->setIcon(QIcon());
+    cylinderCirculationTool = addToolButton(elementBar, "SpeedButton16",
+                                            "Цилиндр с вращением в прямолинейном потоке", 25, g);
+    sourceInStreamTool =
+        addToolButton(elementBar, "SpeedButton4", "Исток и набегающий поток", 25, g);
+    sinkInStreamTool = addToolButton(elementBar, "SpeedButton5", "Набегающий поток и Сток", 25, g);
+    secondPairTool = addToolButton(elementBar, "SpeedButton14", {}, 25, g);
+    pairTool = addToolButton(elementBar, "SpeedButton15", "Исток и Сток", 25, g);
+    elementBar->addWidget(separatorLine(9));
+    idleButton = addToolButton(elementBar, "SpeedButton13", {}, 25, g);
+    idleButton->setIcon(QIcon());
 
     // The gauge sits in a holder so that it can be hidden and shown itself.
     auto* gaugeHolder = new QWidget;
     gaugeHolder->setFixedSize(163, 23);
-    Gauge1 = new QProgressBar(gaugeHolder);
-    Gauge1->setObjectName("Gauge1");
-    Gauge1->setRange(0, 80);
-    Gauge1->setValue(0);
-    Gauge1->setTextVisible(false);
-    Gauge1->setGeometry(0, 3, 163, 17);
-    Gauge1->hide();
-    ToolBar1->addWidget(gaugeHolder);
+    gauge = new QProgressBar(gaugeHolder);
+    gauge->setObjectName("Gauge1");
+    gauge->setRange(0, 80);
+    gauge->setValue(0);
+    gauge->setTextVisible(false);
+    gauge->setGeometry(0, 3, 163, 17);
+    gauge->hide();
+    elementBar->addWidget(gaugeHolder);
 
-    SpeedButton1 = addToolButton(ToolBar1, "SpeedButton1", "Построить линии тока", 25, nullptr);
-    SpeedButton17 =
-        addToolButton(ToolBar1, "SpeedButton17", "Построить линии равного потенциала", 25, nullptr);
-    ToolBar1->addWidget(separatorLine(9));
-    SpeedButton10 =
-        addToolButton(ToolBar1, "SpeedButton10", "Задать скорость набегающего потока", 22, nullptr);
-    SpeedButton19 =
-        addToolButton(ToolBar1, "SpeedButton19", "Масштаб вектора скорости", 25, nullptr);
+    streamlineCommand =
+        addToolButton(elementBar, "SpeedButton1", "Построить линии тока", 25, nullptr);
+    equipotentialCommand = addToolButton(elementBar, "SpeedButton17",
+                                         "Построить линии равного потенциала", 25, nullptr);
+    elementBar->addWidget(separatorLine(9));
+    streamSpeedButton = addToolButton(elementBar, "SpeedButton10",
+                                      "Задать скорость набегающего потока", 22, nullptr);
+    vectorScaleButton =
+        addToolButton(elementBar, "SpeedButton19", "Масштаб вектора скорости", 25, nullptr);
 
     addToolBarBreak();
-    ToolBar2 = addToolBar("ToolBar2");
-    ToolBar2->setObjectName("ToolBar2");
-    ToolBar2->setMovable(false);
-    ToolBar2->setIconSize(QSize(16, 16));
-    SpeedButton8 =
-        addToolButton(ToolBar2, "SpeedButton8", "Показать вектор скорости", 25, toolGroup2_);
-    SpeedButton7 = addToolButton(ToolBar2, "SpeedButton7", "Создать надпись", 25, toolGroup2_);
-    ToolBar2->addWidget(separatorLine(455));
-    SpeedButton18 = addToolButton(ToolBar2, "SpeedButton18", {}, 25, nullptr);
+    pictureBar = addToolBar("ToolBar2");
+    pictureBar->setObjectName("ToolBar2");
+    pictureBar->setMovable(false);
+    pictureBar->setIconSize(QSize(16, 16));
+    velocityTool =
+        addToolButton(pictureBar, "SpeedButton8", "Показать вектор скорости", 25, pictureTools_);
+    textTool = addToolButton(pictureBar, "SpeedButton7", "Создать надпись", 25, pictureTools_);
+    pictureBar->addWidget(separatorLine(455));
+    memoButton = addToolButton(pictureBar, "SpeedButton18", {}, 25, nullptr);
 }
 
 void TMainForm::createPanels() {
@@ -218,71 +222,82 @@ void TMainForm::createPanels() {
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
 
-    Panel1 = new QFrame;
-    Panel1->setObjectName("Panel1");
-    Panel1->setFrameShape(QFrame::StyledPanel);
-    Panel1->setFixedHeight(81);
-    RadioButton1 = new QRadioButton(Panel1);
-    RadioButton1->setObjectName("RadioButton1");
-    RadioButton1->setGeometry(16, 8, 17, 17);
-    RadioButton1->setChecked(true);
-    RadioButton2 = new QRadioButton(Panel1);
-    RadioButton2->setObjectName("RadioButton2");
-    RadioButton2->setGeometry(16, 40, 17, 17);
+    strengthPanel = new QFrame;
+    strengthPanel->setObjectName("Panel1");
+    strengthPanel->setFrameShape(QFrame::StyledPanel);
+    strengthPanel->setFixedHeight(81);
+    auto* sourceChoice = new QRadioButton(strengthPanel);
+    sourceChoice->setObjectName("RadioButton1");
+    sourceChoice->setGeometry(16, 8, 17, 17);
+    sourceChoice->setChecked(true);
+    auto* sinkChoice = new QRadioButton(strengthPanel);
+    sinkChoice->setObjectName("RadioButton2");
+    sinkChoice->setGeometry(16, 40, 17, 17);
     // Exclusion is the handlers' business, as with the source and sink rows.
-    RadioButton1->setAutoExclusive(false);
-    RadioButton2->setAutoExclusive(false);
-    TrackBar1 = makeTrackBar(Panel1, "TrackBar1", 1000, 3000, 100, 1500, QRect(32, 8, 265, 33));
-    TrackBar2 = makeTrackBar(Panel1, "TrackBar2", 1000, 3000, 100, 1500, QRect(32, 40, 265, 33));
-    Label1 = makeRowCaption(Panel1, "Label1", "Мощьность Истока Q :=", {312, 16});
-    Label2 = makeRowCaption(Panel1, "Label2", "Мощьность  Стока  Q :=", {312, 49});
+    sourceChoice->setAutoExclusive(false);
+    sinkChoice->setAutoExclusive(false);
+    QSlider* sourceStrength =
+        makeTrackBar(strengthPanel, "TrackBar1", 1000, 3000, 100, 1500, QRect(32, 8, 265, 33));
+    QSlider* sinkStrength =
+        makeTrackBar(strengthPanel, "TrackBar2", 1000, 3000, 100, 1500, QRect(32, 40, 265, 33));
+    QLabel* sourceCaption =
+        makeRowCaption(strengthPanel, "Label1", "Мощьность Истока Q :=", {312, 16});
+    QLabel* sinkCaption =
+        makeRowCaption(strengthPanel, "Label2", "Мощьность  Стока  Q :=", {312, 49});
     // The values stand at x = 488 unless this font's captions reach past it.
     const int valueX =
-        std::max({488, Label1->geometry().right() + 8, Label2->geometry().right() + 8});
-    Label3 = makeRowCaption(Panel1, "Label3", "1500", {valueX, 16});
-    Label4 = makeRowCaption(Panel1, "Label4", "1500", {valueX, 49});
-    Panel1->hide();
-    column->addWidget(Panel1);
+        std::max({488, sourceCaption->geometry().right() + 8, sinkCaption->geometry().right() + 8});
+    QLabel* sourceValue = makeRowCaption(strengthPanel, "Label3", "1500", {valueX, 16});
+    QLabel* sinkValue = makeRowCaption(strengthPanel, "Label4", "1500", {valueX, 49});
+    strengthRows_ = {StrengthRowControls{sourceChoice, sourceStrength, sourceCaption, sourceValue},
+                     StrengthRowControls{sinkChoice, sinkStrength, sinkCaption, sinkValue}};
+    strengthPanel->hide();
+    column->addWidget(strengthPanel);
 
     auto* row = new QHBoxLayout;
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
-    Workspace = new QMdiArea;
-    Workspace->setObjectName("Workspace");
-    Workspace->setBackground(palette().brush(QPalette::Dark));
-    row->addWidget(Workspace, 1);
-    Panel2 = new QFrame;
-    Panel2->setObjectName("Panel2");
-    Panel2->setFixedWidth(256);
-    auto* memoLayout = new QVBoxLayout(Panel2);
+    workspace = new QMdiArea;
+    workspace->setObjectName("Workspace");
+    workspace->setBackground(palette().brush(QPalette::Dark));
+    row->addWidget(workspace, 1);
+    memoPanel = new QFrame;
+    memoPanel->setObjectName("Panel2");
+    memoPanel->setFixedWidth(256);
+    auto* memoLayout = new QVBoxLayout(memoPanel);
     memoLayout->setContentsMargins(0, 0, 0, 0);
-    Memo = new QPlainTextEdit;
-    Memo->setObjectName("Memo");
-    Memo->setReadOnly(true);
-    Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QPalette memoPalette = Memo->palette();
+    memo = new QPlainTextEdit;
+    memo->setObjectName("Memo");
+    memo->setReadOnly(true);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QPalette memoPalette = memo->palette();
     memoPalette.setColor(QPalette::Base, memoPalette.color(QPalette::ToolTipBase));
-    Memo->setPalette(memoPalette);
-    memoLayout->addWidget(Memo);
-    Panel2->hide();
-    row->addWidget(Panel2);
+    memo->setPalette(memoPalette);
+    memoLayout->addWidget(memo);
+    memoPanel->hide();
+    row->addWidget(memoPanel);
     column->addLayout(row, 1);
     setCentralWidget(central);
 
-    StatusBar = new QStatusBar;
-    StatusBar->setObjectName("StatusBar");
-    StatusBar->setSizeGripEnabled(false);
-    setStatusBar(StatusBar);
+    statusLine = new QStatusBar;
+    statusLine->setObjectName("StatusBar");
+    statusLine->setSizeGripEnabled(false);
+    setStatusBar(statusLine);
+}
+
+void TMainForm::setDialogs(const TDialogs& dialogs) {
+    dialogs_ = dialogs;
+    connectDialogs();
 }
 
 TMDIChild* TMainForm::ActiveMDIChild() const {
-    auto* child = qobject_cast<TMDIChild*>(Workspace->currentSubWindow());
+    auto* child = qobject_cast<TMDIChild*>(workspace->currentSubWindow());
     return child && !child->isClosing() ? child : nullptr;
 }
 
 QList<TMDIChild*> TMainForm::MDIChildren() const {
     QList<TMDIChild*> children;
-    for (QMdiSubWindow* window : Workspace->subWindowList())
+    for (QMdiSubWindow* window : workspace->subWindowList())
         if (auto* child = qobject_cast<TMDIChild*>(window); child && !child->isClosing())
             children.append(child);
     return children;

@@ -1,10 +1,72 @@
 // The main window: menus, the two tool bars, the strength panel, the memo
-// panel, the workspace with the documents and the status bar. Behaviour lives
-// in the handlers below, named after their controls; state lives in the
-// controls themselves.
+// panel, the workspace with the documents and the status bar. It connects
+// the documents' and the dialogs' signals to its handlers in one place.
+// Behaviour lives in the handlers below, named after their controls; state
+// lives in the controls themselves.
+//
+// The controls are private and named by their role; users' tools and the
+// tests find them by their object names:
+//
+//   newDocumentItem                                N8
+//   closeItem                                      FileCloseItem
+//   saveAsItem                                     FileSaveAsItem
+//   exitItem                                       FileExitItem
+//   streamlineSettingsItem                         N3
+//   equipotentialSettingsItem                      N4
+//   vectorSettingsItem                             N25
+//   sourceSinkSettingsItem                         N15
+//   vortexSettingsItem                             N21
+//   dipoleSettingsItem                             N7
+//   vortexSourceSettingsItem                       N20
+//   cylinderSettingsItem                           N6
+//   fontItem                                       N16
+//   fieldSizeItem                                  N14
+//   cascadeItem                                    WindowCascadeItem
+//   tileItem                                       WindowTileItem
+//   minimizeAllItem                                WindowMinimizeItem
+//   windowMenu                                     Window1
+//   elementPopup                                   PopupMenu1
+//   pointSourceItem                                N24
+//   vortexItem                                     N23
+//   dipoleItem                                     N19
+//   vortexSourceItem                               N10
+//   cylinderItem                                   N9
+//   sourceItem                                     N12
+//   sinkItem                                       N13
+//   textItem                                       N18
+//   elementBar                                     ToolBar1
+//   pictureBar                                     ToolBar2
+//   streamlineCommand                              SpeedButton1
+//   cylinderTool                                   SpeedButton2
+//   newDocumentButton                              SpeedButton3
+//   sourceInStreamTool                             SpeedButton4
+//   sinkInStreamTool                               SpeedButton5
+//   dipoleTool                                     SpeedButton6
+//   textTool                                       SpeedButton7
+//   velocityTool                                   SpeedButton8
+//   vortexSourceTool                               SpeedButton9
+//   streamSpeedButton                              SpeedButton10
+//   pointSourceTool                                SpeedButton11
+//   vortexTool                                     SpeedButton12
+//   idleButton                                     SpeedButton13
+//   secondPairTool                                 SpeedButton14
+//   pairTool                                       SpeedButton15
+//   cylinderCirculationTool                        SpeedButton16
+//   equipotentialCommand                           SpeedButton17
+//   memoButton                                     SpeedButton18
+//   vectorScaleButton                              SpeedButton19
+//   gauge                                          Gauge1
+//   strengthPanel                                  Panel1
+//   source row: choice, strength, caption, value   RadioButton1, TrackBar1, Label1, Label3
+//   sink row: choice, strength, caption, value     RadioButton2, TrackBar2, Label2, Label4
+//   memoPanel                                      Panel2
+//   memo                                           Memo
+//   workspace                                      Workspace
+//   statusLine                                     StatusBar
 #pragma once
 
 #include <QMainWindow>
+#include <array>
 #include <functional>
 
 #include "dialogs/dialogs.h"
@@ -13,7 +75,6 @@ class QAction;
 class QFrame;
 class QLabel;
 class QMdiArea;
-class QMdiSubWindow;
 class QMenu;
 class QPlainTextEdit;
 class QProgressBar;
@@ -25,6 +86,9 @@ class QToolButton;
 class TMDIChild;
 class ToolGroup;
 
+// The strength panel's two rows: the source's and the sink's.
+enum class StrengthRow { Source, Sink };
+
 class TMainForm : public QMainWindow {
     Q_OBJECT
   public:
@@ -32,90 +96,16 @@ class TMainForm : public QMainWindow {
     ~TMainForm() override;
 
     // The dialogs are made after the main window; the entry hands them over.
-    void setDialogs(const TDialogs& dialogs) { dialogs_ = dialogs; }
+    void setDialogs(const TDialogs& dialogs);
     const TDialogs& dialogs() const { return dialogs_; }
 
     TMDIChild* ActiveMDIChild() const;
     int MDIChildCount() const;
     QList<TMDIChild*> MDIChildren() const;
 
-    // Enables or disables the strength panel's source row (radio button, track
-    // bar, caption, value) or its sink row.
-    void setStrengthRowEnabled(bool source, bool enabled);
-
     // Presses a tool button from code: its group's other buttons are released,
     // its click handler does not run.
     static void press(QToolButton* button);
-
-    // Main menu.
-    QAction* N8;  // "&Файл ..." (new document)
-    QAction* FileCloseItem;
-    QAction* FileSaveAsItem;
-    QAction* FileExitItem;
-    QAction* N3;   // streamline dialog
-    QAction* N4;   // equipotential dialog
-    QAction* N25;  // vector-style dialog
-    QAction* N15;  // source/sink dialog
-    QAction* N21;  // vortex settings: nothing
-    QAction* N7;   // dipole dialog
-    QAction* N20;  // vortex-source dialog
-    QAction* N6;   // cylinder dialog
-    QAction* N16;  // font
-    QAction* N14;  // field-size dialog
-    QAction* WindowCascadeItem;
-    QAction* WindowTileItem;
-    QAction* WindowMinimizeItem;
-    QMenu* WindowMenu;
-
-    // Popup menu of the pictures.
-    QMenu* PopupMenu1;
-    QAction* N24;
-    QAction* N23;
-    QAction* N19;
-    QAction* N10;
-    QAction* N9;
-    QAction* N12;
-    QAction* N13;
-    QAction* N18;
-
-    QToolBar* ToolBar1;
-    QToolBar* ToolBar2;
-    QToolButton* SpeedButton1;   // build streamlines
-    QToolButton* SpeedButton2;   // cylinder without circulation
-    QToolButton* SpeedButton3;   // new document
-    QToolButton* SpeedButton4;   // source in a stream
-    QToolButton* SpeedButton5;   // stream with a sink
-    QToolButton* SpeedButton6;   // dipole
-    QToolButton* SpeedButton7;   // text
-    QToolButton* SpeedButton8;   // velocity vector
-    QToolButton* SpeedButton9;   // vortex-source
-    QToolButton* SpeedButton10;  // stream-speed dialog
-    QToolButton* SpeedButton11;  // point source/sink
-    QToolButton* SpeedButton12;  // plane vortex
-    QToolButton* SpeedButton13;  // no action
-    QToolButton* SpeedButton14;  // second source-sink pair button
-    QToolButton* SpeedButton15;  // source-sink pair
-    QToolButton* SpeedButton16;  // cylinder with circulation
-    QToolButton* SpeedButton17;  // build equipotentials
-    QToolButton* SpeedButton18;  // memo panel
-    QToolButton* SpeedButton19;  // vector-scale dialog
-    QProgressBar* Gauge1;
-
-    // Strength panel.
-    QFrame* Panel1;
-    QRadioButton* RadioButton1;
-    QRadioButton* RadioButton2;
-    QSlider* TrackBar1;
-    QSlider* TrackBar2;
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label3;
-    QLabel* Label4;
-
-    QFrame* Panel2;
-    QPlainTextEdit* Memo;
-    QMdiArea* Workspace;
-    QStatusBar* StatusBar;
 
     // Documents and windows.
     void N8Click();
@@ -146,10 +136,8 @@ class TMainForm : public QMainWindow {
     void N13Click();
     void N18Click();
     void PopupMenu1Popup();
-    void TrackBar1Change();
-    void TrackBar2Change();
-    void RadioButton1Click();
-    void RadioButton2Click();
+    void TrackBarChange(StrengthRow row);
+    void RadioButtonClick(StrengthRow row);
     void SpeedButton18Click();
 
     // Text labels, font, saving.
@@ -161,27 +149,116 @@ class TMainForm : public QMainWindow {
     void SpeedButton1Click();
     void SpeedButton17Click();
 
+    // What happens on a document: placing by a click on its picture, pointer
+    // tracking, the velocity vectors by a click on the marker, its popup
+    // menu, and its becoming the active document.
+    void ImageMouseDown(TMDIChild& document, int x, int y);
+    void ImageMouseMove(TMDIChild& document, int x, int y);
+    void Shape1MouseDown(TMDIChild& document);
+    void FormActivate(TMDIChild& document);
+
   private:
+    struct StrengthRowControls {
+        QRadioButton* choice;
+        QSlider* strength;
+        QLabel* caption;
+        QLabel* value;
+    };
+
     void createActions();
     void createMenus();
     void createToolBars();
     void createPanels();
     void connectHandlers();
+    void connectDialogs();
+    void connectDocument(TMDIChild* document);
     QToolButton* addToolButton(QToolBar* bar, const QString& name, const QString& hint, int width,
                                ToolGroup* group);
     void fillWindowMenu();
+
+    StrengthRowControls& strengthRow(StrengthRow row);
+    void setStrengthRowEnabled(StrengthRow row, bool enabled);
+    void chooseStrengthRow(StrengthRow row);
     void resetStrengthPanel();
+    // The strength panel's row value into the source/sink dialog, and back.
+    void copyStrengthToDialog(StrengthRow row);
+    void copyStrengthsFromDialog();
+
     // Runs a tool button's row on an empty active document, or sets the
     // default pointer (the common frame of the element tool buttons).
     void armWithDialog(QToolButton* button, const std::function<void()>& row,
                        bool armsPointer = true);
     void armPair(QToolButton* clicked);
     void popupArm(QToolButton* button);
-    // The strength panel's source (or sink) value into the source/sink dialog.
-    void copyStrengthToDialog(bool source);
+
+    // Placing (element_placing.cpp).
+    void placePairPoint(TMDIChild& document, int x, int y, bool second);
+    void placeCylinder(TMDIChild& document, int x, int y);
 
     TDialogs dialogs_;
-    ToolGroup* toolGroup1_;
-    ToolGroup* toolGroup2_;
+    ToolGroup* elementTools_;
+    ToolGroup* pictureTools_;
     QList<QAction*> windowMenuFixed_;
+
+    // Main menu.
+    QAction* newDocumentItem;
+    QAction* closeItem;
+    QAction* saveAsItem;
+    QAction* exitItem;
+    QAction* streamlineSettingsItem;
+    QAction* equipotentialSettingsItem;
+    QAction* vectorSettingsItem;
+    QAction* sourceSinkSettingsItem;
+    QAction* vortexSettingsItem;  // does nothing
+    QAction* dipoleSettingsItem;
+    QAction* vortexSourceSettingsItem;
+    QAction* cylinderSettingsItem;
+    QAction* fontItem;
+    QAction* fieldSizeItem;
+    QAction* cascadeItem;
+    QAction* tileItem;
+    QAction* minimizeAllItem;
+    QMenu* windowMenu;
+
+    // Popup menu of the pictures.
+    QMenu* elementPopup;
+    QAction* pointSourceItem;
+    QAction* vortexItem;
+    QAction* dipoleItem;
+    QAction* vortexSourceItem;
+    QAction* cylinderItem;
+    QAction* sourceItem;
+    QAction* sinkItem;
+    QAction* textItem;
+
+    QToolBar* elementBar;
+    QToolBar* pictureBar;
+    QToolButton* streamlineCommand;
+    QToolButton* cylinderTool;
+    QToolButton* newDocumentButton;
+    QToolButton* sourceInStreamTool;
+    QToolButton* sinkInStreamTool;
+    QToolButton* dipoleTool;
+    QToolButton* textTool;
+    QToolButton* velocityTool;
+    QToolButton* vortexSourceTool;
+    QToolButton* streamSpeedButton;
+    QToolButton* pointSourceTool;
+    QToolButton* vortexTool;
+    QToolButton* idleButton;  // no action
+    QToolButton* secondPairTool;
+    QToolButton* pairTool;
+    QToolButton* cylinderCirculationTool;
+    QToolButton* equipotentialCommand;
+    QToolButton* memoButton;
+    QToolButton* vectorScaleButton;
+    QProgressBar* gauge;
+
+    QFrame* strengthPanel;
+    std::array<StrengthRowControls, 2> strengthRows_;
+
+    QFrame* memoPanel;
+    QPlainTextEdit* memo;
+    QMdiArea* workspace;
+    QStatusBar* statusLine;
 };

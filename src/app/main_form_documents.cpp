@@ -11,34 +11,41 @@
 #include <QSlider>
 #include <QToolButton>
 
+#include "app/errors.h"
 #include "app/main_form.h"
+#include "dialogs/field_size_dialog.h"
 #include "document/mdi_child.h"
 #include "document/raster_surface.h"
 
 void TMainForm::N8Click() {
-    if (Panel1->isVisible()) resetStrengthPanel();
+    if (strengthPanel->isVisible()) resetStrengthPanel();
     const QString caption = "ZEF NONAME" + QString::number(MDIChildCount() + 1);
-    auto* child = new TMDIChild(this);
-    if (child->pictureRefused()) {
+    auto* child = new TMDIChild;
+    // A bad field size is reported; the document then makes its picture at
+    // its first use. A refused picture is reported and no document opens.
+    std::int64_t picturesInUse = 0;
+    for (TMDIChild* open : MDIChildren()) picturesInUse += open->surface().pictureBytes();
+    bool refused = false;
+    runReportingErrors([&] {
+        try {
+            child->createPicture(dialogs_.fieldSizeDialog->fieldSettings(), picturesInUse);
+        } catch (const PictureRefused&) {
+            refused = true;
+            throw;
+        }
+    });
+    if (refused) {
         delete child;
-        SpeedButton3->setChecked(false);
+        newDocumentButton->setChecked(false);
         return;
     }
+    connectDocument(child);
     child->setWindowTitle(caption);
-    Workspace->addSubWindow(child);
+    workspace->addSubWindow(child);
     child->showMaximized();
-    Workspace->setActiveSubWindow(child);
+    workspace->setActiveSubWindow(child);
     child->EditText->setFont(child->surface().qfont());
-    SpeedButton3->setChecked(false);
-}
-
-// Hides the strength panel and makes both of its rows usable again, source
-// checked: whatever pair was half-armed on the main window's side is over.
-void TMainForm::resetStrengthPanel() {
-    Panel1->hide();
-    setStrengthRowEnabled(false, true);
-    setStrengthRowEnabled(true, true);
-    RadioButton1->setChecked(true);
+    newDocumentButton->setChecked(false);
 }
 
 void TMainForm::FileCloseItemClick() {
@@ -50,7 +57,7 @@ void TMainForm::FileExitItemClick() {
 }
 
 void TMainForm::WindowCascadeItemClick() {
-    Workspace->cascadeSubWindows();
+    workspace->cascadeSubWindows();
 }
 
 // One above the other, each the full width of the workspace. QMdiArea's own
@@ -60,7 +67,7 @@ void TMainForm::WindowTileItemClick() {
     for (TMDIChild* child : MDIChildren())
         if (!child->isMinimized()) windows.append(child);
     if (windows.isEmpty()) return;
-    const QRect area = Workspace->viewport()->rect();
+    const QRect area = workspace->viewport()->rect();
     const int height = area.height() / static_cast<int>(windows.size());
     for (int i = 0; i < windows.size(); ++i) {
         windows[i]->showNormal();
@@ -75,31 +82,30 @@ void TMainForm::WindowMinimizeItemClick() {
 
 void TMainForm::UpdateMenuItems() {
     const bool any = MDIChildCount() > 0;
-    for (QAction* item :
-         {FileCloseItem, FileSaveAsItem, WindowCascadeItem, WindowTileItem, WindowMinimizeItem})
+    for (QAction* item : {closeItem, saveAsItem, cascadeItem, tileItem, minimizeAllItem})
         item->setEnabled(any);
 }
 
 // The window list: the three fixed items, then one entry per document with
 // the active one checked.
 void TMainForm::fillWindowMenu() {
-    for (QAction* action : WindowMenu->actions())
+    for (QAction* action : windowMenu->actions())
         if (!windowMenuFixed_.contains(action)) {
-            WindowMenu->removeAction(action);
+            windowMenu->removeAction(action);
             action->deleteLater();
         }
     const QList<TMDIChild*> children = MDIChildren();
     if (children.isEmpty()) return;
-    WindowMenu->addSeparator();
+    windowMenu->addSeparator();
     TMDIChild* active = ActiveMDIChild();
     int number = 1;
     for (TMDIChild* child : children) {
         QAction* entry =
-            WindowMenu->addAction(QString("&%1 %2").arg(number++).arg(child->windowTitle()));
+            windowMenu->addAction(QString("&%1 %2").arg(number++).arg(child->windowTitle()));
         entry->setCheckable(true);
         entry->setChecked(child == active);
         connect(entry, &QAction::triggered, this, [this, child] {
-            if (MDIChildren().contains(child)) Workspace->setActiveSubWindow(child);
+            if (MDIChildren().contains(child)) workspace->setActiveSubWindow(child);
         });
     }
 }

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPointer>
 #include <QRadioButton>
 #include <QSlider>
@@ -15,6 +16,7 @@
 #include "dialogs/dipole_dialog.h"
 #include "dialogs/equipotential_dialog.h"
 #include "dialogs/field_size_dialog.h"
+#include "dialogs/line_style_dialog.h"
 #include "dialogs/source_sink_dialog.h"
 #include "dialogs/stream_speed_dialog.h"
 #include "dialogs/streamline_dialog.h"
@@ -31,41 +33,42 @@ void TMainForm::connectHandlers() {
     auto onClick = [this](QToolButton* button, void (TMainForm::*handler)()) {
         connect(button, &QToolButton::clicked, this, [this, handler] { (this->*handler)(); });
     };
-    on(N8, &TMainForm::N8Click);
-    onClick(SpeedButton3, &TMainForm::N8Click);
-    on(FileCloseItem, &TMainForm::FileCloseItemClick);
-    on(FileExitItem, &TMainForm::FileExitItemClick);
-    on(WindowCascadeItem, &TMainForm::WindowCascadeItemClick);
-    on(WindowTileItem, &TMainForm::WindowTileItemClick);
-    on(WindowMinimizeItem, &TMainForm::WindowMinimizeItemClick);
-    onClick(SpeedButton15, &TMainForm::SpeedButton15Click);
-    onClick(SpeedButton14, &TMainForm::SpeedButton14Click);
-    onClick(SpeedButton18, &TMainForm::SpeedButton18Click);
-    on(N24, &TMainForm::N24Click);
-    on(N23, &TMainForm::N23Click);
-    on(N19, &TMainForm::N19Click);
-    on(N10, &TMainForm::N10Click);
-    on(N12, &TMainForm::N12Click);
-    on(N13, &TMainForm::N13Click);
-    connect(RadioButton1, &QRadioButton::clicked, this, &TMainForm::RadioButton1Click);
-    connect(RadioButton2, &QRadioButton::clicked, this, &TMainForm::RadioButton2Click);
-    onClick(SpeedButton11, &TMainForm::SpeedButton11Click);
-    onClick(SpeedButton12, &TMainForm::SpeedButton12Click);
-    onClick(SpeedButton6, &TMainForm::SpeedButton6Click);
-    onClick(SpeedButton9, &TMainForm::SpeedButton9Click);
-    onClick(SpeedButton2, &TMainForm::N11Click);
-    onClick(SpeedButton16, &TMainForm::SpeedButton16Click);
-    onClick(SpeedButton4, &TMainForm::SpeedButton4Click);
-    onClick(SpeedButton5, &TMainForm::SpeedButton5Click);
-    on(N9, &TMainForm::N9Click);
-    onUserMove(TrackBar1, this, [this] { TrackBar1Change(); });
-    onUserMove(TrackBar2, this, [this] { TrackBar2Change(); });
-    onClick(SpeedButton7, &TMainForm::SpeedButton7Click);
-    on(N18, &TMainForm::N18Click);
-    on(N16, &TMainForm::N16Click);
-    on(FileSaveAsItem, &TMainForm::FileSaveAsItemClick);
-    onClick(SpeedButton1, &TMainForm::SpeedButton1Click);
-    onClick(SpeedButton17, &TMainForm::SpeedButton17Click);
+    on(newDocumentItem, &TMainForm::N8Click);
+    onClick(newDocumentButton, &TMainForm::N8Click);
+    on(closeItem, &TMainForm::FileCloseItemClick);
+    on(exitItem, &TMainForm::FileExitItemClick);
+    on(cascadeItem, &TMainForm::WindowCascadeItemClick);
+    on(tileItem, &TMainForm::WindowTileItemClick);
+    on(minimizeAllItem, &TMainForm::WindowMinimizeItemClick);
+    onClick(pairTool, &TMainForm::SpeedButton15Click);
+    onClick(secondPairTool, &TMainForm::SpeedButton14Click);
+    onClick(memoButton, &TMainForm::SpeedButton18Click);
+    on(pointSourceItem, &TMainForm::N24Click);
+    on(vortexItem, &TMainForm::N23Click);
+    on(dipoleItem, &TMainForm::N19Click);
+    on(vortexSourceItem, &TMainForm::N10Click);
+    on(sourceItem, &TMainForm::N12Click);
+    on(sinkItem, &TMainForm::N13Click);
+    for (StrengthRow row : {StrengthRow::Source, StrengthRow::Sink})
+        connect(strengthRow(row).choice, &QRadioButton::clicked, this,
+                [this, row] { RadioButtonClick(row); });
+    onClick(pointSourceTool, &TMainForm::SpeedButton11Click);
+    onClick(vortexTool, &TMainForm::SpeedButton12Click);
+    onClick(dipoleTool, &TMainForm::SpeedButton6Click);
+    onClick(vortexSourceTool, &TMainForm::SpeedButton9Click);
+    onClick(cylinderTool, &TMainForm::N11Click);
+    onClick(cylinderCirculationTool, &TMainForm::SpeedButton16Click);
+    onClick(sourceInStreamTool, &TMainForm::SpeedButton4Click);
+    onClick(sinkInStreamTool, &TMainForm::SpeedButton5Click);
+    on(cylinderItem, &TMainForm::N9Click);
+    for (StrengthRow row : {StrengthRow::Source, StrengthRow::Sink})
+        onUserMove(strengthRow(row).strength, this, [this, row] { TrackBarChange(row); });
+    onClick(textTool, &TMainForm::SpeedButton7Click);
+    on(textItem, &TMainForm::N18Click);
+    on(fontItem, &TMainForm::N16Click);
+    on(saveAsItem, &TMainForm::FileSaveAsItemClick);
+    onClick(streamlineCommand, &TMainForm::SpeedButton1Click);
+    onClick(equipotentialCommand, &TMainForm::SpeedButton17Click);
     // Items and buttons that only show a settings dialog.
     auto shows = [this](auto* control, auto dialog) {
         auto show = [this, dialog] { (dialogs_.*dialog)->Show(); };
@@ -74,26 +77,56 @@ void TMainForm::connectHandlers() {
         else
             connect(control, &QToolButton::clicked, this, show);
     };
-    shows(N3, &TDialogs::OKBottomDlg2);
-    shows(N4, &TDialogs::OKBottomDlg3);
-    shows(N25, &TDialogs::Setting9);
-    shows(N15, &TDialogs::OKBottomDlg4);
-    shows(N7, &TDialogs::OKBottomDlg6);
-    shows(N20, &TDialogs::OKBottomDlg8);
-    shows(N6, &TDialogs::OKBottomDlg);
-    shows(N14, &TDialogs::OKBottomDlg7);
-    shows(SpeedButton10, &TDialogs::OKBottomDlg5);
-    shows(SpeedButton19, &TDialogs::OKBottomDlg9);
+    shows(streamlineSettingsItem, &TDialogs::streamlineDialog);
+    shows(equipotentialSettingsItem, &TDialogs::equipotentialDialog);
+    shows(vectorSettingsItem, &TDialogs::vectorStyleDialog);
+    shows(sourceSinkSettingsItem, &TDialogs::sourceSinkDialog);
+    shows(dipoleSettingsItem, &TDialogs::dipoleDialog);
+    shows(vortexSourceSettingsItem, &TDialogs::vortexSourceDialog);
+    shows(cylinderSettingsItem, &TDialogs::cylinderDialog);
+    shows(fieldSizeItem, &TDialogs::fieldSizeDialog);
+    shows(streamSpeedButton, &TDialogs::streamSpeedDialog);
+    shows(vectorScaleButton, &TDialogs::vectorScaleDialog);
 
     // A document's own activation runs only when another document becomes
     // the active one, not when focus merely returns from a dialog.
-    connect(Workspace, &QMdiArea::subWindowActivated, this,
+    connect(workspace, &QMdiArea::subWindowActivated, this,
             [this, last = QPointer<TMDIChild>()](QMdiSubWindow* window) mutable {
                 auto* child = qobject_cast<TMDIChild*>(window);
                 if (child && child != last && !child->isClosing()) {
                     last = child;
-                    child->FormActivate();
+                    FormActivate(*child);
                 }
                 UpdateMenuItems();
             });
+}
+
+// The dialogs that report to the main window.
+void TMainForm::connectDialogs() {
+    TOKBottomDlg* cylinder = dialogs_.cylinderDialog;
+    connect(cylinder, &TOKBottomDlg::okPressed, this, [this] {
+        if (ActiveMDIChild()) N9Click();
+    });
+    connect(cylinder, &TOKBottomDlg::cancelPressed, this, [this] {
+        cylinderTool->setChecked(false);
+        cylinderCirculationTool->setChecked(false);
+    });
+    connect(cylinder, &TOKBottomDlg::extraSettingsRequested, this,
+            [this] { dialogs_.lineStyleDialog->Show(); });
+    connect(dialogs_.sourceSinkDialog, &TOKBottomDlg4::okPressed, this,
+            &TMainForm::copyStrengthsFromDialog);
+}
+
+// What a new document reports goes to the handlers of the main window.
+void TMainForm::connectDocument(TMDIChild* document) {
+    connect(document, &TMDIChild::pictureClicked, this,
+            [this, document](Qt::MouseButton, QPoint at) {
+                ImageMouseDown(*document, at.x(), at.y());
+            });
+    connect(document, &TMDIChild::pointerMoved, this,
+            [this, document](QPoint at) { ImageMouseMove(*document, at.x(), at.y()); });
+    connect(document, &TMDIChild::markerClicked, this,
+            [this, document] { Shape1MouseDown(*document); });
+    connect(document, &TMDIChild::popupRequested, this,
+            [this](QPoint globalPos) { elementPopup->exec(globalPos); });
 }

@@ -23,11 +23,7 @@ void setSwatchColor(QLabel* swatch, QColor colour) {
 }
 
 flow::Color swatchColor(const QLabel* swatch) {
-    return toFlowColor(swatch->palette().color(QPalette::Window));
-}
-
-flow::Color toFlowColor(QColor colour) {
-    return flow::Color::fromRgb(colour.red(), colour.green(), colour.blue());
+    return flow::Color::of(swatch->palette().color(QPalette::Window));
 }
 
 QToolButton* makeColorButton(QWidget* parent, const QString& name, QRect geometry) {

@@ -18,7 +18,6 @@ QLabel* makeSwatch(QWidget* parent, const QString& name, QColor colour, QRect ge
 void setSwatchColor(QLabel* swatch, QColor colour);
 // The swatch's background colour as the flow routines take colours.
 flow::Color swatchColor(const QLabel* swatch);
-flow::Color toFlowColor(QColor colour);
 
 QToolButton* makeColorButton(QWidget* parent, const QString& name, QRect geometry);
 

@@ -5,17 +5,13 @@
 #include <QLabel>
 #include <QSlider>
 #include <QToolButton>
-#include <initializer_list>
 
-#include "app/main_form.h"
 #include "dialogs/dialog_glyphs.h"
 #include "dialogs/dialog_style.h"
-#include "dialogs/line_style_dialog.h"
 #include "dialogs/track_bar.h"
 
-TOKBottomDlg::TOKBottomDlg(TMainForm* mainForm)
-    : TSettingsDialog("TOKBottomDlg", "Параметры цилиндра", QSize(352, 229), mainForm),
-      mainForm_(mainForm) {
+TOKBottomDlg::TOKBottomDlg(QWidget* parent)
+    : TSettingsDialog("TOKBottomDlg", "Параметры цилиндра", QSize(352, 229), parent) {
     QFrame* radius = makeGroupFrame(this, {8, 8, 336, 60});
     Label1 = makeRowCaption(radius, "Label1", "Радиус:", {12, 6});
     TrackBar1 = makeTrackBar(radius, "TrackBar1", 50, 150, 5, 100, {8, 26, 240, 30});
@@ -27,8 +23,7 @@ TOKBottomDlg::TOKBottomDlg(TMainForm* mainForm)
     TrackBar2 = makeTrackBar(circulation, "TrackBar2", 100, 2000, 50, 1000, {8, 26, 240, 30});
     Label5 = makeValueLabel(circulation, "Label5", "L=1000", {256, 28, 72, 22});
     // Without circulation until the tool "with circulation" opens the dialog.
-    for (QWidget* control : std::initializer_list<QWidget*>{Label3, TrackBar2, Label5})
-        control->setEnabled(false);
+    setRowEnabled({Label3, TrackBar2, Label5}, false);
 
     QFrame* extra = makeGroupFrame(this, {8, 136, 336, 40});
     Label4 = makeRowCaption(extra, "Label4", "Дополнительные настройки:", {12, 10});
@@ -41,6 +36,19 @@ TOKBottomDlg::TOKBottomDlg(TMainForm* mainForm)
     onUserMove(TrackBar1, this, [this] { TrackBar1Change(); });
     onUserMove(TrackBar2, this, [this] { TrackBar2Change(); });
     connect(BitBtn3, &QToolButton::clicked, this, &TOKBottomDlg::BitBtn3Click);
+}
+
+void TOKBottomDlg::showFor(bool circulation) {
+    Show();
+    setRowEnabled({Label3, TrackBar2, Label5}, circulation);
+}
+
+bool TOKBottomDlg::circulationTrackBarEnabled() const {
+    return TrackBar2->isEnabled();
+}
+
+int TOKBottomDlg::radius() const {
+    return TrackBar1->value();
 }
 
 int TOKBottomDlg::circulation() const {
@@ -65,12 +73,12 @@ void TOKBottomDlg::FormActivate() {
 }
 
 void TOKBottomDlg::BitBtn3Click() {
-    mainForm_->dialogs().OKBottomDlg1->Show();
+    emit extraSettingsRequested();
 }
 
 void TOKBottomDlg::BitBtn1Click() {
     hide();
-    if (mainForm_->ActiveMDIChild()) mainForm_->N9Click();
+    emit okPressed();
 }
 
 void TOKBottomDlg::BitBtn2Click() {
@@ -78,8 +86,7 @@ void TOKBottomDlg::BitBtn2Click() {
     TrackBar2->setValue(rememberedCirculation_);
     showRadius(TrackBar1->value());
     showCirculation(TrackBar2->value());
-    mainForm_->SpeedButton2->setChecked(false);
-    mainForm_->SpeedButton16->setChecked(false);
+    emit cancelPressed();
     hide();
 }
 

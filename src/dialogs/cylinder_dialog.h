@@ -9,12 +9,11 @@
 class QLabel;
 class QSlider;
 class QToolButton;
-class TMainForm;
 
 class TOKBottomDlg : public TSettingsDialog, public flow::CylinderSettings {
     Q_OBJECT
   public:
-    explicit TOKBottomDlg(TMainForm* mainForm);
+    explicit TOKBottomDlg(QWidget* parent = nullptr);
 
     QLabel* Label1;      // "Радиус:"
     QSlider* TrackBar1;  // radius
@@ -25,6 +24,13 @@ class TOKBottomDlg : public TSettingsDialog, public flow::CylinderSettings {
     QLabel* Label4;      // "Дополнительные настройки:"
     QToolButton* BitBtn3;
 
+    // Shows the dialog with its circulation row usable or not.
+    void showFor(bool circulation);
+    // Whether the circulation row's track bar is usable: the cylinder
+    // tool its OK arms.
+    bool circulationTrackBarEnabled() const;
+    // The radius a cylinder placed now gets.
+    int radius() const;
     int circulation() const override;
     bool withCirculation() const override;
 
@@ -33,12 +39,18 @@ class TOKBottomDlg : public TSettingsDialog, public flow::CylinderSettings {
     void FormActivate();
     void BitBtn3Click();
 
+  signals:
+    // OK after the dialog hid: the cylinder tool may be armed.
+    void okPressed();
+    // Cancel, after the positions were put back: both cylinder tools go up.
+    void cancelPressed();
+    // The button for the line style of the outline.
+    void extraSettingsRequested();
+
   protected:
-    // Hides; with a document active, arms the cylinder tool as the popup
-    // menu's "&Цилиндр" does.
+    // Hides and reports OK.
     void BitBtn1Click() override;
-    // Restores the remembered positions and labels, releases both cylinder
-    // tool buttons, hides.
+    // Restores the remembered positions and labels, reports Cancel, hides.
     void BitBtn2Click() override;
     void changeEvent(QEvent* event) override;
     // The close box only hides: unlike Cancel (and Esc) it restores nothing.
@@ -48,7 +60,6 @@ class TOKBottomDlg : public TSettingsDialog, public flow::CylinderSettings {
     void showRadius(int radius);
     void showCirculation(int circulation);
 
-    TMainForm* mainForm_;
     int rememberedRadius_ = 100;
     int rememberedCirculation_ = 1000;
 };

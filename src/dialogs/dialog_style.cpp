@@ -46,3 +46,7 @@ QFrame* makeGroupFrame(QWidget* parent, QRect geometry) {
 int captionValue(const QLabel* label) {
     return flow::strToInt(label->text().toStdString());
 }
+
+void setRowEnabled(std::initializer_list<QWidget*> controls, bool enabled) {
+    for (QWidget* control : controls) control->setEnabled(enabled);
+}

@@ -5,6 +5,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <initializer_list>
 
 class QFrame;
 class QLabel;
@@ -17,6 +18,9 @@ QLabel* makeRowCaption(QWidget* parent, const QString& name, const QString& text
 QLabel* makeValueLabel(QWidget* parent, const QString& name, const QString& text, QRect geometry);
 // An etched frame grouping rows; the rows are made its children.
 QFrame* makeGroupFrame(QWidget* parent, QRect geometry);
+
+// Enables or disables a row's controls together.
+void setRowEnabled(std::initializer_list<QWidget*> controls, bool enabled);
 
 // A value label's caption read as an integer (strict conversion; throws
 // ConversionError on a text that is not one).

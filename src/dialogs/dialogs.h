@@ -2,7 +2,7 @@
 // living until the program ends.
 #pragma once
 
-class TMainForm;
+class QWidget;
 class TOKBottomDlg;
 class TOKBottomDlg1;
 class TOKBottomDlg2;
@@ -20,22 +20,22 @@ struct Settings;
 }
 
 struct TDialogs {
-    TOKBottomDlg* OKBottomDlg = nullptr;    // cylinder
-    TOKBottomDlg1* OKBottomDlg1 = nullptr;  // line style
-    TOKBottomDlg2* OKBottomDlg2 = nullptr;  // streamlines
-    TOKBottomDlg3* OKBottomDlg3 = nullptr;  // equipotentials
-    TOKBottomDlg4* OKBottomDlg4 = nullptr;  // source/sink
-    TOKBottomDlg5* OKBottomDlg5 = nullptr;  // stream speed
-    TOKBottomDlg6* OKBottomDlg6 = nullptr;  // dipole
-    TOKBottomDlg7* OKBottomDlg7 = nullptr;  // field size
-    TOKBottomDlg8* OKBottomDlg8 = nullptr;  // vortex-source
-    TSetting9* Setting9 = nullptr;          // vector style
-    TOKBottomDlg9* OKBottomDlg9 = nullptr;  // vector scale
+    TOKBottomDlg* cylinderDialog = nullptr;
+    TOKBottomDlg1* lineStyleDialog = nullptr;
+    TOKBottomDlg2* streamlineDialog = nullptr;
+    TOKBottomDlg3* equipotentialDialog = nullptr;
+    TOKBottomDlg4* sourceSinkDialog = nullptr;
+    TOKBottomDlg5* streamSpeedDialog = nullptr;
+    TOKBottomDlg6* dipoleDialog = nullptr;
+    TOKBottomDlg7* fieldSizeDialog = nullptr;
+    TOKBottomDlg8* vortexSourceDialog = nullptr;
+    TSetting9* vectorStyleDialog = nullptr;
+    TOKBottomDlg9* vectorScaleDialog = nullptr;
 };
 
 // Creates the dialogs hidden, in start-up order, as children of the main
 // window (so they stay on top of it and die with it).
-TDialogs createDialogs(TMainForm* mainForm);
+TDialogs createDialogs(QWidget* mainForm);
 
 // The readers the flow routines use, backed by the dialogs' controls.
 flow::Settings settingsOf(const TDialogs& dialogs);

@@ -18,3 +18,7 @@ TOKBottomDlg6::TOKBottomDlg6(QWidget* parent)
 void TOKBottomDlg6::UpDown1Click(TUpDown::Direction direction) {
     stepValueLabel(Label2, direction);
 }
+
+QString TOKBottomDlg6::momentText() const {
+    return Label2->text();
+}

@@ -15,5 +15,8 @@ class TOKBottomDlg6 : public TSettingsDialog {
     QLabel* Label2;  // the moment
     TUpDown* UpDown1;
 
+    // The moment as a placed dipole records it.
+    QString momentText() const;
+
     void UpDown1Click(TUpDown::Direction direction);
 };

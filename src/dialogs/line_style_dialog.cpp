@@ -8,6 +8,7 @@
 
 #include "dialogs/color_swatch.h"
 #include "dialogs/dialog_style.h"
+#include "flow/geometry.h"
 
 TOKBottomDlg1::TOKBottomDlg1(QWidget* parent)
     : TSettingsDialog("TOKBottomDlg1", "Дополнительные настройки", QSize(336, 187), parent) {
@@ -38,7 +39,11 @@ void TOKBottomDlg1::UpDown1Click(TUpDown::Direction direction) {
 
 void TOKBottomDlg1::SpeedButton1Click() {
     if (const auto colour = chooseColor(ColorDialog1, Label4)) {
-        penColor_ = toFlowColor(*colour);
+        penColor_ = flow::Color::of(*colour);
         setSwatchColor(Label4, *colour);
     }
+}
+
+int TOKBottomDlg1::penWidth() const {
+    return flow::strToInt(Label3->text().toStdString());
 }

@@ -19,6 +19,8 @@ class TOKBottomDlg1 : public TSettingsDialog {
     explicit TOKBottomDlg1(QWidget* parent = nullptr);
 
     flow::Color penColor() const { return penColor_; }
+    // The pen width through the strict integer conversion.
+    int penWidth() const;
 
     QLabel* Label1;  // "Толщина линии:="
     QLabel* Label3;  // line width

@@ -6,14 +6,13 @@
 #include <QSlider>
 #include <QToolButton>
 
-#include "app/main_form.h"
 #include "dialogs/color_swatch.h"
 #include "dialogs/dialog_style.h"
 #include "dialogs/track_bar.h"
+#include "flow/geometry.h"
 
-TOKBottomDlg4::TOKBottomDlg4(TMainForm* mainForm)
-    : TSettingsDialog("TOKBottomDlg4", "Настройки Стока\\Истока", QSize(313, 279), mainForm),
-      mainForm_(mainForm) {
+TOKBottomDlg4::TOKBottomDlg4(QWidget* parent)
+    : TSettingsDialog("TOKBottomDlg4", "Настройки Стока\\Истока", QSize(313, 279), parent) {
     QFrame* source = makeGroupFrame(this, {8, 8, 297, 64});
     Label1 = makeRowCaption(source, "Label1", "Мощьность Истока Q :=", {12, 6});
     TrackBar1 = makeTrackBar(source, "TrackBar1", 1000, 3000, 100, 1500, {8, 28, 220, 30});
@@ -43,6 +42,28 @@ int TOKBottomDlg4::sourceStrength() const {
     return TrackBar1->value();
 }
 
+int TOKBottomDlg4::sinkStrength() const {
+    return TrackBar2->value();
+}
+
+QString TOKBottomDlg4::sourceText() const {
+    return Label3->text();
+}
+
+QString TOKBottomDlg4::sinkText() const {
+    return Label4->text();
+}
+
+void TOKBottomDlg4::setSourceStrength(const QString& text) {
+    Label3->setText(text);
+    TrackBar1->setValue(flow::strToInt(text.toStdString()));
+}
+
+void TOKBottomDlg4::setSinkStrength(const QString& text) {
+    Label4->setText(text);
+    TrackBar2->setValue(flow::strToInt(text.toStdString()));
+}
+
 void TOKBottomDlg4::TrackBar1Change() {
     Label3->setText(QString::number(TrackBar1->sliderPosition()));
 }
@@ -56,9 +77,12 @@ void TOKBottomDlg4::SpeedButton1Click() {
 }
 
 void TOKBottomDlg4::BitBtn1Click() {
-    mainForm_->TrackBar1->setValue(TrackBar1->value());
-    mainForm_->Label3->setText(Label3->text());
-    mainForm_->TrackBar2->setValue(TrackBar2->value());
-    mainForm_->Label4->setText(Label4->text());
+    emit okPressed();
     hide();
+}
+
+void TOKBottomDlg4::showRow(bool source) {
+    setRowEnabled({Label4, TrackBar2, Label2}, !source);
+    setRowEnabled({Label3, TrackBar1, Label1}, source);
+    Show();
 }

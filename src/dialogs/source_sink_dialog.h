@@ -10,12 +10,11 @@ class QColorDialog;
 class QLabel;
 class QSlider;
 class QToolButton;
-class TMainForm;
 
 class TOKBottomDlg4 : public TSettingsDialog, public flow::SourceSinkSettings {
     Q_OBJECT
   public:
-    explicit TOKBottomDlg4(TMainForm* mainForm);
+    explicit TOKBottomDlg4(QWidget* parent = nullptr);
 
     QLabel* Label1;      // "Мощьность Истока Q :="
     QSlider* TrackBar1;  // source strength
@@ -30,15 +29,25 @@ class TOKBottomDlg4 : public TSettingsDialog, public flow::SourceSinkSettings {
 
     flow::Color regionColor() const override;
     int sourceStrength() const override;
+    int sinkStrength() const;
+    // The strengths as their captions show them.
+    QString sourceText() const;
+    QString sinkText() const;
+    // Shows the dialog with only the source row usable, or only the sink row.
+    void showRow(bool source);
+    // Sets a strength's caption, then its position read from the caption, as
+    // the strength panel does.
+    void setSourceStrength(const QString& text);
+    void setSinkStrength(const QString& text);
 
     void TrackBar1Change();
     void TrackBar2Change();
     void SpeedButton1Click();
 
-  protected:
-    // Copies both strengths to the main window's strength panel, then hides.
-    void BitBtn1Click() override;
+  signals:
+    // OK, before the dialog hides: the strengths go to the strength panel.
+    void okPressed();
 
-  private:
-    TMainForm* mainForm_;
+  protected:
+    void BitBtn1Click() override;
 };

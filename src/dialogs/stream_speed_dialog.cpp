@@ -32,3 +32,7 @@ int TOKBottomDlg5::speed() const {
 void TOKBottomDlg5::TrackBar1Change() {
     Label2->setText(QString::number(TrackBar1->sliderPosition()));
 }
+
+QString TOKBottomDlg5::speedText() const {
+    return Label2->text();
+}

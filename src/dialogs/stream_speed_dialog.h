@@ -20,6 +20,8 @@ class TOKBottomDlg5 : public TSettingsDialog, public flow::StreamSpeedSettings {
     QLabel* Label2;             // the speed
 
     int speed() const override;
+    // The speed as its caption shows it.
+    QString speedText() const;
 
     void TrackBar1Change();
 };

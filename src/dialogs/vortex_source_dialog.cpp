@@ -48,3 +48,20 @@ void TOKBottomDlg8::TrackBar2Change() {
 void TOKBottomDlg8::UpDown1Click(TUpDown::Direction direction) {
     stepValueLabel(Label6, direction);
 }
+
+QString TOKBottomDlg8::strengthText() const {
+    return Label2->text();
+}
+
+QString TOKBottomDlg8::circulationText() const {
+    return Label4->text();
+}
+
+QString TOKBottomDlg8::boundaryText() const {
+    return Label6->text();
+}
+
+void TOKBottomDlg8::showFor(bool vortexSource) {
+    Show();
+    setRowEnabled({TrackBar1, Label1, Label2, UpDown1, Label5, Label6}, vortexSource);
+}

@@ -24,6 +24,13 @@ class TOKBottomDlg8 : public TSettingsDialog, public flow::VortexSourceSettings 
     QLabel* Label6;  // boundary radius
     TUpDown* UpDown1;
 
+    // Shows the dialog; a plane vortex uses only its circulation row.
+    void showFor(bool vortexSource);
+    // The texts of the strength, the circulation and the boundary radius.
+    QString strengthText() const;
+    QString circulationText() const;
+    QString boundaryText() const;
+
     int strength() const override;
     int circulation() const override;
 

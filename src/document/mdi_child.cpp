@@ -3,21 +3,14 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QRadioButton>
-#include <QSlider>
-#include <QStatusBar>
-#include <QToolButton>
 #include <stdexcept>
 
-#include "app/errors.h"
-#include "app/main_form.h"
-#include "dialogs/field_size_dialog.h"
 #include "document/picture_memory.h"
 #include "document/picture_view.h"
 #include "document/slots.h"
 #include "document/velocity_marker.h"
 #include "flow/bounded_settings.h"
+#include "flow/settings.h"
 
 namespace {
 
@@ -49,11 +42,11 @@ QString megabytes(std::int64_t bytes) {
 
 }  // namespace
 
-TMDIChild::TMDIChild(TMainForm* mainForm) : mainForm_(mainForm) {
+TMDIChild::TMDIChild() {
     setObjectName("MDIChild");
     setAttribute(Qt::WA_DeleteOnClose);
     auto* client = new QWidget;
-    Image = new TImage(this, surface_, client);
+    Image = new TImage(surface_, client);
     makeSlots(client);
 
     EditText = new QLineEdit(Image);
@@ -62,7 +55,7 @@ TMDIChild::TMDIChild(TMainForm* mainForm) : mainForm_(mainForm) {
     EditText->setGeometry(8, 8, 17, 17);
     EditText->hide();
 
-    Shape1 = new TShape(this, Image);
+    Shape1 = new TShape(Image);
 
     Image1 = new QLabel(Image);
     Image1->setObjectName("Image1");
@@ -83,11 +76,15 @@ TMDIChild::TMDIChild(TMainForm* mainForm) : mainForm_(mainForm) {
     // The picture fills the client area; the other children ride on it.
     Image->setGeometry(client->rect());
     client->installEventFilter(this);
+    connect(Image, &TImage::pressed, this,
+            [this](Qt::MouseButton button, QPoint at) { ImageMouseDown(button, at.x(), at.y()); });
+    connect(Image, &TImage::moved, this, [this](QPoint at) { ImageMouseMove(at.x(), at.y()); });
+    connect(Image, &TImage::popupRequested, this, &TMDIChild::showPopupMenu);
+    connect(Shape1, &TShape::clicked, this, &TMDIChild::Shape1MouseDown);
     surface_.setChangeListener([this] {
         QMetaObject::invokeMethod(Image, &TImage::repaintChanged, Qt::QueuedConnection);
     });
     surface_.setFallbackSize([this] { return Image->size(); });
-    FormCreate();
 }
 
 void TMDIChild::makeSlots(QWidget* holder) {
@@ -107,53 +104,32 @@ void TMDIChild::makeSlots(QWidget* holder) {
     A = makeSlot(holder, "A", "A");
 }
 
-// Makes the white picture of the field size. A size that is no integer or
-// out of bounds is reported; the document then gets a white picture as large
-// as its picture area at the first use of its surface. A picture that would
-// take the open documents' pictures past the memory budget, or whose memory
-// cannot be had, is reported and refuses the document.
-void TMDIChild::FormCreate() {
-    runReportingErrors([this] {
-        const flow::FieldSettings& field = mainForm_->dialogs().OKBottomDlg7->fieldSettings();
-        const int width = field.width();
-        const int height = field.height();
-        checkFieldSize(width, height);
-        std::int64_t inUse = pictureBytes(width, height);
-        for (const TMDIChild* child : mainForm_->MDIChildren())
-            inUse += child->surface_.pictureBytes();
-        if (inUse > pictureMemoryBudget()) {
-            pictureRefused_ = true;
-            throw std::runtime_error(
-                QString("Документ не создан: вместе с рисунками открытых документов рисунок "
-                        "%1 x %2 занял бы больше %3 МБ (половины памяти компьютера). Закройте "
-                        "ненужные документы или уменьшите размер поля.")
-                    .arg(width)
-                    .arg(height)
-                    .arg(megabytes(pictureMemoryBudget()))
-                    .toStdString());
-        }
-        if (!surface_.createPicture(width, height)) {
-            pictureRefused_ = true;
-            throw std::runtime_error(
-                QString("Документ не создан: не хватает памяти для рисунка %1 x %2 (%3 МБ).")
-                    .arg(width)
-                    .arg(height)
-                    .arg(megabytes(pictureBytes(width, height)))
-                    .toStdString());
-        }
-    });
+void TMDIChild::createPicture(const flow::FieldSettings& field, std::int64_t picturesInUse) {
+    const int width = field.width();
+    const int height = field.height();
+    checkFieldSize(width, height);
+    if (picturesInUse + pictureBytes(width, height) > pictureMemoryBudget())
+        throw PictureRefused(
+            QString("Документ не создан: вместе с рисунками открытых документов рисунок "
+                    "%1 x %2 занял бы больше %3 МБ (половины памяти компьютера). Закройте "
+                    "ненужные документы или уменьшите размер поля.")
+                .arg(width)
+                .arg(height)
+                .arg(megabytes(pictureMemoryBudget()))
+                .toStdString());
+    if (!surface_.createPicture(width, height))
+        throw PictureRefused(
+            QString("Документ не создан: не хватает памяти для рисунка %1 x %2 (%3 МБ).")
+                .arg(width)
+                .arg(height)
+                .arg(megabytes(pictureBytes(width, height)))
+                .toStdString());
 }
 
 bool TMDIChild::eventFilter(QObject* watched, QEvent* event) {
     if (watched == widget() && event->type() == QEvent::Resize)
         Image->setGeometry(widget()->rect());
     return QMdiSubWindow::eventFilter(watched, event);
-}
-
-bool TMDIChild::isEmpty() const {
-    for (const QLabel* slot : {Istok, RCIL, Stok, Dipol, Vihrestok, IorS, Vihr})
-        if (slotFilled(slot)) return false;
-    return true;
 }
 
 Qt::CursorShape TMDIChild::pointer() const {
@@ -164,26 +140,29 @@ void TMDIChild::setPointer(Qt::CursorShape shape) {
     Image->setCursor(shape);
 }
 
-void TMDIChild::FormActivate() {
-    TMainForm* m = mainForm_;
-    if (slotEmpty(A) || slotFilled(X2)) return;
-    m->Panel1->show();
-    const bool sinkDue = slotFilled(Istok);
-    m->setStrengthRowEnabled(false, sinkDue);
-    m->setStrengthRowEnabled(true, !sinkDue);
-    m->RadioButton2->setChecked(sinkDue);
-    m->RadioButton1->setChecked(!sinkDue);
-    TMainForm::press(m->SpeedButton15);
-}
-
 void TMDIChild::closeEvent(QCloseEvent* event) {
     closing_ = true;
     QMdiSubWindow::closeEvent(event);
 }
 
 void TMDIChild::ImageMouseMove(int x, int y) {
-    mainForm_->StatusBar->showMessage(QString("   %1,%2").arg(x).arg(y));
-    if (!mainForm_->SpeedButton8->isChecked()) {
+    emit pointerMoved({x, y});
+}
+
+void TMDIChild::ImageMouseDown(Qt::MouseButton button, int x, int y) {
+    emit pictureClicked(button, {x, y});
+}
+
+void TMDIChild::Shape1MouseDown() {
+    emit markerClicked();
+}
+
+void TMDIChild::showPopupMenu(const QPoint& globalPos) {
+    emit popupRequested(globalPos);
+}
+
+void TMDIChild::trackMarker(int x, int y, bool velocityToolDown) {
+    if (!velocityToolDown) {
         Shape1->hide();
         return;
     }
@@ -198,8 +177,4 @@ void TMDIChild::ImageMouseMove(int x, int y) {
     } else {
         Shape1->move(x - 5, y - 5);
     }
-}
-
-void TMDIChild::showPopupMenu(const QPoint& globalPos) {
-    mainForm_->PopupMenu1->exec(globalPos);
 }

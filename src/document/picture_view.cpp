@@ -3,11 +3,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "document/mdi_child.h"
 #include "document/raster_surface.h"
 
-TImage::TImage(TMDIChild* document, RasterSurface& surface, QWidget* parent)
-    : QWidget(parent), document_(document), surface_(surface) {
+TImage::TImage(RasterSurface& surface, QWidget* parent) : QWidget(parent), surface_(surface) {
     setObjectName("Image");
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -29,15 +27,13 @@ void TImage::paintEvent(QPaintEvent* event) {
 }
 
 void TImage::mousePressEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
-    document_->ImageMouseDown(event->button(), at.x(), at.y());
+    emit pressed(event->button(), event->position().toPoint());
 }
 
 void TImage::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
-    document_->ImageMouseMove(at.x(), at.y());
+    emit moved(event->position().toPoint());
 }
 
 void TImage::contextMenuEvent(QContextMenuEvent* event) {
-    document_->showPopupMenu(event->globalPos());
+    emit popupRequested(event->globalPos());
 }

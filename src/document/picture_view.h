@@ -1,18 +1,22 @@
 // The document's picture control: shows the bitmap 1:1 from the top-left
-// corner and hands mouse presses and moves to the document.
+// corner and reports mouse presses, moves and popup requests.
 #pragma once
 
 #include <QWidget>
 
 class RasterSurface;
-class TMDIChild;
 
 class TImage : public QWidget {
     Q_OBJECT
   public:
-    TImage(TMDIChild* document, RasterSurface& surface, QWidget* parent);
+    TImage(RasterSurface& surface, QWidget* parent);
     // Repaints just what the surface changed since the last repaint.
     void repaintChanged();
+
+  signals:
+    void pressed(Qt::MouseButton button, QPoint at);
+    void moved(QPoint at);
+    void popupRequested(QPoint globalPos);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -21,6 +25,5 @@ class TImage : public QWidget {
     void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
-    TMDIChild* document_;
     RasterSurface& surface_;
 };

@@ -73,15 +73,11 @@ bool clipSegment(double& x1, double& y1, double& x2, double& y2, double left, do
     return true;
 }
 
-}  // namespace
-
 QColor toQColor(flow::Color color) {
     return QColor(color.red(), color.green(), color.blue());
 }
 
-flow::Color toFlowColor(const QColor& color) {
-    return flow::Color::fromRgb(color.red(), color.green(), color.blue());
-}
+}  // namespace
 
 RasterSurface::RasterSurface() : font_("DejaVu Sans", 8) {}
 
@@ -202,24 +198,6 @@ void RasterSurface::setBrushColor(flow::Color color) {
 void RasterSurface::setBrushClear() {
     if (!brushClear_) penChanged();
     brushClear_ = true;
-}
-
-void RasterSurface::setFont(const flow::Font& font) {
-    QFont f(QString::fromStdString(font.family), font.pointSize);
-    f.setBold(font.bold);
-    f.setItalic(font.italic);
-    f.setUnderline(font.underline);
-    f.setStrikeOut(font.strikeOut);
-    font_ = f;
-}
-
-flow::Font RasterSurface::font() const {
-    return {font_.family().toStdString(),
-            font_.pointSize(),
-            font_.bold(),
-            font_.italic(),
-            font_.underline(),
-            font_.strikeOut()};
 }
 
 int RasterSurface::drawnPenWidth() const {
@@ -344,5 +322,5 @@ std::optional<flow::Color> RasterSurface::pixel(std::int64_t x, std::int64_t y) 
     endPainting();
     ensurePicture();
     if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) return std::nullopt;
-    return toFlowColor(QColor(image_.pixel(static_cast<int>(x), static_cast<int>(y))));
+    return flow::Color::of(QColor(image_.pixel(static_cast<int>(x), static_cast<int>(y))));
 }

@@ -70,8 +70,6 @@ class RasterSurface : public flow::Surface {
     flow::PenStyle penStyle() const override { return penStyle_; }
     void setBrushColor(flow::Color color) override;
     void setBrushClear() override;
-    void setFont(const flow::Font& font) override;
-    flow::Font font() const override;
 
     void moveTo(std::int64_t x, std::int64_t y) override;
     void lineTo(std::int64_t x, std::int64_t y) override;
@@ -129,6 +127,3 @@ class RasterSurface : public flow::Surface {
     std::int64_t penX_ = 0;
     std::int64_t penY_ = 0;
 };
-
-QColor toQColor(flow::Color color);
-flow::Color toFlowColor(const QColor& color);

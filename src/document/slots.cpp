@@ -2,8 +2,6 @@
 
 #include <QLabel>
 
-#include "flow/geometry.h"
-
 namespace {
 constexpr const char* kSentinel = "sentinel";
 }
@@ -18,10 +16,6 @@ QLabel* makeSlot(QWidget* parent, const char* name, const char* sentinel) {
 
 bool slotEmpty(const QLabel* slot) {
     return slot->text() == slot->property(kSentinel).toString();
-}
-
-int slotNumber(const QLabel* slot) {
-    return flow::strToInt(slot->text().toStdString());
 }
 
 void writeSlot(QLabel* slot, const QString& text) {

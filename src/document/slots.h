@@ -11,7 +11,5 @@ bool slotEmpty(const QLabel* slot);
 inline bool slotFilled(const QLabel* slot) {
     return !slotEmpty(slot);
 }
-// The slot's text through the strict integer conversion (throws on a sentinel).
-int slotNumber(const QLabel* slot);
 void writeSlot(QLabel* slot, const QString& text);
 void writeSlot(QLabel* slot, long long number);

@@ -2,9 +2,7 @@
 
 #include <QPainter>
 
-#include "document/mdi_child.h"
-
-TShape::TShape(TMDIChild* document, QWidget* parent) : QWidget(parent), document_(document) {
+TShape::TShape(QWidget* parent) : QWidget(parent) {
     setObjectName("Shape1");
     setFixedSize(6, 6);
     setToolTip("10");
@@ -19,5 +17,5 @@ void TShape::paintEvent(QPaintEvent*) {
 }
 
 void TShape::mousePressEvent(QMouseEvent*) {
-    document_->Shape1MouseDown();
+    emit clicked();
 }

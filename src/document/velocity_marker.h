@@ -4,17 +4,15 @@
 
 #include <QWidget>
 
-class TMDIChild;
-
 class TShape : public QWidget {
     Q_OBJECT
   public:
-    TShape(TMDIChild* document, QWidget* parent);
+    explicit TShape(QWidget* parent);
+
+  signals:
+    void clicked();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-
-  private:
-    TMDIChild* document_;
 };

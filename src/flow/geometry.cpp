@@ -61,10 +61,6 @@ bool isInteger(std::string_view text) {
     return parseInteger(text).has_value();
 }
 
-std::string intToStr(std::int64_t value) {
-    return std::to_string(value);
-}
-
 std::int64_t Round(double value) {
     if (std::isnan(value)) return 0;
     const double limit = static_cast<double>(kRoundLimit);
@@ -107,30 +103,6 @@ double reachRadius(const Surface& surface, Point centre) {
     };
     return std::hypot(farther(box->left, box->right, centre.x),
                       farther(box->top, box->bottom, centre.y));
-}
-
-void drawArrowhead(Surface& surface, Point tip, Point cornerPlus, Point cornerMinus) {
-    surface.line(tip, cornerPlus);
-    surface.line(tip, cornerMinus);
-    surface.line(cornerPlus, cornerMinus);
-}
-
-void headingArrowhead(Surface& surface, Point tip, double heading, double half) {
-    const double plus = theta(heading + half);
-    const double minus = theta(heading - half);
-    const double tx = static_cast<double>(tip.x);
-    const double ty = static_cast<double>(tip.y);
-    drawArrowhead(surface, tip, {Round(tx - 10 * std::cos(plus)), Round(ty + 10 * std::sin(plus))},
-                  {Round(tx - 10 * std::cos(minus)), Round(ty + 10 * std::sin(minus))});
-}
-
-void screenAngleArrowhead(Surface& surface, Point tip, double angle, double half) {
-    const double plus = theta(angle + half);
-    const double minus = theta(angle - half);
-    const double tx = static_cast<double>(tip.x);
-    const double ty = static_cast<double>(tip.y);
-    drawArrowhead(surface, tip, {Round(tx - 10 * std::cos(plus)), Round(ty - 10 * std::sin(plus))},
-                  {Round(tx - 10 * std::cos(minus)), Round(ty - 10 * std::sin(minus))});
 }
 
 }  // namespace flow

@@ -1,5 +1,5 @@
-// Shared helpers of the flow geometry: integer text, rounding, degree steps,
-// polar points and arrowheads. Everything here is free of any GUI toolkit.
+// Shared helpers of the flow geometry: integer text, rounding, degree steps
+// and polar points. Everything here is free of any GUI toolkit.
 #pragma once
 
 #include <cstdint>
@@ -33,9 +33,6 @@ std::int32_t strToInt(std::string_view text);
 // True when strToInt would accept the text.
 bool isInteger(std::string_view text);
 
-// Decimal text of an integer, no padding and no plus sign.
-std::string intToStr(std::int64_t value);
-
 // Round to nearest, halves to the even neighbour. Defined for every double:
 // values beyond +-kRoundLimit (and infinities) saturate there, NaN gives 0.
 // The limit lies far outside any picture yet leaves room for sums of a few
@@ -61,16 +58,5 @@ double chordLength(Point a, Point b);
 // The distance from `centre` beyond which no line of the current pen reaches
 // the surface's picture; infinity when every line counts.
 double reachRadius(const Surface& surface, Point centre);
-
-// Triangle outline drawn as tip-to-C+, tip-to-C-, C+-to-C-.
-void drawArrowhead(Surface& surface, Point tip, Point cornerPlus, Point cornerMinus);
-
-// Arrowhead pointing along a heading in degrees measured counterclockwise
-// from the screen's x axis (as on paper), legs 10, half-angle `half` degrees.
-void headingArrowhead(Surface& surface, Point tip, double heading, double half);
-
-// Arrowhead pointing along a screen angle in degrees measured clockwise from
-// the screen's x axis (y downwards), legs 10, half-angle `half` degrees.
-void screenAngleArrowhead(Surface& surface, Point tip, double angle, double half);
 
 }  // namespace flow

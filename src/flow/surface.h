@@ -21,6 +21,11 @@ struct Color {
     static constexpr Color fromRgb(int r, int g, int b) {
         return Color{static_cast<std::uint32_t>((b & 0xFF) << 16 | (g & 0xFF) << 8 | (r & 0xFF))};
     }
+    // From a toolkit's colour type: anything with red(), green() and blue().
+    template <class Rgb>
+    static constexpr Color of(const Rgb& colour) {
+        return fromRgb(colour.red(), colour.green(), colour.blue());
+    }
     constexpr int red() const { return static_cast<int>(value & 0xFF); }
     constexpr int green() const { return static_cast<int>(value >> 8 & 0xFF); }
     constexpr int blue() const { return static_cast<int>(value >> 16 & 0xFF); }
@@ -37,17 +42,6 @@ struct Box {
     std::int64_t left = 0, top = 0, right = 0, bottom = 0;
 };
 
-// A font as the picture keeps it; sizes in points.
-struct Font {
-    std::string family;
-    int pointSize = 8;
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-    bool strikeOut = false;
-    friend bool operator==(const Font&, const Font&) = default;
-};
-
 class Surface {
   public:
     virtual ~Surface() = default;
@@ -62,9 +56,6 @@ class Surface {
     // A solid brush of the colour, or a clear brush (no fill, transparent text).
     virtual void setBrushColor(Color color) = 0;
     virtual void setBrushClear() = 0;
-
-    virtual void setFont(const Font& font) = 0;
-    virtual Font font() const = 0;
 
     virtual void moveTo(std::int64_t x, std::int64_t y) = 0;
     virtual void lineTo(std::int64_t x, std::int64_t y) = 0;

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "flow/arrowhead.h"
 #include "recording_surface.h"
 
 namespace flow {

@@ -58,65 +58,65 @@ class ConstructionCommandsTest : public QObject {
         };
         for (const auto& row : rows) {
             TMDIChild* doc = documentWith(*form, row.values);
-            form->SpeedButton1->click();
+            named<QToolButton>(form, "SpeedButton1")->click();
             QCOMPARE(doc->windowTitle(), row.caption);
             QVERIFY(drawnPixels(doc) > 0);
-            QVERIFY(form->Gauge1->isHidden());
+            QVERIFY(named<QProgressBar>(form, "Gauge1")->isHidden());
         }
     }
 
     void circulationFlagOfTheDialogDecidesTheCylinder() {
         TMDIChild* doc = documentWith(*form, {{"RCIL", "100"}});
         setCirculation(*program, true);
-        form->SpeedButton1->click();
+        named<QToolButton>(form, "SpeedButton1")->click();
         QCOMPARE(doc->windowTitle(), QString("ZEF NONAME1"));  // no caption for this row
         QVERIFY(drawnPixels(doc) > 0);
 
         // Equipotentials too: a cylinder placed without circulation gets the
         // lines of the circulating one while the dialog's row is enabled.
         TMDIChild* other = documentWith(*form, {{"RCIL", "100"}});
-        form->SpeedButton17->click();
+        named<QToolButton>(form, "SpeedButton17")->click();
         const QImage withCirculation = other->surface().image();
         TMDIChild* plain = documentWith(*form, {{"RCIL", "100"}});
         setCirculation(*program, false);
-        form->SpeedButton17->click();
+        named<QToolButton>(form, "SpeedButton17")->click();
         QVERIFY(withCirculation != plain->surface().image());
     }
 
     void pairNeedsThePanelHiddenAndBothPoints() {
         TMDIChild* pair = documentWith(
             *form, {{"A", ""}, {"Istok", "1500"}, {"Stok", "1500"}, {"X2", "500"}, {"Y2", "300"}});
-        form->Panel1->show();
-        form->SpeedButton1->click();
+        named<QFrame>(form, "Panel1")->show();
+        named<QToolButton>(form, "SpeedButton1")->click();
         QCOMPARE(drawnPixels(pair), 0);
-        form->Panel1->hide();
-        form->SpeedButton1->click();
+        named<QFrame>(form, "Panel1")->hide();
+        named<QToolButton>(form, "SpeedButton1")->click();
         QCOMPARE(pair->windowTitle(), QString("Исток мощностью Qи=1500 и Сток мощьностью Qс=1500"));
         QVERIFY(drawnPixels(pair) > 0);
-        QVERIFY(form->Gauge1->isHidden());
+        QVERIFY(named<QProgressBar>(form, "Gauge1")->isHidden());
 
         TMDIChild* unfinished = documentWith(*form, {{"A", ""}, {"Istok", "1500"}});
         std::unique_ptr<ModalAnswer> answer(acceptNextMessageBox());
-        form->SpeedButton1->click();
+        named<QToolButton>(form, "SpeedButton1")->click();
         QCOMPARE(answer->text(), QString("'X2' is not a valid integer value"));
         QCOMPARE(drawnPixels(unfinished), 0);
-        QVERIFY(form->Gauge1->isHidden());
+        QVERIFY(named<QProgressBar>(form, "Gauge1")->isHidden());
 
         documentWith(
             *form, {{"A", ""}, {"Istok", "1500"}, {"X2", "500"}, {"Y2", "300"}, {"STOK2", "1500"}});
         std::unique_ptr<ModalAnswer> sentinel(acceptNextMessageBox());
-        form->SpeedButton1->click();
+        named<QToolButton>(form, "SpeedButton1")->click();
         QCOMPARE(sentinel->text(), QString("'STOK' is not a valid integer value"));
     }
 
     void twoElementsInAStreamGetNoLines() {
         TMDIChild* doc = documentWith(
             *form, {{"Istok", "1500"}, {"X2", "500"}, {"Y2", "300"}, {"STOK2", "1500"}});
-        form->SpeedButton1->click();
-        form->SpeedButton17->click();
+        named<QToolButton>(form, "SpeedButton1")->click();
+        named<QToolButton>(form, "SpeedButton17")->click();
         QCOMPARE(drawnPixels(doc), 0);
         QCOMPARE(doc->windowTitle(), QString("ZEF NONAME1"));
-        QVERIFY(form->Gauge1->isHidden());
+        QVERIFY(named<QProgressBar>(form, "Gauge1")->isHidden());
     }
 
     void equipotentialsOfEverySingleConfiguration() {
@@ -129,31 +129,31 @@ class ConstructionCommandsTest : public QObject {
                           {"Dipol", "50"}}) {
             TMDIChild* doc = documentWith(*form, {slot});
             const QString caption = doc->windowTitle();
-            form->SpeedButton17->click();
+            named<QToolButton>(form, "SpeedButton17")->click();
             QVERIFY2(drawnPixels(doc) > 0, slot.first);
             QCOMPARE(doc->windowTitle(), caption);
-            QVERIFY(form->Gauge1->isHidden());
+            QVERIFY(named<QProgressBar>(form, "Gauge1")->isHidden());
         }
     }
 
     void badFieldTextStopsTheRunAndKeepsTheGauge() {
         TMDIChild* doc = documentWith(*form, {{"Vihr", ""}});
-        program->dialogs().OKBottomDlg7->Edit2->setText("abc");
+        program->dialogs().fieldSizeDialog->Edit2->setText("abc");
         std::unique_ptr<ModalAnswer> answer(acceptNextMessageBox());
-        form->SpeedButton1->click();
+        named<QToolButton>(form, "SpeedButton1")->click();
         QCOMPARE(answer->text(), QString("'abc' is not a valid integer value"));
-        QVERIFY(form->Gauge1->isVisible());
+        QVERIFY(named<QProgressBar>(form, "Gauge1")->isVisible());
         QVERIFY(doc->windowTitle() != QString("Плоский вихрь"));
 
-        program->dialogs().OKBottomDlg7->Edit2->setText("800");
-        form->SpeedButton17->click();
-        QVERIFY(form->Gauge1->isHidden());
+        program->dialogs().fieldSizeDialog->Edit2->setText("800");
+        named<QToolButton>(form, "SpeedButton17")->click();
+        QVERIFY(named<QProgressBar>(form, "Gauge1")->isHidden());
     }
 
     // The bar is painted only now and then during a run, but ends at the
     // run's last position, clamped at the top, also when the run stops early.
     void gaugeEndsAtTheRunsLastPosition() {
-        QProgressBar* bar = form->Gauge1;
+        QProgressBar* bar = named<QProgressBar>(form, "Gauge1");
         bar->setValue(0);
         {
             ProgressGauge gauge(bar);
@@ -175,9 +175,9 @@ class ConstructionCommandsTest : public QObject {
     }
 
     void commandsWithoutADocumentDoNothing() {
-        form->SpeedButton1->click();
-        form->SpeedButton17->click();
-        QVERIFY(form->Gauge1->isHidden());
+        named<QToolButton>(form, "SpeedButton1")->click();
+        named<QToolButton>(form, "SpeedButton17")->click();
+        QVERIFY(named<QProgressBar>(form, "Gauge1")->isHidden());
     }
 };
 

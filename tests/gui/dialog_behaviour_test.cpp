@@ -59,16 +59,16 @@ class DialogBehaviourTest : public QObject {
                  QStringList({"TOKBottomDlg", "TOKBottomDlg1", "TOKBottomDlg2", "TOKBottomDlg3",
                               "TOKBottomDlg4", "TOKBottomDlg5", "TOKBottomDlg6", "TOKBottomDlg7",
                               "TOKBottomDlg8", "TSetting9", "TOKBottomDlg9"}));
-        QCOMPARE(d->OKBottomDlg->windowTitle(), "Параметры цилиндра");
-        QCOMPARE(d->OKBottomDlg->size(), QSize(352, 229));
-        QCOMPARE(d->Setting9->windowTitle(), "Настройка векторов скорости");
-        QCOMPARE(d->Setting9->size(), QSize(505, 343));
-        QCOMPARE(d->OKBottomDlg4->windowTitle(), "Настройки Стока\\Истока");
+        QCOMPARE(d->cylinderDialog->windowTitle(), "Параметры цилиндра");
+        QCOMPARE(d->cylinderDialog->size(), QSize(352, 229));
+        QCOMPARE(d->vectorStyleDialog->windowTitle(), "Настройка векторов скорости");
+        QCOMPARE(d->vectorStyleDialog->size(), QSize(505, 343));
+        QCOMPARE(d->sourceSinkDialog->windowTitle(), "Настройки Стока\\Истока");
     }
 
     void onlyTheCirculationRowStartsDisabled() {
-        const QList<QWidget*> row{d->OKBottomDlg->Label3, d->OKBottomDlg->TrackBar2,
-                                  d->OKBottomDlg->Label5};
+        const QList<QWidget*> row{d->cylinderDialog->Label3, d->cylinderDialog->TrackBar2,
+                                  d->cylinderDialog->Label5};
         for (TSettingsDialog* dialog : dialogsOf(*form))
             for (QWidget* control : dialog->findChildren<QWidget*>())
                 QVERIFY2(control->isEnabled() != row.contains(control),
@@ -77,7 +77,7 @@ class DialogBehaviourTest : public QObject {
 
     void onlyTheEquipotentialDialogCanBeMinimized() {
         for (TSettingsDialog* dialog : dialogsOf(*form)) {
-            const bool boxes = dialog == d->OKBottomDlg3;
+            const bool boxes = dialog == d->equipotentialDialog;
             QCOMPARE(dialog->windowFlags().testFlag(Qt::WindowMinimizeButtonHint), boxes);
             QCOMPARE(dialog->windowFlags().testFlag(Qt::WindowMaximizeButtonHint), boxes);
             QVERIFY(dialog->windowFlags().testFlag(Qt::WindowCloseButtonHint));
@@ -85,21 +85,21 @@ class DialogBehaviourTest : public QObject {
     }
 
     void escapeCancelsAndEnterConfirms() {
-        TOKBottomDlg2* streamlines = d->OKBottomDlg2;
+        TOKBottomDlg2* streamlines = d->streamlineDialog;
         showActive(streamlines);
         QTest::keyClick(streamlines->UpDown3, Qt::Key_Up);
         QTest::keyClick(streamlines->UpDown3, Qt::Key_Escape);
         QVERIFY(streamlines->isHidden());
         QCOMPARE(streamlines->Label8->text(), "21");  // Cancel keeps what was changed
 
-        TOKBottomDlg4* sourceSink = d->OKBottomDlg4;
+        TOKBottomDlg4* sourceSink = d->sourceSinkDialog;
         showActive(sourceSink);
         QTest::keyClick(sourceSink->TrackBar1, Qt::Key_PageUp);
         QTest::keyClick(sourceSink->TrackBar1, Qt::Key_Return);
         QVERIFY(sourceSink->isHidden());
-        QCOMPARE(form->Label3->text(), "1600");  // OK ran, not only a hide
+        QCOMPARE(named<QLabel>(form, "Panel1/Label3")->text(), "1600");  // OK ran, not only a hide
 
-        TOKBottomDlg* cylinder = d->OKBottomDlg;
+        TOKBottomDlg* cylinder = d->cylinderDialog;
         showActive(cylinder);
         QTest::keyClick(cylinder->TrackBar1, Qt::Key_End);
         QTest::keyClick(cylinder->TrackBar1, Qt::Key_Escape);
@@ -108,11 +108,11 @@ class DialogBehaviourTest : public QObject {
     }
 
     void cylinderCancelRestoresAndReleasesTheTools() {
-        TOKBottomDlg* cylinder = d->OKBottomDlg;
+        TOKBottomDlg* cylinder = d->cylinderDialog;
         cylinder->Label5->setEnabled(true);
         cylinder->TrackBar2->setEnabled(true);
         showActive(cylinder);
-        TMainForm::press(form->SpeedButton16);
+        TMainForm::press(named<QToolButton>(form, "SpeedButton16"));
         QTest::keyClick(cylinder->TrackBar1, Qt::Key_End);
         QTest::keyClick(cylinder->TrackBar2, Qt::Key_Home);
         QCOMPARE(cylinder->Label2->text(), "R=150");
@@ -123,21 +123,21 @@ class DialogBehaviourTest : public QObject {
         QCOMPARE(cylinder->Label2->text(), "R=100");
         QCOMPARE(cylinder->TrackBar2->value(), 1000);
         QCOMPARE(cylinder->Label5->text(), "L=1000");
-        QVERIFY(!form->SpeedButton16->isChecked());
+        QVERIFY(!named<QToolButton>(form, "SpeedButton16")->isChecked());
 
         cylinder->Show();
-        TMainForm::press(form->SpeedButton2);
+        TMainForm::press(named<QToolButton>(form, "SpeedButton2"));
         cylinder->BitBtn2->click();
-        QVERIFY(!form->SpeedButton2->isChecked());
-        QVERIFY(!form->SpeedButton16->isChecked());
+        QVERIFY(!named<QToolButton>(form, "SpeedButton2")->isChecked());
+        QVERIFY(!named<QToolButton>(form, "SpeedButton16")->isChecked());
     }
 
     void cylinderRemembersPositionsAtEachActivation() {
-        TOKBottomDlg* cylinder = d->OKBottomDlg;
+        TOKBottomDlg* cylinder = d->cylinderDialog;
         showActive(cylinder);
         QTest::keyClick(cylinder->TrackBar1, Qt::Key_PageUp);  // 105
         cylinder->BitBtn3->click();
-        waitActive(d->OKBottomDlg1);
+        waitActive(d->lineStyleDialog);
         cylinder->activateWindow();
         waitActive(cylinder);
         QTest::keyClick(cylinder->TrackBar1, Qt::Key_End);
@@ -147,32 +147,32 @@ class DialogBehaviourTest : public QObject {
     }
 
     void cylinderOkWithoutADocumentOnlyHides() {
-        TOKBottomDlg* cylinder = d->OKBottomDlg;
+        TOKBottomDlg* cylinder = d->cylinderDialog;
         showActive(cylinder);
         QTest::keyClick(cylinder->TrackBar1, Qt::Key_End);
         cylinder->BitBtn1->click();
         QVERIFY(cylinder->isHidden());
         QCOMPARE(cylinder->TrackBar1->value(), 150);
-        QVERIFY(!form->SpeedButton2->isChecked());
-        QVERIFY(!form->SpeedButton16->isChecked());
+        QVERIFY(!named<QToolButton>(form, "SpeedButton2")->isChecked());
+        QVERIFY(!named<QToolButton>(form, "SpeedButton16")->isChecked());
     }
 
     void cylinderOkArmsTheToolOfTheCirculationState() {
-        TOKBottomDlg* cylinder = d->OKBottomDlg;
+        TOKBottomDlg* cylinder = d->cylinderDialog;
         QVERIFY(newDocument(*form));
         cylinder->Show();
         cylinder->BitBtn1->click();
         QVERIFY(cylinder->isHidden());
-        QVERIFY(form->SpeedButton2->isChecked());
+        QVERIFY(named<QToolButton>(form, "SpeedButton2")->isChecked());
 
         cylinder->TrackBar2->setEnabled(true);
         cylinder->Show();
         cylinder->BitBtn1->click();
-        QVERIFY(form->SpeedButton16->isChecked());
+        QVERIFY(named<QToolButton>(form, "SpeedButton16")->isChecked());
     }
 
     void sourceSinkOkCopiesBothStrengthsEvenWithARowDisabled() {
-        TOKBottomDlg4* dialog = d->OKBottomDlg4;
+        TOKBottomDlg4* dialog = d->sourceSinkDialog;
         for (QWidget* control : QList<QWidget*>{dialog->Label2, dialog->TrackBar2, dialog->Label4})
             control->setEnabled(false);
         showActive(dialog);
@@ -181,21 +181,21 @@ class DialogBehaviourTest : public QObject {
         dialog->Label4->setText("2000");
         dialog->BitBtn1->click();
         QVERIFY(dialog->isHidden());
-        QCOMPARE(form->TrackBar1->value(), 3000);
-        QCOMPARE(form->Label3->text(), "3000");
-        QCOMPARE(form->TrackBar2->value(), 2000);
-        QCOMPARE(form->Label4->text(), "2000");
+        QCOMPARE(named<QSlider>(form, "Panel1/TrackBar1")->value(), 3000);
+        QCOMPARE(named<QLabel>(form, "Panel1/Label3")->text(), "3000");
+        QCOMPARE(named<QSlider>(form, "Panel1/TrackBar2")->value(), 2000);
+        QCOMPARE(named<QLabel>(form, "Panel1/Label4")->text(), "2000");
     }
 
     void cylinderCloseBoxOnlyHides() {
-        TOKBottomDlg* cylinder = d->OKBottomDlg;
+        TOKBottomDlg* cylinder = d->cylinderDialog;
         showActive(cylinder);
-        TMainForm::press(form->SpeedButton2);
+        TMainForm::press(named<QToolButton>(form, "SpeedButton2"));
         QTest::keyClick(cylinder->TrackBar1, Qt::Key_End);
         cylinder->close();
         QVERIFY(cylinder->isHidden());
         QCOMPARE(cylinder->Label2->text(), "R=150");
-        QVERIFY(form->SpeedButton2->isChecked());
+        QVERIFY(named<QToolButton>(form, "SpeedButton2")->isChecked());
     }
 };
 

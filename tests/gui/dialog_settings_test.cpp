@@ -87,90 +87,91 @@ class DialogSettingsTest : public QObject {
     void cleanup() { program.reset(); }
 
     void defaultsAndRanges() {
-        checkTrackBar(d->OKBottomDlg, "TrackBar1", 50, 150, 5, 100, "Label2", "R=100");
-        checkTrackBar(d->OKBottomDlg, "TrackBar2", 100, 2000, 50, 1000, "Label5", "L=1000");
-        QCOMPARE(d->OKBottomDlg->TrackBar1->toolTip(), "Радиус цилиндра в относительных единицах");
-        QCOMPARE(d->OKBottomDlg->BitBtn3->toolTip(), "Настройки цвета, толщины линии и т.д.");
+        checkTrackBar(d->cylinderDialog, "TrackBar1", 50, 150, 5, 100, "Label2", "R=100");
+        checkTrackBar(d->cylinderDialog, "TrackBar2", 100, 2000, 50, 1000, "Label5", "L=1000");
+        QCOMPARE(d->cylinderDialog->TrackBar1->toolTip(),
+                 "Радиус цилиндра в относительных единицах");
+        QCOMPARE(d->cylinderDialog->BitBtn3->toolTip(), "Настройки цвета, толщины линии и т.д.");
 
-        checkUpDown(d->OKBottomDlg1, "UpDown1", 1, 50, 5, "Label3");
-        QCOMPARE(swatch(d->OKBottomDlg1, "Label4"), QColor(Qt::black));
-        QCOMPARE(d->OKBottomDlg1->penColor(), flow::kBlack);
-        QVERIFY(!d->OKBottomDlg1->CheckBox1->isChecked());
-        QCOMPARE(d->OKBottomDlg1->CheckBox1->text(), "Залить");
+        checkUpDown(d->lineStyleDialog, "UpDown1", 1, 50, 5, "Label3");
+        QCOMPARE(swatch(d->lineStyleDialog, "Label4"), QColor(Qt::black));
+        QCOMPARE(d->lineStyleDialog->penColor(), flow::kBlack);
+        QVERIFY(!d->lineStyleDialog->CheckBox1->isChecked());
+        QCOMPARE(d->lineStyleDialog->CheckBox1->text(), "Залить");
 
-        checkUpDown(d->OKBottomDlg2, "UpDown1", 5, 100, 50, "Label6");
-        checkUpDown(d->OKBottomDlg2, "UpDown3", 1, 150, 20, "Label8");
-        checkUpDown(d->OKBottomDlg2, "UpDown2", 1, 5, 1, "Label3");
-        QCOMPARE(swatch(d->OKBottomDlg2, "Label4"), QColor(255, 0, 0));
-        QVERIFY(d->OKBottomDlg2->CheckBox1->isChecked());
-        QCOMPARE(d->OKBottomDlg2->CheckBox1->text(), "Направление тока");
-        QCOMPARE(caption(d->OKBottomDlg2, "Label5"), "Прирашение линий: A=");
+        checkUpDown(d->streamlineDialog, "UpDown1", 5, 100, 50, "Label6");
+        checkUpDown(d->streamlineDialog, "UpDown3", 1, 150, 20, "Label8");
+        checkUpDown(d->streamlineDialog, "UpDown2", 1, 5, 1, "Label3");
+        QCOMPARE(swatch(d->streamlineDialog, "Label4"), QColor(255, 0, 0));
+        QVERIFY(d->streamlineDialog->CheckBox1->isChecked());
+        QCOMPARE(d->streamlineDialog->CheckBox1->text(), "Направление тока");
+        QCOMPARE(caption(d->streamlineDialog, "Label5"), "Прирашение линий: A=");
         const QString hint = "Растояние между линиями тока в относительных единицах";
-        QCOMPARE(d->OKBottomDlg2->UpDown1->toolTip(), hint);
-        QCOMPARE(d->OKBottomDlg2->Label5->toolTip(), hint);
+        QCOMPARE(d->streamlineDialog->UpDown1->toolTip(), hint);
+        QCOMPARE(d->streamlineDialog->Label5->toolTip(), hint);
 
-        checkUpDown(d->OKBottomDlg3, "UpDown1", 5, 50, 50, "Label6");
-        checkUpDown(d->OKBottomDlg3, "UpDown3", 1, 100, 40, "Label8");
-        checkUpDown(d->OKBottomDlg3, "UpDown2", 1, 5, 1, "Label3");
-        QCOMPARE(swatch(d->OKBottomDlg3, "Label4"), QColor(Qt::black));
-        QCOMPARE(caption(d->OKBottomDlg3, "Label5"), "Прирашение линий: A =");
-        QCOMPARE(d->OKBottomDlg3->UpDown1->toolTip(), hint);
+        checkUpDown(d->equipotentialDialog, "UpDown1", 5, 50, 50, "Label6");
+        checkUpDown(d->equipotentialDialog, "UpDown3", 1, 100, 40, "Label8");
+        checkUpDown(d->equipotentialDialog, "UpDown2", 1, 5, 1, "Label3");
+        QCOMPARE(swatch(d->equipotentialDialog, "Label4"), QColor(Qt::black));
+        QCOMPARE(caption(d->equipotentialDialog, "Label5"), "Прирашение линий: A =");
+        QCOMPARE(d->equipotentialDialog->UpDown1->toolTip(), hint);
 
-        checkTrackBar(d->OKBottomDlg4, "TrackBar1", 1000, 3000, 100, 1500, "Label3", "1500");
-        checkTrackBar(d->OKBottomDlg4, "TrackBar2", 1000, 3000, 100, 1500, "Label4", "1500");
-        QCOMPARE(swatch(d->OKBottomDlg4, "Label7"), QColor(0, 0, 255));
-        QCOMPARE(caption(d->OKBottomDlg4, "Label2"), "Мощьность  Стока  Q :=");
+        checkTrackBar(d->sourceSinkDialog, "TrackBar1", 1000, 3000, 100, 1500, "Label3", "1500");
+        checkTrackBar(d->sourceSinkDialog, "TrackBar2", 1000, 3000, 100, 1500, "Label4", "1500");
+        QCOMPARE(swatch(d->sourceSinkDialog, "Label7"), QColor(0, 0, 255));
+        QCOMPARE(caption(d->sourceSinkDialog, "Label2"), "Мощьность  Стока  Q :=");
 
-        checkTrackBar(d->OKBottomDlg5, "TrackBar1", 1, 10, 1, 1, "Label2", "1");
-        QVERIFY(d->OKBottomDlg5->SpeedButton1->autoRaise());
+        checkTrackBar(d->streamSpeedDialog, "TrackBar1", 1, 10, 1, 1, "Label2", "1");
+        QVERIFY(d->streamSpeedDialog->SpeedButton1->autoRaise());
 
-        checkUpDown(d->OKBottomDlg6, "UpDown1", 10, 200, 50, "Label2");
+        checkUpDown(d->dipoleDialog, "UpDown1", 10, 200, 50, "Label2");
 
-        checkTrackBar(d->OKBottomDlg8, "TrackBar1", 100, 1000, 20, 1000, "Label2", "1000");
-        checkTrackBar(d->OKBottomDlg8, "TrackBar2", 30, 3000, 50, 1000, "Label4", "1000");
-        checkUpDown(d->OKBottomDlg8, "UpDown1", 10, 50, 10, "Label6");
-        QCOMPARE(caption(d->OKBottomDlg8, "Label1"), "Мощьность Истока\\Стока Q :=");
+        checkTrackBar(d->vortexSourceDialog, "TrackBar1", 100, 1000, 20, 1000, "Label2", "1000");
+        checkTrackBar(d->vortexSourceDialog, "TrackBar2", 30, 3000, 50, 1000, "Label4", "1000");
+        checkUpDown(d->vortexSourceDialog, "UpDown1", 10, 50, 10, "Label6");
+        QCOMPARE(caption(d->vortexSourceDialog, "Label1"), "Мощьность Истока\\Стока Q :=");
 
-        checkUpDown(d->Setting9, "UpDown2", 1, 3, 1, "Label5");
-        checkUpDown(d->Setting9, "UpDown1", 1, 3, 1, "Label4");
-        checkUpDown(d->Setting9, "UpDown3", 1, 3, 1, "Label11");
-        QCOMPARE(swatch(d->Setting9, "Label7"), QColor(255, 0, 0));
-        QCOMPARE(swatch(d->Setting9, "Label9"), QColor(0, 128, 0));
-        QCOMPARE(swatch(d->Setting9, "Label13"), QColor(0, 0, 128));
+        checkUpDown(d->vectorStyleDialog, "UpDown2", 1, 3, 1, "Label5");
+        checkUpDown(d->vectorStyleDialog, "UpDown1", 1, 3, 1, "Label4");
+        checkUpDown(d->vectorStyleDialog, "UpDown3", 1, 3, 1, "Label11");
+        QCOMPARE(swatch(d->vectorStyleDialog, "Label7"), QColor(255, 0, 0));
+        QCOMPARE(swatch(d->vectorStyleDialog, "Label9"), QColor(0, 128, 0));
+        QCOMPARE(swatch(d->vectorStyleDialog, "Label13"), QColor(0, 0, 128));
 
-        checkTrackBar(d->OKBottomDlg9, "TrackBar1", 1, 100, 2, 10, "Label2", "10");
-        QCOMPARE(caption(d->OKBottomDlg9, "Label1"), "Масштаб вектора скорости:  x");
+        checkTrackBar(d->vectorScaleDialog, "TrackBar1", 1, 100, 2, 10, "Label2", "10");
+        QCOMPARE(caption(d->vectorScaleDialog, "Label1"), "Масштаб вектора скорости:  x");
     }
 
     void upDownsStopAtTheirLimits() {
-        d->OKBottomDlg6->Show();
-        runToLimit(d->OKBottomDlg6, "UpDown1", "Label2", Direction::Up, 200);
-        runToLimit(d->OKBottomDlg6, "UpDown1", "Label2", Direction::Down, 10);
-        d->OKBottomDlg3->Show();
-        runToLimit(d->OKBottomDlg3, "UpDown3", "Label8", Direction::Up, 100);
-        runToLimit(d->OKBottomDlg3, "UpDown1", "Label6", Direction::Up, 50);
-        d->OKBottomDlg2->Show();
-        runToLimit(d->OKBottomDlg2, "UpDown3", "Label8", Direction::Up, 150);
-        runToLimit(d->OKBottomDlg2, "UpDown1", "Label6", Direction::Up, 100);
-        runToLimit(d->OKBottomDlg2, "UpDown1", "Label6", Direction::Down, 5);
+        d->dipoleDialog->Show();
+        runToLimit(d->dipoleDialog, "UpDown1", "Label2", Direction::Up, 200);
+        runToLimit(d->dipoleDialog, "UpDown1", "Label2", Direction::Down, 10);
+        d->equipotentialDialog->Show();
+        runToLimit(d->equipotentialDialog, "UpDown3", "Label8", Direction::Up, 100);
+        runToLimit(d->equipotentialDialog, "UpDown1", "Label6", Direction::Up, 50);
+        d->streamlineDialog->Show();
+        runToLimit(d->streamlineDialog, "UpDown3", "Label8", Direction::Up, 150);
+        runToLimit(d->streamlineDialog, "UpDown1", "Label6", Direction::Up, 100);
+        runToLimit(d->streamlineDialog, "UpDown1", "Label6", Direction::Down, 5);
     }
 
     void upDownPositionFromCodeIsSilent() {
-        TUpDown* upDown = d->OKBottomDlg6->UpDown1;
+        TUpDown* upDown = d->dipoleDialog->UpDown1;
         QSignalSpy clicks(upDown, &TUpDown::Click);
         upDown->setPosition(120);
         upDown->setPosition(500);
         QCOMPARE(upDown->position(), 200);
         QCOMPARE(clicks.count(), 0);
-        QCOMPARE(d->OKBottomDlg6->Label2->text(), "50");
+        QCOMPARE(d->dipoleDialog->Label2->text(), "50");
         // Keys and one arrow click each move by one, whatever the key's step.
-        d->OKBottomDlg6->Show();
+        d->dipoleDialog->Show();
         upDown->setPosition(50);
         QTest::keyClick(upDown, Qt::Key_PageUp);
         clickArrow(upDown, Direction::Down);
         clickArrow(upDown, Direction::Down);
         QCOMPARE(clicks.count(), 3);
-        QCOMPARE(d->OKBottomDlg6->Label2->text(), "49");
+        QCOMPARE(d->dipoleDialog->Label2->text(), "49");
         QCOMPARE(upDown->position(), 49);
     }
 
@@ -237,7 +238,7 @@ class DialogSettingsTest : public QObject {
     }
 
     void colourChoiceConfirmedOrCancelled() {
-        TOKBottomDlg2* streamlines = d->OKBottomDlg2;
+        TOKBottomDlg2* streamlines = d->streamlineDialog;
         streamlines->Show();
         {
             ColorAnswer answer(QColor(10, 20, 30));
@@ -257,7 +258,7 @@ class DialogSettingsTest : public QObject {
         QCOMPARE(swatch(streamlines, "Label4"), QColor(10, 20, 30));
 
         // Each swatch of the vector-style dialog has its own button.
-        TSetting9* vectors = d->Setting9;
+        TSetting9* vectors = d->vectorStyleDialog;
         vectors->Show();
         {
             ColorAnswer answer(QColor(1, 2, 3));
@@ -270,7 +271,7 @@ class DialogSettingsTest : public QObject {
     }
 
     void lineStylePenColourFollowsTheSwatch() {
-        TOKBottomDlg1* lineStyle = d->OKBottomDlg1;
+        TOKBottomDlg1* lineStyle = d->lineStyleDialog;
         lineStyle->Show();
         {
             ColorAnswer cancel(std::nullopt);
@@ -307,41 +308,41 @@ class DialogSettingsTest : public QObject {
         QCOMPARE(settings.vectorScale.scale(), 10);
 
         // Changes are read at once, each from the control its row names.
-        d->OKBottomDlg2->Show();
-        clickArrow(d->OKBottomDlg2->UpDown3, Direction::Up);
-        clickArrow(d->OKBottomDlg2->UpDown2, Direction::Up);
-        d->OKBottomDlg2->CheckBox1->click();
+        d->streamlineDialog->Show();
+        clickArrow(d->streamlineDialog->UpDown3, Direction::Up);
+        clickArrow(d->streamlineDialog->UpDown2, Direction::Up);
+        d->streamlineDialog->CheckBox1->click();
         QCOMPARE(settings.streamlines.lineCount(), 21);
         QCOMPARE(settings.streamlines.lineWidth(), 2);
         QVERIFY(!settings.streamlines.directionArrows());
 
-        d->OKBottomDlg3->Show();
-        clickArrow(d->OKBottomDlg3->UpDown1, Direction::Down);
+        d->equipotentialDialog->Show();
+        clickArrow(d->equipotentialDialog->UpDown1, Direction::Down);
         QCOMPARE(settings.equipotentials.increment(), 49);
 
-        d->OKBottomDlg4->TrackBar1->setValue(2100);  // position, not caption
+        d->sourceSinkDialog->TrackBar1->setValue(2100);  // position, not caption
         QCOMPARE(settings.sourceSink.sourceStrength(), 2100);
-        d->OKBottomDlg5->TrackBar1->setValue(7);
+        d->streamSpeedDialog->TrackBar1->setValue(7);
         QCOMPARE(settings.streamSpeed.speed(), 7);
-        d->OKBottomDlg9->TrackBar1->setValue(33);
+        d->vectorScaleDialog->TrackBar1->setValue(33);
         QCOMPARE(settings.vectorScale.scale(), 33);
-        d->OKBottomDlg->TrackBar2->setValue(1500);
+        d->cylinderDialog->TrackBar2->setValue(1500);
         QCOMPARE(settings.cylinder.circulation(), 1500);
-        d->OKBottomDlg->Label5->setEnabled(true);
+        d->cylinderDialog->Label5->setEnabled(true);
         QVERIFY(settings.cylinder.withCirculation());
 
-        d->OKBottomDlg8->Label2->setText("700");  // caption, not position
-        d->OKBottomDlg8->Label4->setText("40");
+        d->vortexSourceDialog->Label2->setText("700");  // caption, not position
+        d->vortexSourceDialog->Label4->setText("40");
         QCOMPARE(settings.vortexSource.strength(), 700);
         QCOMPARE(settings.vortexSource.circulation(), 40);
 
-        d->Setting9->Show();
-        clickArrow(d->Setting9->UpDown2, Direction::Up);
-        clickArrowTimes(d->Setting9->UpDown1, Direction::Up, 2);
+        d->vectorStyleDialog->Show();
+        clickArrow(d->vectorStyleDialog->UpDown2, Direction::Up);
+        clickArrowTimes(d->vectorStyleDialog->UpDown1, Direction::Up, 2);
         QCOMPARE(settings.vectorStyle.resultantWidth(), 2);
         QCOMPARE(settings.vectorStyle.componentWidth(), 3);
 
-        d->OKBottomDlg2->Label3->setText("x");
+        d->streamlineDialog->Label3->setText("x");
         QVERIFY_THROWS_EXCEPTION(flow::ConversionError, settings.streamlines.lineWidth());
     }
 };

@@ -29,9 +29,11 @@ class ElementToolsTest : public QObject {
 
     // The three stream items of the popup as it opens: cylinder, source, sink.
     QList<bool> popupStates() {
-        form->PopupMenu1->popup(QPoint(0, 0));
-        QList<bool> states{form->N9->isEnabled(), form->N12->isEnabled(), form->N13->isEnabled()};
-        form->PopupMenu1->close();
+        named<QMenu>(form, "PopupMenu1")->popup(QPoint(0, 0));
+        QList<bool> states{named<QAction>(form, "N9")->isEnabled(),
+                           named<QAction>(form, "N12")->isEnabled(),
+                           named<QAction>(form, "N13")->isEnabled()};
+        named<QMenu>(form, "PopupMenu1")->close();
         return states;
     }
 
@@ -43,36 +45,37 @@ class ElementToolsTest : public QObject {
     void cleanup() { program.reset(); }
 
     void toolsDoNothingWithoutADocument() {
-        form->SpeedButton6->click();
-        QVERIFY(form->SpeedButton6->isChecked());
-        QVERIFY(dialogs->OKBottomDlg6->isHidden());
-        form->N19->trigger();
-        form->N21->trigger();  // vortex settings item: nothing
-        QVERIFY(dialogs->OKBottomDlg8->isHidden());
+        named<QToolButton>(form, "SpeedButton6")->click();
+        QVERIFY(named<QToolButton>(form, "SpeedButton6")->isChecked());
+        QVERIFY(dialogs->dipoleDialog->isHidden());
+        named<QAction>(form, "N19")->trigger();
+        named<QAction>(form, "N21")->trigger();  // vortex settings item: nothing
+        QVERIFY(dialogs->vortexSourceDialog->isHidden());
     }
 
     void dipoleToolArmsOnlyAnEmptyDocument() {
         TMDIChild* doc = newDocument(*form);
-        form->SpeedButton6->click();
-        QVERIFY(dialogs->OKBottomDlg6->isVisible());
+        named<QToolButton>(form, "SpeedButton6")->click();
+        QVERIFY(dialogs->dipoleDialog->isVisible());
         QCOMPARE(doc->pointer(), Qt::CrossCursor);
-        dialogs->OKBottomDlg6->hide();
+        dialogs->dipoleDialog->hide();
 
         TMDIChild* vortex = newDocument(*form);
         writeSlot(vortex->Vihr, QString());
-        form->SpeedButton6->click();  // up
-        form->SpeedButton6->click();  // down again, on a document that is not empty
-        QVERIFY(form->SpeedButton6->isChecked());
-        QVERIFY(dialogs->OKBottomDlg6->isHidden());
+        named<QToolButton>(form, "SpeedButton6")->click();  // up
+        named<QToolButton>(form, "SpeedButton6")
+            ->click();  // down again, on a document that is not empty
+        QVERIFY(named<QToolButton>(form, "SpeedButton6")->isChecked());
+        QVERIFY(dialogs->dipoleDialog->isHidden());
         QCOMPARE(vortex->pointer(), Qt::ArrowCursor);
     }
 
     void vortexToolLeavesOnlyTheCirculationRow() {
         newDocument(*form);
-        form->SpeedButton12->click();
-        TOKBottomDlg8* dialog = dialogs->OKBottomDlg8;
+        named<QToolButton>(form, "SpeedButton12")->click();
+        TOKBottomDlg8* dialog = dialogs->vortexSourceDialog;
         dialog->hide();
-        form->N20->trigger();  // opened later from the menu: the rows stay as set
+        named<QAction>(form, "N20")->trigger();  // opened later from the menu: the rows stay as set
         QVERIFY(dialog->isVisible());
         for (QWidget* control :
              {static_cast<QWidget*>(dialog->TrackBar1), static_cast<QWidget*>(dialog->Label1),
@@ -80,81 +83,84 @@ class ElementToolsTest : public QObject {
               static_cast<QWidget*>(dialog->Label5), static_cast<QWidget*>(dialog->Label6)})
             QVERIFY(!control->isEnabled());
         QVERIFY(dialog->TrackBar2->isEnabled());
-        form->SpeedButton12->click();  // up
-        form->SpeedButton9->click();   // the vortex-source tool enables them again
+        named<QToolButton>(form, "SpeedButton12")->click();  // up
+        named<QToolButton>(form, "SpeedButton9")
+            ->click();  // the vortex-source tool enables them again
         QVERIFY(dialog->TrackBar1->isEnabled());
         QVERIFY(dialog->UpDown1->isEnabled());
     }
 
     void sourceAndSinkToolsChooseTheirRow() {
         TMDIChild* doc = newDocument(*form);
-        TOKBottomDlg4* dialog = dialogs->OKBottomDlg4;
-        form->SpeedButton5->click();
+        TOKBottomDlg4* dialog = dialogs->sourceSinkDialog;
+        named<QToolButton>(form, "SpeedButton5")->click();
         QVERIFY(dialog->isVisible());
         QVERIFY(dialog->TrackBar2->isEnabled());
         QVERIFY(!dialog->TrackBar1->isEnabled());
         QVERIFY(!dialog->Label1->isEnabled());
         QCOMPARE(doc->pointer(), Qt::CrossCursor);
-        form->SpeedButton4->click();
+        named<QToolButton>(form, "SpeedButton4")->click();
         QVERIFY(dialog->TrackBar1->isEnabled());
         QVERIFY(!dialog->Label4->isEnabled());
-        QVERIFY(!form->SpeedButton5->isChecked());
+        QVERIFY(!named<QToolButton>(form, "SpeedButton5")->isChecked());
     }
 
     void cylinderToolsArmOnlyAfterOk() {
         TMDIChild* doc = newDocument(*form);
-        TOKBottomDlg* dialog = dialogs->OKBottomDlg;
-        form->SpeedButton16->click();
+        TOKBottomDlg* dialog = dialogs->cylinderDialog;
+        named<QToolButton>(form, "SpeedButton16")->click();
         QVERIFY(dialog->isVisible());
         QVERIFY(dialog->Label5->isEnabled());
         QCOMPARE(doc->pointer(), Qt::ArrowCursor);
         QTest::mouseClick(dialog->BitBtn1, Qt::LeftButton);
         QVERIFY(dialog->isHidden());
         QCOMPARE(doc->pointer(), Qt::CrossCursor);
-        QVERIFY(form->SpeedButton16->isChecked());
+        QVERIFY(named<QToolButton>(form, "SpeedButton16")->isChecked());
 
-        form->SpeedButton2->click();
+        named<QToolButton>(form, "SpeedButton2")->click();
         QVERIFY(!dialog->TrackBar2->isEnabled());
         QTest::mouseClick(dialog->BitBtn1, Qt::LeftButton);
-        QVERIFY(form->SpeedButton2->isChecked());
-        QVERIFY(!form->SpeedButton16->isChecked());
+        QVERIFY(named<QToolButton>(form, "SpeedButton2")->isChecked());
+        QVERIFY(!named<QToolButton>(form, "SpeedButton16")->isChecked());
         // The popup's cylinder item presses the button matching the flag.
-        form->SpeedButton2->click();
-        form->N9->trigger();
-        QVERIFY(form->SpeedButton2->isChecked());
+        named<QToolButton>(form, "SpeedButton2")->click();
+        named<QAction>(form, "N9")->trigger();
+        QVERIFY(named<QToolButton>(form, "SpeedButton2")->isChecked());
     }
 
     void pairButtonsShowThePanelAndGuardAPairInProgress() {
         TMDIChild* doc = newDocument(*form);
-        form->SpeedButton14->click();  // the second pair button arms the pair tool
-        QVERIFY(form->SpeedButton15->isChecked());
-        QVERIFY(!form->SpeedButton14->isChecked());
-        form->SpeedButton15->click();  // released on an empty document: panel hidden
-        QVERIFY(form->Panel1->isHidden());
-        form->SpeedButton15->click();
-        QVERIFY(form->Panel1->isVisible());
+        named<QToolButton>(form, "SpeedButton14")
+            ->click();  // the second pair button arms the pair tool
+        QVERIFY(named<QToolButton>(form, "SpeedButton15")->isChecked());
+        QVERIFY(!named<QToolButton>(form, "SpeedButton14")->isChecked());
+        named<QToolButton>(form, "SpeedButton15")
+            ->click();  // released on an empty document: panel hidden
+        QVERIFY(named<QFrame>(form, "Panel1")->isHidden());
+        named<QToolButton>(form, "SpeedButton15")->click();
+        QVERIFY(named<QFrame>(form, "Panel1")->isVisible());
         QCOMPARE(doc->pointer(), Qt::CrossCursor);
 
         writeSlot(doc->A, QString());
         writeSlot(doc->Istok, 1500);
         std::unique_ptr<ModalAnswer> answer(acceptNextMessageBox());
-        form->SpeedButton15->click();  // trying to release it
+        named<QToolButton>(form, "SpeedButton15")->click();  // trying to release it
         QVERIFY(answer->answered());
         QCOMPARE(
             answer->text(),
             QString("Необходимо полностью завершить построение (т.е. поставить Сток и Исток) !"));
-        QVERIFY(form->SpeedButton15->isChecked());
-        QVERIFY(form->Panel1->isVisible());
+        QVERIFY(named<QToolButton>(form, "SpeedButton15")->isChecked());
+        QVERIFY(named<QFrame>(form, "Panel1")->isVisible());
 
         // The second pair button guards the same way and presses the first.
         std::unique_ptr<ModalAnswer> again(acceptNextMessageBox());
-        form->SpeedButton14->click();
+        named<QToolButton>(form, "SpeedButton14")->click();
         QVERIFY(again->answered());
-        QVERIFY(form->SpeedButton15->isChecked());
+        QVERIFY(named<QToolButton>(form, "SpeedButton15")->isChecked());
 
         writeSlot(doc->X2, 300);  // complete
-        form->SpeedButton15->click();
-        QVERIFY(form->Panel1->isHidden());
+        named<QToolButton>(form, "SpeedButton15")->click();
+        QVERIFY(named<QFrame>(form, "Panel1")->isHidden());
         QCOMPARE(doc->pointer(), Qt::ArrowCursor);
     }
 
@@ -173,35 +179,36 @@ class ElementToolsTest : public QObject {
         QCOMPARE(popupStates(), (QList<bool>{false, true, false}));
 
         // The enabled items arm without a dialog.
-        form->N12->trigger();
-        QVERIFY(form->SpeedButton4->isChecked());
+        named<QAction>(form, "N12")->trigger();
+        QVERIFY(named<QToolButton>(form, "SpeedButton4")->isChecked());
         QCOMPARE(sink->pointer(), Qt::CrossCursor);
-        QVERIFY(dialogs->OKBottomDlg4->isHidden());
+        QVERIFY(dialogs->sourceSinkDialog->isHidden());
     }
 
     void panelTrackBarsReachTheDialog() {
-        form->Panel1->show();
-        form->TrackBar2->setValue(1900);  // from code: no change event
-        QCOMPARE(form->Label4->text(), QString("1500"));
-        form->TrackBar2->setFocus();
-        QTest::keyClick(form->TrackBar2, Qt::Key_PageUp);
-        QCOMPARE(form->TrackBar2->value(), 2000);
-        QVERIFY(form->RadioButton2->isChecked());
-        QVERIFY(!form->RadioButton1->isChecked());
-        QCOMPARE(form->Label4->text(), QString("2000"));
-        QCOMPARE(dialogs->OKBottomDlg4->Label4->text(), QString("2000"));
-        QCOMPARE(dialogs->OKBottomDlg4->TrackBar2->value(), 2000);
+        named<QFrame>(form, "Panel1")->show();
+        named<QSlider>(form, "Panel1/TrackBar2")->setValue(1900);  // from code: no change event
+        QCOMPARE(named<QLabel>(form, "Panel1/Label4")->text(), QString("1500"));
+        named<QSlider>(form, "Panel1/TrackBar2")->setFocus();
+        QTest::keyClick(named<QSlider>(form, "Panel1/TrackBar2"), Qt::Key_PageUp);
+        QCOMPARE(named<QSlider>(form, "Panel1/TrackBar2")->value(), 2000);
+        QVERIFY(named<QRadioButton>(form, "Panel1/RadioButton2")->isChecked());
+        QVERIFY(!named<QRadioButton>(form, "Panel1/RadioButton1")->isChecked());
+        QCOMPARE(named<QLabel>(form, "Panel1/Label4")->text(), QString("2000"));
+        QCOMPARE(dialogs->sourceSinkDialog->Label4->text(), QString("2000"));
+        QCOMPARE(dialogs->sourceSinkDialog->TrackBar2->value(), 2000);
 
-        QTest::mouseClick(form->RadioButton1, Qt::LeftButton, Qt::NoModifier, QPoint(8, 8));
-        QVERIFY(form->RadioButton1->isChecked());
-        QVERIFY(!form->RadioButton2->isChecked());
+        QTest::mouseClick(named<QRadioButton>(form, "Panel1/RadioButton1"), Qt::LeftButton,
+                          Qt::NoModifier, QPoint(8, 8));
+        QVERIFY(named<QRadioButton>(form, "Panel1/RadioButton1")->isChecked());
+        QVERIFY(!named<QRadioButton>(form, "Panel1/RadioButton2")->isChecked());
     }
 
     void speedAndScaleButtonsOpenTheirDialogs() {
-        form->SpeedButton10->click();
-        QVERIFY(dialogs->OKBottomDlg5->isVisible());
-        form->SpeedButton19->click();
-        QVERIFY(dialogs->OKBottomDlg9->isVisible());
+        named<QToolButton>(form, "SpeedButton10")->click();
+        QVERIFY(dialogs->streamSpeedDialog->isVisible());
+        named<QToolButton>(form, "SpeedButton19")->click();
+        QVERIFY(dialogs->vectorScaleDialog->isVisible());
     }
 };
 

@@ -157,11 +157,11 @@ class LabelsAndSavingTest : public QObject {
 
     void releasingTheTextToolWithNoTextDrawsNothing() {
         TMDIChild* d = newDocument(*form);
-        form->SpeedButton7->click();
+        named<QToolButton>(form, "SpeedButton7")->click();
         QCOMPARE(d->pointer(), Qt::IBeamCursor);
         clickPicture(d, {200, 100});
         QVERIFY(d->EditText->isVisibleTo(d->Image));
-        form->SpeedButton7->click();
+        named<QToolButton>(form, "SpeedButton7")->click();
         QVERIFY(d->EditText->isHidden());
         QCOMPARE(d->pointer(), Qt::ArrowCursor);
         QCOMPARE(d->surface().image(), whitePicture());
@@ -169,15 +169,15 @@ class LabelsAndSavingTest : public QObject {
 
     void labelIsDrawnWhereTheBoxStands() {
         TMDIChild* d = newDocument(*form);
-        form->N18->trigger();
-        QVERIFY(form->SpeedButton7->isChecked());
+        named<QAction>(form, "N18")->trigger();
+        QVERIFY(named<QToolButton>(form, "SpeedButton7")->isChecked());
         QCOMPARE(d->pointer(), Qt::IBeamCursor);
         clickPicture(d, {40, 30});
         typeText(d->EditText, "Поток");
         clickPicture(d, {200, 100});  // moves the box, keeps the text
         QCOMPARE(d->EditText->text(), QString("Поток"));
         QCOMPARE(d->surface().image(), whitePicture());
-        form->SpeedButton7->click();
+        named<QToolButton>(form, "SpeedButton7")->click();
 
         RasterSurface expected;
         expected.createPicture(800, 600);
@@ -191,17 +191,17 @@ class LabelsAndSavingTest : public QObject {
 
     void velocityToolLeavesTheLabelUncommitted() {
         TMDIChild* d = newDocument(*form);
-        form->SpeedButton7->click();
+        named<QToolButton>(form, "SpeedButton7")->click();
         clickPicture(d, {100, 100});
         typeText(d->EditText, "abc");
-        form->SpeedButton8->click();
-        QVERIFY(!form->SpeedButton7->isChecked());
+        named<QToolButton>(form, "SpeedButton8")->click();
+        QVERIFY(!named<QToolButton>(form, "SpeedButton7")->isChecked());
         QVERIFY(d->EditText->isVisibleTo(d->Image));
         QCOMPARE(d->EditText->text(), QString("abc"));
         QCOMPARE(d->surface().image(), whitePicture());
 
-        form->SpeedButton7->click();
-        form->SpeedButton7->click();
+        named<QToolButton>(form, "SpeedButton7")->click();
+        named<QToolButton>(form, "SpeedButton7")->click();
         QVERIFY(d->surface().image() != whitePicture());
         QVERIFY(d->EditText->text().isEmpty());
     }
@@ -212,7 +212,7 @@ class LabelsAndSavingTest : public QObject {
         const QFont before = d->surface().qfont();
         // Confirmed as shown, the dialog gives back the very font it got.
         FontAnswer unchanged(FontAnswer::Confirm);
-        form->N16->trigger();
+        named<QAction>(form, "N16")->trigger();
         QVERIFY(unchanged.answered());
         QCOMPARE(unchanged.dialogName(), QString("FontDialog1"));
         for (const QFont& font : {unchanged.preset(), d->surface().qfont()}) {
@@ -224,7 +224,7 @@ class LabelsAndSavingTest : public QObject {
         }
 
         FontAnswer answer(FontAnswer::Confirm, QFont("DejaVu Sans", 14));
-        form->N16->trigger();
+        named<QAction>(form, "N16")->trigger();
         QVERIFY(answer.answered());
         QCOMPARE(d->surface().qfont().pointSize(), 14);
         QCOMPARE(d->EditText->font().pointSize(), 14);
@@ -234,7 +234,7 @@ class LabelsAndSavingTest : public QObject {
         // A source in a stream at (300, 200): its letter and axis name are
         // drawn in the new font.
         d->setPointer(Qt::CrossCursor);
-        TMainForm::press(form->SpeedButton4);
+        TMainForm::press(named<QToolButton>(form, "SpeedButton4"));
         clickPicture(d, {300, 200});
         QCOMPARE(d->Istok->text(), QString("1500"));
         RasterSurface expected;
@@ -251,7 +251,7 @@ class LabelsAndSavingTest : public QObject {
         TMDIChild* d = newDocument(*form);
         const QFont before = d->surface().qfont();
         FontAnswer answer(FontAnswer::Cancel);
-        form->N16->trigger();
+        named<QAction>(form, "N16")->trigger();
         QVERIFY(answer.answered());
         QCOMPARE(d->surface().qfont(), before);
         QCOMPARE(d->EditText->font(), before);
@@ -260,16 +260,16 @@ class LabelsAndSavingTest : public QObject {
     void savedFileHoldsThePictureOnly() {
         TMDIChild* d = newDocument(*form);
         d->setPointer(Qt::CrossCursor);
-        TMainForm::press(form->SpeedButton2);
+        TMainForm::press(named<QToolButton>(form, "SpeedButton2"));
         clickPicture(d, {300, 200});
         QVERIFY(d->Image1->isVisibleTo(d->Image));
-        form->SpeedButton7->click();
+        named<QToolButton>(form, "SpeedButton7")->click();
         clickPicture(d, {500, 400});
         typeText(d->EditText, "not yet");
         const QString caption = d->windowTitle();
 
         SaveAs save(folder->path(), "field");
-        form->FileSaveAsItem->trigger();
+        named<QAction>(form, "FileSaveAsItem")->trigger();
         QCOMPARE(save.dialogName(), QString("SaveDialog1"));
         QCOMPARE(save.filters(), QStringList({"Bitmap files (*.bmp)", "All files (*)"}));
         QCOMPARE(save.suffix(), QString("bmp"));
@@ -286,7 +286,7 @@ class LabelsAndSavingTest : public QObject {
         TMDIChild* d = newDocument(*form);
         writeFile(path("old.bmp"), "an earlier file");
         SaveAs save(folder->path(), "old.bmp");
-        form->FileSaveAsItem->trigger();
+        named<QAction>(form, "FileSaveAsItem")->trigger();
         QVERIFY(save.followUp().isEmpty());
         QCOMPARE(QImage(path("old.bmp")).convertToFormat(QImage::Format_RGB32),
                  d->surface().image());
@@ -299,7 +299,7 @@ class LabelsAndSavingTest : public QObject {
         {
             SaveAs save(folder->path(), "keep.bmp");
             FileSizeLimit diskAlmostFull;
-            form->FileSaveAsItem->trigger();
+            named<QAction>(form, "FileSaveAsItem")->trigger();
             QVERIFY(save.followUp().contains(path("keep.bmp")));
         }
         QCOMPARE(contents(path("keep.bmp")), QByteArray("an earlier file"));
@@ -310,11 +310,11 @@ class LabelsAndSavingTest : public QObject {
         // then works.
         const QString nowhere = path("missing/field.bmp");
         SaveAs lost(folder->path(), nowhere);
-        form->FileSaveAsItem->trigger();
+        named<QAction>(form, "FileSaveAsItem")->trigger();
         QVERIFY(lost.followUp().startsWith("Не удалось сохранить рисунок"));
         QVERIFY(lost.followUp().contains(nowhere));
         SaveAs found(folder->path(), "found");
-        form->FileSaveAsItem->trigger();
+        named<QAction>(form, "FileSaveAsItem")->trigger();
         QVERIFY(found.followUp().isEmpty());
         QVERIFY(QFile::exists(path("found.bmp")));
     }
@@ -323,7 +323,7 @@ class LabelsAndSavingTest : public QObject {
         newDocument(*form);
         SaveAs save(folder->path(), "full");
         FileSizeLimit diskAlmostFull;
-        form->FileSaveAsItem->trigger();
+        named<QAction>(form, "FileSaveAsItem")->trigger();
         QVERIFY2(save.followUp().contains("File too large"), qPrintable(save.followUp()));
         QVERIFY(!save.followUp().contains("Unknown error"));
     }
@@ -335,7 +335,7 @@ class LabelsAndSavingTest : public QObject {
         writeFile(locked + "/field.bmp", "an earlier file");
         QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner);
         SaveAs save(locked, "field.bmp");
-        form->FileSaveAsItem->trigger();
+        named<QAction>(form, "FileSaveAsItem")->trigger();
         QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QVERIFY(save.followUp().isEmpty());
         QCOMPARE(QImage(locked + "/field.bmp").convertToFormat(QImage::Format_RGB32),
@@ -344,10 +344,10 @@ class LabelsAndSavingTest : public QObject {
 
     void commandsWithoutADocumentDoNothing() {
         FontAnswer font(FontAnswer::Cancel);
-        form->N16->trigger();
-        form->N18->trigger();
+        named<QAction>(form, "N16")->trigger();
+        named<QAction>(form, "N18")->trigger();
         QVERIFY(!font.answered());
-        QVERIFY(!form->SpeedButton7->isChecked());
+        QVERIFY(!named<QToolButton>(form, "SpeedButton7")->isChecked());
     }
 };
 

@@ -28,8 +28,9 @@ class MainWindowTest : public QObject {
     TMainForm* form = nullptr;
 
     QList<QAction*> documentItems() const {
-        return {form->FileCloseItem, form->FileSaveAsItem, form->WindowCascadeItem,
-                form->WindowTileItem, form->WindowMinimizeItem};
+        return {named<QAction>(form, "FileCloseItem"), named<QAction>(form, "FileSaveAsItem"),
+                named<QAction>(form, "WindowCascadeItem"), named<QAction>(form, "WindowTileItem"),
+                named<QAction>(form, "WindowMinimizeItem")};
     }
 
   private slots:
@@ -40,16 +41,16 @@ class MainWindowTest : public QObject {
         QCOMPARE(form->windowTitle(), QString("ZEF"));
         QCOMPARE(form->MDIChildCount(), 0);
         for (QAction* item : documentItems()) QVERIFY(!item->isEnabled());
-        QVERIFY(form->Panel1->isHidden());
-        QVERIFY(form->Panel2->isHidden());
-        QVERIFY(form->Gauge1->isHidden());
-        QCOMPARE(form->Gauge1->maximum(), 80);
+        QVERIFY(named<QFrame>(form, "Panel1")->isHidden());
+        QVERIFY(named<QFrame>(form, "Panel2")->isHidden());
+        QVERIFY(named<QProgressBar>(form, "Gauge1")->isHidden());
+        QCOMPARE(named<QProgressBar>(form, "Gauge1")->maximum(), 80);
         QCOMPARE(form->findChild<QAction*>("WindowMinimizeItem")->text(),
                  QString("Св&ернуть  все окна"));
         QCOMPARE(form->findChild<QToolButton*>("SpeedButton15")->toolTip(),
                  QString("Исток и Сток"));
         // Dialogs exist from the start, hidden.
-        QVERIFY(program->dialogs().OKBottomDlg7->isHidden());
+        QVERIFY(program->dialogs().fieldSizeDialog->isHidden());
     }
 
     void newDocumentsAreNumberedByCount() {
@@ -64,57 +65,57 @@ class MainWindowTest : public QObject {
 
         TMDIChild* second = newDocument(*form);
         QCOMPARE(second->windowTitle(), QString("ZEF NONAME2"));
-        form->Workspace->setActiveSubWindow(first);
-        form->FileCloseItem->trigger();
+        named<QMdiArea>(form, "Workspace")->setActiveSubWindow(first);
+        named<QAction>(form, "FileCloseItem")->trigger();
         QTRY_COMPARE(form->MDIChildCount(), 1);
         QCOMPARE(newDocument(*form)->windowTitle(), QString("ZEF NONAME2"));
 
         // The tool button makes documents too, and is let up again.
-        QTest::mouseClick(form->SpeedButton3, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(form, "SpeedButton3"), Qt::LeftButton);
         QCOMPARE(form->MDIChildCount(), 3);
-        QVERIFY(!form->SpeedButton3->isChecked());
+        QVERIFY(!named<QToolButton>(form, "SpeedButton3")->isChecked());
     }
 
     void closingTheLastDocumentDisablesTheItems() {
         newDocument(*form);
-        form->FileCloseItem->trigger();
+        named<QAction>(form, "FileCloseItem")->trigger();
         QTRY_COMPARE(form->MDIChildCount(), 0);
         for (QAction* item : documentItems()) QVERIFY(!item->isEnabled());
-        form->WindowMinimizeItem->trigger();  // nothing to do, nothing breaks
+        named<QAction>(form, "WindowMinimizeItem")->trigger();  // nothing to do, nothing breaks
     }
 
     void newDocumentResetsTheStrengthPanel() {
-        form->Panel1->show();
-        form->RadioButton1->setEnabled(false);
-        form->TrackBar2->setEnabled(false);
-        form->RadioButton2->setChecked(true);
-        form->RadioButton1->setChecked(false);
+        named<QFrame>(form, "Panel1")->show();
+        named<QRadioButton>(form, "Panel1/RadioButton1")->setEnabled(false);
+        named<QSlider>(form, "Panel1/TrackBar2")->setEnabled(false);
+        named<QRadioButton>(form, "Panel1/RadioButton2")->setChecked(true);
+        named<QRadioButton>(form, "Panel1/RadioButton1")->setChecked(false);
         newDocument(*form);
-        QVERIFY(form->Panel1->isHidden());
-        QVERIFY(form->RadioButton1->isEnabled());
-        QVERIFY(form->TrackBar2->isEnabled());
-        QVERIFY(form->RadioButton1->isChecked());
+        QVERIFY(named<QFrame>(form, "Panel1")->isHidden());
+        QVERIFY(named<QRadioButton>(form, "Panel1/RadioButton1")->isEnabled());
+        QVERIFY(named<QSlider>(form, "Panel1/TrackBar2")->isEnabled());
+        QVERIFY(named<QRadioButton>(form, "Panel1/RadioButton1")->isChecked());
     }
 
     void windowArrangements() {
         TMDIChild* a = newDocument(*form);
         TMDIChild* b = newDocument(*form);
-        form->WindowTileItem->trigger();
-        QCOMPARE(a->width(), form->Workspace->viewport()->width());
+        named<QAction>(form, "WindowTileItem")->trigger();
+        QCOMPARE(a->width(), named<QMdiArea>(form, "Workspace")->viewport()->width());
         QCOMPARE(b->width(), a->width());
         QCOMPARE(a->y(), 0);
         QCOMPARE(b->y(), a->height());
 
-        form->WindowMenu->popup(QPoint(0, 0));  // fills the window list
+        named<QMenu>(form, "Window1")->popup(QPoint(0, 0));  // fills the window list
         QStringList entries;
-        for (QAction* action : form->WindowMenu->actions())
+        for (QAction* action : named<QMenu>(form, "Window1")->actions())
             if (!action->isSeparator()) entries << action->text();
-        form->WindowMenu->close();
+        named<QMenu>(form, "Window1")->close();
         QCOMPARE(entries.size(), 5);
         QVERIFY(entries[3].endsWith("ZEF NONAME1"));
         QVERIFY(entries[4].endsWith("ZEF NONAME2"));
 
-        form->WindowMinimizeItem->trigger();
+        named<QAction>(form, "WindowMinimizeItem")->trigger();
         QVERIFY(a->isMinimized());
         QVERIFY(b->isMinimized());
     }
@@ -122,7 +123,7 @@ class MainWindowTest : public QObject {
     void statusBarAndMarkerFollowThePointer() {
         TMDIChild* doc = newDocument(*form);
         movePicture(doc, {120, 45});
-        QCOMPARE(form->StatusBar->currentMessage(), QString("   120,45"));
+        QCOMPARE(named<QStatusBar>(form, "StatusBar")->currentMessage(), QString("   120,45"));
 
         // Draw something to hover over.
         doc->surface().setPenColor(flow::kBlack);
@@ -130,7 +131,7 @@ class MainWindowTest : public QObject {
         movePicture(doc, {100, 50});
         QVERIFY(doc->Shape1->isHidden());  // the velocity tool is up
 
-        form->SpeedButton8->click();
+        named<QToolButton>(form, "SpeedButton8")->click();
         movePicture(doc, {100, 40});  // white
         QVERIFY(doc->Shape1->isHidden());
         movePicture(doc, {100, 50});
@@ -144,14 +145,14 @@ class MainWindowTest : public QObject {
         movePicture(doc, {850, 50});
         QVERIFY(doc->Shape1->isVisibleTo(doc->Image));
 
-        form->SpeedButton8->click();
+        named<QToolButton>(form, "SpeedButton8")->click();
         movePicture(doc, {100, 50});
         QVERIFY(doc->Shape1->isHidden());
     }
 
     void fieldSizeOkPutsDefaultsBackOnlyForNonIntegers() {
-        TOKBottomDlg7* dialog = program->dialogs().OKBottomDlg7;
-        form->N14->trigger();
+        TOKBottomDlg7* dialog = program->dialogs().fieldSizeDialog;
+        named<QAction>(form, "N14")->trigger();
         QVERIFY(dialog->isVisible());
         dialog->Edit2->setText("abc");
         dialog->Edit1->setText("-5");
@@ -167,7 +168,7 @@ class MainWindowTest : public QObject {
     }
 
     void badFieldSizeIsReportedAndTheDocumentStillOpens() {
-        TOKBottomDlg7* dialog = program->dialogs().OKBottomDlg7;
+        TOKBottomDlg7* dialog = program->dialogs().fieldSizeDialog;
         dialog->Edit2->setText("wide");
         std::unique_ptr<ModalAnswer> answer(acceptNextMessageBox());
         TMDIChild* doc = newDocument(*form);
@@ -195,48 +196,49 @@ class MainWindowTest : public QObject {
         writeSlot(pair->XCIL, 100);
         writeSlot(pair->YCIL, 100);
         newDocument(*form);
-        QVERIFY(form->Panel1->isHidden());
-        form->Workspace->setActiveSubWindow(pair);
-        QVERIFY(form->Panel1->isVisible());
-        QVERIFY(form->RadioButton2->isChecked());
-        QVERIFY(form->RadioButton2->isEnabled());
-        QVERIFY(!form->RadioButton1->isChecked());
-        QVERIFY(!form->RadioButton1->isEnabled());
-        QVERIFY(!form->TrackBar1->isEnabled());
-        QVERIFY(form->SpeedButton15->isChecked());
+        QVERIFY(named<QFrame>(form, "Panel1")->isHidden());
+        named<QMdiArea>(form, "Workspace")->setActiveSubWindow(pair);
+        QVERIFY(named<QFrame>(form, "Panel1")->isVisible());
+        QVERIFY(named<QRadioButton>(form, "Panel1/RadioButton2")->isChecked());
+        QVERIFY(named<QRadioButton>(form, "Panel1/RadioButton2")->isEnabled());
+        QVERIFY(!named<QRadioButton>(form, "Panel1/RadioButton1")->isChecked());
+        QVERIFY(!named<QRadioButton>(form, "Panel1/RadioButton1")->isEnabled());
+        QVERIFY(!named<QSlider>(form, "Panel1/TrackBar1")->isEnabled());
+        QVERIFY(named<QToolButton>(form, "SpeedButton15")->isChecked());
         // Closing it leaves the panel as it is.
-        form->FileCloseItem->trigger();
+        named<QAction>(form, "FileCloseItem")->trigger();
         QTRY_COMPARE(form->MDIChildCount(), 1);
-        QVERIFY(form->Panel1->isVisible());
+        QVERIFY(named<QFrame>(form, "Panel1")->isVisible());
     }
 
     void memoButtonTogglesThePanel() {
-        form->SpeedButton18->click();
-        QVERIFY(form->Panel2->isVisible());
-        form->SpeedButton18->click();
-        QVERIFY(form->Panel2->isHidden());
+        named<QToolButton>(form, "SpeedButton18")->click();
+        QVERIFY(named<QFrame>(form, "Panel2")->isVisible());
+        named<QToolButton>(form, "SpeedButton18")->click();
+        QVERIFY(named<QFrame>(form, "Panel2")->isHidden());
     }
 
     void toolButtonsOfOneBarExcludeEachOther() {
-        form->SpeedButton12->click();
-        QVERIFY(form->SpeedButton12->isChecked());
-        form->SpeedButton6->click();
-        QVERIFY(form->SpeedButton6->isChecked());
-        QVERIFY(!form->SpeedButton12->isChecked());
-        form->SpeedButton7->click();  // other bar: independent
-        QVERIFY(form->SpeedButton6->isChecked());
-        form->SpeedButton6->click();  // a pressed one goes up again
-        QVERIFY(!form->SpeedButton6->isChecked());
-        form->SpeedButton8->click();
-        QVERIFY(!form->SpeedButton7->isChecked());
+        named<QToolButton>(form, "SpeedButton12")->click();
+        QVERIFY(named<QToolButton>(form, "SpeedButton12")->isChecked());
+        named<QToolButton>(form, "SpeedButton6")->click();
+        QVERIFY(named<QToolButton>(form, "SpeedButton6")->isChecked());
+        QVERIFY(!named<QToolButton>(form, "SpeedButton12")->isChecked());
+        named<QToolButton>(form, "SpeedButton7")->click();  // other bar: independent
+        QVERIFY(named<QToolButton>(form, "SpeedButton6")->isChecked());
+        named<QToolButton>(form, "SpeedButton6")->click();  // a pressed one goes up again
+        QVERIFY(!named<QToolButton>(form, "SpeedButton6")->isChecked());
+        named<QToolButton>(form, "SpeedButton8")->click();
+        QVERIFY(!named<QToolButton>(form, "SpeedButton7")->isChecked());
     }
 
     void hoveringAMenuItemShowsItsHint() {
         QMenu* fileMenu = form->findChild<QMenu*>("File1");
         fileMenu->popup(QPoint(10, 10));
         QVERIFY(QTest::qWaitForWindowExposed(fileMenu));
-        fileMenu->setActiveAction(form->FileExitItem);
-        QCOMPARE(form->StatusBar->currentMessage(), QString("Exit the application"));
+        fileMenu->setActiveAction(named<QAction>(form, "FileExitItem"));
+        QCOMPARE(named<QStatusBar>(form, "StatusBar")->currentMessage(),
+                 QString("Exit the application"));
         fileMenu->close();
     }
 };

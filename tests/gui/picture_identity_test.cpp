@@ -87,9 +87,9 @@ class PictureIdentityTest : public QObject {
         TMDIChild* d = newDocument(*form);
         placedConfigurations()[index].place(*form, d, {400, 300});
         const QString placed = checksum(d->surface().image());
-        form->SpeedButton1->click();
+        named<QToolButton>(form, "SpeedButton1")->click();
         const QString streamlines = checksum(d->surface().image());
-        form->SpeedButton17->click();
+        named<QToolButton>(form, "SpeedButton17")->click();
         const QString equipotentials = checksum(d->surface().image());
         QTEST(placed, "placed");
         QTEST(streamlines, "streamlines");

@@ -19,9 +19,9 @@
 #include "dialogs/line_style_dialog.h"
 #include "dialogs/source_sink_dialog.h"
 #include "dialogs/vortex_source_dialog.h"
+#include "document/configuration.h"
 #include "document/mdi_child.h"
 #include "document/picture_view.h"
-#include "document/shared_values.h"
 #include "document/slots.h"
 #include "gui_test_support.h"
 
@@ -79,8 +79,8 @@ class PlacingTest : public QObject {
 
     void cylinderAtThreeHundredTwoHundred() {
         TMDIChild* d = newDocument(*form);
-        TOKBottomDlg* cylinder = program->dialogs().OKBottomDlg;
-        form->SpeedButton2->click();
+        TOKBottomDlg* cylinder = program->dialogs().cylinderDialog;
+        named<QToolButton>(form, "SpeedButton2")->click();
         QCOMPARE(cylinder->TrackBar1->value(), 100);
         cylinder->BitBtn1->click();  // OK arms the tool
         QCOMPARE(d->pointer(), Qt::CrossCursor);
@@ -89,10 +89,9 @@ class PlacingTest : public QObject {
         QCOMPARE(d->RCIL->text(), QString("100"));
         QCOMPARE(d->XCIL->text(), QString("300"));
         QCOMPARE(d->YCIL->text(), QString("200"));
-        QCOMPARE(sharedValues().cylinderRadius, 100);
         QVERIFY(d->Image1->isVisibleTo(d->Image));
         QCOMPARE(d->Image1->pos(), QPoint(333, 167));
-        QVERIFY(!form->SpeedButton2->isChecked());
+        QVERIFY(!named<QToolButton>(form, "SpeedButton2")->isChecked());
         QCOMPARE(d->pointer(), Qt::ArrowCursor);
 
         const QImage picture = d->surface().image();
@@ -115,17 +114,17 @@ class PlacingTest : public QObject {
     }
 
     void cylinderUsesTheLineStyleDialogsWidthAndColour() {
-        TOKBottomDlg1* style = program->dialogs().OKBottomDlg1;
+        TOKBottomDlg1* style = program->dialogs().lineStyleDialog;
         style->Label3->setText("1");
         TMDIChild* d = newDocument(*form);
-        arm(d, form->SpeedButton16);
+        arm(d, named<QToolButton>(form, "SpeedButton16"));
         clickPicture(d, {300, 200});
         const int outline = darkInRow(d->surface().image(), 150, 205, 222);
         QVERIFY(outline >= 1 && outline <= 2);
 
         style->Label3->setText("thick");
         TMDIChild* second = newDocument(*form);
-        arm(second, form->SpeedButton16);
+        arm(second, named<QToolButton>(form, "SpeedButton16"));
         std::unique_ptr<ModalAnswer> error(acceptNextMessageBox());
         clickPicture(second, {300, 200});
         QVERIFY(error->answered());
@@ -135,14 +134,14 @@ class PlacingTest : public QObject {
 
     void dipoleWithTheDefaultAxes() {
         TMDIChild* d = newDocument(*form);
-        form->SpeedButton6->click();
-        QVERIFY(program->dialogs().OKBottomDlg6->isVisible());
+        named<QToolButton>(form, "SpeedButton6")->click();
+        QVERIFY(program->dialogs().dipoleDialog->isVisible());
         QCOMPARE(d->pointer(), Qt::CrossCursor);
         clickPicture(d, {100, 50});
         QCOMPARE(d->Dipol->text(), QString("50"));
         QCOMPARE(d->XCIL->text(), QString("100"));
         QCOMPARE(d->YCIL->text(), QString("50"));
-        QVERIFY(!form->SpeedButton6->isChecked());
+        QVERIFY(!named<QToolButton>(form, "SpeedButton6")->isChecked());
         QCOMPARE(d->pointer(), Qt::ArrowCursor);
 
         const QImage picture = d->surface().image();
@@ -161,11 +160,11 @@ class PlacingTest : public QObject {
     }
 
     void axesFollowTheFieldSizeDialogNotTheBitmap() {
-        TOKBottomDlg7* size = program->dialogs().OKBottomDlg7;
+        TOKBottomDlg7* size = program->dialogs().fieldSizeDialog;
         TMDIChild* d = newDocument(*form);
         size->Edit2->setText("500");
         size->Edit1->setText("$12C");  // 300
-        arm(d, form->SpeedButton12);
+        arm(d, named<QToolButton>(form, "SpeedButton12"));
         clickPicture(d, {100, 50});
         QImage picture = d->surface().image();
         QVERIFY(dark(picture, 499, 50));
@@ -177,7 +176,7 @@ class PlacingTest : public QObject {
         // arrowhead; the element is recorded all the same.
         TMDIChild* second = newDocument(*form);
         size->Edit1->setText("tall");
-        arm(second, form->SpeedButton12);
+        arm(second, named<QToolButton>(form, "SpeedButton12"));
         std::unique_ptr<ModalAnswer> error(acceptNextMessageBox());
         clickPicture(second, {100, 50});
         QCOMPARE(error->text(), QString("'tall' is not a valid integer value"));
@@ -189,27 +188,27 @@ class PlacingTest : public QObject {
     }
 
     void singleElementsRecordTheirSlot() {
-        TOKBottomDlg8* vortexSource = program->dialogs().OKBottomDlg8;
+        TOKBottomDlg8* vortexSource = program->dialogs().vortexSourceDialog;
         vortexSource->UpDown1->stepBy(1);
         QCOMPARE(vortexSource->Label6->text(), QString("11"));
         const struct {
             QToolButton* tool;
             QLabel* TMDIChild::*slot;
             QString value;
-        } cases[] = {{form->SpeedButton12, &TMDIChild::Vihr, ""},
-                     {form->SpeedButton11, &TMDIChild::IorS, ""},
-                     {form->SpeedButton9, &TMDIChild::Vihrestok, "11"}};
+        } cases[] = {{named<QToolButton>(form, "SpeedButton12"), &TMDIChild::Vihr, ""},
+                     {named<QToolButton>(form, "SpeedButton11"), &TMDIChild::IorS, ""},
+                     {named<QToolButton>(form, "SpeedButton9"), &TMDIChild::Vihrestok, "11"}};
         for (const auto& c : cases) {
             TMDIChild* d = newDocument(*form);
             arm(d, c.tool);
             clickPicture(d, {120, 80});
             QCOMPARE((d->*c.slot)->text(), c.value);
-            QVERIFY(!d->isEmpty());
+            QVERIFY(!readConfiguration(*d).isEmpty());
             QVERIFY(!c.tool->isChecked());
             QCOMPARE(d->pointer(), Qt::ArrowCursor);
             // The tool armed again on the same document places nothing more.
             const QStringList placed = slotTexts(d);
-            arm(d, form->SpeedButton6);
+            arm(d, named<QToolButton>(form, "SpeedButton6"));
             clickPicture(d, {300, 300});
             QCOMPARE(slotTexts(d), placed);
         }
@@ -218,29 +217,29 @@ class PlacingTest : public QObject {
     void unarmedClicksChangeNothing() {
         TMDIChild* d = newDocument(*form);
         const QStringList before = slotTexts(d);
-        TMainForm::press(form->SpeedButton12);  // tool down, default pointer
+        TMainForm::press(named<QToolButton>(form, "SpeedButton12"));  // tool down, default pointer
         clickPicture(d, {100, 100});
         d->setPointer(Qt::CrossCursor);  // cross, no tool down
-        form->SpeedButton12->setChecked(false);
+        named<QToolButton>(form, "SpeedButton12")->setChecked(false);
         clickPicture(d, {100, 100});
-        TMainForm::press(form->SpeedButton4);  // stream tool, not armed
+        TMainForm::press(named<QToolButton>(form, "SpeedButton4"));  // stream tool, not armed
         d->setPointer(Qt::ArrowCursor);
         clickPicture(d, {100, 100});
         QCOMPARE(slotTexts(d), before);
         QVERIFY(allWhite(d->surface().image()));
-        QVERIFY(form->SpeedButton4->isChecked());
+        QVERIFY(named<QToolButton>(form, "SpeedButton4")->isChecked());
         QCOMPARE(d->pointer(), Qt::ArrowCursor);
     }
 
     void rightClickPlacesAndOpensThePopup() {
         TMDIChild* d = newDocument(*form);
-        arm(d, form->SpeedButton12);
+        arm(d, named<QToolButton>(form, "SpeedButton12"));
         bool popupSeen = false;
         QTimer closer;
         connect(&closer, &QTimer::timeout, [&] {
-            if (QApplication::activePopupWidget() == form->PopupMenu1) {
+            if (QApplication::activePopupWidget() == named<QMenu>(form, "PopupMenu1")) {
                 popupSeen = true;
-                form->PopupMenu1->close();
+                named<QMenu>(form, "PopupMenu1")->close();
             }
         });
         closer.start(10);
@@ -256,8 +255,8 @@ class PlacingTest : public QObject {
 
     void pairSecondPointLiesOnTheFirstPointsLine() {
         TMDIChild* d = newDocument(*form);
-        form->SpeedButton15->click();
-        QVERIFY(form->Panel1->isVisible());
+        named<QToolButton>(form, "SpeedButton15")->click();
+        QVERIFY(named<QFrame>(form, "Panel1")->isVisible());
         QCOMPARE(d->pointer(), Qt::CrossCursor);
         clickPicture(d, {200, 100});
         QCOMPARE(d->Istok->text(), QString("1500"));
@@ -265,17 +264,18 @@ class PlacingTest : public QObject {
         QCOMPARE(d->XCIL->text(), QString("200"));
         QVERIFY(slotEmpty(d->Stok));
         // The panel now offers the sink only; the tool stays armed.
-        QVERIFY(form->RadioButton2->isChecked());
-        QVERIFY(!form->RadioButton1->isChecked());
-        for (QWidget* w :
-             {static_cast<QWidget*>(form->RadioButton1), static_cast<QWidget*>(form->TrackBar1),
-              static_cast<QWidget*>(form->Label1), static_cast<QWidget*>(form->Label3)})
+        QVERIFY(named<QRadioButton>(form, "Panel1/RadioButton2")->isChecked());
+        QVERIFY(!named<QRadioButton>(form, "Panel1/RadioButton1")->isChecked());
+        for (QWidget* w : {static_cast<QWidget*>(named<QRadioButton>(form, "Panel1/RadioButton1")),
+                           static_cast<QWidget*>(named<QSlider>(form, "Panel1/TrackBar1")),
+                           static_cast<QWidget*>(named<QLabel>(form, "Panel1/Label1")),
+                           static_cast<QWidget*>(named<QLabel>(form, "Panel1/Label3"))})
             QVERIFY(!w->isEnabled());
-        QVERIFY(form->TrackBar2->isEnabled());
-        QVERIFY(form->SpeedButton15->isChecked());
+        QVERIFY(named<QSlider>(form, "Panel1/TrackBar2")->isEnabled());
+        QVERIFY(named<QToolButton>(form, "SpeedButton15")->isChecked());
         QCOMPARE(d->pointer(), Qt::CrossCursor);
 
-        form->TrackBar2->setValue(2000);
+        named<QSlider>(form, "Panel1/TrackBar2")->setValue(2000);
         clickPicture(d, {400, 150});
         QCOMPARE(d->Stok->text(), QString("2000"));
         QCOMPARE(d->X2->text(), QString("400"));
@@ -289,31 +289,33 @@ class PlacingTest : public QObject {
         QVERIFY(!dark(picture, 400, 300));              // no second axes
         QVERIFY(!dark(picture, 600, 150));
         // The panel is reset and put away, the tool released.
-        QVERIFY(form->Panel1->isHidden());
-        QVERIFY(form->RadioButton1->isChecked() && form->RadioButton1->isEnabled());
-        QVERIFY(!form->RadioButton2->isChecked());
-        QVERIFY(form->TrackBar1->isEnabled() && form->Label3->isEnabled());
-        QVERIFY(!form->SpeedButton15->isChecked());
+        QVERIFY(named<QFrame>(form, "Panel1")->isHidden());
+        QVERIFY(named<QRadioButton>(form, "Panel1/RadioButton1")->isChecked() &&
+                named<QRadioButton>(form, "Panel1/RadioButton1")->isEnabled());
+        QVERIFY(!named<QRadioButton>(form, "Panel1/RadioButton2")->isChecked());
+        QVERIFY(named<QSlider>(form, "Panel1/TrackBar1")->isEnabled() &&
+                named<QLabel>(form, "Panel1/Label3")->isEnabled());
+        QVERIFY(!named<QToolButton>(form, "SpeedButton15")->isChecked());
         QCOMPARE(d->pointer(), Qt::ArrowCursor);
 
         // A finished pair is never changed, even with the pair tool down and
         // the cross pointer.
         const QStringList finished = slotTexts(d);
-        arm(d, form->SpeedButton15);
+        arm(d, named<QToolButton>(form, "SpeedButton15"));
         clickPicture(d, {500, 300});
         QCOMPARE(slotTexts(d), finished);
     }
 
     void pairStartedWithTheSink() {
         TMDIChild* d = newDocument(*form);
-        form->SpeedButton15->click();
-        form->RadioButton2->click();
+        named<QToolButton>(form, "SpeedButton15")->click();
+        named<QRadioButton>(form, "Panel1/RadioButton2")->click();
         clickPicture(d, {200, 100});
         QCOMPARE(d->Stok->text(), QString("1500"));
         QVERIFY(slotEmpty(d->Istok));
-        QVERIFY(form->RadioButton1->isChecked());
-        QVERIFY(!form->RadioButton2->isEnabled());
-        QVERIFY(!form->Label4->isEnabled());
+        QVERIFY(named<QRadioButton>(form, "Panel1/RadioButton1")->isChecked());
+        QVERIFY(!named<QRadioButton>(form, "Panel1/RadioButton2")->isEnabled());
+        QVERIFY(!named<QLabel>(form, "Panel1/Label4")->isEnabled());
         clickPicture(d, {300, 40});
         QCOMPARE(d->Istok->text(), QString("1500"));
         QCOMPARE(d->Y2->text(), QString("100"));
@@ -321,27 +323,27 @@ class PlacingTest : public QObject {
 
     void pairToolOnAFieldWithAnElementPlacesNothing() {
         TMDIChild* d = newDocument(*form);
-        arm(d, form->SpeedButton12);
+        arm(d, named<QToolButton>(form, "SpeedButton12"));
         clickPicture(d, {100, 100});
         const QStringList vortex = slotTexts(d);
-        arm(d, form->SpeedButton15);
+        arm(d, named<QToolButton>(form, "SpeedButton15"));
         clickPicture(d, {200, 200});
         QCOMPARE(slotTexts(d), vortex);
     }
 
     void pairFinishedWithTheSinkItemOfThePopup() {
         TMDIChild* d = newDocument(*form);
-        form->SpeedButton15->click();
+        named<QToolButton>(form, "SpeedButton15")->click();
         clickPicture(d, {200, 100});
-        form->N13->trigger();
-        QVERIFY(form->SpeedButton5->isChecked());
+        named<QAction>(form, "N13")->trigger();
+        QVERIFY(named<QToolButton>(form, "SpeedButton5")->isChecked());
         clickPicture(d, {300, 180});
-        QCOMPARE(d->STOK2->text(), program->dialogs().OKBottomDlg4->Label4->text());
+        QCOMPARE(d->STOK2->text(), program->dialogs().sourceSinkDialog->Label4->text());
         QCOMPARE(d->X2->text(), QString("300"));
         QCOMPARE(d->Y2->text(), QString("100"));
         QCOMPARE(d->A->text(), QString());
         QVERIFY(slotEmpty(d->Stok));
-        QVERIFY(!form->SpeedButton5->isChecked());
+        QVERIFY(!named<QToolButton>(form, "SpeedButton5")->isChecked());
         QCOMPARE(d->pointer(), Qt::CrossCursor);
         const QImage picture = d->surface().image();
         QVERIFY(anyDark(picture, {296, 96, 8, 3}));
@@ -350,49 +352,49 @@ class PlacingTest : public QObject {
     }
 
     void streamConfigurationsGetTheirPartnerOnce() {
-        TOKBottomDlg4* sourceSink = program->dialogs().OKBottomDlg4;
+        TOKBottomDlg4* sourceSink = program->dialogs().sourceSinkDialog;
         sourceSink->Label4->setText("2500");
         sourceSink->Label3->setText("1200");
 
         TMDIChild* d = newDocument(*form);
-        arm(d, form->SpeedButton5);
+        arm(d, named<QToolButton>(form, "SpeedButton5"));
         clickPicture(d, {400, 300});
         QCOMPARE(d->Stok->text(), QString("2500"));
-        QVERIFY(!form->SpeedButton5->isChecked());
+        QVERIFY(!named<QToolButton>(form, "SpeedButton5")->isChecked());
         QCOMPARE(d->pointer(), Qt::ArrowCursor);
         QVERIFY(anyDark(d->surface().image(), {385, 303, 10, 10}));  // "C"
 
         // The same tool again does nothing: the field is not empty.
-        arm(d, form->SpeedButton5);
+        arm(d, named<QToolButton>(form, "SpeedButton5"));
         clickPicture(d, {100, 100});
         QVERIFY(slotEmpty(d->X2));
-        QVERIFY(form->SpeedButton5->isChecked());
+        QVERIFY(named<QToolButton>(form, "SpeedButton5")->isChecked());
 
-        arm(d, form->SpeedButton4);
+        arm(d, named<QToolButton>(form, "SpeedButton4"));
         clickPicture(d, {600, 100});
         QCOMPARE(d->ISTOK2->text(), QString("1200"));
         QCOMPARE(d->X2->text(), QString("600"));
         QCOMPARE(d->Y2->text(), QString("300"));
-        QVERIFY(!form->SpeedButton4->isChecked());
+        QVERIFY(!named<QToolButton>(form, "SpeedButton4")->isChecked());
         QCOMPARE(d->pointer(), Qt::CrossCursor);
 
         const QStringList complete = slotTexts(d);
-        arm(d, form->SpeedButton4);
+        arm(d, named<QToolButton>(form, "SpeedButton4"));
         clickPicture(d, {700, 100});
         QCOMPARE(slotTexts(d), complete);
     }
 
     void textToolComesAfterThePlacingRules() {
         TMDIChild* d = newDocument(*form);
-        form->SpeedButton7->click();
-        arm(d, form->SpeedButton12);  // placing rules win over the label
+        named<QToolButton>(form, "SpeedButton7")->click();
+        arm(d, named<QToolButton>(form, "SpeedButton12"));  // placing rules win over the label
         clickPicture(d, {100, 100});
         QCOMPARE(d->Vihr->text(), QString());
         QVERIFY(d->EditText->isHidden());
 
         // On a field that is no longer empty the stream tool is hidden by
         // the label, whatever the pointer.
-        TMainForm::press(form->SpeedButton4);
+        TMainForm::press(named<QToolButton>(form, "SpeedButton4"));
         d->setPointer(Qt::IBeamCursor);
         clickPicture(d, {250, 120});
         QVERIFY(d->EditText->isVisibleTo(d->Image));
@@ -404,7 +406,7 @@ class PlacingTest : public QObject {
     void clickBeyondThePictureStillPlaces() {
         TMDIChild* d = newDocument(*form);
         QVERIFY(d->Image->width() > 800);
-        arm(d, form->SpeedButton11);
+        arm(d, named<QToolButton>(form, "SpeedButton11"));
         clickPicture(d, {900, 100});
         QCOMPARE(d->XCIL->text(), QString("900"));
         QCOMPARE(d->IorS->text(), QString());

@@ -4,6 +4,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <QAction>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -52,7 +53,7 @@ class RobustnessTest : public QObject {
     TMainForm* form = nullptr;
 
     void setField(const QString& width, const QString& height) {
-        TOKBottomDlg7* field = program->dialogs().OKBottomDlg7;
+        TOKBottomDlg7* field = program->dialogs().fieldSizeDialog;
         field->Edit2->setText(width);
         field->Edit1->setText(height);
         field->BitBtn1->click();
@@ -66,7 +67,7 @@ class RobustnessTest : public QObject {
 
     // Runs a command and gives the time it took.
     qint64 run(QToolButton* command) {
-        form->StatusBar->clearMessage();
+        named<QStatusBar>(form, "StatusBar")->clearMessage();
         QElapsedTimer clock;
         clock.start();
         command->click();
@@ -123,7 +124,8 @@ class RobustnessTest : public QObject {
         };
         for (const auto& configuration : configurations) {
             setCirculation(*program, configuration.circulation);
-            for (QToolButton* command : {form->SpeedButton1, form->SpeedButton17}) {
+            for (QToolButton* command : {named<QToolButton>(form, "SpeedButton1"),
+                                         named<QToolButton>(form, "SpeedButton17")}) {
                 for (const auto& size : sizes) {
                     const QString what = QString("%1, %2 x %3, %4")
                                              .arg(configuration.name, size.width, size.height,
@@ -131,7 +133,8 @@ class RobustnessTest : public QObject {
                     TMDIChild* doc = fieldDocumentWith(configuration.values);
                     setField(size.width, size.height);
                     QVERIFY2(run(command) < kHangMs, qPrintable(what));
-                    const bool told = form->StatusBar->currentMessage() == kLimitMessage;
+                    const bool told =
+                        named<QStatusBar>(form, "StatusBar")->currentMessage() == kLimitMessage;
                     QVERIFY2(size.limited || !told, qPrintable(what));
                     QVERIFY2(!size.limited || !configuration.readsWidth || told, qPrintable(what));
 
@@ -155,7 +158,7 @@ class RobustnessTest : public QObject {
         {
             ResourceLimit limit(RLIMIT_AS, addressSpaceWith(96 * 1024 * 1024));
             std::unique_ptr<ModalAnswer> answer(acceptNextMessageBox());
-            form->N8->trigger();
+            named<QAction>(form, "N8")->trigger();
             QVERIFY(answer->answered());
             QVERIFY(answer->text().contains("16384 x 4096"));
             QVERIFY(answer->text().contains("не хватает памяти"));
@@ -173,11 +176,11 @@ class RobustnessTest : public QObject {
         newDocument(*form);
         newDocument(*form);
         std::unique_ptr<ModalAnswer> answer(acceptNextMessageBox());
-        form->N8->trigger();
+        named<QAction>(form, "N8")->trigger();
         QVERIFY(answer->answered());
         QVERIFY(answer->text().contains("4 МБ"));
         QCOMPARE(form->MDIChildCount(), 2);
-        QVERIFY(!form->SpeedButton3->isChecked());
+        QVERIFY(!named<QToolButton>(form, "SpeedButton3")->isChecked());
         form->ActiveMDIChild()->close();
         QTRY_COMPARE(form->MDIChildCount(), 1);
         QVERIFY(newDocument(*form));

@@ -10,7 +10,6 @@
 #include "dialogs/up_down.h"
 #include "dialogs/vector_style_dialog.h"
 #include "document/mdi_child.h"
-#include "document/shared_values.h"
 #include "document/slots.h"
 #include "document/velocity_marker.h"
 #include "gui_test_support.h"
@@ -50,7 +49,7 @@ class VelocityClickTest : public QObject {
         writeSlot(doc->RCIL, 100);
         writeSlot(doc->XCIL, 400);
         writeSlot(doc->YCIL, 300);
-        TOKBottomDlg* cylinder = program->dialogs().OKBottomDlg;
+        TOKBottomDlg* cylinder = program->dialogs().cylinderDialog;
         cylinder->Label5->setEnabled(true);
         cylinder->TrackBar2->setEnabled(true);
     }
@@ -62,8 +61,7 @@ class VelocityClickTest : public QObject {
     }
 
     void drawsTheThreeVectorsAtTheMarkerCentre() {
-        sharedValues() = SharedValues{};
-        form->SpeedButton8->click();
+        named<QToolButton>(form, "SpeedButton8")->click();
         clickMarker();
         QVERIFY(pixelsOf(doc, kRed) > 20);    // resultant and arrowhead
         QVERIFY(pixelsOf(doc, kGreen) > 20);  // radial and tangential
@@ -71,16 +69,13 @@ class VelocityClickTest : public QObject {
         // The resultant starts at the marker's centre and ends at (544, 169).
         const QImage& picture = doc->surface().image();
         QCOMPARE(picture.pixel(544, 169), kRed);
-        QCOMPARE(sharedValues().cylinderRadius, 100);
-        QCOMPARE(sharedValues().centreX, 400);
-        QCOMPARE(sharedValues().centreY, 300);
     }
 
     void vectorStyleReachesThePicture() {
-        form->SpeedButton8->click();
+        named<QToolButton>(form, "SpeedButton8")->click();
         clickMarker();
         const int thin = pixelsOf(doc, kGreen);
-        TSetting9* style = program->dialogs().Setting9;
+        TSetting9* style = program->dialogs().vectorStyleDialog;
         style->UpDown1->setPosition(3);
         TMDIChild* second = newDocument(*form);
         for (QLabel* slot : {second->RCIL, second->XCIL, second->YCIL})

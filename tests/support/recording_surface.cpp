@@ -16,6 +16,7 @@ std::ostream& operator<<(std::ostream& os, const Segment& s) {
 }
 
 void RecordingSurface::record(Op::Kind kind, Point a, Point b, std::string text) {
+    if (keep_ == Keep::CountOnly) return;
     ops_.push_back(
         Op{kind, a, b, std::move(text), penColor_, penWidth_, penStyle_, brushClear_, brushColor_});
 }
@@ -24,6 +25,7 @@ void RecordingSurface::moveTo(std::int64_t x, std::int64_t y) {
     record(Op::MoveTo, {x, y});
 }
 void RecordingSurface::lineTo(std::int64_t x, std::int64_t y) {
+    ++lineCount_;
     record(Op::LineTo, {x, y});
 }
 void RecordingSurface::ellipse(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2) {

@@ -1,5 +1,8 @@
-// A drawing surface that keeps every operation in order, with the pen and
-// brush in force, so tests can compare exact drawing sequences.
+// The one stand-in drawing surface of the tests and benchmarks: it keeps the
+// pen and brush and counts the lines drawn; recording, it also keeps every
+// operation in order with the pen and brush in force, so tests can compare
+// exact drawing sequences. Without recording it draws nothing at all, for
+// runs too long to keep and for timing the flow geometry alone.
 #pragma once
 
 #include <ostream>
@@ -39,6 +42,9 @@ std::ostream& operator<<(std::ostream& os, const Segment& s);
 
 class RecordingSurface : public Surface {
   public:
+    enum class Keep { Operations, CountOnly };
+    explicit RecordingSurface(Keep keep = Keep::Operations) : keep_(keep) {}
+
     void setPenColor(Color color) override { penColor_ = color; }
     void setPenWidth(int width) override { penWidth_ = width; }
     void setPenStyle(PenStyle style) override { penStyle_ = style; }
@@ -50,8 +56,6 @@ class RecordingSurface : public Surface {
         brushColor_ = color;
     }
     void setBrushClear() override { brushClear_ = true; }
-    void setFont(const Font& font) override { font_ = font; }
-    Font font() const override { return font_; }
 
     void moveTo(std::int64_t x, std::int64_t y) override;
     void lineTo(std::int64_t x, std::int64_t y) override;
@@ -63,6 +67,8 @@ class RecordingSurface : public Surface {
     using Surface::moveTo;
 
     const std::vector<Op>& ops() const { return ops_; }
+    // Every LineTo so far, recorded or not.
+    long long lineCount() const { return lineCount_; }
     // Every LineTo as a segment from the pen position before it.
     std::vector<Segment> segments() const;
     // Those whose bounding box meets the box.
@@ -76,13 +82,14 @@ class RecordingSurface : public Surface {
   private:
     void record(Op::Kind kind, Point a, Point b = {}, std::string text = {});
 
+    Keep keep_;
     std::vector<Op> ops_;
+    long long lineCount_ = 0;
     Color penColor_ = kBlack;
     int penWidth_ = 1;
     PenStyle penStyle_ = PenStyle::Solid;
     bool brushClear_ = false;
     Color brushColor_ = kWhite;
-    Font font_;
 };
 
 }  // namespace flow::test

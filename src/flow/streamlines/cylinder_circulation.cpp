@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "flow/arrowhead.h"
 #include "flow/geometry.h"
 
 namespace flow {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "flow/arrowhead.h"
 #include "flow/geometry.h"
 #include "flow/streamlines/streamline_conventions.h"
 
@@ -106,12 +107,7 @@ namespace {
 // Arrowhead with its corners placed 10 pixels along the screen angle a (+-20
 // degrees) from the tip, rather than against it.
 void arrowheadCornersAlong(Surface& surface, Point tip, int a) {
-    const double plus = theta(a + kArrowHalfAngle);
-    const double minus = theta(a - kArrowHalfAngle);
-    const double tx = static_cast<double>(tip.x);
-    const double ty = static_cast<double>(tip.y);
-    drawArrowhead(surface, tip, {Round(tx + 10 * std::cos(plus)), Round(ty + 10 * std::sin(plus))},
-                  {Round(tx + 10 * std::cos(minus)), Round(ty + 10 * std::sin(minus))});
+    drawArrowhead(surface, tip, a, kArrowHalfAngle, {1, 1});
 }
 
 // Arrowhead at the end p1 of a spiral chord from p0, pointing along the chord.

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "flow/arrowhead.h"
 #include "flow/geometry.h"
 #include "flow/streamlines/combined_flows.h"
 #include "flow/streamlines/streamline_conventions.h"

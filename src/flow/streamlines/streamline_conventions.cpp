@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "flow/arrowhead.h"
 #include "flow/geometry.h"
 
 namespace flow {

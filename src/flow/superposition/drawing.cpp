@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "flow/arrowhead.h"
 #include "flow/equipotentials/equipotential_pen.h"
 #include "flow/geometry.h"
 #include "flow/streamlines/streamline_conventions.h"

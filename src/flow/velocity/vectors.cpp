@@ -2,7 +2,7 @@
 // lines completing their parallelogram, the resultant and its arrowhead.
 #include <optional>
 
-#include "flow/velocity/arrowhead.h"
+#include "flow/velocity/resultant_arrowhead.h"
 #include "flow/velocity/velocity.h"
 
 namespace flow {

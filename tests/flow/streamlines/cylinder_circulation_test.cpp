@@ -253,15 +253,9 @@ TEST_F(StreamCylinderCirculationTest, ArrowsOffRemovesOnlyTheArrowheads) {
     }
 }
 
-// Counts lines without keeping them, for fields too large to record.
-struct CountingSurface : test::RecordingSurface {
-    long lines = 0;
-    void moveTo(std::int64_t, std::int64_t) override {}
-    void lineTo(std::int64_t, std::int64_t) override { ++lines; }
-};
-
 TEST_F(StreamCylinderCirculationTest, LargestFieldAndLineCountFinish) {
-    CountingSurface counting;
+    // Counted, not kept: the field is too large to record.
+    test::RecordingSurface counting(test::RecordingSurface::Keep::CountOnly);
     Canvas large{counting, settings, fake.gauge};
     fake.field.widthText = fake.field.heightText = "16384";
     fake.cylinder.gamma = 2000;
@@ -269,7 +263,7 @@ TEST_F(StreamCylinderCirculationTest, LargestFieldAndLineCountFinish) {
     fake.stream.step = 5;
     StreamCylinderCirculation(large, 50, kX, kY);
     EXPECT_EQ(fake.gauge.total, 16384 / 50 + 1 + 300);
-    EXPECT_GT(counting.lines, 300 * 2 * 10000L);
+    EXPECT_GT(counting.lineCount(), 300 * 2 * 10000L);
 }
 
 }  // namespace

@@ -210,10 +210,10 @@ TEST(StreamVortexSource, EndsForTheSlowestSpiralsTheDialogsAllow) {
     fake.vortexSource.gamma = 3000;
     fake.stream.count = 150;
     fake.stream.step = 100;
-    test::CountingSurface s;
+    RecordingSurface s(RecordingSurface::Keep::CountOnly);
     Settings set = fake.settings();
     StreamVortexSource(Canvas{s, set, fake.gauge}, 400, 300, 10);
-    EXPECT_GT(s.lines, 150 * 1000);
+    EXPECT_GT(s.lineCount(), 150 * 1000);
     EXPECT_EQ(fake.gauge.total, 600);
 }
 

@@ -1,7 +1,6 @@
-// Helpers for the streamline routine tests: a counting surface for long runs,
-// a field whose width text goes bad after a number of reads, and a way to
-// pick the arrowheads out of a drawing by comparing it with the same drawing
-// made with direction arrows off.
+// Helpers for the streamline routine tests: a field whose width text goes bad
+// after a number of reads, and a way to pick the arrowheads out of a drawing
+// by comparing it with the same drawing made with direction arrows off.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -17,27 +16,6 @@
 #include "recording_surface.h"
 
 namespace flow::test {
-
-// Counts lines and keeps the farthest coordinate seen; draws nothing.
-class CountingSurface : public Surface {
-  public:
-    void setPenColor(Color) override {}
-    void setPenWidth(int) override {}
-    void setPenStyle(PenStyle) override {}
-    Color penColor() const override { return kBlack; }
-    int penWidth() const override { return 1; }
-    PenStyle penStyle() const override { return PenStyle::Solid; }
-    void setBrushColor(Color) override {}
-    void setBrushClear() override {}
-    void setFont(const Font&) override {}
-    Font font() const override { return {}; }
-    void moveTo(std::int64_t, std::int64_t) override {}
-    void lineTo(std::int64_t, std::int64_t) override { ++lines; }
-    void ellipse(std::int64_t, std::int64_t, std::int64_t, std::int64_t) override { ++lines; }
-    void textOut(std::int64_t, std::int64_t, const std::string&) override {}
-    std::optional<Color> pixel(std::int64_t, std::int64_t) const override { return kWhite; }
-    long long lines = 0;
-};
 
 // Field width "800" for the first `goodReads` reads, then "abc".
 struct FieldGoingBad : FieldSettings {

@@ -10,18 +10,18 @@
 
 namespace {
 
-PlacedConfiguration withTool(const QString& name, QToolButton* TMainForm::*tool) {
+PlacedConfiguration withTool(const QString& name, const char* tool) {
     return {name, [tool](TMainForm& form, TMDIChild* d, QPoint at) {
-                (form.*tool)->click();
+                named<QToolButton>(&form, tool)->click();
                 clickPicture(d, at);
             }};
 }
 
 // The cylinder tools open the dialog; its OK arms them.
-PlacedConfiguration cylinder(const QString& name, QToolButton* TMainForm::*tool) {
+PlacedConfiguration cylinder(const QString& name, const char* tool) {
     return {name, [tool](TMainForm& form, TMDIChild* d, QPoint at) {
-                (form.*tool)->click();
-                form.dialogs().OKBottomDlg->BitBtn1->click();
+                named<QToolButton>(&form, tool)->click();
+                form.dialogs().cylinderDialog->BitBtn1->click();
                 clickPicture(d, at);
             }};
 }
@@ -30,17 +30,17 @@ PlacedConfiguration cylinder(const QString& name, QToolButton* TMainForm::*tool)
 
 const std::vector<PlacedConfiguration>& placedConfigurations() {
     static const std::vector<PlacedConfiguration> all = {
-        withTool("point source", &TMainForm::SpeedButton11),
-        withTool("vortex", &TMainForm::SpeedButton12),
-        withTool("vortex-source", &TMainForm::SpeedButton9),
-        withTool("dipole", &TMainForm::SpeedButton6),
-        cylinder("cylinder", &TMainForm::SpeedButton2),
-        cylinder("cylinder with circulation", &TMainForm::SpeedButton16),
-        withTool("source in stream", &TMainForm::SpeedButton4),
-        withTool("sink in stream", &TMainForm::SpeedButton5),
+        withTool("point source", "SpeedButton11"),
+        withTool("vortex", "SpeedButton12"),
+        withTool("vortex-source", "SpeedButton9"),
+        withTool("dipole", "SpeedButton6"),
+        cylinder("cylinder", "SpeedButton2"),
+        cylinder("cylinder with circulation", "SpeedButton16"),
+        withTool("source in stream", "SpeedButton4"),
+        withTool("sink in stream", "SpeedButton5"),
         {"source-sink pair",
          [](TMainForm& form, TMDIChild* d, QPoint at) {
-             form.SpeedButton15->click();
+             named<QToolButton>(&form, "SpeedButton15")->click();
              clickPicture(d, at - QPoint(100, 0));
              clickPicture(d, at + QPoint(100, 0));
          }},

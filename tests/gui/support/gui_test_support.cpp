@@ -31,6 +31,15 @@ ModalAnswer::ModalAnswer(std::function<void(QWidget*)> answer) : answer_(std::mo
 
 ModalAnswer::~ModalAnswer() = default;
 
+QObject* namedObject(const QObject* owner, const QString& path) {
+    const QObject* found = owner;
+    for (const QString& name : path.split('/')) {
+        found = found->findChild<QObject*>(name);
+        if (!found) return nullptr;
+    }
+    return const_cast<QObject*>(found);
+}
+
 ModalAnswer* acceptNextMessageBox() {
     return new ModalAnswer([](QWidget* modal) {
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
@@ -54,7 +63,7 @@ void movePicture(TMDIChild* document, QPoint at) {
 }
 
 TMDIChild* newDocument(TMainForm& form) {
-    form.N8->trigger();
+    named<QAction>(&form, "N8")->trigger();
     return form.ActiveMDIChild();
 }
 
@@ -76,7 +85,7 @@ TMDIChild* documentWith(TMainForm& form,
 }
 
 void setCirculation(TProgram& program, bool on) {
-    TOKBottomDlg* cylinder = program.dialogs().OKBottomDlg;
+    TOKBottomDlg* cylinder = program.dialogs().cylinderDialog;
     for (QWidget* control :
          {static_cast<QWidget*>(cylinder->Label3), static_cast<QWidget*>(cylinder->TrackBar2),
           static_cast<QWidget*>(cylinder->Label5)})

@@ -35,6 +35,16 @@ class ModalAnswer {
     QString text_;
 };
 
+// A control by its object name, found below `owner`; a path "Panel1/Label3"
+// looks for Label3 inside Panel1. Fails the test when there is none.
+QObject* namedObject(const QObject* owner, const QString& path);
+template <class T>
+T* named(const QObject* owner, const QString& path) {
+    auto* control = qobject_cast<T*>(namedObject(owner, path));
+    if (!control) qFatal("no control %s", qPrintable(path));
+    return control;
+}
+
 // Presses OK (or the default button) of the next message box.
 ModalAnswer* acceptNextMessageBox();
 

@@ -1,27 +1,22 @@
-#include "flow/velocity/arrowhead.h"
+#include "flow/velocity/resultant_arrowhead.h"
 
 #include <algorithm>
 #include <cmath>
 
+#include "flow/arrowhead.h"
 #include "flow/geometry.h"
 
 namespace flow {
 
 namespace {
 
-constexpr double kBarbLength = 10;
 constexpr double kHalfAngle = 20;
 constexpr double kGuardLength = 20;  // shorter resultants get no arrowhead
 constexpr double kDegreesPerRadian = 180 / 3.14;
 
-struct Signs {
-    int x;
-    int y;
-};
-
 // Barb signs by configuration (rows 1..7) and quadrant (right-above,
 // left-above, left-below, right-below).
-constexpr Signs kSigns[7][4] = {
+constexpr LegSigns kSigns[7][4] = {
     {{-1, 1}, {-1, 1}, {-1, 1}, {-1, 1}},    // cylinder with circulation
     {{-1, 1}, {-1, -1}, {-1, 1}, {-1, -1}},  // cylinder
     {{-1, 1}, {-1, 1}, {-1, 1}, {-1, 1}},    // source in a stream
@@ -80,23 +75,15 @@ std::optional<std::int64_t> arrowAngle(const VelocityInput& in, const VelocityRe
     return std::nullopt;  // not a configuration
 }
 
-Point barbEnd(Point tip, double degrees, Signs signs) {
-    const double angle = theta(degrees);
-    return {Round(static_cast<double>(tip.x) + signs.x * kBarbLength * std::cos(angle)),
-            Round(static_cast<double>(tip.y) + signs.y * kBarbLength * std::sin(angle))};
-}
-
 }  // namespace
 
 void drawResultantArrowhead(Surface& surface, const VelocityInput& input,
                             const VelocityResult& result, Point tip) {
     const std::optional<std::int64_t> phi = arrowAngle(input, result, tip);
     if (!phi) return;
-    const Signs signs =
+    const LegSigns signs =
         kSigns[static_cast<int>(input.config) - 1][static_cast<int>(result.quadrant)];
-    const double degrees = static_cast<double>(*phi);
-    drawArrowhead(surface, tip, barbEnd(tip, degrees + kHalfAngle, signs),
-                  barbEnd(tip, degrees - kHalfAngle, signs));
+    drawArrowhead(surface, tip, static_cast<double>(*phi), kHalfAngle, signs);
 }
 
 }  // namespace flow

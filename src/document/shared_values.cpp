@@ -1,6 +1,0 @@
-#include "document/shared_values.h"
-
-SharedValues& sharedValues() {
-    static SharedValues values;
-    return values;
-}
