@@ -34,9 +34,9 @@ void drawWithGauge(QProgressBar* bar, QStatusBar* status, TMDIChild& document,
                    const flow::Settings& settings,
                    const std::function<void(const flow::Canvas&)>& routine) {
     const flow::BoundedSettings bounded(settings);
-    ProgressGauge gauge(bar);
     bar->setValue(0);
     bar->show();
+    ProgressGauge gauge(bar);
     routine(flow::Canvas{document.surface(), bounded.settings(), gauge});
     bar->hide();
     if (bounded.fieldLimited())
