@@ -11,14 +11,12 @@ namespace bench {
 
 namespace {
 
-constexpr int kPictureWidth = 800;
-constexpr int kPictureHeight = 600;
-
 void runOnRaster(benchmark::State& state, const Case& c, const TDialogs& dialogs,
                  const flow::Settings& settings) {
     applySettings(dialogs, c.settings);
     RasterSurface surface;
-    surface.createPicture(kPictureWidth, kPictureHeight);
+    // The picture a document of this field size gets.
+    surface.createPicture(c.settings.fieldWidth, c.settings.fieldHeight);
     BenchGauge gauge;
     const flow::Canvas canvas{surface, settings, gauge};
     for (auto _ : state) {

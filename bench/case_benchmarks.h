@@ -1,5 +1,5 @@
-// Registers each case twice with Google Benchmark: drawing into an 800 x 600
-// picture and on the null surface.
+// Registers each case twice with Google Benchmark: drawing into a picture of
+// the case's field size and on the null surface.
 #pragma once
 
 #include <vector>

@@ -38,6 +38,7 @@ void addStreamlines(std::vector<Case>& cases) {
     SettingValues dipoleStress;
     dipoleStress.streamlineCount = 150;
     dipoleStress.streamlineIncrement = 100;
+    dipoleStress.dipoleMoment = 200;
     addStress(cases, "StreamDipole", dipoleStress,
               [](const Canvas& c) { StreamDipole(c, kX, kY, 200); });
 
@@ -68,6 +69,7 @@ void addStreamlines(std::vector<Case>& cases) {
     circulationStress.streamlineIncrement = 5;
     circulationStress.fieldWidth = 2000;
     circulationStress.fieldHeight = 2000;
+    circulationStress.cylinderRadius = 50;
     addStress(cases, "StreamCylinderCirculation", circulationStress,
               [](const Canvas& c) { StreamCylinderCirculation(c, 50, kX, kY); });
 }
@@ -99,8 +101,10 @@ void addEquipotentials(std::vector<Case>& cases) {
     streamStress.equipotentialIncrement = 5;
     streamStress.fieldWidth = 2000;
     streamStress.fieldHeight = 2000;
+    streamStress.sourceStrength = 3000;
     addStress(cases, "EquipotentialSourceInStream", streamStress,
               [](const Canvas& c) { EquipotentialSourceInStream(c, 100, kY, 3000); });
+    cases.back().elementX = 100;
     addDefault(cases, "EquipotentialSinkInStream",
                [](const Canvas& c) { EquipotentialSinkInStream(c, kX, kY, kStrength); });
 

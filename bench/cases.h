@@ -16,6 +16,9 @@ struct Case {
     std::string name;  // "default" or "stress"
     SettingValues settings;
     std::function<void(const flow::Canvas&)> draw;
+    // Where the element sits (a pair: the middle between its points).
+    int elementX = 400;
+    int elementY = 300;
 };
 
 std::vector<Case> allCases();

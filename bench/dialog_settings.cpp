@@ -7,8 +7,10 @@
 
 #include "dialogs/cylinder_dialog.h"
 #include "dialogs/dialogs.h"
+#include "dialogs/dipole_dialog.h"
 #include "dialogs/equipotential_dialog.h"
 #include "dialogs/field_size_dialog.h"
+#include "dialogs/source_sink_dialog.h"
 #include "dialogs/stream_speed_dialog.h"
 #include "dialogs/streamline_dialog.h"
 #include "dialogs/vortex_source_dialog.h"
@@ -51,6 +53,13 @@ void applySettings(const TDialogs& dialogs, const SettingValues& values) {
     TOKBottomDlg& cylinder = *dialogs.cylinderDialog;
     cylinder.TrackBar2->setValue(values.cylinderCirculation);
     cylinder.TrackBar2Change();
+    cylinder.TrackBar1->setValue(values.cylinderRadius);
+    cylinder.TrackBar1Change();
+
+    dialogs.dipoleDialog->Label2->setText(QString::number(values.dipoleMoment));
+    TOKBottomDlg4& sourceSink = *dialogs.sourceSinkDialog;
+    sourceSink.TrackBar1->setValue(values.sourceStrength);
+    sourceSink.TrackBar1Change();
 }
 
 }  // namespace bench

@@ -19,6 +19,10 @@ struct SettingValues {
     int vortexSourceStrength = 1000;
     int vortexSourceCirculation = 1000;
     int cylinderCirculation = 1000;
+    // The element's own values, read when it is placed.
+    int cylinderRadius = 100;
+    int dipoleMoment = 50;
+    int sourceStrength = 1500;
 };
 
 // Writes the values into the value-label captions, track bar positions,

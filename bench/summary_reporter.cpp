@@ -13,20 +13,6 @@ constexpr double kDefaultLimitMs = 10;
 constexpr double kStressLimitMs = 1000;
 constexpr double kRasterRatioLimit = 3;
 
-double toMilliseconds(double time, benchmark::TimeUnit unit) {
-    switch (unit) {
-        case benchmark::kNanosecond:
-            return time / 1e6;
-        case benchmark::kMicrosecond:
-            return time / 1e3;
-        case benchmark::kMillisecond:
-            return time;
-        case benchmark::kSecond:
-            return time * 1e3;
-    }
-    return time;
-}
-
 }  // namespace
 
 std::string benchmarkName(const std::string& routine, const std::string& caseName,
@@ -34,49 +20,40 @@ std::string benchmarkName(const std::string& routine, const std::string& caseNam
     return routine + "/" + caseName + "/" + surface;
 }
 
-void SummaryReporter::ReportRuns(const std::vector<Run>& runs) {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& run : runs) {
-        if (run.error_occurred) continue;
-        const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-        if (!median && run.run_type != Run::RT_Iteration) continue;
-        // Processor time: the routines run on one thread, and the machine's
-        // other load then hardly shifts the figures.
-        record(run.run_name.function_name, toMilliseconds(run.GetAdjustedCPUTime(), run.time_unit),
-               median);
-    }
+double medianOf(const std::vector<std::pair<std::string, double>>& times, const std::string& name) {
+    for (const auto& [known, ms] : times)
+        if (known == name) return ms;
+    return -1;
 }
 
-void SummaryReporter::record(const std::string& name, double ms, bool median) {
-    // A median, once there, wins over the single repetitions.
-    auto known = fromMedian_.find(name);
-    if (known != fromMedian_.end() && known->second && !median) return;
-    fromMedian_[name] = median;
-
+NameParts splitName(const std::string& name) {
     const std::size_t caseStart = name.find('/');
     const std::size_t surfaceStart = name.rfind('/');
-    if (caseStart == std::string::npos || surfaceStart == caseStart) return;
-    const std::string routine = name.substr(0, caseStart);
-    const std::string caseName = name.substr(caseStart + 1, surfaceStart - caseStart - 1);
-    const bool raster = name.substr(surfaceStart + 1) == "raster";
-
-    auto row = std::find_if(rows_.begin(), rows_.end(), [&](const Row& r) {
-        return r.routine == routine && r.caseName == caseName;
-    });
-    if (row == rows_.end()) row = rows_.insert(rows_.end(), Row{routine, caseName});
-    (raster ? row->rasterMs : row->nullMs) = ms;
-}
-
-void SummaryReporter::Finalize() {
-    ConsoleReporter::Finalize();
-    printTable();
+    if (caseStart == std::string::npos || surfaceStart == caseStart) return {name, "", ""};
+    return {name.substr(0, caseStart), name.substr(caseStart + 1, surfaceStart - caseStart - 1),
+            name.substr(surfaceStart + 1)};
 }
 
 void SummaryReporter::printTable() const {
+    struct Row {
+        std::string routine, caseName;
+        double rasterMs = -1, nullMs = -1;
+    };
+    std::vector<Row> rows;  // in the order the benchmarks ran
+    for (const auto& [name, ms] : times_) {
+        const NameParts parts = splitName(name);
+        if (parts.surface != "raster" && parts.surface != "null") continue;
+        auto row = std::find_if(rows.begin(), rows.end(), [&](const Row& r) {
+            return r.routine == parts.routine && r.caseName == parts.caseName;
+        });
+        if (row == rows.end()) row = rows.insert(rows.end(), Row{parts.routine, parts.caseName});
+        (parts.surface == "raster" ? row->rasterMs : row->nullMs) = ms;
+    }
+
     std::printf("\n| routine | case | surface | median CPU ms | limit | raster / null |\n");
     std::printf("|---|---|---|---:|---|---:|\n");
     int misses = 0;
-    for (const Row& row : rows_) {
+    for (const Row& row : rows) {
         const double limit = row.caseName == "stress" ? kStressLimitMs : kDefaultLimitMs;
         for (const bool raster : {true, false}) {
             const double ms = raster ? row.rasterMs : row.nullMs;

@@ -3,11 +3,11 @@
 // figures the routines must meet.
 #pragma once
 
-#include <benchmark/benchmark.h>
-
-#include <map>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "median_reporter.h"
 
 namespace bench {
 
@@ -15,21 +15,17 @@ namespace bench {
 std::string benchmarkName(const std::string& routine, const std::string& caseName,
                           const std::string& surface);
 
-class SummaryReporter : public benchmark::ConsoleReporter {
-  public:
-    void ReportRuns(const std::vector<Run>& runs) override;
-    void Finalize() override;
+struct NameParts {
+    std::string routine, caseName, surface;
+};
+NameParts splitName(const std::string& name);
 
-  private:
-    struct Row {
-        std::string routine, caseName;
-        double rasterMs = -1, nullMs = -1;
-    };
-    void record(const std::string& name, double ms, bool median);
-    void printTable() const;
+// The time of the named benchmark among `times`; negative when it did not run.
+double medianOf(const std::vector<std::pair<std::string, double>>& times, const std::string& name);
 
-    std::vector<Row> rows_;                   // in the order the benchmarks ran
-    std::map<std::string, bool> fromMedian_;  // per benchmark name
+class SummaryReporter : public MedianReporter {
+  protected:
+    void printTable() const override;
 };
 
 }  // namespace bench

@@ -30,9 +30,9 @@ namespace {
 void drawWithGauge(QProgressBar* bar, QStatusBar* status, TMDIChild& document,
                    const flow::Settings& settings, const flow::RoutineCall& call) {
     const flow::BoundedSettings bounded(settings);
-    ProgressGauge gauge(bar);
     bar->setValue(0);
     bar->show();
+    ProgressGauge gauge(bar);
     document.runRoutine(call, bounded.settings(), gauge);
     bar->hide();
     if (bounded.fieldLimited())
@@ -131,6 +131,7 @@ void TMainForm::SpeedButton1Click() {
                 break;
             }
             case FlowKind::Empty:
+                explain(Unchanged::NoElement);
                 break;
         }
     });
@@ -151,7 +152,10 @@ void TMainForm::SpeedButton17Click() {
         switch (c.kind()) {
             case FlowKind::SourceInStream:
             case FlowKind::SinkInStream: {
-                if (c.secondX.filled) break;
+                if (c.secondX.filled) {
+                    explain(Unchanged::NoEquipotentials);
+                    break;
+                }
                 const bool sink = c.kind() == FlowKind::SinkInStream;
                 const int x = X(), y = Y(), Q = (sink ? c.sink : c.source).number();
                 run(sink ? "EquipotentialSinkInStream" : "EquipotentialSourceInStream", {x, y, Q});
@@ -187,7 +191,10 @@ void TMainForm::SpeedButton17Click() {
                 break;
             }
             case FlowKind::SourceSinkPair:
+                explain(Unchanged::NoEquipotentials);
+                break;
             case FlowKind::Empty:
+                explain(Unchanged::NoElement);
                 break;
         }
     });

@@ -129,13 +129,13 @@ void TMainForm::ImageMouseDown(TMDIChild& d, int x, int y) {
 
         if (c.pair.filled && down(pairTool) && cross) {
             // A finished pair is never changed again.
-            if (!c.secondX.filled) placePairPoint(d, x, y, true);
-            return;
+            if (c.secondX.filled) return explain(Unchanged::ElementPresent);
+            return placePairPoint(d, x, y, true);
         }
         if (!c.pair.filled && down(pairTool) && cross) {
             // A pair cannot join a configuration already on the field.
-            if (empty) placePairPoint(d, x, y, false);
-            return;
+            if (!empty) return explain(Unchanged::ElementPresent);
+            return placePairPoint(d, x, y, false);
         }
         if (down(vortexTool) && cross && empty) {
             c.vortex.set(QString());
@@ -165,16 +165,22 @@ void TMainForm::ImageMouseDown(TMDIChild& d, int x, int y) {
                                        sourceInStreamTool, ElementKind::SourceAdded, x);
         if (down(textTool)) return startTextLabel(d, x, y);
         if (down(sinkInStreamTool)) {
-            if (!cross || !empty) return;
+            if (!cross) return;
+            if (!empty) return explain(Unchanged::ElementPresent);
             c.sink.set(sourceSink.sinkText());
             return placeFirst(d, c, live, sinkInStreamTool, ElementKind::StreamWithSink, x, y);
         }
         if (down(sourceInStreamTool)) {
-            if (!cross || !empty) return;
+            if (!cross) return;
+            if (!empty) return explain(Unchanged::ElementPresent);
             c.source.set(sourceSink.sourceText());
             return placeFirst(d, c, live, sourceInStreamTool, ElementKind::SourceInStream, x, y);
         }
-        if ((down(cylinderTool) || down(cylinderCirculationTool)) && cross && empty)
-            placeCylinder(d, x, y);
+        const bool elementTool = down(vortexTool) || down(pointSourceTool) ||
+                                 down(vortexSourceTool) || down(dipoleTool) || down(cylinderTool) ||
+                                 down(cylinderCirculationTool);
+        if (!elementTool || !cross) return;
+        if (!empty) return explain(Unchanged::ElementPresent);
+        if (down(cylinderTool) || down(cylinderCirculationTool)) placeCylinder(d, x, y);
     });
 }

@@ -45,6 +45,7 @@ void TMainForm::armPair(QToolButton* clicked) {
     }
     d->setPointer(Qt::ArrowCursor);
     strengthPanel->hide();
+    if (clicked->isChecked()) explain(Unchanged::ElementPresent);
 }
 
 void TMainForm::popupArm(QToolButton* button) {

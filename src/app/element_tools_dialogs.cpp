@@ -12,7 +12,8 @@
 
 // After the platform toggled the button: its row on an empty document when
 // now down (then the cross, unless the dialog's OK arms the tool), else the
-// default pointer with the button left as the click made it.
+// default pointer with the button left as the click made it (a button down
+// on a document that holds an element says so in the status bar).
 void TMainForm::armWithDialog(QToolButton* button, const std::function<void()>& row,
                               bool armsPointer) {
     TMDIChild* d = ActiveMDIChild();
@@ -23,6 +24,7 @@ void TMainForm::armWithDialog(QToolButton* button, const std::function<void()>& 
         return;
     }
     d->setPointer(Qt::ArrowCursor);
+    if (button->isChecked()) explain(Unchanged::ElementPresent);
 }
 
 void TMainForm::SpeedButton11Click() {

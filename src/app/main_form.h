@@ -93,6 +93,9 @@ class ToolGroup;
 // The strength panel's two rows: the source's and the sink's.
 enum class StrengthRow { Source, Sink };
 
+// Why a command or a click changed nothing on the active document.
+enum class Unchanged { NoElement, NoEquipotentials, ElementPresent };
+
 class TMainForm : public QMainWindow {
     Q_OBJECT
   public:
@@ -212,6 +215,8 @@ class TMainForm : public QMainWindow {
                        bool armsPointer = true);
     void armPair(QToolButton* clicked);
     void popupArm(QToolButton* button);
+    // Says in the status bar why nothing happened, until the pointer moves.
+    void explain(Unchanged why);
 
     // Placing (element_placing.cpp).
     void placePairPoint(TMDIChild& document, int x, int y, bool second);

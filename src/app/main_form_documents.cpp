@@ -9,7 +9,9 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <QSlider>
+#include <QStyle>
 #include <QToolButton>
+#include <algorithm>
 
 #include "app/errors.h"
 #include "app/main_form.h"
@@ -60,8 +62,33 @@ void TMainForm::FileExitItemClick() {
     close();
 }
 
+// Each window at least half the workspace in each direction, each next one
+// a title bar's height lower and to the right; the stacking order stays, so
+// the active window stays on top. QMdiArea's own cascade shrinks windows to
+// their size hints, which for a picture is a bare title bar.
 void TMainForm::WindowCascadeItemClick() {
-    workspace->cascadeSubWindows();
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* window : workspace->subWindowList(QMdiArea::StackingOrder))
+        if (auto* child = qobject_cast<TMDIChild*>(window);
+            child && !child->isClosing() && !child->isMinimized())
+            windows.append(child);
+    if (windows.isEmpty()) return;
+    const QRect area = workspace->viewport()->rect();
+    const int step = std::max(1, windows.first()->style()->pixelMetric(QStyle::PM_TitleBarHeight,
+                                                                       nullptr, windows.first()));
+    const int count = static_cast<int>(windows.size());
+    const QSize size(std::max(area.width() / 2, area.width() - (count - 1) * step),
+                     std::max(area.height() / 2, area.height() - (count - 1) * step));
+    // When the offsets would carry a window beyond the workspace, the
+    // cascade starts again at the top-left corner.
+    const int places =
+        1 + std::min(area.width() - size.width(), area.height() - size.height()) / step;
+    for (int i = 0; i < count; ++i) {
+        const int offset = (i % places) * step;
+        windows[i]->showNormal();
+        windows[i]->setGeometry(QRect(QPoint(offset, offset), size));
+        windows[i]->raise();
+    }
 }
 
 // One above the other, each the full width of the workspace. QMdiArea's own

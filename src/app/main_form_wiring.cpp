@@ -121,8 +121,10 @@ void TMainForm::connectDialogs() {
 void TMainForm::connectDocument(TMDIChild* document) {
     document->installEventFilter(this);  // its close passes the save question
     // The window's own menu would claim the close item's keys.
-    for (QAction* action : document->systemMenu()->actions())
-        if (action->shortcut() == closeItem->shortcut()) action->setShortcut({});
+    for (QAction* action : document->systemMenu()->actions()) {
+        QList<QKeySequence> keys = action->shortcuts();
+        if (keys.removeAll(closeItem->shortcut())) action->setShortcuts(keys);
+    }
     connect(document, &TMDIChild::pictureClicked, this,
             [this, document](Qt::MouseButton, QPoint at) {
                 ImageMouseDown(*document, at.x(), at.y());

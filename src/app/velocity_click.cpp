@@ -1,6 +1,7 @@
 // The pointer over a picture, and a click on the velocity marker: the
 // configuration and its parameters come from the document and the dialogs,
-// then the velocity vectors are drawn at the marker.
+// then the velocity vectors are drawn at the marker and their numbers shown
+// in the status line.
 #include <QStatusBar>
 #include <QToolButton>
 
@@ -64,6 +65,17 @@ bool velocityInput(const Configuration& c, const flow::Settings& s, flow::Veloci
     return false;
 }
 
+// The velocity's numbers for the status line, shown until the pointer moves.
+QString velocityText(flow::Point p, const flow::VelocityNumbers& v) {
+    const auto number = [](double value, int decimals) {
+        return QString::number(value, 'f', decimals);
+    };
+    return QString("Скорость в точке (%1,%2): |V| = %3; Vx = %4; Vy = %5; угол %6°")
+        .arg(p.x)
+        .arg(p.y)
+        .arg(number(v.speed, 3), number(v.vx, 3), number(v.vy, 3), number(v.angle, 1));
+}
+
 }  // namespace
 
 void TMainForm::ImageMouseMove(TMDIChild& document, int x, int y) {
@@ -83,5 +95,7 @@ void TMainForm::Shape1MouseDown(TMDIChild& document) {
         in.p = {document.Shape1->x() + 3, document.Shape1->y() + 3};
         ProgressGauge progress(gauge);
         document.drawVelocity(in, settings, progress);
+        if (const auto v = flow::VelocityNumbersAt(in))
+            statusLine->showMessage(velocityText(in.p, *v));
     });
 }

@@ -3,6 +3,8 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
+#include <QVBoxLayout>
 #include <stdexcept>
 
 #include "document/field_size_limit.h"
@@ -36,7 +38,15 @@ TMDIChild::TMDIChild() {
     setObjectName("MDIChild");
     setAttribute(Qt::WA_DeleteOnClose);
     auto* client = new QWidget;
-    Image = new TImage(surface_, client);
+    // The picture scrolls when it is larger than the window; its children
+    // (label editor, marker, theta label) stay in picture pixels.
+    pictureArea_ = new QScrollArea;
+    pictureArea_->setObjectName("ImageArea");
+    pictureArea_->setFrameShape(QFrame::NoFrame);
+    auto* layout = new QVBoxLayout(client);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(pictureArea_);
+    Image = new TImage(surface_, nullptr);
     makeSlots(client);
 
     EditText = new QLineEdit(Image);
@@ -62,14 +72,14 @@ TMDIChild::TMDIChild() {
     Image2->setText(QString::fromUtf8("↑"));
     Image2->hide();
 
+    pictureArea_->setWidget(Image);
     setWidget(client);
-    // The picture fills the client area; the other children ride on it.
-    Image->setGeometry(client->rect());
-    client->installEventFilter(this);
+    pictureArea_->viewport()->installEventFilter(this);
     connect(Image, &TImage::pressed, this,
             [this](Qt::MouseButton button, QPoint at) { ImageMouseDown(button, at.x(), at.y()); });
     connect(Image, &TImage::moved, this, [this](QPoint at) { ImageMouseMove(at.x(), at.y()); });
     connect(Image, &TImage::popupRequested, this, &TMDIChild::showPopupMenu);
+    connect(Image, &TImage::left, Shape1, &QWidget::hide);
     connect(Shape1, &TShape::clicked, this, &TMDIChild::Shape1MouseDown);
     surface_.setChangeListener([this] {
         QMetaObject::invokeMethod(Image, &TImage::repaintChanged, Qt::QueuedConnection);
@@ -120,11 +130,18 @@ void TMDIChild::createPicture(QSize size, std::int64_t picturesInUse) {
                 .arg(height)
                 .arg(megabytes(pictureBytes(width, height)))
                 .toStdString());
+    fitPicture();
+}
+
+// The picture control covers the picture and at least the visible area;
+// beyond the picture it shows the workspace colour.
+void TMDIChild::fitPicture() {
+    const QSize picture = surface_.hasPicture() ? surface_.image().size() : QSize();
+    Image->resize(picture.expandedTo(pictureArea_->viewport()->size()));
 }
 
 bool TMDIChild::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == widget() && event->type() == QEvent::Resize)
-        Image->setGeometry(widget()->rect());
+    if (watched == pictureArea_->viewport() && event->type() == QEvent::Resize) fitPicture();
     return QMdiSubWindow::eventFilter(watched, event);
 }
 
@@ -162,8 +179,9 @@ void TMDIChild::trackMarker(int x, int y, bool velocityToolDown) {
         Shape1->hide();
         return;
     }
+    // Only drawn pixels of the picture itself carry the marker.
     const std::optional<flow::Color> colour = surface_.pixel(x, y);
-    if (colour && *colour == flow::kWhite) {
+    if (!colour || *colour == flow::kWhite) {
         Shape1->hide();
         return;
     }

@@ -13,6 +13,7 @@
 
 class QLabel;
 class QLineEdit;
+class QScrollArea;
 class TImage;
 class TShape;
 
@@ -77,8 +78,9 @@ class TMDIChild : public QMdiSubWindow {
     Qt::CursorShape pointer() const;
     void setPointer(Qt::CursorShape shape);
 
-    // The velocity marker follows the pointer over drawn pixels while the
-    // velocity tool is down, and hides elsewhere.
+    // The velocity marker follows the pointer over drawn pixels of the
+    // picture while the velocity tool is down, and hides elsewhere and when
+    // the pointer leaves the picture.
     void trackMarker(int x, int y, bool velocityToolDown);
 
     TImage* Image;
@@ -119,8 +121,10 @@ class TMDIChild : public QMdiSubWindow {
 
   private:
     void makeSlots(QWidget* holder);
+    void fitPicture();
 
     RasterSurface surface_;
+    QScrollArea* pictureArea_;
     bool closing_ = false;
     bool pictureRefused_ = false;
     std::vector<ConstructionStep> steps_;

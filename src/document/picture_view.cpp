@@ -34,6 +34,10 @@ void TImage::mouseMoveEvent(QMouseEvent* event) {
     emit moved(event->position().toPoint());
 }
 
+void TImage::leaveEvent(QEvent*) {
+    emit left();
+}
+
 void TImage::contextMenuEvent(QContextMenuEvent* event) {
     emit popupRequested(event->globalPos());
 }

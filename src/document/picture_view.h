@@ -1,5 +1,6 @@
 // The document's picture control: shows the bitmap 1:1 from the top-left
-// corner and reports mouse presses, moves and popup requests.
+// corner and reports mouse presses, moves, the pointer leaving it and popup
+// requests.
 #pragma once
 
 #include <QWidget>
@@ -16,12 +17,14 @@ class TImage : public QWidget {
   signals:
     void pressed(Qt::MouseButton button, QPoint at);
     void moved(QPoint at);
+    void left();
     void popupRequested(QPoint globalPos);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:

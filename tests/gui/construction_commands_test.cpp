@@ -8,8 +8,10 @@
 #include <QTest>
 #include <QToolButton>
 #include <memory>
+#include <stdexcept>
 
 #include "app/program.h"
+#include "app/progress_gauge.h"
 #include "dialogs/cylinder_dialog.h"
 #include "dialogs/field_size_dialog.h"
 #include "dialogs/stream_speed_dialog.h"
@@ -146,6 +148,30 @@ class ConstructionCommandsTest : public QObject {
         program->dialogs().fieldSizeDialog->Edit2->setText("800");
         named<QToolButton>(form, "SpeedButton17")->click();
         QVERIFY(named<QProgressBar>(form, "Gauge1")->isHidden());
+    }
+
+    // The bar is painted only now and then during a run, but ends at the
+    // run's last position, clamped at the top, also when the run stops early.
+    void gaugeEndsAtTheRunsLastPosition() {
+        QProgressBar* bar = named<QProgressBar>(form, "Gauge1");
+        bar->setValue(0);
+        {
+            ProgressGauge gauge(bar);
+            for (int i = 0; i < 3; ++i) gauge.advance(5);
+        }
+        QCOMPARE(bar->value(), 15);
+        {
+            ProgressGauge gauge(bar);
+            for (int i = 0; i < 1000; ++i) gauge.advance(4);
+        }
+        QCOMPARE(bar->value(), 80);
+        try {
+            ProgressGauge gauge(bar);
+            gauge.advance(-90);
+            throw std::runtime_error("stop");
+        } catch (const std::runtime_error&) {
+        }
+        QCOMPARE(bar->value(), 0);
     }
 
     void commandsWithoutADocumentDoNothing() {

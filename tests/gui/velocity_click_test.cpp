@@ -1,6 +1,7 @@
 // A click on the velocity marker draws the vectors at its centre.
 #include <QLabel>
 #include <QSlider>
+#include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
 #include <memory>
@@ -69,6 +70,18 @@ class VelocityClickTest : public QObject {
         // The resultant starts at the marker's centre and ends at (544, 169).
         const QImage& picture = doc->surface().image();
         QCOMPARE(picture.pixel(544, 169), kRed);
+    }
+
+    void statusLineGivesTheVelocityUntilThePointerMoves() {
+        named<QToolButton>(form, "SpeedButton8")->click();
+        QStatusBar* status = named<QStatusBar>(form, "StatusBar");
+        clickMarker();
+        const QString text = status->currentMessage();
+        QVERIFY2(text.startsWith("Скорость в точке (520,210): |V| = "), qPrintable(text));
+        for (const char* part : {"; Vx = ", "; Vy = ", "; угол "}) QVERIFY(text.contains(part));
+        QVERIFY(text.endsWith("°"));
+        movePicture(doc, {100, 100});
+        QVERIFY(!status->currentMessage().contains("|V|"));
     }
 
     void vectorStyleReachesThePicture() {

@@ -39,69 +39,101 @@ std::optional<Quadrant> quadrantOf(Point p, Point centre) {
     return std::nullopt;
 }
 
-// Signed component lengths in pixels; cosTheta and sinTheta give the
-// direction of the point seen from the centre, counter-clockwise on the screen.
-Lengths componentLengths(const VelocityInput& in, double r, double cosTheta, double sinTheta) {
-    const double k = in.k;
+// The flow's speeds at distance r, radial (outwards) and tangential;
+// cosTheta and sinTheta give the direction of the point seen from the
+// centre, counter-clockwise on the screen.
+Speeds componentSpeeds(const VelocityInput& in, double r, double cosTheta, double sinTheta) {
     switch (in.config) {
         case VelocityConfig::CylinderCirculation: {
-            // Always a unit stream; the vectors are drawn ten times longer.
+            // Always a unit stream.
             const Speeds v = cylinderFlow(1.0, in.R, r, cosTheta, sinTheta);
-            const double vt = v.tangential + overTwoPi(in.gamma, r);
-            return {Round(10 * k * v.radial), Round(10 * k * vt)};
+            return {v.radial, v.tangential + overTwoPi(in.gamma, r)};
         }
-        case VelocityConfig::Cylinder: {
-            const Speeds v = cylinderFlow(in.U, in.R, r, cosTheta, sinTheta);
-            return {Round(k * v.radial), Round(k * v.tangential)};
-        }
-        case VelocityConfig::SourceInStream: {
-            const double vr = overTwoPi(in.Q, r) + in.U * cosTheta;
-            const double vt = -(in.U * sinTheta);
-            return {Round(k * vr), Round(k * vt)};
-        }
+        case VelocityConfig::Cylinder:
+            return cylinderFlow(in.U, in.R, r, cosTheta, sinTheta);
+        case VelocityConfig::SourceInStream:
+            return {overTwoPi(in.Q, r) + in.U * cosTheta, -(in.U * sinTheta)};
         case VelocityConfig::VortexSource:
             // A positive circulation turns clockwise on the screen here.
-            return {Round(2 * k * overTwoPi(in.Q, r)), Round(2 * k * -overTwoPi(in.gamma, r))};
+            return {overTwoPi(in.Q, r), -overTwoPi(in.gamma, r)};
         case VelocityConfig::Dipole: {
             const double strength = overTwoPi(in.M, r * r);
-            const double vr = strength * cosTheta;
-            const double vt = strength * sinTheta;
-            return {Round(10000 * k * vr), Round(10000 * k * vt)};
+            return {strength * cosTheta, strength * sinTheta};
         }
         case VelocityConfig::Vortex:
-            // The speed is rounded to whole pixels before scaling.
-            return {0, Round(overTwoPi(in.gamma, r)) * in.k};
+            return {0, overTwoPi(in.gamma, r)};
         case VelocityConfig::PointSource:
-            return {Round(overTwoPi(in.Q, r)) * in.k, 0};
+            return {overTwoPi(in.Q, r), 0};
     }
-    return {};  // not a configuration: no velocity
+    return {0, 0};  // not a configuration: no velocity
 }
 
-}  // namespace
+// Signed component lengths in pixels: the speeds scaled by k, and further
+// where a configuration's vectors would otherwise be too short to see.
+Lengths componentLengths(const VelocityInput& in, const Speeds& v) {
+    const double k = in.k;
+    switch (in.config) {
+        case VelocityConfig::CylinderCirculation:
+            return {Round(10 * k * v.radial), Round(10 * k * v.tangential)};
+        case VelocityConfig::Cylinder:
+        case VelocityConfig::SourceInStream:
+            return {Round(k * v.radial), Round(k * v.tangential)};
+        case VelocityConfig::VortexSource:
+            return {Round(2 * k * v.radial), Round(2 * k * v.tangential)};
+        case VelocityConfig::Dipole:
+            return {Round(10000 * k * v.radial), Round(10000 * k * v.tangential)};
+        case VelocityConfig::Vortex:
+        case VelocityConfig::PointSource:
+            // The speed is rounded to whole pixels before scaling.
+            return {Round(v.radial) * in.k, Round(v.tangential) * in.k};
+    }
+    return {};
+}
 
-std::optional<VelocityResult> ComputeVelocity(const VelocityInput& in) {
+// Where the point lies from the centre: its distance, the direction cosines
+// of the radial and tangential vectors on the screen and their signs.
+struct Frame {
+    Quadrant quadrant;
+    double r, a, b, aPrime, bPrime, sx, sy;
+};
+
+std::optional<Frame> frameOf(const VelocityInput& in) {
     const std::optional<Quadrant> quadrant = quadrantOf(in.p, in.centre);
     if (!quadrant) return std::nullopt;
-
     double r = chordLength(in.centre, in.p);
     if (Round(r) == 0) r = 1;
     // A correctly rounded square root keeps r >= |x - XC| and r >= |y - YC|;
     // the clamp keeps arccos and arcsin in their domain even without that.
     const double a = std::min(1.0, std::abs(static_cast<double>(in.p.x - in.centre.x)) / r);
     const double b = std::min(1.0, std::abs(static_cast<double>(in.p.y - in.centre.y)) / r);
-    const double aPrime = std::cos(kHalfPi - std::acos(a));
-    const double bPrime = std::sin(kHalfPi - std::asin(b));
+    return Frame{*quadrant,
+                 r,
+                 a,
+                 b,
+                 std::cos(kHalfPi - std::acos(a)),
+                 std::sin(kHalfPi - std::asin(b)),
+                 in.p.x > in.centre.x ? 1.0 : -1.0,
+                 in.p.y > in.centre.y ? 1.0 : -1.0};
+}
 
-    const double sx = in.p.x > in.centre.x ? 1 : -1;
-    const double sy = in.p.y > in.centre.y ? 1 : -1;
-    const Lengths len = componentLengths(in, r, sx * a, -sy * b);
+Speeds speedsIn(const VelocityInput& in, const Frame& f) {
+    return componentSpeeds(in, f.r, f.sx * f.a, -f.sy * f.b);
+}
+
+}  // namespace
+
+std::optional<VelocityResult> ComputeVelocity(const VelocityInput& in) {
+    const std::optional<Frame> frame = frameOf(in);
+    if (!frame) return std::nullopt;
+    const auto [quadrant, r, a, b, aPrime, bPrime, sx, sy] = *frame;
+    const Lengths len = componentLengths(in, speedsIn(in, *frame));
     const double lr = static_cast<double>(len.radial);
     const double lt = static_cast<double>(len.tangential);
     const double x = static_cast<double>(in.p.x);
     const double y = static_cast<double>(in.p.y);
 
     VelocityResult res{};
-    res.quadrant = *quadrant;
+    res.quadrant = quadrant;
     res.r = r;
     res.a = a;
     res.b = b;
@@ -116,6 +148,19 @@ std::optional<VelocityResult> ComputeVelocity(const VelocityInput& in) {
     res.resultantTip = {res.tangentialTip.x + res.radialOffset.x,
                         res.tangentialTip.y + res.radialOffset.y};
     return res;
+}
+
+std::optional<VelocityNumbers> VelocityNumbersAt(const VelocityInput& in) {
+    const std::optional<Frame> frame = frameOf(in);
+    if (!frame) return std::nullopt;
+    const Frame& f = *frame;
+    const Speeds v = speedsIn(in, f);
+    // The radial and tangential directions as the vectors are drawn, with
+    // the screen's y turned upwards.
+    const double vx = v.radial * f.sx * f.a + v.tangential * f.sy * f.aPrime;
+    const double vy = -(v.radial * f.sy * f.b - v.tangential * f.sx * f.bPrime);
+    return VelocityNumbers{std::hypot(vx, vy), vx, vy,
+                           std::atan2(vy, vx) * 180 / 3.141592653589793};
 }
 
 }  // namespace flow

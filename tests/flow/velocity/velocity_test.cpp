@@ -135,3 +135,71 @@ TEST(ComputeVelocity, HugeVectorsNearTheCentreStayDefined) {
 
 }  // namespace
 }  // namespace flow
+
+namespace flow {
+namespace {
+
+VelocityNumbers numbersAt(const VelocityInput& in) {
+    const auto numbers = VelocityNumbersAt(in);
+    EXPECT_TRUE(numbers.has_value());
+    return numbers.value_or(VelocityNumbers{});
+}
+
+TEST(VelocityNumbersAt, AgreeWithTheFlowsFormulas) {
+    VelocityInput in{VelocityConfig::PointSource, {520, 210}, {400, 300}, 10};
+    in.Q = 1000;
+    // Straight out of the source, Q / (2 * 3.14 * r), r = 150.
+    VelocityNumbers v = numbersAt(in);
+    EXPECT_NEAR(v.speed, 1000 / (6.28 * 150), 1e-3);
+    EXPECT_NEAR(v.angle, std::atan2(90.0, 120.0) * 180 / M_PI, 0.1);
+    EXPECT_NEAR(v.vx, v.speed * 0.8, 1e-3);
+    EXPECT_NEAR(v.vy, v.speed * 0.6, 1e-3);
+
+    // A plane vortex turns the same point's velocity a quarter turn.
+    in.config = VelocityConfig::Vortex;
+    in.gamma = 1000;
+    v = numbersAt(in);
+    EXPECT_NEAR(v.speed, 1000 / (6.28 * 150), 1e-3);
+    EXPECT_NEAR(v.angle, std::atan2(90.0, 120.0) * 180 / M_PI + 90, 0.1);
+
+    // On a cylinder without circulation the surface speed is 2U sin(theta).
+    in = VelocityInput{VelocityConfig::Cylinder, {471, 229}, {400, 300}, 10, 100};
+    in.U = 3;
+    v = numbersAt(in);
+    EXPECT_NEAR(v.speed, 2 * 3 * std::sqrt(0.5), 0.05);
+
+    // Close to the stagnation point Q / (2 * 3.14 * U) left of a source in a
+    // stream the fluid nearly stands; far from it the stream's speed remains.
+    in = VelocityInput{VelocityConfig::SourceInStream, {161, 299}, {400, 300}, 10};
+    in.Q = 1500;
+    in.U = 1;
+    EXPECT_LT(numbersAt(in).speed, 0.01);
+    in.p = {400 - 100000, 301};
+    EXPECT_NEAR(numbersAt(in).speed, 1, 0.01);
+
+    // Nothing on the lines through the centre, as for the vectors.
+    in.p = {300, 300};
+    EXPECT_FALSE(VelocityNumbersAt(in).has_value());
+}
+
+TEST(VelocityNumbersAt, PointWhereTheDrawnResultantPoints) {
+    for (const VelocityConfig config :
+         {VelocityConfig::CylinderCirculation, VelocityConfig::Cylinder,
+          VelocityConfig::SourceInStream, VelocityConfig::VortexSource, VelocityConfig::Dipole,
+          VelocityConfig::Vortex, VelocityConfig::PointSource}) {
+        for (const Point p : {Point{700, 100}, Point{150, 80}, Point{120, 520}, Point{690, 560}}) {
+            const VelocityInput in{config, p, {400, 300}, 40, 100, 1000, 2, 1500, 50000};
+            const auto drawn = ComputeVelocity(in);
+            ASSERT_TRUE(drawn.has_value());
+            const double dx = static_cast<double>(drawn->resultantTip.x - p.x);
+            const double dy = static_cast<double>(p.y - drawn->resultantTip.y);
+            if (std::hypot(dx, dy) < 30) continue;  // too short to tell its direction
+            const double drawnAngle = std::atan2(dy, dx) * 180 / M_PI;
+            const double turn = std::remainder(numbersAt(in).angle - drawnAngle, 360.0);
+            EXPECT_LT(std::abs(turn), 4.0) << static_cast<int>(config) << " at " << p.x;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace flow

@@ -1,0 +1,78 @@
+#include "end_to_end_reporter.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "summary_reporter.h"
+
+namespace bench {
+
+namespace {
+
+// The figures: at default settings at most the routine's time plus 2 ms and
+// never over 6 ms; in the stress cases at most 1.1 times the routine's time;
+// a new document within 10 ms, the first window within 300 ms.
+constexpr double kDefaultOverheadMs = 2;
+constexpr double kDefaultCeilingMs = 6;
+constexpr double kStressRatio = 1.1;
+constexpr double kNewDocumentMs = 10;
+constexpr double kProgramStartMs = 300;
+
+const char* missed(bool met) {
+    return met ? "" : " MISSED";
+}
+
+}  // namespace
+
+bool EndToEndReporter::timesItself(const std::string& name) const {
+    return name.rfind("ProgramStart", 0) == 0;
+}
+
+void EndToEndReporter::printTable() const {
+    std::printf(
+        "\n| routine | case | routine alone, median CPU ms | click to repainted picture, "
+        "median CPU ms | end to end / routine | figure |\n");
+    std::printf("|---|---|---:|---:|---:|---|\n");
+    int misses = 0;
+    for (const auto& [name, ms] : times_) {
+        const NameParts parts = splitName(name);
+        if (parts.surface != "click") continue;
+        const double routineMs =
+            medianOf(times_, benchmarkName(parts.routine, parts.caseName, "raster"));
+        if (routineMs <= 0) continue;
+        char figure[64];
+        bool met = false;
+        if (parts.caseName == "stress") {
+            met = ms <= kStressRatio * routineMs;
+            std::snprintf(figure, sizeof figure, "<= %.1f x routine%s", kStressRatio, missed(met));
+        } else {
+            const double limit = std::min(routineMs + kDefaultOverheadMs, kDefaultCeilingMs);
+            met = ms <= limit;
+            std::snprintf(figure, sizeof figure, "<= %.2f ms%s", limit, missed(met));
+        }
+        misses += !met;
+        std::printf("| %s | %s | %.3f | %.3f | %.2f | %s |\n", parts.routine.c_str(),
+                    parts.caseName.c_str(), routineMs, ms, ms / routineMs, figure);
+    }
+    std::printf("\n| step | median CPU ms | figure |\n|---|---:|---|\n");
+    const struct {
+        const char* benchmark;
+        const char* step;
+        double limit;
+    } steps[] = {{"NewDocument", "new document to its painted picture", kNewDocumentMs},
+                 {"ProgramStart", "program start to the first painted window", kProgramStartMs}};
+    for (const auto& step : steps) {
+        // Fixed iteration counts add a suffix to the name.
+        auto found = std::find_if(times_.begin(), times_.end(), [&](const auto& entry) {
+            return entry.first.rfind(step.benchmark, 0) == 0;
+        });
+        if (found == times_.end()) continue;
+        const bool met = found->second <= step.limit;
+        misses += !met;
+        std::printf("| %s | %.3f | <= %g ms%s |\n", step.step, found->second, step.limit,
+                    missed(met));
+    }
+    std::printf("\n%d figure%s missed\n", misses, misses == 1 ? "" : "s");
+}
+
+}  // namespace bench

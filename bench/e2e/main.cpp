@@ -1,0 +1,60 @@
+// Times the program as a user meets it, on the offscreen platform with one
+// 1920 x 1200 screen and the main window maximized: each construction command
+// from the button's click to the repainted picture, next to the routine's own
+// time; a new document; the start to the first painted window.
+#include <unistd.h>
+
+#include <QStandardPaths>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "app/application.h"
+#include "app/program.h"
+#include "benchmark_arguments.h"
+#include "case_benchmarks.h"
+#include "cases.h"
+#include "end_to_end_benchmarks.h"
+#include "end_to_end_reporter.h"
+#include "flow/settings.h"
+
+namespace {
+
+// The offscreen platform's screen, described in a file the platform reads;
+// child processes inherit the setting.
+void useLargeOffscreenScreen() {
+    char path[] = "/tmp/zef_bench_e2e_screen_XXXXXX";
+    const int fd = mkstemp(path);
+    if (fd < 0) return;
+    close(fd);
+    std::ofstream(path) << R"({"screens": [{"name": "screen", "x": 0, "y": 0,)"
+                        << R"( "width": 1920, "height": 1200, "logicalDpi": 96}]})";
+    setenv("QT_QPA_PLATFORM", (std::string("offscreen:configfile=") + path).c_str(), 1);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc > 1 && std::strcmp(argv[1], bench::firstWindowOption) == 0)
+        return bench::showFirstWindow(argc, argv);
+    useLargeOffscreenScreen();
+    // The routine benchmarks on the null surface are not needed here.
+    static const std::vector<std::string> defaults = {"--benchmark_filter=-/null$"};
+    std::vector<char*> args = bench::withDefaultArguments(argc, argv, defaults);
+    int count = static_cast<int>(args.size()) - 1;
+    TApplication app(count, args.data());
+    QStandardPaths::setTestModeEnabled(true);
+
+    TProgram program;
+    program.mainForm().showMaximized();
+    const flow::Settings settings = settingsOf(program.dialogs());
+    const std::vector<bench::Case> cases = bench::allCases();
+    bench::registerCases(cases, program.dialogs(), settings);
+    const std::vector<bench::EndToEndCase> endToEnd = bench::endToEndCases();
+    bench::registerEndToEnd(endToEnd, program.mainForm(), "/proc/self/exe");
+
+    bench::EndToEndReporter reporter;
+    return bench::runBenchmarks(count, args.data(), reporter);
+}
