@@ -2,25 +2,14 @@
 
 #include <algorithm>
 
+#include "flow/setting_values.h"
+
 namespace flow {
 
-namespace {
-
-// The ranges of the other dialogs' controls.
-constexpr Range kStreamlineWidth{1, 5};
-constexpr Range kStreamlineCount{1, 150};
-constexpr Range kStreamlineIncrement{5, 100};
-constexpr Range kEquipotentialWidth{1, 5};
-constexpr Range kEquipotentialCount{1, 100};
-constexpr Range kEquipotentialIncrement{5, 50};
-constexpr Range kStreamSpeed{1, 10};
-constexpr Range kVortexSourceStrength{100, 1000};
-constexpr Range kVortexSourceCirculation{30, 3000};
-constexpr Range kCylinderCirculation{100, 2000};
-constexpr Range kVectorWidth{1, 3};
-constexpr Range kVectorScale{1, 100};
-
-}  // namespace
+Range settingRange(std::string_view name) {
+    const SettingInfo* info = findSetting(name);
+    return {info->minimum, info->maximum};
+}
 
 int limitFieldSide(int side) {
     return std::min(side, kMaxFieldSide);
@@ -40,50 +29,64 @@ BoundedSettings::BoundedSettings(const Settings& raw)
                 vortexSource_, cylinder_,       vectorStyle_, vectorScale_} {}
 
 int BoundedSettings::Streamlines::lineWidth() const {
-    return kStreamlineWidth(raw.lineWidth());
+    static const Range range = settingRange("streamlines.width");
+    return range(raw.lineWidth());
 }
 int BoundedSettings::Streamlines::lineCount() const {
-    return kStreamlineCount(raw.lineCount());
+    static const Range range = settingRange("streamlines.count");
+    return range(raw.lineCount());
 }
 int BoundedSettings::Streamlines::increment() const {
-    return kStreamlineIncrement(raw.increment());
+    static const Range range = settingRange("streamlines.increment");
+    return range(raw.increment());
 }
 int BoundedSettings::Equipotentials::lineWidth() const {
-    return kEquipotentialWidth(raw.lineWidth());
+    static const Range range = settingRange("equipotentials.width");
+    return range(raw.lineWidth());
 }
 int BoundedSettings::Equipotentials::lineCount() const {
-    return kEquipotentialCount(raw.lineCount());
+    static const Range range = settingRange("equipotentials.count");
+    return range(raw.lineCount());
 }
 int BoundedSettings::Equipotentials::increment() const {
-    return kEquipotentialIncrement(raw.increment());
+    static const Range range = settingRange("equipotentials.increment");
+    return range(raw.increment());
 }
 int BoundedSettings::Field::limit(int side) const {
     if (side > kMaxFieldSide) limited = true;
     return limitFieldSide(side);
 }
 int BoundedSettings::SourceSink::sourceStrength() const {
-    return kSourceStrength(raw.sourceStrength());
+    static const Range range = settingRange("sourceSink.sourceStrength");
+    return range(raw.sourceStrength());
 }
 int BoundedSettings::StreamSpeed::speed() const {
-    return kStreamSpeed(raw.speed());
+    static const Range range = settingRange("streamSpeed.speed");
+    return range(raw.speed());
 }
 int BoundedSettings::VortexSource::strength() const {
-    return kVortexSourceStrength(raw.strength());
+    static const Range range = settingRange("vortexSource.strength");
+    return range(raw.strength());
 }
 int BoundedSettings::VortexSource::circulation() const {
-    return kVortexSourceCirculation(raw.circulation());
+    static const Range range = settingRange("vortexSource.circulation");
+    return range(raw.circulation());
 }
 int BoundedSettings::Cylinder::circulation() const {
-    return kCylinderCirculation(raw.circulation());
+    static const Range range = settingRange("cylinder.circulation");
+    return range(raw.circulation());
 }
 int BoundedSettings::VectorStyle::resultantWidth() const {
-    return kVectorWidth(raw.resultantWidth());
+    static const Range range = settingRange("vectors.resultantWidth");
+    return range(raw.resultantWidth());
 }
 int BoundedSettings::VectorStyle::componentWidth() const {
-    return kVectorWidth(raw.componentWidth());
+    static const Range range = settingRange("vectors.componentWidth");
+    return range(raw.componentWidth());
 }
 int BoundedSettings::VectorScale::scale() const {
-    return kVectorScale(raw.scale());
+    static const Range range = settingRange("vectorScale.scale");
+    return range(raw.scale());
 }
 
 }  // namespace flow

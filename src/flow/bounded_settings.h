@@ -5,6 +5,8 @@
 // the largest picture side a document has.
 #pragma once
 
+#include <string_view>
+
 #include "flow/settings.h"
 
 namespace flow {
@@ -18,8 +20,9 @@ struct Range {
     int operator()(int value) const { return value < low ? low : value > high ? high : value; }
 };
 
-// Strengths of a source or sink in a stream, as the source/sink dialog gives them.
-inline constexpr Range kSourceStrength{1000, 3000};
+// The range of the named integer setting, as its dialog's control allows it
+// (from the settings catalogue).
+Range settingRange(std::string_view name);
 
 // The value, or kMaxFieldSide when it is larger.
 int limitFieldSide(int side);

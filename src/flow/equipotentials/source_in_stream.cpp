@@ -207,7 +207,8 @@ void traceInStream(const Canvas& canvas, int X, int Y, int Q, int direction) {
     const bool valuesGrow = increment > 0 && speed > 0;
     // Strengths beyond the source/sink dialog's range would make the run
     // endless: they are taken at its ends.
-    const StreamLineGeometry geometry(X, Y, kSourceStrength(Q), speed, direction);
+    static const Range strengths = settingRange("sourceSink.sourceStrength");
+    const StreamLineGeometry geometry(X, Y, strengths(Q), speed, direction);
     const LineTracer tracer(canvas, geometry);
     std::int64_t c = 0;
     std::int64_t lastX = X;
