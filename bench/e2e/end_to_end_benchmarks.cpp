@@ -29,7 +29,9 @@ TMDIChild* clickNewDocument(TMainForm& form) {
     return form.ActiveMDIChild();
 }
 
+// Closed without the question about saving its construction.
 void closeDocument(TMDIChild* d) {
+    d->markSaved();
     d->close();
     settle();
 }

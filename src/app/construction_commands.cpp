@@ -23,18 +23,18 @@
 
 namespace {
 
-// Resets and shows the gauge, runs the routine on the document's picture
-// with its settings held within the dialogs' ranges, hides the gauge, and
-// says so in the status bar when the field was traced only to the limit. An
-// error leaves the gauge showing, as it stopped.
+// Resets the gauge and runs the routine on the document's picture with its
+// settings held within the dialogs' ranges, the gauge showing, and says so in
+// the status bar when the field was traced only to the limit. An error leaves
+// the gauge showing, as it stopped.
 void drawWithGauge(QProgressBar* bar, QStatusBar* status, TMDIChild& document,
                    const flow::Settings& settings, const flow::RoutineCall& call) {
     const flow::BoundedSettings bounded(settings);
     bar->setValue(0);
-    bar->show();
-    ProgressGauge gauge(bar);
-    document.runRoutine(call, bounded.settings(), gauge);
-    bar->hide();
+    {
+        ProgressGauge gauge(bar, ProgressGauge::Bar::ShownWhileRunning);
+        document.runRoutine(call, bounded.settings(), gauge);
+    }
     if (bounded.fieldLimited())
         status->showMessage(QString("Размер поля ограничен: %1").arg(flow::kMaxFieldSide));
 }

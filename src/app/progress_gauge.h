@@ -13,7 +13,14 @@ class QProgressBar;
 
 class ProgressGauge : public flow::Gauge {
   public:
-    explicit ProgressGauge(QProgressBar* bar);
+    // Whether the gauge shows the bar while it runs, or leaves it as it is.
+    enum class Bar { AsItIs, ShownWhileRunning };
+
+    // With ShownWhileRunning the bar is shown at its first repaint (a run
+    // that ends before then never reaches the screen, so showing and hiding
+    // it would only cost two repaints of its place) and hidden at the end;
+    // a run stopped by an error leaves it showing, as it stopped.
+    explicit ProgressGauge(QProgressBar* bar, Bar shown = Bar::AsItIs);
     ~ProgressGauge() override;
     ProgressGauge(const ProgressGauge&) = delete;
     ProgressGauge& operator=(const ProgressGauge&) = delete;
@@ -25,7 +32,9 @@ class ProgressGauge : public flow::Gauge {
 
   private:
     QProgressBar* bar_;
+    const Bar shown_;
     const int minimum_, maximum_;  // the bar's range, fixed during a run
     int position_;
+    const int exceptionsBefore_;  // to tell a run stopped by an error
     QElapsedTimer sinceShown_;
 };

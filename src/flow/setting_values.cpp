@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <vector>
 
 #include "flow/geometry.h"
 
@@ -210,17 +211,39 @@ struct RecordingSettings::Readers : NamedReaders {
     using NamedReaders::NamedReaders;
 };
 
+namespace {
+
+// A setting a recorded run has read: its catalogue entry and its value in
+// the record. A run reads the same few settings over and over (the field's
+// size at every step of some routines), so each read finds them among these
+// few rather than searching the catalogue and the record by name.
+struct ReadSetting {
+    const SettingInfo* info;
+    SettingValue* recorded;
+};
+
+}  // namespace
+
 RecordingSettings::RecordingSettings(const Settings& live, SettingValues& read)
-    : readers_(std::make_unique<Readers>([live, &read](std::string_view name) {
-          try {
-              SettingValue value = findSetting(name)->read(live);
-              read.set(name, value);
-              return value;
-          } catch (const ConversionError& error) {
-              read.set(name, InvalidText{error.text()});
-              throw;
-          }
-      })) {}
+    : readers_(std::make_unique<Readers>(
+          [live, &read, seen = std::vector<ReadSetting>{}](std::string_view name) mutable {
+              const auto known = std::find_if(
+                  seen.begin(), seen.end(), [name](const auto& s) { return s.info->name == name; });
+              const SettingInfo* info = known != seen.end() ? known->info : findSetting(name);
+              try {
+                  SettingValue value = info->read(live);
+                  if (known != seen.end()) {
+                      *known->recorded = value;
+                  } else {
+                      read.set(name, value);
+                      seen.push_back({info, &read.values_.find(name)->second});
+                  }
+                  return value;
+              } catch (const ConversionError& error) {
+                  read.set(name, InvalidText{error.text()});
+                  throw;
+              }
+          })) {}
 
 RecordingSettings::~RecordingSettings() = default;
 

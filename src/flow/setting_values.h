@@ -72,6 +72,7 @@ class SettingValues {
     }
 
   private:
+    friend class RecordingSettings;  // writes straight into values it has recorded once
     struct Readers;
     std::map<std::string, SettingValue, std::less<>> values_;
     std::unique_ptr<Readers> readers_;
@@ -79,7 +80,8 @@ class SettingValues {
 
 // Readers that pass every read on to `live` (the readers it names must
 // outlive this) and note into `read` the value it gave, or the text it could
-// not convert (the error still goes on).
+// not convert (the error still goes on). `read` is not to be assigned to
+// while this records.
 class RecordingSettings {
   public:
     RecordingSettings(const Settings& live, SettingValues& read);
