@@ -115,6 +115,7 @@ const Named kRoutines[] = {
 void runBounded(const Named& routine, void (*profile)(test::FakeSettings&), int x, int y,
                 int element) {
     test::FakeSettings fake;
+    fake.stopLogging();
     profile(fake);
     const Settings raw = fake.settings();
     const BoundedSettings bounded(raw);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "flow/geometry.h"
@@ -12,7 +13,9 @@
 
 namespace flow::test {
 
-using ReadLog = std::vector<std::string>;
+// The names are literals, so views of them stay valid; a log of views costs
+// no allocation per read, which runs of millions of reads notice.
+using ReadLog = std::vector<std::string_view>;
 
 template <typename T>
 T logged(ReadLog* log, const char* name, T value) {
@@ -127,16 +130,21 @@ struct FakeSettings {
     FakeVectorScale vectorScale;
     FakeGauge gauge;
 
-    FakeSettings() {
-        stream.log = equi.log = field.log = sourceSink.log = streamSpeed.log = vortexSource.log =
-            cylinder.log = vectorStyle.log = vectorScale.log = &reads;
-    }
+    FakeSettings() { logInto(&reads); }
+    // Reads go unlogged, for runs of millions of reads no test looks at.
+    void stopLogging() { logInto(nullptr); }
     FakeSettings(const FakeSettings&) = delete;
     FakeSettings& operator=(const FakeSettings&) = delete;
 
     Settings settings() const {
         return Settings{stream,       equi,     field,       sourceSink, streamSpeed,
                         vortexSource, cylinder, vectorStyle, vectorScale};
+    }
+
+  private:
+    void logInto(ReadLog* log) {
+        stream.log = equi.log = field.log = sourceSink.log = streamSpeed.log = vortexSource.log =
+            cylinder.log = vectorStyle.log = vectorScale.log = log;
     }
 };
 
