@@ -119,7 +119,7 @@ TEST_F(StreamCylinderCirculationTest, ReadsEverySettingOnceAtTheStartButTheArrow
               (test::ReadLog{"cylinder.circulation", "stream.increment", "stream.count",
                              "field.width", "field.height", "stream.width", "stream.color"}));
     EXPECT_TRUE(std::all_of(fake.reads.begin() + 7, fake.reads.end(),
-                            [](const std::string& r) { return r == "stream.arrows"; }));
+                            [](std::string_view r) { return r == "stream.arrows"; }));
     const Segment first = surface.segments().front();
     EXPECT_EQ(first.width, 3);
     EXPECT_EQ(first.color, fake.stream.color);
