@@ -76,6 +76,24 @@ TEST(SettingValues, ATextThatIsNoIntegerIsKeptAndFailsAgain) {
     }
 }
 
+TEST(SettingValues, ARecordKeepsWhatEachSettingGaveLast) {
+    FakeSettings live;
+    SettingValues read;
+    const RecordingSettings recording(live.settings(), read);
+    const Settings& settings = recording.settings();
+    EXPECT_EQ(settings.field.width(), 800);
+    live.field.widthText = "640";
+    EXPECT_EQ(settings.field.width(), 640);
+    EXPECT_EQ(read.value("field.width"), SettingValue(640));
+    live.field.widthText = "x";
+    EXPECT_THROW(settings.field.width(), ConversionError);
+    EXPECT_EQ(read.value("field.width"), SettingValue(InvalidText{"x"}));
+    live.field.widthText = "700";
+    EXPECT_EQ(settings.field.width(), 700);
+    EXPECT_EQ(read.value("field.width"), SettingValue(700));
+    EXPECT_EQ(read.values().size(), 1u);
+}
+
 TEST(SettingValues, UnsetValuesReadAsTheDialogsDefaults) {
     const SettingValues none;
     FakeSettings defaults;

@@ -174,6 +174,31 @@ class ConstructionCommandsTest : public QObject {
         QCOMPARE(bar->value(), 0);
     }
 
+    // A command's gauge appears once the run has lasted a repaint interval
+    // and goes when it ends; a run stopped by an error leaves it showing.
+    void gaugeShowsOnlyWhileALongRunGoesOn() {
+        QProgressBar* bar = named<QProgressBar>(form, "Gauge1");
+        const auto run = [bar](bool stops) {
+            ProgressGauge gauge(bar, ProgressGauge::Bar::ShownWhileRunning);
+            gauge.advance(1);
+            QVERIFY(bar->isHidden());
+            QTest::qSleep(ProgressGauge::kRepaintIntervalMs + 20);
+            gauge.advance(1);
+            QVERIFY(bar->isVisible());
+            if (stops) throw std::runtime_error("stop");
+        };
+        bar->setValue(0);
+        run(false);
+        QVERIFY(bar->isHidden());
+        QCOMPARE(bar->value(), 2);
+        try {
+            run(true);
+        } catch (const std::runtime_error&) {
+        }
+        QVERIFY(bar->isVisible());
+        bar->hide();
+    }
+
     void commandsWithoutADocumentDoNothing() {
         named<QToolButton>(form, "SpeedButton1")->click();
         named<QToolButton>(form, "SpeedButton17")->click();

@@ -49,13 +49,9 @@ std::vector<Segment> RecordingSurface::segments() const {
     return result;
 }
 
-std::vector<Segment> RecordingSurface::segmentsTouching(const Box& box) const {
-    std::vector<Segment> result;
-    for (const Segment& s : segments())
-        if (std::max(s.from.x, s.to.x) >= box.left && std::min(s.from.x, s.to.x) <= box.right &&
-            std::max(s.from.y, s.to.y) >= box.top && std::min(s.from.y, s.to.y) <= box.bottom)
-            result.push_back(s);
-    return result;
+bool touches(const Segment& s, const Box& box) {
+    return std::max(s.from.x, s.to.x) >= box.left && std::min(s.from.x, s.to.x) <= box.right &&
+           std::max(s.from.y, s.to.y) >= box.top && std::min(s.from.y, s.to.y) <= box.bottom;
 }
 
 }  // namespace flow::test

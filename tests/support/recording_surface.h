@@ -40,6 +40,9 @@ struct Segment {
 };
 std::ostream& operator<<(std::ostream& os, const Segment& s);
 
+// Whether the segment's bounding box meets the box.
+bool touches(const Segment& s, const Box& box);
+
 class RecordingSurface : public Surface {
   public:
     enum class Keep { Operations, CountOnly };
@@ -71,8 +74,6 @@ class RecordingSurface : public Surface {
     long long lineCount() const { return lineCount_; }
     // Every LineTo as a segment from the pen position before it.
     std::vector<Segment> segments() const;
-    // Those whose bounding box meets the box.
-    std::vector<Segment> segmentsTouching(const Box& box) const;
     bool brushClear() const { return brushClear_; }
     void clear() { ops_.clear(); }
 
