@@ -1,11 +1,11 @@
 #include "document/picture_export.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QImageWriter>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
 #include <QSvgGenerator>
 #include <functional>
 #include <stdexcept>
@@ -30,6 +30,29 @@ QRectF pictureRect(const Construction& construction) {
 }
 
 }  // namespace
+
+std::optional<PictureFormat> pictureFormatOf(const QString& fileName) {
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    if (suffix == "bmp") return PictureFormat::Bmp;
+    if (suffix == "png") return PictureFormat::Png;
+    if (suffix == "svg") return PictureFormat::Svg;
+    if (suffix == "pdf") return PictureFormat::Pdf;
+    return std::nullopt;
+}
+
+void writePicture(PictureFormat format, const Construction& construction, const QImage& raster,
+                  const QString& fileName) {
+    switch (format) {
+        case PictureFormat::Bmp:
+            return writeRasterPicture(raster, "bmp", fileName);
+        case PictureFormat::Png:
+            return writeRasterPicture(raster, "png", fileName);
+        case PictureFormat::Svg:
+            return writeSvgPicture(construction, fileName);
+        case PictureFormat::Pdf:
+            return writePdfPicture(construction, fileName);
+    }
+}
 
 void writeRasterPicture(const QImage& picture, const char* format, const QString& fileName) {
     savePicture(fileName, [&](QIODevice& file) {
@@ -78,12 +101,4 @@ void paintConstruction(const Construction& construction, QPainter& painter, cons
     VectorSurface surface(painter, construction.field);
     replay(construction, surface);
     painter.restore();
-}
-
-void printConstruction(const Construction& construction, QPrinter& printer) {
-    QPainter painter;
-    if (!painter.begin(&printer)) throw std::runtime_error("Не удалось начать печать.");
-    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-    paintConstruction(construction, painter, QRectF(QPointF(0, 0), page.size()));
-    painter.end();
 }
