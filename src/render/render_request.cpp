@@ -107,7 +107,10 @@ DrawCommand label(const QString& text) {
     const QStringList parts = text.split(',');
     if (parts.size() < 3) fail(QString("--label: нужно X,Y,ТЕКСТ, а не «%1»").arg(text));
     const QPoint at = point(parts[0] + ',' + parts[1], "--label");
-    return {DrawCommand::Label, at, parts.mid(2).join(',')};
+    // An empty label box stamps nothing.
+    const QString label = parts.mid(2).join(',');
+    if (label.isEmpty()) fail("--label: пустая надпись");
+    return {DrawCommand::Label, at, label};
 }
 
 bool hasFlowOptions(const QCommandLineParser& parser) {

@@ -86,6 +86,7 @@ class RenderArgumentsTest : public QObject {
         row("point far off", ok + QStringList{"--velocity", "2000000,0"}, "вне пределов");
         row("second of one element", ok + QStringList{"--second", "1,2"}, "один элемент");
         row("label without text", ok + QStringList{"--label", "1,2"}, "X,Y,ТЕКСТ");
+        row("empty label", ok + QStringList{"--label", "1,2,"}, "пустая надпись");
         row("field without height", ok + QStringList{"--field", "800"}, "ШxВ");
         row("field too large", ok + QStringList{"--field", "20000x10"}, "20000 x 10");
         row("field empty", ok + QStringList{"--set", "field.height=0"}, "800 x 0");
