@@ -4,6 +4,7 @@
 #include <optional>
 #include <string_view>
 
+#include "flow/bounded_settings.h"
 #include "flow/geometry.h"
 #include "flow/landmarks/flow_landmarks.h"
 
@@ -25,40 +26,68 @@ std::optional<int> velocityReading(const flow::VelocityInput& in, std::string_vi
     return std::nullopt;
 }
 
-// The integer setting as the latest step that read it saw it, or its
-// default; nothing when that reading was no integer.
+// Steps from the last to the first.
+template <class Visit>
+auto latestFirst(const Construction& construction, Visit visit)
+    -> decltype(visit(construction.steps.front())) {
+    for (auto step = construction.steps.rbegin(); step != construction.steps.rend(); ++step)
+        if (auto found = visit(*step)) return found;
+    return std::nullopt;
+}
+
+// An integer setting as the lines were drawn with it: as the latest step
+// that recorded it read it, held within its dialog's range as a replay holds
+// it; for a flow whose lines do not read it, as the latest velocity vectors
+// read it; otherwise its default. Nothing when the reading was no integer.
 std::optional<int> latestInteger(const Construction& construction, std::string_view setting) {
-    for (auto step = construction.steps.rbegin(); step != construction.steps.rend(); ++step) {
-        if (const auto* velocity = std::get_if<VelocityStep>(&step->action))
-            if (const std::optional<int> value = velocityReading(velocity->input, setting))
-                return value;
-        const auto& values = step->settings.values();
-        if (const auto found = values.find(setting); found != values.end()) {
-            const int* number = std::get_if<int>(&found->second);
-            return number ? std::optional<int>(*number) : std::nullopt;
-        }
+    std::optional<flow::SettingValue> recorded =
+        latestFirst(construction, [&](const ConstructionStep& step) {
+            const auto& values = step.settings.values();
+            const auto found = values.find(setting);
+            return found == values.end() ? std::nullopt : std::optional(found->second);
+        });
+    if (recorded) {
+        const int* number = std::get_if<int>(&*recorded);
+        if (!number) return std::nullopt;
+        return flow::settingRange(setting)(*number);
     }
+    if (std::optional<int> read = latestFirst(construction, [&](const ConstructionStep& step) {
+            const auto* velocity = std::get_if<VelocityStep>(&step.action);
+            return velocity ? velocityReading(velocity->input, setting) : std::nullopt;
+        }))
+        return read;
     return std::get<int>(flow::findSetting(setting)->defaultValue);
 }
 
-// Whether the cylinder has circulation, as the latest step that drew it with
-// or without, or recorded the flag, tells.
+// Whether the cylinder has circulation: as the latest cylinder routine that
+// ran, or the latest step that recorded the flag, tells; otherwise as the
+// latest velocity vectors took it; otherwise the flag's default.
 bool latestWithCirculation(const Construction& construction) {
-    for (auto step = construction.steps.rbegin(); step != construction.steps.rend(); ++step) {
-        if (const auto* command = std::get_if<CommandStep>(&step->action)) {
-            const std::string_view name = command->call.routine->name;
-            if (name == "StreamCylinderCirculation" || name == "EquipotentialCylinderCirculation")
-                return true;
-            if (name == "StreamCylinder" || name == "EquipotentialCylinder") return false;
-        }
-        if (const auto* velocity = std::get_if<VelocityStep>(&step->action)) {
-            if (velocity->input.config == VelocityConfig::CylinderCirculation) return true;
-            if (velocity->input.config == VelocityConfig::Cylinder) return false;
-        }
-        const auto& values = step->settings.values();
-        if (const auto found = values.find(kWithCirculation); found != values.end())
-            if (const bool* flag = std::get_if<bool>(&found->second)) return *flag;
-    }
+    if (std::optional<bool> drawn = latestFirst(construction, [](const ConstructionStep& step) {
+            if (const auto* command = std::get_if<CommandStep>(&step.action)) {
+                const std::string_view name = command->call.routine->name;
+                if (name == "StreamCylinderCirculation" ||
+                    name == "EquipotentialCylinderCirculation")
+                    return std::optional(true);
+                if (name == "StreamCylinder" || name == "EquipotentialCylinder")
+                    return std::optional(false);
+            }
+            const auto& values = step.settings.values();
+            const auto found = values.find(kWithCirculation);
+            if (found == values.end()) return std::optional<bool>();
+            const bool* flag = std::get_if<bool>(&found->second);
+            return flag ? std::optional(*flag) : std::nullopt;
+        }))
+        return *drawn;
+    if (std::optional<bool> clicked = latestFirst(construction, [](const ConstructionStep& step) {
+            const auto* velocity = std::get_if<VelocityStep>(&step.action);
+            if (!velocity) return std::optional<bool>();
+            if (velocity->input.config == VelocityConfig::CylinderCirculation)
+                return std::optional(true);
+            if (velocity->input.config == VelocityConfig::Cylinder) return std::optional(false);
+            return std::optional<bool>();
+        }))
+        return *clicked;
     return std::get<bool>(flow::findSetting(kWithCirculation)->defaultValue);
 }
 

@@ -11,13 +11,14 @@
 #include "flow/landmarks/landmark_marks.h"
 #include "flow/landmarks/landmark_text.h"
 
-// A parameter the routines read from the settings (the stream speed U, the
-// cylinder's circulation and whether it has one) is taken as the latest step
-// that read it saw it: from the settings the step recorded, from the input of
-// velocity vectors, or, for the circulation flag, from which cylinder routine
-// ran. With no such step it is the setting's default; a configuration whose
-// numbers are no integers has no landmarks of its own. Empty for an empty
-// construction.
+// A parameter read from the settings (the stream speed U, the cylinder's
+// circulation and whether it has one) is taken as the lines were drawn with
+// it: from the settings the latest step that read it recorded (held within
+// the dialog's range, as a replay holds it), or from which cylinder routine
+// ran last; for a flow whose lines do not read it, from the latest velocity
+// vectors' input; with none of these, the setting's default. A configuration
+// whose numbers are no integers has no landmarks of its own. Empty for an
+// empty construction.
 std::vector<flow::Landmark> landmarksOf(const Construction& construction);
 
 using flow::landmarksText;
