@@ -64,7 +64,8 @@ std::optional<int> latestInteger(const Construction& construction, std::string_v
 // latest velocity vectors took it; otherwise the flag's default.
 bool latestWithCirculation(const Construction& construction) {
     if (std::optional<bool> drawn = latestFirst(construction, [](const ConstructionStep& step) {
-            if (const auto* command = std::get_if<CommandStep>(&step.action)) {
+            if (const auto* command = std::get_if<CommandStep>(&step.action);
+                command && command->call.routine) {
                 const std::string_view name = command->call.routine->name;
                 if (name == "StreamCylinderCirculation" ||
                     name == "EquipotentialCylinderCirculation")
