@@ -24,6 +24,10 @@ const QCommandLineOption kLabel("label", "Надпись, левый верхн�
 const QCommandLineOption kField("field", "Размер поля в пикселях (field.width, field.height).",
                                 "WxH");
 const QCommandLineOption kSet("set", "Настройка по имени (список ниже).", "NAME=VALUE");
+const QCommandLineOption kLandmarks(
+    "landmarks", "Напечатать особые точки течения и скорости (в пикселях и единицах течения).");
+const QCommandLineOption kMarkLandmarks("mark-landmarks",
+                                        "Отметить особые точки на рисунке крестиками.");
 
 void describe(QCommandLineParser& parser) {
     parser.setApplicationDescription(
@@ -33,7 +37,7 @@ void describe(QCommandLineParser& parser) {
         "задано, берётся по умолчанию, как в диалогах программы.");
     parser.addPositionalArgument("FILE.zef", "Файл построения.", "[FILE.zef]");
     parser.addOptions({kOutput, kFlow, kAt, kSecond, kStreamlines, kEquipotentials, kVelocity,
-                       kLabel, kField, kSet});
+                       kLabel, kField, kSet, kLandmarks, kMarkLandmarks});
 }
 
 [[noreturn]] void fail(const QString& message) {
@@ -199,6 +203,10 @@ RenderRequest parseRenderArguments(const QStringList& arguments) {
         fail("нужен либо файл построения, либо --flow");
     if (parser.isSet(kFlow)) readFlowOptions(parser, request.flow);
 
+    request.landmarks = parser.isSet(kLandmarks);
+    request.markLandmarks = parser.isSet(kMarkLandmarks);
+    // Landmarks may be printed without a picture.
+    if (request.landmarks && !request.markLandmarks && !parser.isSet(kOutput)) return request;
     if (parser.values(kOutput).size() != 1) fail("нужен один выходной файл: -o OUT");
     request.output = parser.value(kOutput);
     if (!pictureFormatOf(request.output))

@@ -1,6 +1,7 @@
 // The renderer's command line: a construction file or a flow built from the
 // arguments (its place, the commands in the order given, labels, the field
-// size and any setting by name), and the picture file to write.
+// size and any setting by name), the picture file to write, and the flow's
+// landmarks printed or marked.
 #pragma once
 
 #include <QPoint>
@@ -42,7 +43,9 @@ struct RenderRequest {
     bool version = false;
     QString input;  // a construction file, or empty for `flow`
     FlowRequest flow;
-    QString output;
+    QString output;              // empty: no picture (landmarks printed only)
+    bool landmarks = false;      // printed on standard output
+    bool markLandmarks = false;  // drawn as crosses over the picture
 };
 
 // Throws ArgumentError. The program's name comes first.

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "document/construction_file.h"
+#include "document/construction_landmarks.h"
 #include "document/picture_export.h"
 #include "render/flow_construction.h"
 #include "render/render_request.h"
@@ -16,21 +17,32 @@ void print(std::FILE* stream, const QString& text) {
 }
 
 // The raster forms take the construction replayed on a new white picture,
-// as a document opened from it shows it.
-QImage rasterPicture(const Construction& construction) {
+// as a document opened from it shows it, with the overlay.
+QImage rasterPicture(const Construction& construction, const PictureOverlay& overlay) {
     RasterSurface surface;
     createPicture(surface, construction.field);
     replay(construction, surface);
+    if (overlay) overlay(surface);
     return surface.image();
 }
 
+// The picture first: when it cannot be written, nothing is printed.
 void render(const RenderRequest& request) {
     const Construction construction = request.input.isEmpty() ? flowConstruction(request.flow)
                                                               : readConstructionFile(request.input);
-    const PictureFormat format = *pictureFormatOf(request.output);
-    const bool raster = format == PictureFormat::Bmp || format == PictureFormat::Png;
-    writePicture(format, construction, raster ? rasterPicture(construction) : QImage(),
-                 request.output);
+    const std::vector<flow::Landmark> landmarks = request.landmarks || request.markLandmarks
+                                                      ? landmarksOf(construction)
+                                                      : std::vector<flow::Landmark>();
+    if (!request.output.isEmpty()) {
+        PictureOverlay marks;
+        if (request.markLandmarks)
+            marks = [&](PictureSurface& surface) { markLandmarks(surface, landmarks); };
+        const PictureFormat format = *pictureFormatOf(request.output);
+        const bool raster = format == PictureFormat::Bmp || format == PictureFormat::Png;
+        writePicture(format, construction, raster ? rasterPicture(construction, marks) : QImage(),
+                     request.output, marks);
+    }
+    if (request.landmarks) print(stdout, QString::fromStdString(landmarksText(landmarks)));
 }
 
 }  // namespace

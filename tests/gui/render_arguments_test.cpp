@@ -52,6 +52,10 @@ class RenderArgumentsTest : public QObject {
 
         const RenderRequest file = parse({"lesson.zef", "-o", "lesson.bmp"});
         QCOMPARE(file.input, QString("lesson.zef"));
+        QVERIFY(!file.landmarks && !file.markLandmarks);
+        // Landmarks are printed with or without a picture.
+        const RenderRequest printed = parse({"lesson.zef", "--landmarks"});
+        QVERIFY(printed.landmarks && printed.output.isEmpty());
         QVERIFY(parse({"--version"}).version);
     }
 
@@ -66,6 +70,8 @@ class RenderArgumentsTest : public QObject {
         row("file and flow", QStringList{"a.zef"} + ok, "--flow и его параметры");
         row("two files", {"a.zef", "b.zef", "-o", "x.png"}, "только один файл");
         row("no output", {"--flow", "vortex"}, "-o OUT");
+        row("marks without a picture", {"--flow", "vortex", "--landmarks", "--mark-landmarks"},
+            "-o OUT");
         row("unknown form", {"--flow", "vortex", "-o", "x.gif"}, "расширение");
         row("unknown option", QStringList{"--nope"} + ok, "nope");
         row("unknown flow", {"--flow", "vortex2", "-o", "x.png"}, "неизвестное течение «vortex2»");
@@ -111,9 +117,9 @@ class RenderArgumentsTest : public QObject {
     // values' ranges are the ones the construction files are held to.
     void helpNamesEverything() {
         const QString help = renderHelp();
-        for (const char* option :
-             {"--output", "--flow", "--at", "--second", "--streamlines", "--equipotentials",
-              "--velocity", "--label", "--field", "--set", "--help", "--version"})
+        for (const char* option : {"--output", "--flow", "--at", "--second", "--streamlines",
+                                   "--equipotentials", "--velocity", "--label", "--field", "--set",
+                                   "--landmarks", "--mark-landmarks", "--help", "--version"})
             QVERIFY2(help.contains(option), option);
         for (const FlowName& flow : flowNames())
             QVERIFY(help.contains(QString::fromUtf8(flow.name.data(), flow.name.size())));

@@ -21,6 +21,7 @@
 #include "dialogs/source_sink_dialog.h"
 #include "dialogs/streamline_dialog.h"
 #include "document/construction_file.h"
+#include "document/construction_landmarks.h"
 #include "document/mdi_child.h"
 #include "document/velocity_marker.h"
 #include "gui_test_support.h"
@@ -204,6 +205,51 @@ class RenderIdentityTest : public QObject {
                                       "x.pdf"};
         QCOMPARE(QString(constructionToJson(flowConstruction(parseRenderArguments(sinkFlow).flow))),
                  QString(constructionToJson(sink->construction())));
+    }
+
+    // The crosses go over the document's picture, at each landmark and
+    // nowhere else, in the raster and the vector forms alike.
+    void landmarksAreMarkedOverThePicture() {
+        TMDIChild* d = newDocument(*form);
+        placedAs("cylinder with circulation")(*form, d, {400, 300});
+        named<QToolButton>(form, "SpeedButton1")->click();
+        clickVelocity(*form, d, {520, 210});
+        const QStringList flow = {"--flow",
+                                  "cylinder-circulation",
+                                  "--streamlines",
+                                  "--velocity",
+                                  "520,210",
+                                  "--mark-landmarks",
+                                  "-o"};
+        QCOMPARE(render(QStringList(flow) << path("marked.png")), 0);
+        QCOMPARE(render(QStringList(flow) << path("marked.svg")), 0);
+
+        const std::vector<flow::Landmark> landmarks = landmarksOf(d->construction());
+        QCOMPARE(landmarks.size(), std::size_t{4});
+        const QImage picture = rgb(d->surface().image());
+        const QImage marked = rgb(QImage(path("marked.png")));
+        const QRgb magenta = qRgb(255, 0, 255);
+        const auto nearLandmark = [&](int x, int y) {
+            for (const flow::Landmark& landmark : landmarks)
+                if (landmark.place && std::abs(landmark.place->picture.x - x) <= 5 &&
+                    std::abs(landmark.place->picture.y - y) <= 5)
+                    return true;
+            return false;
+        };
+        int changed = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                if (marked.pixel(x, y) != picture.pixel(x, y)) {
+                    ++changed;
+                    QVERIFY(marked.pixel(x, y) == magenta && nearLandmark(x, y));
+                }
+        QVERIFY(changed > 3 * 9);
+        for (const flow::Landmark& landmark : landmarks)
+            if (landmark.place)
+                QCOMPARE(marked.pixel(qRound(landmark.place->picture.x),
+                                      qRound(landmark.place->picture.y)),
+                         magenta);
+        QVERIFY(contents(path("marked.svg")).contains("#ff00ff"));
     }
 
     // The vector forms are the construction drawn again: the SVG parses and

@@ -35,6 +35,12 @@ if(NOT svg MATCHES "<svg" OR NOT err STREQUAL "")
   message(FATAL_ERROR "no SVG written, or something said:\n${svg}\n${err}")
 endif()
 
+# The landmarks on standard output, with no picture asked for.
+run_render(0 out err --flow source-in-stream --streamlines --landmarks)
+if(NOT out MATCHES "\\(161\\.1, 300\\.0\\)" OR NOT out MATCHES "750\\.0")
+  message(FATAL_ERROR "--landmarks printed:\n${out}${err}")
+endif()
+
 # Each error: exit code, one line naming the program, and OUT as it was.
 file(WRITE "${out_dir}/kept.png" "earlier")
 function(refused expected_code output)
