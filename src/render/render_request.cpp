@@ -190,7 +190,7 @@ RenderRequest parseRenderArguments(const QStringList& arguments) {
     const QCommandLineOption version = parser.addVersionOption();
     if (!parser.parse(arguments)) fail(parser.errorText());
     RenderRequest request;
-    request.help = parser.isSet(help);
+    request.help = parser.isSet(help) || parser.isSet("help-all");
     request.version = parser.isSet(version);
     if (request.help || request.version) return request;
 

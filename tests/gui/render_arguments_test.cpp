@@ -57,6 +57,7 @@ class RenderArgumentsTest : public QObject {
         const RenderRequest printed = parse({"lesson.zef", "--landmarks"});
         QVERIFY(printed.landmarks && printed.output.isEmpty());
         QVERIFY(parse({"--version"}).version);
+        QVERIFY(parse({"--help-all"}).help);
     }
 
     void badArgumentsAreRefusedSayingWhy_data() {
