@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "summary_reporter.h"
 
@@ -34,7 +37,10 @@ void EndToEndReporter::printTable() const {
         "median CPU ms | end to end / routine | figure |\n");
     std::printf("|---|---|---:|---:|---:|---|\n");
     int misses = 0;
-    for (const auto& [name, ms] : times_) {
+    // The repetitions ran interleaved, in no fixed order: the rows go by name.
+    std::vector<std::pair<std::string, double>> rows = times_;
+    std::sort(rows.begin(), rows.end());
+    for (const auto& [name, ms] : rows) {
         const NameParts parts = splitName(name);
         if (parts.surface != "click") continue;
         const double routineMs =
