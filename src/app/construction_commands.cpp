@@ -2,6 +2,7 @@
 // configuration, runs the one routine that draws it with the gauge showing,
 // and (streamlines only) writes the flow's description into the document's
 // title. Numbers are read from the configuration in each routine's own order.
+// A superposition document draws its elements' lines instead.
 #include <QLabel>
 #include <QPointer>
 #include <QProgressBar>
@@ -53,6 +54,7 @@ void runCommand(TMDIChild* d, const std::function<void()>& command) {
 void TMainForm::SpeedButton1Click() {
     TMDIChild* d = ActiveMDIChild();
     if (!d) return;
+    if (d->isSuperposition()) return drawSuperpositionLines(*d, SuperpositionLines::Streamlines);
     runCommand(d, [this, d] {
         const flow::Settings settings = settingsOf(dialogs_);
         const Configuration c = readConfiguration(*d);
@@ -140,6 +142,8 @@ void TMainForm::SpeedButton1Click() {
 void TMainForm::SpeedButton17Click() {
     TMDIChild* d = ActiveMDIChild();
     if (!d) return;
+    if (d->isSuperposition())
+        return drawSuperpositionLines(*d, SuperpositionLines::Equipotentials);
     runCommand(d, [this, d] {
         const flow::Settings settings = settingsOf(dialogs_);
         const Configuration c = readConfiguration(*d);

@@ -120,6 +120,12 @@ void TMainForm::placeCylinder(TMDIChild& d, int x, int y) {
 // Any mouse button places.
 void TMainForm::ImageMouseDown(TMDIChild& d, int x, int y) {
     runReportingErrors([&] {
+        if (d.isSuperposition()) {
+            const bool placed =
+                d.pointer() == Qt::CrossCursor && placeSuperpositionElement(d, x, y);
+            if (!placed && textTool->isChecked()) startTextLabel(d, x, y);
+            return;
+        }
         Configuration c = readConfiguration(d);
         const flow::Settings live = settingsOf(dialogs_);
         const TOKBottomDlg4& sourceSink = *dialogs_.sourceSinkDialog;
