@@ -142,8 +142,7 @@ void TMainForm::SpeedButton1Click() {
 void TMainForm::SpeedButton17Click() {
     TMDIChild* d = ActiveMDIChild();
     if (!d) return;
-    if (d->isSuperposition())
-        return drawSuperpositionLines(*d, SuperpositionLines::Equipotentials);
+    if (d->isSuperposition()) return drawSuperpositionLines(*d, SuperpositionLines::Equipotentials);
     runCommand(d, [this, d] {
         const flow::Settings settings = settingsOf(dialogs_);
         const Configuration c = readConfiguration(*d);

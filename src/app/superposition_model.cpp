@@ -68,8 +68,8 @@ void SuperpositionModel::setDocument(TMDIChild* document) {
     disconnect(changes_);
     document_ = document;
     if (document)
-        changes_ = connect(document, &TMDIChild::superpositionChanged, this,
-                           &SuperpositionModel::refresh);
+        changes_ =
+            connect(document, &TMDIChild::superpositionChanged, this, &SuperpositionModel::refresh);
     refresh();
 }
 
@@ -83,8 +83,7 @@ void SuperpositionModel::refresh() {
         return;
     }
     elements_ = std::move(now);
-    if (!elements_.empty())
-        emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
+    if (!elements_.empty()) emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
 }
 
 int SuperpositionModel::rowCount(const QModelIndex& parent) const {
@@ -104,8 +103,7 @@ QVariant SuperpositionModel::data(const QModelIndex& index, int role) const {
     return QString::number(*valueOf(e, index.column()), 'g', 10);
 }
 
-QVariant SuperpositionModel::headerData(int section, Qt::Orientation orientation,
-                                        int role) const {
+QVariant SuperpositionModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole) return {};
     if (orientation == Qt::Vertical) return section + 1;
     switch (section) {
@@ -135,8 +133,7 @@ Qt::ItemFlags SuperpositionModel::flags(const QModelIndex& index) const {
 bool SuperpositionModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable) || !document_) return false;
     bool number = false;
-    const double v =
-        QLocale::c().toDouble(value.toString().trimmed().replace(',', '.'), &number);
+    const double v = QLocale::c().toDouble(value.toString().trimmed().replace(',', '.'), &number);
     if (!number) {
         emit refused(QString("«%1» не число").arg(value.toString()));
         return false;

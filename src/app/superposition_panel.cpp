@@ -1,7 +1,7 @@
 #include "app/superposition_panel.h"
 
-#include <QAction>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -37,13 +37,18 @@ SuperpositionPanel::SuperpositionPanel(QWidget* parent)
     setWidget(holder);
 
     // Delete on the table itself; in a cell's editor it deletes text.
-    auto* removeKey = new QAction(table_);
-    removeKey->setShortcut(QKeySequence::Delete);
-    removeKey->setShortcutContext(Qt::WidgetShortcut);
-    table_->addAction(removeKey);
-    connect(removeKey, &QAction::triggered, this, &SuperpositionPanel::removeSelected);
+    table_->installEventFilter(this);
     connect(remove_, &QPushButton::clicked, this, &SuperpositionPanel::removeSelected);
     connect(model_, &SuperpositionModel::refused, this, &SuperpositionPanel::refused);
+}
+
+bool SuperpositionPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == table_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+        removeSelected();
+        return true;
+    }
+    return QDockWidget::eventFilter(watched, event);
 }
 
 void SuperpositionPanel::setDocument(TMDIChild* document) {

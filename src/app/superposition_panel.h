@@ -25,6 +25,9 @@ class SuperpositionPanel : public QDockWidget {
 
     void removeSelected();
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   signals:
     // Why an edit or a removal was not taken.
     void refused(const QString& problem);

@@ -54,7 +54,8 @@ bool TMainForm::placeSuperpositionElement(TMDIChild& d, int x, int y) {
         tool = pointSourceTool;
     } else if (down(pairTool)) {
         const bool source = strengthRow(StrengthRow::Source).choice->isChecked();
-        const int q = strengthRow(source ? StrengthRow::Source : StrengthRow::Sink).strength->value();
+        const int q =
+            strengthRow(source ? StrengthRow::Source : StrengthRow::Sink).strength->value();
         element = source ? sp::source(x, y, q) : sp::sink(x, y, q);
         tool = pairTool;
         strengthPanel->hide();

@@ -30,8 +30,9 @@ TOKBottomDlg2::TOKBottomDlg2(QWidget* parent) : TLinesDialog(streamlineLook(), p
     // Below the pen frame, above the buttons: only superposition documents read it.
     CheckBox2 = new QCheckBox("Равномерно по расстоянию (суперпозиция)", this);
     CheckBox2->setObjectName("CheckBox2");
-    CheckBox2->setToolTip("Линии тока суперпозиции через A пикселей друг от друга, а не через A "
-                          "по функции тока");
+    CheckBox2->setToolTip(
+        "Линии тока суперпозиции через A пикселей друг от друга, а не через A "
+        "по функции тока");
     CheckBox2->setGeometry(20, 224, 380, 24);
 }
 

@@ -98,6 +98,6 @@ flow::superposition::Outcome drawSuperpositionLines(
     const flow::Canvas& canvas, SuperpositionLines lines,
     const std::vector<flow::superposition::Element>& elements);
 
-// Draws the steps in order (a superposition: as said above). A step that read a text that was no integer
-// stops where it stopped when it was made, and the next step goes on.
+// Draws the steps in order (a superposition: as said above). A step that read a text that was no
+// integer stops where it stopped when it was made, and the next step goes on.
 void replay(const Construction& construction, PictureSurface& surface);

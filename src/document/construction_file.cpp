@@ -140,7 +140,8 @@ QJsonObject stepToJson(const ConstructionStep& step) {
         json["font"] = e->font.toString();
     } else if (const auto* l = std::get_if<SuperpositionLinesStep>(&step.action)) {
         json["step"] = "superpositionLines";
-        json["lines"] = l->lines == SuperpositionLines::Streamlines ? "streamlines" : "equipotentials";
+        json["lines"] =
+            l->lines == SuperpositionLines::Streamlines ? "streamlines" : "equipotentials";
     } else if (const auto* v = std::get_if<SuperpositionVelocityStep>(&step.action)) {
         json["step"] = "superpositionVelocity";
         json["point"] = pointToJson(v->p);
@@ -358,8 +359,7 @@ SuperpositionElementStep superpositionElementFromJson(const ObjectReader& r) {
                               r.number("strength"),
                               r.number("circulation"),
                               r.number("angle")};
-    if (const auto problem = sp::elementProblem(element))
-        r.fail(QString::fromStdString(*problem));
+    if (const auto problem = sp::elementProblem(element)) r.fail(QString::fromStdString(*problem));
     return {element, r.font("font")};
 }
 
@@ -412,8 +412,8 @@ QByteArray constructionToJson(const Construction& construction) {
     for (const ConstructionStep& step : construction.steps) steps.append(stepToJson(step));
     QJsonObject json{
         {"format", kFormat},
-        {"version", construction.superposition ? kConstructionFormatVersion
-                                               : kOrdinaryFormatVersion},
+        {"version",
+         construction.superposition ? kConstructionFormatVersion : kOrdinaryFormatVersion},
         {"field", QJsonObject{{"width", construction.field.width()},
                               {"height", construction.field.height()}}},
         {"font", construction.font.toString()},

@@ -24,8 +24,8 @@ class PictureField : public flow::FieldSettings {
 };
 
 flow::Settings onField(const flow::Settings& s, const flow::FieldSettings& field) {
-    return {s.streamlines, s.equipotentials, field,         s.sourceSink, s.streamSpeed,
-            s.vortexSource, s.cylinder,      s.vectorStyle, s.vectorScale};
+    return {s.streamlines,  s.equipotentials, field,         s.sourceSink, s.streamSpeed,
+            s.vortexSource, s.cylinder,       s.vectorStyle, s.vectorScale};
 }
 
 }  // namespace

@@ -32,8 +32,7 @@ std::string number(double value) {
     return text;
 }
 
-std::optional<std::string> outside(const char* name, double value, double minimum,
-                                   double maximum) {
+std::optional<std::string> outside(const char* name, double value, double minimum, double maximum) {
     if (std::isfinite(value) && value >= minimum && value <= maximum) return std::nullopt;
     return std::string(name) + ": " + number(value) + " вне пределов " + number(minimum) + ".." +
            number(maximum);
@@ -119,8 +118,7 @@ std::variant<Element, std::string> parseElement(std::string_view text) {
                "»: ожидался source, sink, vortex, dipole, vortex-source или stream";
     const std::string form = std::string(found->name) + "," + std::string(found->arguments);
     const std::size_t expected = fields(found->arguments).size();
-    if (parts.size() - 1 != expected)
-        return "«" + std::string(text) + "»: ожидалось " + form;
+    if (parts.size() - 1 != expected) return "«" + std::string(text) + "»: ожидалось " + form;
     std::vector<double> v;
     for (std::size_t i = 1; i < parts.size(); ++i) {
         const auto value = numberIn(parts[i]);
