@@ -14,6 +14,7 @@ namespace {
 constexpr double kShortestArrowed = 20;  // shorter resultants get no arrowhead
 constexpr double kArrowHalfAngle = 20;
 constexpr double kLongest = 100'000;  // pixels; a vector beside an element stays drawable
+constexpr double kStill = 1e-9;       // slower counts as no flow
 
 }  // namespace
 
@@ -24,7 +25,8 @@ std::optional<VelocityNumbers> velocityNumbersAt(const std::vector<Element>& ele
     const ScreenVelocity v = velocityAt(field, x, y);
     const double vx = v.dx, vy = -v.dy;
     const double speed = std::hypot(vx, vy);
-    if (!std::isfinite(speed) || speed == 0) return std::nullopt;
+    // A stagnation point has no direction to draw.
+    if (!std::isfinite(speed) || speed < kStill) return std::nullopt;
     return VelocityNumbers{speed, vx, vy, std::atan2(vy, vx) * 180 / std::numbers::pi};
 }
 

@@ -11,7 +11,8 @@
 
 namespace flow::superposition {
 
-// Nothing at an element itself or where the elements make no flow.
+// Nothing at an element itself, at a stagnation point or where the
+// elements make no flow.
 std::optional<VelocityNumbers> velocityNumbersAt(const std::vector<Element>& elements, Point p);
 
 // The resultant from p, k |V| pixels long (k the vector scale), in the
