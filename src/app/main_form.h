@@ -221,6 +221,7 @@ class TMainForm : public QMainWindow {
     void armWithDialog(QToolButton* button, const std::function<void()>& row,
                        bool armsPointer = true);
     void armPair(QToolButton* clicked);
+    void armStreamTool(QToolButton* tool, bool source);
     void popupArm(QToolButton* button);
     // Says in the status bar why nothing happened, until the pointer moves.
     void explain(Unchanged why);
