@@ -1,0 +1,145 @@
+#include "document/construction_landmarks.h"
+
+#include <cstdlib>
+#include <optional>
+#include <string_view>
+
+#include "flow/bounded_settings.h"
+#include "flow/geometry.h"
+#include "flow/landmarks/flow_landmarks.h"
+
+namespace {
+
+using flow::VelocityConfig;
+
+constexpr std::string_view kSpeed = "streamSpeed.speed";
+constexpr std::string_view kCirculation = "cylinder.circulation";
+constexpr std::string_view kWithCirculation = "cylinder.withCirculation";
+
+// What velocity vectors read of a flow parameter into their input.
+std::optional<int> velocityReading(const flow::VelocityInput& in, std::string_view setting) {
+    if (setting == kSpeed &&
+        (in.config == VelocityConfig::Cylinder || in.config == VelocityConfig::SourceInStream))
+        return in.U;
+    if (setting == kCirculation && in.config == VelocityConfig::CylinderCirculation)
+        return in.gamma;
+    return std::nullopt;
+}
+
+// Steps from the last to the first.
+template <class Visit>
+auto latestFirst(const Construction& construction, Visit visit)
+    -> decltype(visit(construction.steps.front())) {
+    for (auto step = construction.steps.rbegin(); step != construction.steps.rend(); ++step)
+        if (auto found = visit(*step)) return found;
+    return std::nullopt;
+}
+
+// An integer setting as the lines were drawn with it: as the latest step
+// that recorded it read it, held within its dialog's range as a replay holds
+// it; for a flow whose lines do not read it, as the latest velocity vectors
+// read it; otherwise its default. Nothing when the reading was no integer.
+std::optional<int> latestInteger(const Construction& construction, std::string_view setting) {
+    std::optional<flow::SettingValue> recorded =
+        latestFirst(construction, [&](const ConstructionStep& step) {
+            const auto& values = step.settings.values();
+            const auto found = values.find(setting);
+            return found == values.end() ? std::nullopt : std::optional(found->second);
+        });
+    if (recorded) {
+        const int* number = std::get_if<int>(&*recorded);
+        if (!number) return std::nullopt;
+        return flow::settingRange(setting)(*number);
+    }
+    if (std::optional<int> read = latestFirst(construction, [&](const ConstructionStep& step) {
+            const auto* velocity = std::get_if<VelocityStep>(&step.action);
+            return velocity ? velocityReading(velocity->input, setting) : std::nullopt;
+        }))
+        return read;
+    return std::get<int>(flow::findSetting(setting)->defaultValue);
+}
+
+// Whether the cylinder has circulation: as the latest cylinder routine that
+// ran, or the latest step that recorded the flag, tells; otherwise as the
+// latest velocity vectors took it; otherwise the flag's default.
+bool latestWithCirculation(const Construction& construction) {
+    if (std::optional<bool> drawn = latestFirst(construction, [](const ConstructionStep& step) {
+            if (const auto* command = std::get_if<CommandStep>(&step.action);
+                command && command->call.routine) {
+                const std::string_view name = command->call.routine->name;
+                if (name == "StreamCylinderCirculation" ||
+                    name == "EquipotentialCylinderCirculation")
+                    return std::optional(true);
+                if (name == "StreamCylinder" || name == "EquipotentialCylinder")
+                    return std::optional(false);
+            }
+            const auto& values = step.settings.values();
+            const auto found = values.find(kWithCirculation);
+            if (found == values.end()) return std::optional<bool>();
+            const bool* flag = std::get_if<bool>(&found->second);
+            return flag ? std::optional(*flag) : std::nullopt;
+        }))
+        return *drawn;
+    if (std::optional<bool> clicked = latestFirst(construction, [](const ConstructionStep& step) {
+            const auto* velocity = std::get_if<VelocityStep>(&step.action);
+            if (!velocity) return std::optional<bool>();
+            if (velocity->input.config == VelocityConfig::CylinderCirculation)
+                return std::optional(true);
+            if (velocity->input.config == VelocityConfig::Cylinder) return std::optional(false);
+            return std::optional<bool>();
+        }))
+        return *clicked;
+    return std::get<bool>(flow::findSetting(kWithCirculation)->defaultValue);
+}
+
+std::vector<flow::Landmark> landmarksOfConfiguration(const Construction& construction,
+                                                     const Configuration& c) {
+    if (c.isEmpty()) return {};
+    const flow::Point centre{c.centreX.number(), c.centreY.number()};
+    switch (c.kind()) {
+        case FlowKind::SourceInStream:
+        case FlowKind::SinkInStream: {
+            // With a partner added nothing draws the flow of the three.
+            if (c.secondX.filled) return {};
+            const bool sink = c.kind() == FlowKind::SinkInStream;
+            const std::optional<int> U = latestInteger(construction, kSpeed);
+            if (!U) return {};
+            return flow::elementInStreamLandmarks(
+                centre, sink ? c.sink.number() : c.source.number(), *U, sink);
+        }
+        case FlowKind::Cylinder: {
+            const int R = c.radius.number();
+            if (latestWithCirculation(construction)) {
+                const std::optional<int> gamma = latestInteger(construction, kCirculation);
+                return gamma ? flow::circulatingCylinderLandmarks(centre, R, *gamma)
+                             : std::vector<flow::Landmark>{};
+            }
+            const std::optional<int> U = latestInteger(construction, kSpeed);
+            return U ? flow::cylinderLandmarks(centre, R, *U) : std::vector<flow::Landmark>{};
+        }
+        case FlowKind::SourceSinkPair:
+            if (!c.secondX.filled || !c.source.filled || !c.sink.filled) return {};
+            // The pair's streamlines put the source at the first point and
+            // the sink to its right.
+            return flow::sourceSinkPairLandmarks(centre, std::abs(centre.x - c.secondX.number()),
+                                                 c.source.number(), c.sink.number());
+        default:
+            return {};
+    }
+}
+
+}  // namespace
+
+std::vector<flow::Landmark> landmarksOf(const Construction& construction) {
+    std::vector<flow::Landmark> landmarks;
+    try {
+        landmarks = landmarksOfConfiguration(construction, construction.configuration());
+    } catch (const flow::ConversionError&) {
+        // A slot that holds no integer stopped every routine of this flow.
+    }
+    for (const ConstructionStep& step : construction.steps)
+        if (const auto* velocity = std::get_if<VelocityStep>(&step.action))
+            if (std::optional<flow::Landmark> landmark = flow::velocityLandmark(velocity->input))
+                landmarks.push_back(*landmark);
+    return landmarks;
+}

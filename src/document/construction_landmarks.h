@@ -1,0 +1,25 @@
+// The analytic landmarks of a construction's flow: those of the
+// configuration its last element left, with the parameters its steps read,
+// then the velocity at every point where velocity vectors were drawn, in
+// the order they were drawn. Also their text and their marks on a picture.
+#pragma once
+
+#include <vector>
+
+#include "document/construction.h"
+#include "flow/landmarks/landmark.h"
+#include "flow/landmarks/landmark_marks.h"
+#include "flow/landmarks/landmark_text.h"
+
+// A parameter read from the settings (the stream speed U, the cylinder's
+// circulation and whether it has one) is taken as the lines were drawn with
+// it: from the settings the latest step that read it recorded (held within
+// the dialog's range, as a replay holds it), or from which cylinder routine
+// ran last; for a flow whose lines do not read it, from the latest velocity
+// vectors' input; with none of these, the setting's default. A configuration
+// whose numbers are no integers has no landmarks of its own. Empty for an
+// empty construction.
+std::vector<flow::Landmark> landmarksOf(const Construction& construction);
+
+using flow::landmarksText;
+using flow::markLandmarks;

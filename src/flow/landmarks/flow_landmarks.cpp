@@ -1,0 +1,88 @@
+#include "flow/landmarks/flow_landmarks.h"
+
+#include <cmath>
+
+#include "flow/geometry.h"
+
+namespace flow {
+
+namespace {
+
+// The circulating cylinder's dividing streamline is drawn with this pi.
+constexpr double kExactPi = 3.141592653589793;
+
+Landmark stagnationPoint(Point centre, PlanePoint at) {
+    return {LandmarkKind::StagnationPoint, placeAbout(centre, at), 0, std::nullopt};
+}
+
+Landmark greatestSurfaceSpeed(Point centre, PlanePoint at, double speed) {
+    return {LandmarkKind::GreatestSurfaceSpeed, placeAbout(centre, at), speed, std::nullopt};
+}
+
+}  // namespace
+
+LandmarkPlace placeAbout(Point centre, PlanePoint flow) {
+    return {{static_cast<double>(centre.x) + flow.x, static_cast<double>(centre.y) - flow.y}, flow};
+}
+
+std::vector<Landmark> elementInStreamLandmarks(Point centre, int Q, int U, bool sink) {
+    if (U == 0) return {};
+    // The dividing line's radius Q theta / (2 * 3.14 U sin theta) at theta -> 0,
+    // and its height Q theta / (2 * 3.14 U) at the last step, theta = 3.14.
+    const double distance = Q * 0.5 * kInvPi / U;
+    const double halfWidth = Q / (2.0 * U);
+    return {stagnationPoint(centre, {sink ? distance : -distance, 0}),
+            {sink ? LandmarkKind::HalfWidthUpstream : LandmarkKind::HalfWidthDownstream,
+             std::nullopt, halfWidth, std::nullopt}};
+}
+
+std::vector<Landmark> cylinderLandmarks(Point centre, int R, int U) {
+    const double radius = R;
+    const double speed = 2.0 * U;
+    return {stagnationPoint(centre, {-radius, 0}), stagnationPoint(centre, {radius, 0}),
+            greatestSurfaceSpeed(centre, {0, radius}, speed),
+            greatestSurfaceSpeed(centre, {0, -radius}, speed)};
+}
+
+std::vector<Landmark> circulatingCylinderLandmarks(Point centre, int R, int gamma) {
+    if (R <= 0) return {};
+    const double radius = R;
+    std::vector<Landmark> landmarks;
+    const double sine = gamma / (4 * kExactPi * radius);
+    if (std::abs(sine) <= 1) {
+        const double angle = std::asin(sine);
+        const double x = radius * std::cos(angle);
+        const double y = radius * sine;
+        landmarks.push_back(stagnationPoint(centre, {-x, y}));
+        landmarks.push_back(stagnationPoint(centre, {x, y}));
+    } else {
+        // r^2 - gamma r / (2 * 3.14) + R^2 = 0, the root outside the circle,
+        // on the side the circulation slows the stream.
+        const double half = std::abs(gamma) * 0.25 * kInvPi;
+        const double r = half + std::sqrt(half * half - radius * radius);
+        landmarks.push_back(stagnationPoint(centre, {0, gamma > 0 ? r : -r}));
+    }
+    // Stream and circulation run the same way below the cylinder when the
+    // circulation turns counter-clockwise.
+    const double speed = 2 + std::abs(gamma) * 0.5 * kInvPi / radius;
+    landmarks.push_back(greatestSurfaceSpeed(centre, {0, gamma >= 0 ? -radius : radius}, speed));
+    return landmarks;
+}
+
+std::vector<Landmark> sourceSinkPairLandmarks(Point centre, int D, int Qs, int Qk) {
+    // Equal strengths, or both at one point, leave no point at rest.
+    if (Qs == Qk || D == 0) return {};
+    const double x = static_cast<double>(Qs) * D / (Qs - Qk);
+    return {stagnationPoint(centre, {x, 0})};
+}
+
+std::optional<Landmark> velocityLandmark(const VelocityInput& input) {
+    const std::optional<VelocityNumbers> numbers = VelocityNumbersAt(input);
+    if (!numbers) return std::nullopt;
+    const PlanePoint flow{static_cast<double>(input.p.x - input.centre.x),
+                          static_cast<double>(input.centre.y - input.p.y)};
+    return Landmark{LandmarkKind::Velocity, placeAbout(input.centre, flow), numbers->speed,
+                    numbers};
+}
+
+}  // namespace flow

@@ -1,0 +1,44 @@
+// The landmarks of each flow configuration in closed form, with the
+// constants and directions of the routines that draw it, so that they lie on
+// the drawn picture: the stream flows from left to right on the screen, a
+// positive circulation turns counter-clockwise on the screen, strengths and
+// circulations are the numbers the routines take.
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "flow/landmarks/landmark.h"
+#include "flow/surface.h"
+#include "flow/velocity/velocity.h"
+
+namespace flow {
+
+// A source (or, with `sink`, a sink of strength Q) at `centre` in a stream
+// of speed U: the stagnation point Q / (2 * 3.14 * U) upstream of a source,
+// downstream of a sink, and the half-body's half-width Q / (2 U).
+std::vector<Landmark> elementInStreamLandmarks(Point centre, int Q, int U, bool sink);
+
+// A cylinder of radius R without circulation in a stream of speed U: the
+// stagnation points in front of and behind it, and its top and bottom, where
+// the surface speed is 2 U.
+std::vector<Landmark> cylinderLandmarks(Point centre, int R, int U);
+
+// A cylinder of radius R with circulation gamma in a unit stream. While
+// gamma <= 4 pi R the two stagnation points lie on the circle where
+// sin(angle) = gamma / (4 pi R), with the exact pi of the dividing
+// streamline's drawing; beyond, one lies on the vertical through the centre,
+// where the velocity (with 3.14) vanishes. The surface is fastest, at
+// 2 + gamma / (2 * 3.14 * R), on the side where circulation and stream agree.
+std::vector<Landmark> circulatingCylinderLandmarks(Point centre, int R, int gamma);
+
+// A source of strength Qs at `centre` and a sink of strength Qk D pixels to
+// its right, as the pair's streamlines place them: unequal strengths have
+// one stagnation point on their line, Qs D / (Qs - Qk) from the source.
+std::vector<Landmark> sourceSinkPairLandmarks(Point centre, int D, int Qs, int Qk);
+
+// The velocity at the input's point with the numbers the program shows for
+// it; nothing where there are none.
+std::optional<Landmark> velocityLandmark(const VelocityInput& input);
+
+}  // namespace flow

@@ -1,0 +1,60 @@
+#include "flow/landmarks/landmark_text.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace flow {
+
+namespace {
+
+std::string fixed(double value, int decimals) {
+    // A value that prints as zero prints without a sign.
+    if (std::abs(value) < 0.5 * std::pow(10.0, -decimals)) value = 0;
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    return text;
+}
+
+std::string pair(PlanePoint p) {
+    return "(" + fixed(p.x, 1) + ", " + fixed(p.y, 1) + ")";
+}
+
+std::string place(const Landmark& landmark) {
+    if (!landmark.place) return {};
+    return pair(landmark.place->picture) + " пикс.; " + pair(landmark.place->flow) + " от центра";
+}
+
+std::string line(const Landmark& l) {
+    switch (l.kind) {
+        case LandmarkKind::StagnationPoint:
+            return "Критическая точка: " + place(l);
+        case LandmarkKind::HalfWidthDownstream:
+            return "Полуширина полутела вниз по потоку: " + fixed(l.value, 1) + " пикс.";
+        case LandmarkKind::HalfWidthUpstream:
+            return "Полуширина полутела вверх по потоку: " + fixed(l.value, 1) + " пикс.";
+        case LandmarkKind::GreatestSurfaceSpeed:
+            return "Наибольшая скорость на поверхности цилиндра " + fixed(l.value, 3) + ": " +
+                   place(l);
+        case LandmarkKind::Velocity: {
+            // The numbers as the status line shows them after a velocity click.
+            std::string text = "Скорость в точке " + place(l);
+            if (l.velocity)
+                text += ": |V| = " + fixed(l.velocity->speed, 3) +
+                        "; Vx = " + fixed(l.velocity->vx, 3) +
+                        "; Vy = " + fixed(l.velocity->vy, 3) + "; угол " +
+                        fixed(l.velocity->angle, 1) + "°";
+            return text;
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+std::string landmarksText(const std::vector<Landmark>& landmarks) {
+    std::string text;
+    for (const Landmark& landmark : landmarks) text += line(landmark) + "\n";
+    return text;
+}
+
+}  // namespace flow

@@ -1,0 +1,14 @@
+// Landmarks as text: one line each, ending in a newline, with places in
+// picture pixels and about the element's centre.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "flow/landmarks/landmark.h"
+
+namespace flow {
+
+std::string landmarksText(const std::vector<Landmark>& landmarks);
+
+}  // namespace flow

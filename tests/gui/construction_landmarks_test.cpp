@@ -1,0 +1,199 @@
+// The landmarks of a construction: which flow and which of its steps'
+// readings they come from, for constructions made in the program and put
+// together step by step.
+#include "document/construction_landmarks.h"
+
+#include <QSlider>
+#include <QTest>
+#include <QToolButton>
+#include <cmath>
+#include <memory>
+
+#include "app/main_form.h"
+#include "app/program.h"
+#include "configurations.h"
+#include "dialogs/cylinder_dialog.h"
+#include "dialogs/stream_speed_dialog.h"
+#include "document/mdi_child.h"
+#include "document/velocity_marker.h"
+#include "flow/geometry.h"
+#include "gui_test_support.h"
+
+namespace {
+
+using flow::LandmarkKind;
+
+ConstructionStep elementStep(const Configuration& configuration) {
+    return {ElementStep{{}, {}, configuration}, {}};
+}
+
+ConstructionStep commandStep(std::string_view routine, std::vector<int> arguments,
+                             flow::SettingValues read = {}) {
+    return {CommandStep{flow::routineCall(routine, std::move(arguments)), {}}, std::move(read)};
+}
+
+ConstructionStep velocityStep(flow::VelocityConfig config, flow::Point p, int U, int gamma) {
+    flow::VelocityInput in{config, p, {400, 300}, 10};
+    in.R = 100;
+    in.U = U;
+    in.gamma = gamma;
+    in.Q = 1500;
+    return {VelocityStep{in}, {}};
+}
+
+flow::SettingValues reading(std::string_view name, flow::SettingValue value) {
+    flow::SettingValues values;
+    values.set(name, std::move(value));
+    return values;
+}
+
+Configuration at400(void (*fill)(Configuration&)) {
+    Configuration c;
+    c.centreX.set(400);
+    c.centreY.set(300);
+    fill(c);
+    return c;
+}
+
+Configuration sourceInStream() {
+    return at400([](Configuration& c) { c.source.set(1500); });
+}
+Configuration cylinder() {
+    return at400([](Configuration& c) { c.radius.set(100); });
+}
+
+std::vector<flow::Landmark> ofKind(const std::vector<flow::Landmark>& all, LandmarkKind kind) {
+    std::vector<flow::Landmark> found;
+    for (const flow::Landmark& l : all)
+        if (l.kind == kind) found.push_back(l);
+    return found;
+}
+
+// Where the single stagnation point of the landmarks lies from the centre.
+double stagnationX(const std::vector<flow::Landmark>& all) {
+    const auto points = ofKind(all, LandmarkKind::StagnationPoint);
+    if (points.size() != 1) qFatal("%d stagnation points", static_cast<int>(points.size()));
+    return points[0].place->flow.x;
+}
+
+}  // namespace
+
+class ConstructionLandmarksTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void nothingBeforeAnElementNorForFlowsWithoutLandmarks() {
+        QVERIFY(landmarksOf(Construction{}).empty());
+        const Configuration vortex = at400([](Configuration& c) { c.vortex.set(QString()); });
+        QVERIFY(landmarksOf({{}, {}, {elementStep(vortex)}}).empty());
+        // A source in a stream with a sink added: no routine draws the three.
+        const Configuration partnered = at400([](Configuration& c) {
+            c.source.set(1500);
+            c.sinkPartner.set(1500);
+            c.secondX.set(600);
+            c.secondY.set(300);
+        });
+        QVERIFY(landmarksOf({{}, {}, {elementStep(partnered)}}).empty());
+        // A slot that holds no integer stops every routine of the flow.
+        const Configuration garbled = at400([](Configuration& c) { c.source.set("x"); });
+        QVERIFY(landmarksOf({{}, {}, {elementStep(garbled)}}).empty());
+    }
+
+    void theStreamSpeedTheLinesWereDrawnWith() {
+        Construction c{{}, {}, {elementStep(sourceInStream())}};
+        QCOMPARE(stagnationX(landmarksOf(c)), -1500 / 6.28);  // the default speed
+        c.steps.push_back(velocityStep(flow::VelocityConfig::SourceInStream, {500, 200}, 3, 0));
+        QCOMPARE(stagnationX(landmarksOf(c)), -1500 / 6.28 / 3);
+        c.steps.push_back(
+            commandStep("StreamSourceInStream", {400, 300, 1500}, reading("streamSpeed.speed", 2)));
+        c.steps.push_back(velocityStep(flow::VelocityConfig::SourceInStream, {500, 200}, 5, 0));
+        QCOMPARE(stagnationX(landmarksOf(c)), -1500 / 6.28 / 2);
+        // Held within the dialog's range, as the replay holds it.
+        c.steps.push_back(commandStep("EquipotentialSourceInStream", {400, 300, 1500},
+                                      reading("streamSpeed.speed", 0)));
+        QCOMPARE(stagnationX(landmarksOf(c)), -1500 / 6.28);
+        // Velocity at both clicked points, in order, after the flow's own.
+        const auto velocities = ofKind(landmarksOf(c), LandmarkKind::Velocity);
+        QCOMPARE(velocities.size(), std::size_t{2});
+        QCOMPARE(velocities[1].place->flow.x, 100.0);
+        QVERIFY(velocities[0].value != velocities[1].value);
+        QCOMPARE(landmarksOf(c).back().kind, LandmarkKind::Velocity);
+    }
+
+    void theCylinderRoutineThatRanTellsWhetherItCirculates() {
+        Construction c{{}, {}, {elementStep(cylinder())}};
+        QCOMPARE(ofKind(landmarksOf(c), LandmarkKind::StagnationPoint).size(), std::size_t{2});
+        QCOMPARE(landmarksOf(c)[0].place->flow.y, 0.0);  // no circulation by default
+        c.steps.push_back(
+            velocityStep(flow::VelocityConfig::CylinderCirculation, {520, 210}, 1, 300));
+        QVERIFY(landmarksOf(c)[0].place->flow.y > 0);
+        c.steps.push_back(commandStep("StreamCylinder", {100, 400, 300}));
+        QCOMPARE(landmarksOf(c)[0].place->flow.y, 0.0);
+        c.steps.push_back(commandStep("EquipotentialCylinderCirculation", {100, 400, 300},
+                                      reading("cylinder.circulation", 1000)));
+        const auto points = ofKind(landmarksOf(c), LandmarkKind::StagnationPoint);
+        QCOMPARE(points.size(), std::size_t{2});
+        QVERIFY(qAbs(points[0].place->flow.y - 1000 / (4 * 3.141592653589793)) < 1e-9);
+        // An element step may record the flag for a cylinder drawn by nothing yet.
+        Construction placed{{}, {}, {elementStep(cylinder())}};
+        placed.steps[0].settings.set("cylinder.withCirculation", true);
+        QVERIFY(landmarksOf(placed)[0].place->flow.y > 0);
+    }
+
+    void thePairAsItsStreamlinesPlaceIt() {
+        const Configuration pair = at400([](Configuration& c) {
+            c.pair.set(QString());
+            c.source.set(2000);
+            c.sink.set(1000);
+        });
+        QVERIFY(landmarksOf({{}, {}, {elementStep(pair)}}).empty());  // second point to come
+        Configuration complete = pair;
+        complete.secondX.set(200);  // placed left of the first point: the sink goes right
+        complete.secondY.set(300);
+        QCOMPARE(stagnationX(landmarksOf({{}, {}, {elementStep(complete)}})), 400.0);
+    }
+
+    // Drawn in the program: the circulation its dialog sets, the velocity
+    // clicked afterwards, and the marks on the document's picture.
+    void aCirculatingCylinderDrawnInTheProgram() {
+        std::unique_ptr<TProgram> program;
+        TMainForm* form = nullptr;
+        QVERIFY(startProgram(program, form));
+        TMDIChild* d = newDocument(*form);
+        program->dialogs().cylinderDialog->TrackBar2->setValue(600);
+        for (const PlacedConfiguration& placed : placedConfigurations())
+            if (placed.name == "cylinder with circulation") placed.place(*form, d, {400, 300});
+        named<QToolButton>(form, "SpeedButton1")->click();
+        named<QToolButton>(form, "SpeedButton8")->click();
+        d->Shape1->move(517, 207);
+        d->Shape1->show();
+        QTest::mouseClick(d->Shape1, Qt::LeftButton, Qt::NoModifier, QPoint(1, 1));
+
+        const std::vector<flow::Landmark> landmarks = landmarksOf(d->construction());
+        const auto points = ofKind(landmarks, LandmarkKind::StagnationPoint);
+        QCOMPARE(points.size(), std::size_t{2});
+        const double sine = 600 / (4 * 3.141592653589793 * 100);
+        QVERIFY(qAbs(points[1].place->flow.y - 100 * sine) < 1e-9);
+        QVERIFY(qAbs(points[1].place->picture.x - (400 + 100 * std::sqrt(1 - sine * sine))) < 1e-9);
+        const auto velocity = ofKind(landmarks, LandmarkKind::Velocity);
+        QCOMPARE(velocity.size(), std::size_t{1});
+        QCOMPARE(velocity[0].place->picture.x, 520.0);
+
+        QImage picture = d->surface().image();
+        markLandmarks(d->surface(), landmarks);
+        const QImage& after = d->surface().image();
+        const QRgb magenta = qRgb(255, 0, 255);
+        // Each cross's centre and arm ends, and nothing magenta before.
+        QVERIFY(picture.pixel(520, 210) != magenta);
+        for (const flow::Landmark& l : landmarks) {
+            const int x = static_cast<int>(flow::Round(l.place->picture.x));
+            const int y = static_cast<int>(flow::Round(l.place->picture.y));
+            QCOMPARE(after.pixel(x, y), magenta);
+            QCOMPARE(after.pixel(x - 4, y + 4), magenta);
+            QCOMPARE(after.pixel(x + 4, y + 4), magenta);
+        }
+    }
+};
+
+QTEST_MAIN(ConstructionLandmarksTest)
+#include "construction_landmarks_test.moc"
