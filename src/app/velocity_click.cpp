@@ -106,7 +106,9 @@ void TMainForm::drawSuperpositionVelocity(TMDIChild& d) {
     runReportingErrors([&] {
         const flow::Point p{d.Shape1->x() + 3, d.Shape1->y() + 3};
         ProgressGauge progress(gauge);
-        if (!d.drawSuperpositionVelocity(p, settingsOf(dialogs_), progress)) return;
+        if (!d.drawSuperpositionVelocity(p, settingsOf(dialogs_), progress))
+            return statusLine->showMessage(
+                "Скорость не нарисована: в этой точке элемент, точка покоя или течения нет");
         if (const auto v = flow::superposition::velocityNumbersAt(d.superpositionElements(), p))
             statusLine->showMessage(velocityText(p, *v));
     });

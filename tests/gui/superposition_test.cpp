@@ -219,6 +219,7 @@ class SuperpositionTest : public QObject {
         before = d->surface().image();
         const std::size_t steps = d->construction().steps.size();
         clickVelocityAt(d, {300, 300});
+        QVERIFY2(status().startsWith("Скорость не нарисована"), qPrintable(status()));
         QCOMPARE(d->surface().image(), before);
         QCOMPARE(d->construction().steps.size(), steps);
 

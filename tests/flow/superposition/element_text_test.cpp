@@ -47,25 +47,22 @@ TEST(ElementText, EveryKindParses) {
 }
 
 TEST(ElementText, ProblemsAreOneLineAndNameTheFault) {
-    EXPECT_EQ(problemOf("whirl,1,2,3"),
-              "неизвестный элемент «whirl»: ожидался source, sink, vortex, dipole, "
-              "vortex-source или stream");
-    EXPECT_EQ(problemOf("source,1,2"), "«source,1,2»: ожидалось source,X,Y,Q");
-    EXPECT_EQ(problemOf("stream,1,2,3"), "«stream,1,2,3»: ожидалось stream,U,ANGLE");
-    EXPECT_EQ(problemOf("dipole,1,2,x,0"),
-              "«dipole,1,2,x,0»: «x» не число (ожидалось dipole,X,Y,M,ANGLE)");
-    EXPECT_EQ(problemOf("vortex,1,2,"), "«vortex,1,2,»: «» не число (ожидалось vortex,X,Y,Г)");
-    EXPECT_EQ(problemOf("source,1,2,3 4"),
-              "«source,1,2,3 4»: «3 4» не число (ожидалось source,X,Y,Q)");
-    EXPECT_EQ(problemOf("sink,1,2,-5"), "«sink,1,2,-5»: Q: -5 вне пределов 0..1000000");
-    EXPECT_EQ(problemOf("source,2e6,0,5"),
-              "«source,2e6,0,5»: x: 2000000 вне пределов -1000000..1000000");
-    EXPECT_EQ(problemOf("stream,1,361"), "«stream,1,361»: угол: 361 вне пределов -360..360");
-    EXPECT_EQ(problemOf("vortex,1,2,nan"),
-              "«vortex,1,2,nan»: «nan» не число (ожидалось vortex,X,Y,Г)");
-    EXPECT_EQ(problemOf(""),
-              "неизвестный элемент «»: ожидался source, sink, vortex, dipole, "
-              "vortex-source или stream");
+    const std::string unknown =
+        "»: ожидался source, sink, vortex, dipole, vortex-source или stream";
+    const std::pair<const char*, std::string> cases[] = {
+        {"whirl,1,2,3", "неизвестный элемент «whirl" + unknown},
+        {"", "неизвестный элемент «" + unknown},
+        {"source,1,2", "«source,1,2»: ожидалось source,X,Y,Q"},
+        {"stream,1,2,3", "«stream,1,2,3»: ожидалось stream,U,ANGLE"},
+        {"dipole,1,2,x,0", "«dipole,1,2,x,0»: «x» не число (ожидалось dipole,X,Y,M,ANGLE)"},
+        {"vortex,1,2,", "«vortex,1,2,»: «» не число (ожидалось vortex,X,Y,Г)"},
+        {"vortex,1,2,nan", "«vortex,1,2,nan»: «nan» не число (ожидалось vortex,X,Y,Г)"},
+        {"source,1,2,3 4", "«source,1,2,3 4»: «3 4» не число (ожидалось source,X,Y,Q)"},
+        {"sink,1,2,-5", "«sink,1,2,-5»: Q: -5 вне пределов 0..1000000"},
+        {"source,2e6,0,5", "«source,2e6,0,5»: x: 2000000 вне пределов -1000000..1000000"},
+        {"stream,1,361", "«stream,1,361»: угол: 361 вне пределов -360..360"},
+    };
+    for (const auto& [text, problem] : cases) EXPECT_EQ(problemOf(text), problem) << text;
 }
 
 TEST(ElementText, RangesFollowTheKind) {
