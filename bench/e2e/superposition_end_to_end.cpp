@@ -30,6 +30,13 @@ TMDIChild* superpositionWith(TMainForm& form, const std::vector<sp::Element>& el
     return d;
 }
 
+// Closes the document without the question about its unsaved drawing.
+void closeUnsaved(TMDIChild* d) {
+    d->markSaved();
+    d->close();
+    settle();
+}
+
 // Clicks the command and waits for the repainted picture.
 bool clickAndPaint(QToolButton* command, const PaintCounter& painted) {
     const int before = painted.count();
@@ -48,8 +55,7 @@ void runLines(benchmark::State& state, TMainForm& form, const std::vector<sp::El
             break;
         }
     }
-    d->close();
-    settle();
+    closeUnsaved(d);
 }
 
 // The first source's strength typed into the panel, alternating between
@@ -72,8 +78,7 @@ void runEdit(benchmark::State& state, TMainForm& form) {
             break;
         }
     }
-    d->close();
-    settle();
+    closeUnsaved(d);
 }
 
 }  // namespace
