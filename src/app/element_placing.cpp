@@ -13,38 +13,39 @@
 #include "dialogs/line_style_dialog.h"
 #include "dialogs/source_sink_dialog.h"
 #include "dialogs/vortex_source_dialog.h"
-#include "document/configuration.h"
+#include "document/configuration_slots.h"
 #include "document/element_drawing.h"
+#include "document/element_placement.h"
 #include "document/mdi_child.h"
 #include "flow/geometry.h"
 
 namespace {
 
-// The first element of a configuration, its own value already set: its
-// place is recorded, then its mark, letter (if it has one) and the axes are
-// drawn; the tool is let go.
-void placeFirst(TMDIChild& d, Configuration& c, const flow::Settings& live, QToolButton* tool,
-                ElementKind kind, int x, int y) {
-    c.centreX.set(x);
-    c.centreY.set(y);
+// An element placed with its tool: recorded in the configuration, written to
+// the slots and drawn.
+void place(TMDIChild& d, Configuration& c, const flow::Settings& live, const PlacingValues& values,
+           ElementKind kind, int x, int y) {
+    const ElementDrawing element = placeElement(c, kind, x, y, values);
     writeConfiguration(c, d);
-    d.drawPlacedElement({kind, x, y}, live);
-    tool->setChecked(false);
-    d.setPointer(Qt::ArrowCursor);
+    d.drawPlacedElement(element, live);
 }
 
-// A sink added to a source in a stream, or the other way round: it sits on
-// the first element's horizontal line whatever the click's y. The pointer
-// stays the cross.
-void placeSecondInStream(TMDIChild& d, Configuration& c, const flow::Settings& live,
-                         SlotValue& strength, const QString& strengthText, QToolButton* tool,
-                         ElementKind kind, int x) {
-    strength.set(strengthText);
-    c.secondX.set(x);
-    c.secondY.set(c.centreY.text);
-    writeConfiguration(c, d);
-    d.drawPlacedElement({kind, x, c.centreY.number()}, live);
+// Placed, and the tool let go. A sink added to a source in a stream, or the
+// other way round, is placed so: it sits on the first element's horizontal
+// line whatever the click's y, and the pointer stays the cross.
+void placeAndLetGo(TMDIChild& d, Configuration& c, const flow::Settings& live,
+                   const PlacingValues& values, QToolButton* tool, ElementKind kind, int x, int y) {
+    place(d, c, live, values, kind, x, y);
     tool->setChecked(false);
+}
+
+// The first element of a configuration: its place is recorded, then its
+// mark, letter (if it has one) and the axes are drawn; the tool is let go
+// and the pointer is the arrow again.
+void placeFirst(TMDIChild& d, Configuration& c, const flow::Settings& live,
+                const PlacingValues& values, QToolButton* tool, ElementKind kind, int x, int y) {
+    placeAndLetGo(d, c, live, values, tool, kind, x, y);
+    d.setPointer(Qt::ArrowCursor);
 }
 
 void startTextLabel(TMDIChild& d, int x, int y) {
@@ -55,6 +56,21 @@ void startTextLabel(TMDIChild& d, int x, int y) {
 
 }  // namespace
 
+PlacingValues TMainForm::placingValues() {
+    const TOKBottomDlg4& sourceSink = *dialogs_.sourceSinkDialog;
+    PlacingValues values;
+    values.sourceText = sourceSink.sourceText();
+    values.sinkText = sourceSink.sinkText();
+    values.pairSource = strengthRow(StrengthRow::Source).strength->value();
+    values.pairSink = strengthRow(StrengthRow::Sink).strength->value();
+    values.momentText = dialogs_.dipoleDialog->momentText();
+    values.boundaryText = dialogs_.vortexSourceDialog->boundaryText();
+    values.radius = dialogs_.cylinderDialog->radius();
+    values.outlineWidth = dialogs_.lineStyleDialog->penWidth();
+    values.outlineColor = dialogs_.lineStyleDialog->penColor();
+    return values;
+}
+
 // A point of a source-sink pair, its strength from the panel's checked row.
 // The first point offers only the other strength for the second; the second
 // sits on the first point's horizontal line, and the panel is reset and put
@@ -63,29 +79,15 @@ void TMainForm::placePairPoint(TMDIChild& d, int x, int y, bool second) {
     const bool source = strengthRow(StrengthRow::Source).choice->isChecked();
     if (!source && !strengthRow(StrengthRow::Sink).choice->isChecked()) return;
     Configuration c = readConfiguration(d);
-    SlotValue& strength = source ? c.source : c.sink;
-    const int position =
-        strengthRow(source ? StrengthRow::Source : StrengthRow::Sink).strength->value();
+    const ElementKind kind =
+        second ? (source ? ElementKind::PairSecondSource : ElementKind::PairSecondSink)
+               : (source ? ElementKind::PairSource : ElementKind::PairSink);
+    place(d, c, settingsOf(dialogs_), placingValues(), kind, x, y);
     if (!second) {
-        strength.set(position);
-        c.pair.set(QString());
-        c.centreX.set(x);
-        c.centreY.set(y);
-        writeConfiguration(c, d);
-        d.drawPlacedElement({source ? ElementKind::PairSource : ElementKind::PairSink, x, y},
-                            settingsOf(dialogs_));
-
         chooseStrengthRow(source ? StrengthRow::Sink : StrengthRow::Source);
         setStrengthRowEnabled(source ? StrengthRow::Source : StrengthRow::Sink, false);
         return;
     }
-    c.secondX.set(x);
-    c.secondY.set(c.centreY.text);
-    strength.set(position);
-    writeConfiguration(c, d);
-    d.drawPlacedElement({source ? ElementKind::PairSecondSource : ElementKind::PairSecondSink, x,
-                         c.secondY.number()},
-                        settingsOf(dialogs_));
     d.setPointer(Qt::ArrowCursor);
 
     chooseStrengthRow(StrengthRow::Source);
@@ -98,20 +100,10 @@ void TMainForm::placePairPoint(TMDIChild& d, int x, int y, bool second) {
 // The cylinder's outline in the line-style dialog's pen, a radius up and to
 // the right with the theta label beside it, the centre's "0" and the axes.
 void TMainForm::placeCylinder(TMDIChild& d, int x, int y) {
-    const int r = dialogs_.cylinderDialog->radius();
-    const ElementDrawing cylinder{ElementKind::Cylinder,
-                                  x,
-                                  y,
-                                  r,
-                                  dialogs_.lineStyleDialog->penWidth(),
-                                  dialogs_.lineStyleDialog->penColor()};
-    d.showThetaLabel(x, y, r);
+    const PlacingValues values = placingValues();
+    d.showThetaLabel(x, y, values.radius);
     Configuration c = readConfiguration(d);
-    c.radius.set(r);
-    c.centreX.set(x);
-    c.centreY.set(y);
-    writeConfiguration(c, d);
-    d.drawPlacedElement(cylinder, settingsOf(dialogs_));
+    place(d, c, settingsOf(dialogs_), values, ElementKind::Cylinder, x, y);
     cylinderTool->setChecked(false);
     cylinderCirculationTool->setChecked(false);
     d.setPointer(Qt::ArrowCursor);
@@ -128,7 +120,6 @@ void TMainForm::ImageMouseDown(TMDIChild& d, int x, int y) {
         }
         Configuration c = readConfiguration(d);
         const flow::Settings live = settingsOf(dialogs_);
-        const TOKBottomDlg4& sourceSink = *dialogs_.sourceSinkDialog;
         const bool cross = d.pointer() == Qt::CrossCursor;
         const bool empty = c.isEmpty();
         auto down = [](const QToolButton* button) { return button->isChecked(); };
@@ -143,44 +134,35 @@ void TMainForm::ImageMouseDown(TMDIChild& d, int x, int y) {
             if (!empty) return explain(Unchanged::ElementPresent);
             return placePairPoint(d, x, y, false);
         }
-        if (down(vortexTool) && cross && empty) {
-            c.vortex.set(QString());
-            return placeFirst(d, c, live, vortexTool, ElementKind::PlaneVortex, x, y);
-        }
-        if (down(pointSourceTool) && cross && empty) {
-            c.pointSource.set(QString());
-            return placeFirst(d, c, live, pointSourceTool, ElementKind::PointSource, x, y);
-        }
-        if (down(vortexSourceTool) && cross && empty) {
-            c.boundary.set(dialogs_.vortexSourceDialog->boundaryText());
-            return placeFirst(d, c, live, vortexSourceTool, ElementKind::VortexSource, x, y);
-        }
-        if (down(dipoleTool) && cross && empty) {
-            c.moment.set(dialogs_.dipoleDialog->momentText());
-            return placeFirst(d, c, live, dipoleTool, ElementKind::Dipole, x, y);
-        }
+        auto first = [&](QToolButton* tool, ElementKind kind) {
+            placeFirst(d, c, live, placingValues(), tool, kind, x, y);
+        };
+        if (down(vortexTool) && cross && empty) return first(vortexTool, ElementKind::PlaneVortex);
+        if (down(pointSourceTool) && cross && empty)
+            return first(pointSourceTool, ElementKind::PointSource);
+        if (down(vortexSourceTool) && cross && empty)
+            return first(vortexSourceTool, ElementKind::VortexSource);
+        if (down(dipoleTool) && cross && empty) return first(dipoleTool, ElementKind::Dipole);
         if (!c.secondX.filled && down(sinkInStreamTool) && cross && c.source.filled &&
             !c.radius.filled && !c.sink.filled && !c.moment.filled && !c.boundary.filled &&
             !c.pointSource.filled && !c.vortex.filled)
-            return placeSecondInStream(d, c, live, c.sinkPartner, sourceSink.sinkText(),
-                                       sinkInStreamTool, ElementKind::SinkAdded, x);
+            return placeAndLetGo(d, c, live, placingValues(), sinkInStreamTool,
+                                 ElementKind::SinkAdded, x, y);
         if (!c.secondX.filled && down(sourceInStreamTool) && cross && c.sink.filled &&
             !c.source.filled && !c.radius.filled && !c.moment.filled && !c.pointSource.filled &&
             !c.vortex.filled)
-            return placeSecondInStream(d, c, live, c.sourcePartner, sourceSink.sourceText(),
-                                       sourceInStreamTool, ElementKind::SourceAdded, x);
+            return placeAndLetGo(d, c, live, placingValues(), sourceInStreamTool,
+                                 ElementKind::SourceAdded, x, y);
         if (down(textTool)) return startTextLabel(d, x, y);
         if (down(sinkInStreamTool)) {
             if (!cross) return;
             if (!empty) return explain(Unchanged::ElementPresent);
-            c.sink.set(sourceSink.sinkText());
-            return placeFirst(d, c, live, sinkInStreamTool, ElementKind::StreamWithSink, x, y);
+            return first(sinkInStreamTool, ElementKind::StreamWithSink);
         }
         if (down(sourceInStreamTool)) {
             if (!cross) return;
             if (!empty) return explain(Unchanged::ElementPresent);
-            c.source.set(sourceSink.sourceText());
-            return placeFirst(d, c, live, sourceInStreamTool, ElementKind::SourceInStream, x, y);
+            return first(sourceInStreamTool, ElementKind::SourceInStream);
         }
         const bool elementTool = down(vortexTool) || down(pointSourceTool) ||
                                  down(vortexSourceTool) || down(dipoleTool) || down(cylinderTool) ||

@@ -10,7 +10,7 @@
 #include <array>
 
 #include "app/main_form.h"
-#include "document/configuration.h"
+#include "document/configuration_slots.h"
 #include "document/mdi_child.h"
 
 void TMainForm::SpeedButton15Click() {

@@ -8,7 +8,7 @@
 #include "dialogs/source_sink_dialog.h"
 #include "dialogs/stream_speed_dialog.h"
 #include "dialogs/vortex_source_dialog.h"
-#include "document/configuration.h"
+#include "document/configuration_slots.h"
 #include "document/mdi_child.h"
 
 // After the platform toggled the button: its row on an empty document when

@@ -1,6 +1,5 @@
 // Text labels, the font of a document's labels, and saving the picture.
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QLineEdit>
@@ -27,15 +26,8 @@ void commitLabel(TMDIChild& d) {
 // The form a picture is saved in follows the file name's extension; any
 // other extension gives a Windows bitmap.
 void savePictureAs(TMDIChild& d, const QString& fileName) {
-    const QString suffix = QFileInfo(fileName).suffix().toLower();
-    if (suffix == "png")
-        writeRasterPicture(d.surface().image(), "png", fileName);
-    else if (suffix == "svg")
-        writeSvgPicture(d.construction(), fileName);
-    else if (suffix == "pdf")
-        writePdfPicture(d.construction(), fileName);
-    else
-        writeRasterPicture(d.surface().image(), "bmp", fileName);
+    writePicture(pictureFormatOf(fileName).value_or(PictureFormat::Bmp), d.construction(),
+                 d.surface().image(), fileName);
     d.markSaved();
 }
 

@@ -76,8 +76,10 @@
 #include <functional>
 
 #include "dialogs/dialogs.h"
+#include "document/flow_commands.h"
 
 class QAction;
+struct PlacingValues;
 class QFrame;
 class QLabel;
 class QMdiArea;
@@ -236,6 +238,9 @@ class TMainForm : public QMainWindow {
     void followActiveDocument();
 
     // Placing (element_placing.cpp).
+    void carryOut(TMDIChild& document, const flow::Settings& settings, const CommandPlan& plan);
+    // What placing reads from the dialogs and the strength panel now.
+    PlacingValues placingValues();
     void placePairPoint(TMDIChild& document, int x, int y, bool second);
     void placeCylinder(TMDIChild& document, int x, int y);
 

@@ -8,7 +8,7 @@
 #include "app/errors.h"
 #include "app/main_form.h"
 #include "document/mdi_child.h"
-#include "document/picture_export.h"
+#include "document/picture_printing.h"
 
 // The construction drawn again as vectors, scaled to the page.
 void TMainForm::PrintItemClick() {

@@ -9,7 +9,7 @@
 
 #include "app/main_form.h"
 #include "dialogs/source_sink_dialog.h"
-#include "document/configuration.h"
+#include "document/configuration_slots.h"
 #include "document/mdi_child.h"
 
 namespace {

@@ -1,11 +1,9 @@
 // What a document's field holds, as one value: the kind of flow and every
-// value its slots record, in the slots' own texts. Reading it from the slots
-// and writing it back are the only places that know which slot holds what.
+// value its slots record, in the slots' own texts (configuration_slots.h
+// reads it from a document's slots and writes it back).
 #pragma once
 
 #include <QString>
-
-class TMDIChild;
 
 enum class FlowKind {
     Empty,
@@ -54,6 +52,3 @@ struct Configuration {
     // The pair's first point is placed, its second is not.
     bool pairAwaitsSecondPoint() const { return pair.filled && !secondX.filled; }
 };
-
-Configuration readConfiguration(const TMDIChild& document);
-void writeConfiguration(const Configuration& configuration, TMDIChild& document);

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "document/configuration_slots.h"
 #include "document/mdi_child.h"
 #include "flow/geometry.h"
 
@@ -12,16 +13,13 @@ Construction TMDIChild::construction() {
 
 void TMDIChild::drawPlacedElement(const ElementDrawing& element, const flow::Settings& live) {
     modified_ = true;
-    recordStep(steps_, {ElementStep{element, surface_.qfont(), readConfiguration(*this)}, {}}, live,
-               [&](const flow::Settings& s) { drawElement(surface_, element, s.field); });
+    recorder().placeElement(element, readConfiguration(*this), live);
 }
 
 void TMDIChild::runRoutine(const flow::RoutineCall& call, const flow::Settings& live,
                            flow::Gauge& gauge) {
     modified_ = true;
-    recordStep(steps_, {CommandStep{call, {}}, {}}, live, [&](const flow::Settings& s) {
-        flow::runRoutine(flow::Canvas{surface_, s, gauge}, call);
-    });
+    recorder().runRoutine(call, live, gauge);
 }
 
 void TMDIChild::drawVelocity(const flow::VelocityInput& input, const flow::Settings& live,
@@ -29,23 +27,16 @@ void TMDIChild::drawVelocity(const flow::VelocityInput& input, const flow::Setti
     // A point where the velocity is not drawn leaves the picture as it is.
     if (!flow::ComputeVelocity(input)) return;
     modified_ = true;
-    recordStep(steps_, {VelocityStep{input}, {}}, live, [&](const flow::Settings& s) {
-        flow::DrawVelocity(flow::Canvas{surface_, s, gauge}, input);
-    });
+    recorder().drawVelocity(input, live, gauge);
 }
 
 void TMDIChild::stampLabel(int x, int y, const QString& text) {
     modified_ = true;
-    steps_.push_back({LabelStep{x, y, text, surface_.qfont()}, {}});
-    surface_.textOut(x, y, text.toStdString());
+    recorder().stampLabel(x, y, text);
 }
 
 void TMDIChild::keepCommandTitle(const QString& title) {
-    for (auto step = steps_.rbegin(); step != steps_.rend(); ++step)
-        if (auto* command = std::get_if<CommandStep>(&step->action)) {
-            command->title = title;
-            return;
-        }
+    recorder().keepCommandTitle(title);
 }
 
 void TMDIChild::adoptConstruction(const Construction& construction, std::int64_t picturesInUse) {

@@ -9,6 +9,7 @@
 #include <stdexcept>
 
 #include "document/construction.h"
+#include "document/construction_recorder.h"
 #include "document/raster_surface.h"
 
 class QLabel;
@@ -141,6 +142,7 @@ class TMDIChild : public QMdiSubWindow {
 
   private:
     void makeSlots(QWidget* holder);
+    ConstructionRecorder recorder() { return {surface_, steps_}; }
     void fitPicture();
     // The white picture again, with every step drawn on it.
     void redrawPicture();

@@ -1,11 +1,11 @@
 #include "document/picture_export.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QImageWriter>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
 #include <QSvgGenerator>
 #include <functional>
 #include <stdexcept>
@@ -31,6 +31,29 @@ QRectF pictureRect(const Construction& construction) {
 
 }  // namespace
 
+std::optional<PictureFormat> pictureFormatOf(const QString& fileName) {
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    if (suffix == "bmp") return PictureFormat::Bmp;
+    if (suffix == "png") return PictureFormat::Png;
+    if (suffix == "svg") return PictureFormat::Svg;
+    if (suffix == "pdf") return PictureFormat::Pdf;
+    return std::nullopt;
+}
+
+void writePicture(PictureFormat format, const Construction& construction, const QImage& raster,
+                  const QString& fileName, const PictureOverlay& overlay) {
+    switch (format) {
+        case PictureFormat::Bmp:
+            return writeRasterPicture(raster, "bmp", fileName);
+        case PictureFormat::Png:
+            return writeRasterPicture(raster, "png", fileName);
+        case PictureFormat::Svg:
+            return writeSvgPicture(construction, fileName, overlay);
+        case PictureFormat::Pdf:
+            return writePdfPicture(construction, fileName, overlay);
+    }
+}
+
 void writeRasterPicture(const QImage& picture, const char* format, const QString& fileName) {
     savePicture(fileName, [&](QIODevice& file) {
         QImageWriter writer(&file, format);
@@ -38,7 +61,8 @@ void writeRasterPicture(const QImage& picture, const char* format, const QString
     });
 }
 
-void writeSvgPicture(const Construction& construction, const QString& fileName) {
+void writeSvgPicture(const Construction& construction, const QString& fileName,
+                     const PictureOverlay& overlay) {
     savePicture(fileName, [&](QIODevice& file) {
         QSvgGenerator svg;
         svg.setOutputDevice(&file);
@@ -47,14 +71,15 @@ void writeSvgPicture(const Construction& construction, const QString& fileName) 
         svg.setResolution(QImage(1, 1, QImage::Format_RGB32).logicalDpiY());
         QPainter painter;
         if (!painter.begin(&svg)) return QString("SVG");
-        paintConstruction(construction, painter, pictureRect(construction));
+        paintConstruction(construction, painter, pictureRect(construction), overlay);
         painter.end();
         return QString();
     });
 }
 
 // One page the size of the picture, a point for each pixel.
-void writePdfPicture(const Construction& construction, const QString& fileName) {
+void writePdfPicture(const Construction& construction, const QString& fileName,
+                     const PictureOverlay& overlay) {
     savePicture(fileName, [&](QIODevice& file) {
         QPdfWriter pdf(&file);
         pdf.setResolution(72);
@@ -62,13 +87,14 @@ void writePdfPicture(const Construction& construction, const QString& fileName) 
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         QPainter painter;
         if (!painter.begin(&pdf)) return QString("PDF");
-        paintConstruction(construction, painter, pictureRect(construction));
+        paintConstruction(construction, painter, pictureRect(construction), overlay);
         painter.end();
         return QString();
     });
 }
 
-void paintConstruction(const Construction& construction, QPainter& painter, const QRectF& target) {
+void paintConstruction(const Construction& construction, QPainter& painter, const QRectF& target,
+                       const PictureOverlay& overlay) {
     const QSizeF field(construction.field);
     if (field.isEmpty() || target.isEmpty()) return;
     const double scale = std::min(target.width() / field.width(), target.height() / field.height());
@@ -77,13 +103,6 @@ void paintConstruction(const Construction& construction, QPainter& painter, cons
     painter.scale(scale, scale);
     VectorSurface surface(painter, construction.field);
     replay(construction, surface);
+    if (overlay) overlay(surface);
     painter.restore();
-}
-
-void printConstruction(const Construction& construction, QPrinter& printer) {
-    QPainter painter;
-    if (!painter.begin(&printer)) throw std::runtime_error("Не удалось начать печать.");
-    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-    paintConstruction(construction, painter, QRectF(QPointF(0, 0), page.size()));
-    painter.end();
 }

@@ -1,10 +1,9 @@
 // A document's configuration as one value: read from the slots, written back,
 // and the kind of flow it holds.
-#include "document/configuration.h"
-
 #include <QLabel>
 #include <QTest>
 
+#include "document/configuration_slots.h"
 #include "document/mdi_child.h"
 #include "document/slots.h"
 #include "flow/geometry.h"

@@ -19,7 +19,7 @@
 #include "dialogs/line_style_dialog.h"
 #include "dialogs/source_sink_dialog.h"
 #include "dialogs/vortex_source_dialog.h"
-#include "document/configuration.h"
+#include "document/configuration_slots.h"
 #include "document/mdi_child.h"
 #include "document/picture_view.h"
 #include "document/slots.h"

@@ -7,15 +7,17 @@ if(NOT result EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${result}")
 endif()
 
-foreach(path bin/zef share/applications/zef.desktop
+foreach(path bin/zef bin/zef-render share/applications/zef.desktop
              share/icons/hicolor/scalable/apps/zef.svg share/mime/packages/zef.xml)
   if(NOT EXISTS "${prefix}/${path}")
     message(FATAL_ERROR "not installed: ${path}")
   endif()
 endforeach()
-if(NOT IS_DIRECTORY "${prefix}/bin" OR IS_DIRECTORY "${prefix}/bin/zef")
-  message(FATAL_ERROR "bin/zef is not a program")
-endif()
+foreach(program zef zef-render)
+  if(IS_DIRECTORY "${prefix}/bin/${program}")
+    message(FATAL_ERROR "bin/${program} is not a program")
+  endif()
+endforeach()
 
 execute_process(COMMAND desktop-file-validate "${prefix}/share/applications/zef.desktop"
                 RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE out)
@@ -34,5 +36,13 @@ endforeach()
 file(READ "${prefix}/share/mime/packages/zef.xml" mime)
 if(NOT mime MATCHES "application/x-zef-construction" OR NOT mime MATCHES "\\*\\.zef")
   message(FATAL_ERROR "the MIME type does not name *.zef files")
+endif()
+# The installed renderer draws without a display.
+execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY
+                        --unset=QT_QPA_PLATFORM ASAN_OPTIONS=detect_leaks=0
+                        "${prefix}/bin/zef-render" --flow vortex --streamlines -o "${prefix}/v.png"
+                RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE out TIMEOUT 60)
+if(NOT result EQUAL 0 OR NOT EXISTS "${prefix}/v.png")
+  message(FATAL_ERROR "the installed zef-render drew nothing: ${result} ${out}")
 endif()
 file(REMOVE_RECURSE "${prefix}")

@@ -1,0 +1,37 @@
+#include "document/construction_recorder.h"
+
+void ConstructionRecorder::placeElement(const ElementDrawing& element,
+                                        const Configuration& configuration,
+                                        const flow::Settings& live) {
+    recordStep(steps_, {ElementStep{element, surface_.qfont(), configuration}, {}}, live,
+               [&](const flow::Settings& s) { drawElement(surface_, element, s.field); });
+}
+
+void ConstructionRecorder::runRoutine(const flow::RoutineCall& call, const flow::Settings& live,
+                                      flow::Gauge& gauge) {
+    recordStep(steps_, {CommandStep{call, {}}, {}}, live, [&](const flow::Settings& s) {
+        flow::runRoutine(flow::Canvas{surface_, s, gauge}, call);
+    });
+}
+
+bool ConstructionRecorder::drawVelocity(const flow::VelocityInput& input,
+                                        const flow::Settings& live, flow::Gauge& gauge) {
+    if (!flow::ComputeVelocity(input)) return false;
+    recordStep(steps_, {VelocityStep{input}, {}}, live, [&](const flow::Settings& s) {
+        flow::DrawVelocity(flow::Canvas{surface_, s, gauge}, input);
+    });
+    return true;
+}
+
+void ConstructionRecorder::stampLabel(int x, int y, const QString& text) {
+    steps_.push_back({LabelStep{x, y, text, surface_.qfont()}, {}});
+    surface_.textOut(x, y, text.toStdString());
+}
+
+void ConstructionRecorder::keepCommandTitle(const QString& title) {
+    for (auto step = steps_.rbegin(); step != steps_.rend(); ++step)
+        if (auto* command = std::get_if<CommandStep>(&step->action)) {
+            command->title = title;
+            return;
+        }
+}

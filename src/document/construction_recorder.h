@@ -1,0 +1,31 @@
+// Drawing kept as steps of a construction, as a document keeps it: each step
+// draws on the picture, reading the settings through `live`, and keeps what
+// it read. Documents and the command-line renderer record alike through it.
+#pragma once
+
+#include <QString>
+#include <vector>
+
+#include "document/construction.h"
+
+class ConstructionRecorder {
+  public:
+    ConstructionRecorder(PictureSurface& surface, std::vector<ConstructionStep>& steps)
+        : surface_(surface), steps_(steps) {}
+
+    // The element's symbols; the step keeps the configuration it left.
+    void placeElement(const ElementDrawing& element, const Configuration& configuration,
+                      const flow::Settings& live);
+    void runRoutine(const flow::RoutineCall& call, const flow::Settings& live, flow::Gauge& gauge);
+    // A point where the velocity is not drawn leaves the picture and the
+    // steps as they are: false.
+    bool drawVelocity(const flow::VelocityInput& input, const flow::Settings& live,
+                      flow::Gauge& gauge);
+    void stampLabel(int x, int y, const QString& text);
+    // The title the last construction command wrote, kept with it.
+    void keepCommandTitle(const QString& title);
+
+  private:
+    PictureSurface& surface_;
+    std::vector<ConstructionStep>& steps_;
+};

@@ -1,0 +1,115 @@
+#include "render/flow_construction.h"
+
+#include "document/construction_recorder.h"
+#include "document/element_placement.h"
+#include "document/field_size_limit.h"
+#include "document/flow_commands.h"
+#include "document/velocity_input.h"
+#include "flow/bounded_settings.h"
+
+namespace {
+
+class NoGauge : public flow::Gauge {
+  public:
+    void advance(int) override {}
+};
+
+[[noreturn]] void fail(const QString& message) {
+    throw ArgumentError(message.toStdString());
+}
+
+// The settings as the dialogs hold them: the cylinder tools decide whether
+// the cylinder has circulation.
+flow::SettingValues settingsOf(const FlowRequest& request) {
+    flow::SettingValues settings = request.settings;
+    if (request.flow->cylinder) settings.set("cylinder.withCirculation", request.flow->circulation);
+    return settings;
+}
+
+// A flow always has an element, so a command refuses only lines it has none of.
+QString refusal(DrawCommand::Kind command, const FlowName& flow) {
+    return QString("у течения «%1» %2 не строятся")
+        .arg(QString::fromUtf8(flow.name.data(), flow.name.size()),
+             command == DrawCommand::Equipotentials ? "линии равного потенциала" : "линии тока");
+}
+
+// The streamline command's title quotes the dialogs' captions of these
+// settings; the strength panel shows the source/sink dialog's strengths.
+TitleTexts titleTexts(const flow::Settings& settings, const PlacingValues& placing) {
+    return {QString::number(settings.streamSpeed.speed()),
+            QString::number(settings.vortexSource.strength()),
+            QString::number(settings.vortexSource.circulation()),
+            QString::number(placing.pairSource), QString::number(placing.pairSink)};
+}
+
+}  // namespace
+
+void createPicture(RasterSurface& surface, QSize size) {
+    if (!surface.createPicture(size.width(), size.height()))
+        throw std::runtime_error(QString("не хватает памяти для рисунка %1 x %2")
+                                     .arg(size.width())
+                                     .arg(size.height())
+                                     .toStdString());
+}
+
+Construction flowConstruction(const FlowRequest& request) {
+    const flow::SettingValues values = settingsOf(request);
+    const flow::Settings& live = values.settings();
+    const QSize field(live.field.width(), live.field.height());
+    if (const auto problem = fieldSizeProblem(field.width(), field.height())) fail(*problem);
+    RasterSurface surface;
+    createPicture(surface, field);
+
+    Construction construction;
+    construction.field = field;
+    ConstructionRecorder recorder(surface, construction.steps);
+    const PlacingValues placing = placingValues(values, request.placing);
+    const bool twoElements = request.flow->elements.size() > 1;
+    const QPoint centre(field.width() / 2, field.height() / 2);
+    const QPoint first = request.at.value_or(twoElements ? centre - QPoint(100, 0) : centre);
+    const QPoint places[] = {first, request.second.value_or(first + QPoint(200, 0))};
+    Configuration c;
+    for (std::size_t i = 0; i < request.flow->elements.size(); ++i) {
+        const QPoint at = places[i];
+        recorder.placeElement(placeElement(c, request.flow->elements[i], at.x(), at.y(), placing),
+                              c, live);
+    }
+
+    NoGauge gauge;
+    QString title;  // the document's; a new document's is no command's
+    for (const DrawCommand& command : request.commands) {
+        switch (command.kind) {
+            case DrawCommand::Streamlines:
+            case DrawCommand::Equipotentials: {
+                const CommandPlan plan = command.kind == DrawCommand::Streamlines
+                                             ? planStreamlines(c, live, titleTexts(live, placing))
+                                             : planEquipotentials(c, live);
+                if (std::holds_alternative<CommandRefusal>(plan))
+                    fail(refusal(command.kind, *request.flow));
+                const CommandRun& run = std::get<CommandRun>(plan);
+                const flow::BoundedSettings bounded(live);
+                recorder.runRoutine(run.call, bounded.settings(), gauge);
+                // The step keeps a title the command changed.
+                if (!run.title.isEmpty() && run.title != title) {
+                    recorder.keepCommandTitle(run.title);
+                    title = run.title;
+                }
+                break;
+            }
+            case DrawCommand::Velocity: {
+                const flow::Point p{command.at.x(), command.at.y()};
+                const auto input = velocityInputAt(c, live, p);
+                if (!input || !recorder.drawVelocity(*input, live, gauge))
+                    fail(QString("в точке (%1,%2) скорость не рисуется")
+                             .arg(command.at.x())
+                             .arg(command.at.y()));
+                break;
+            }
+            case DrawCommand::Label:
+                recorder.stampLabel(command.at.x(), command.at.y(), command.text);
+                break;
+        }
+    }
+    construction.font = surface.qfont();
+    return construction;
+}

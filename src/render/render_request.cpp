@@ -1,0 +1,236 @@
+#include "render/render_request.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+
+#include "document/picture_export.h"
+#include "flow/bounded_settings.h"
+#include "flow/routines.h"
+
+namespace {
+
+const QCommandLineOption kOutput({"o", "output"}, "Файл рисунка: .bmp, .png, .svg или .pdf.",
+                                 "OUT");
+const QCommandLineOption kFlow("flow", "Течение (список ниже) вместо файла построения.", "NAME");
+const QCommandLineOption kAt("at", "Место элемента, пиксели; по умолчанию середина поля.", "X,Y");
+const QCommandLineOption kSecond(
+    "second", "Место второго элемента (y берётся у первого); по умолчанию на 200 правее.", "X,Y");
+const QCommandLineOption kStreamlines("streamlines", "Построить линии тока.");
+const QCommandLineOption kEquipotentials("equipotentials", "Построить линии равного потенциала.");
+const QCommandLineOption kVelocity("velocity", "Векторы скорости в точке (можно повторять).",
+                                   "X,Y");
+const QCommandLineOption kLabel("label", "Надпись, левый верхний угол в X,Y (можно повторять).",
+                                "X,Y,TEXT");
+const QCommandLineOption kField("field", "Размер поля в пикселях (field.width, field.height).",
+                                "WxH");
+const QCommandLineOption kSet("set", "Настройка по имени (список ниже).", "NAME=VALUE");
+const QCommandLineOption kLandmarks(
+    "landmarks", "Напечатать особые точки течения и скорости (в пикселях и единицах течения).");
+const QCommandLineOption kMarkLandmarks("mark-landmarks",
+                                        "Отметить особые точки на рисунке крестиками.");
+
+void describe(QCommandLineParser& parser) {
+    parser.setApplicationDescription(
+        "Рисует построение плоского потенциального течения в файл без дисплея: из файла "
+        "построения (.zef) или из течения, заданного аргументами. Команды --streamlines, "
+        "--equipotentials, --velocity и --label выполняются в заданном порядке; всё, что не "
+        "задано, берётся по умолчанию, как в диалогах программы.");
+    parser.addPositionalArgument("FILE.zef", "Файл построения.", "[FILE.zef]");
+    parser.addOptions({kOutput, kFlow, kAt, kSecond, kStreamlines, kEquipotentials, kVelocity,
+                       kLabel, kField, kSet, kLandmarks, kMarkLandmarks});
+}
+
+[[noreturn]] void fail(const QString& message) {
+    throw ArgumentError(message.toStdString());
+}
+
+int coordinate(const QString& text, const QString& option, const char* parameter) {
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    if (!ok) fail(QString("%1: «%2» — не целое число").arg(option, text));
+    if (const auto problem = flow::parameterProblem(parameter, value))
+        fail(QString("%1: %2").arg(option, QString::fromStdString(*problem)));
+    return value;
+}
+
+QPoint point(const QString& text, const QString& option) {
+    const QStringList parts = text.split(',');
+    if (parts.size() != 2) fail(QString("%1: нужна точка X,Y, а не «%2»").arg(option, text));
+    return {coordinate(parts[0], option, "X"), coordinate(parts[1], option, "Y")};
+}
+
+flow::SettingValue settingValue(flow::SettingKind kind, const QString& text, const QString& name) {
+    switch (kind) {
+        case flow::SettingKind::Integer: {
+            bool ok = false;
+            const int value = text.toInt(&ok);
+            if (ok) return value;
+            break;
+        }
+        case flow::SettingKind::Colour:
+            if (const auto colour = flow::colourNamed(text.toStdString())) return *colour;
+            break;
+        case flow::SettingKind::Flag:
+            if (text == "true" || text == "false") return text == "true";
+            break;
+    }
+    fail(QString("--set %1: неверное значение «%2»").arg(name, text));
+}
+
+void setNamed(FlowRequest& request, const QString& name, const QString& text) {
+    const std::string key = name.toStdString();
+    std::optional<std::string> problem;
+    if (const flow::SettingInfo* info = flow::findSetting(key)) {
+        const flow::SettingValue value = settingValue(info->kind, text, name);
+        problem = flow::settingProblem(key, value);
+        if (!problem) request.settings.set(key, value);
+    } else if (const PlacingSetting* placing = findPlacingSetting(key)) {
+        const flow::SettingValue value = settingValue(placing->info.kind, text, name);
+        problem = placingSettingProblem(*placing, value);
+        if (!problem) request.placing[key] = value;
+    } else {
+        fail(QString("--set: неизвестная настройка «%1»").arg(name));
+    }
+    if (problem) fail(QString("--set %1: %2").arg(name, QString::fromStdString(*problem)));
+}
+
+void setting(FlowRequest& request, const QString& assignment) {
+    const qsizetype equals = assignment.indexOf('=');
+    if (equals <= 0) fail(QString("--set: нужно ИМЯ=ЗНАЧЕНИЕ, а не «%1»").arg(assignment));
+    setNamed(request, assignment.left(equals), assignment.mid(equals + 1));
+}
+
+void field(FlowRequest& request, const QString& size) {
+    const QStringList sides = size.split('x');
+    if (sides.size() != 2) fail(QString("--field: нужен размер ШxВ, а не «%1»").arg(size));
+    setNamed(request, "field.width", sides[0]);
+    setNamed(request, "field.height", sides[1]);
+}
+
+DrawCommand label(const QString& text) {
+    const QStringList parts = text.split(',');
+    if (parts.size() < 3) fail(QString("--label: нужно X,Y,ТЕКСТ, а не «%1»").arg(text));
+    const QPoint at = point(parts[0] + ',' + parts[1], "--label");
+    // An empty label box stamps nothing.
+    const QString label = parts.mid(2).join(',');
+    if (label.isEmpty()) fail("--label: пустая надпись");
+    return {DrawCommand::Label, at, label};
+}
+
+bool hasFlowOptions(const QCommandLineParser& parser) {
+    for (const QCommandLineOption* option : {&kFlow, &kAt, &kSecond, &kStreamlines,
+                                             &kEquipotentials, &kVelocity, &kLabel, &kField, &kSet})
+        if (parser.isSet(*option)) return true;
+    return false;
+}
+
+// The options that build the flow, taken in the order given: commands and
+// labels are drawn in that order, and a later setting wins.
+void readFlowOptions(const QCommandLineParser& parser, FlowRequest& request) {
+    const QString name = parser.value(kFlow);
+    request.flow = findFlowName(name.toStdString());
+    if (!request.flow) fail(QString("--flow: неизвестное течение «%1»").arg(name));
+    if (parser.values(kAt).size() > 1 || parser.values(kSecond).size() > 1 ||
+        parser.values(kFlow).size() > 1)
+        fail("--flow, --at и --second задаются не больше одного раза");
+    if (parser.isSet(kAt)) request.at = point(parser.value(kAt), "--at");
+    if (parser.isSet(kSecond)) {
+        if (request.flow->elements.size() < 2)
+            fail(QString("--second: у течения «%1» один элемент").arg(name));
+        request.second = point(parser.value(kSecond), "--second");
+    }
+    std::map<QString, int> taken;
+    for (const QString& option : parser.optionNames()) {
+        const auto next = [&](const QCommandLineOption& o) {
+            return parser.values(o).value(taken[o.names().first()]++);
+        };
+        if (option == "streamlines")
+            request.commands.push_back({DrawCommand::Streamlines, {}, {}});
+        else if (option == "equipotentials")
+            request.commands.push_back({DrawCommand::Equipotentials, {}, {}});
+        else if (option == "velocity")
+            request.commands.push_back(
+                {DrawCommand::Velocity, point(next(kVelocity), "--velocity"), {}});
+        else if (option == "label")
+            request.commands.push_back(label(next(kLabel)));
+        else if (option == "set")
+            setting(request, next(kSet));
+        else if (option == "field")
+            field(request, next(kField));
+    }
+}
+
+QString padded(QString text, int width) {
+    return "  " + text.leftJustified(width) + " ";
+}
+
+QString settingLine(const flow::SettingInfo& info) {
+    QString value;
+    QString range;
+    if (const auto* number = std::get_if<int>(&info.defaultValue)) {
+        value = QString::number(*number);
+        range = QString("%1..%2").arg(info.minimum).arg(info.maximum);
+    } else if (const auto* colour = std::get_if<flow::Color>(&info.defaultValue)) {
+        value = QString::fromStdString(flow::colourName(*colour));
+        range = "#rrggbb";
+    } else {
+        value = std::get<bool>(info.defaultValue) ? "true" : "false";
+        range = "true, false";
+    }
+    return padded(QString::fromUtf8(info.name.data(), info.name.size()), 28) +
+           QString("%1 (%2)\n").arg(value, range);
+}
+
+}  // namespace
+
+RenderRequest parseRenderArguments(const QStringList& arguments) {
+    QCommandLineParser parser;
+    describe(parser);
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    if (!parser.parse(arguments)) fail(parser.errorText());
+    RenderRequest request;
+    request.help = parser.isSet(help) || parser.isSet("help-all");
+    request.version = parser.isSet(version);
+    if (request.help || request.version) return request;
+
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) fail("можно задать только один файл построения");
+    request.input = files.value(0);
+    if (!request.input.isEmpty() && hasFlowOptions(parser))
+        fail("файл построения рисуется как есть: --flow и его параметры к нему не применяются");
+    if (request.input.isEmpty() && !parser.isSet(kFlow))
+        fail("нужен либо файл построения, либо --flow");
+    if (parser.isSet(kFlow)) readFlowOptions(parser, request.flow);
+
+    request.landmarks = parser.isSet(kLandmarks);
+    request.markLandmarks = parser.isSet(kMarkLandmarks);
+    // Landmarks may be printed without a picture.
+    if (request.landmarks && !request.markLandmarks && !parser.isSet(kOutput)) return request;
+    if (parser.values(kOutput).size() != 1) fail("нужен один выходной файл: -o OUT");
+    request.output = parser.value(kOutput);
+    if (!pictureFormatOf(request.output))
+        fail(QString("-o: «%1» — расширение должно быть .bmp, .png, .svg или .pdf")
+                 .arg(request.output));
+    return request;
+}
+
+QString renderHelp() {
+    QCommandLineParser parser;
+    describe(parser);
+    parser.addHelpOption();
+    parser.addVersionOption();
+    QString text = parser.helpText();
+    text.replace("<executable_name>", "zef-render");
+    text += "\nТечения (--flow NAME):\n";
+    for (const FlowName& flow : flowNames())
+        text += padded(QString::fromUtf8(flow.name.data(), flow.name.size()), 28) +
+                QString::fromUtf8(flow.description.data(), flow.description.size()) + "\n";
+    text += "\nНастройки (--set NAME=VALUE): значение по умолчанию (пределы):\n";
+    for (const flow::SettingInfo& info : flow::settingCatalogue()) text += settingLine(info);
+    for (const PlacingSetting& placing : placingSettingCatalogue())
+        text += settingLine(placing.info);
+    text += QString("Рисунок поля — от 1 до %1 пикселей в ширину и в высоту.\n")
+                .arg(flow::kMaxFieldSide);
+    return text;
+}

@@ -1,0 +1,73 @@
+#include "render/renderer.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+
+#include "document/construction_file.h"
+#include "document/construction_landmarks.h"
+#include "document/picture_export.h"
+#include "render/flow_construction.h"
+#include "render/render_request.h"
+
+namespace {
+
+void print(std::FILE* stream, const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
+// The raster forms take the construction replayed on a new white picture,
+// as a document opened from it shows it, with the overlay.
+QImage rasterPicture(const Construction& construction, const PictureOverlay& overlay) {
+    RasterSurface surface;
+    createPicture(surface, construction.field);
+    replay(construction, surface);
+    if (overlay) overlay(surface);
+    return surface.image();
+}
+
+// The picture first: when it cannot be written, nothing is printed.
+void render(const RenderRequest& request) {
+    const Construction construction = request.input.isEmpty() ? flowConstruction(request.flow)
+                                                              : readConstructionFile(request.input);
+    const std::vector<flow::Landmark> landmarks = request.landmarks || request.markLandmarks
+                                                      ? landmarksOf(construction)
+                                                      : std::vector<flow::Landmark>();
+    if (!request.output.isEmpty()) {
+        PictureOverlay marks;
+        if (request.markLandmarks)
+            marks = [&](PictureSurface& surface) { markLandmarks(surface, landmarks); };
+        const PictureFormat format = *pictureFormatOf(request.output);
+        const bool raster = format == PictureFormat::Bmp || format == PictureFormat::Png;
+        writePicture(format, construction, raster ? rasterPicture(construction, marks) : QImage(),
+                     request.output, marks);
+    }
+    if (request.landmarks) print(stdout, QString::fromStdString(landmarksText(landmarks)));
+}
+
+}  // namespace
+
+int runRenderer(const QStringList& arguments) {
+    const auto failed = [](const std::exception& error, int code) {
+        print(stderr, QString("zef-render: %1\n").arg(QString::fromStdString(error.what())));
+        return code;
+    };
+    try {
+        const RenderRequest request = parseRenderArguments(arguments);
+        if (request.help) {
+            print(stdout, renderHelp());
+            return 0;
+        }
+        if (request.version) {
+            print(stdout, QCoreApplication::applicationName() + " " +
+                              QCoreApplication::applicationVersion() + "\n");
+            return 0;
+        }
+        render(request);
+        return 0;
+    } catch (const ArgumentError& error) {
+        return failed(error, 2);
+    } catch (const std::exception& error) {
+        return failed(error, 1);
+    }
+}

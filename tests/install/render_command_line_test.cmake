@@ -1,0 +1,66 @@
+# zef-render run as a user runs it, with no display: help and version, a
+# picture written, and errors as one line on standard error with a non-zero
+# exit and no picture file left behind.
+set(out_dir "${WORK_DIR}/render-command-line-test")
+file(REMOVE_RECURSE "${out_dir}")
+file(MAKE_DIRECTORY "${out_dir}")
+
+function(run_render expected_code output_var error_var)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY
+                          --unset=QT_QPA_PLATFORM "${RENDER}" ${ARGN}
+                  WORKING_DIRECTORY "${out_dir}"
+                  RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 60)
+  if(NOT code STREQUAL "${expected_code}")
+    message(FATAL_ERROR "zef-render ${ARGN}: exit ${code}, expected ${expected_code}\n${out}${err}")
+  endif()
+  set(${output_var} "${out}" PARENT_SCOPE)
+  set(${error_var} "${err}" PARENT_SCOPE)
+endfunction()
+
+run_render(0 out err --help)
+foreach(needle "--flow" "--streamlines" "cylinder-circulation" "streamlines.count" "dipole.moment")
+  string(FIND "${out}" "${needle}" at)
+  if(at LESS 0)
+    message(FATAL_ERROR "--help does not name ${needle}:\n${out}")
+  endif()
+endforeach()
+run_render(0 out err --version)
+if(NOT out STREQUAL "zef-render ${VERSION}\n" OR NOT err STREQUAL "")
+  message(FATAL_ERROR "--version printed:\n${out}${err}")
+endif()
+
+run_render(0 out err --flow source-in-stream --streamlines --equipotentials -o sheet.svg)
+file(READ "${out_dir}/sheet.svg" svg LIMIT 400)
+if(NOT svg MATCHES "<svg" OR NOT err STREQUAL "")
+  message(FATAL_ERROR "no SVG written, or something said:\n${svg}\n${err}")
+endif()
+
+# The landmarks on standard output, with no picture asked for.
+run_render(0 out err --flow source-in-stream --streamlines --landmarks)
+if(NOT out MATCHES "\\(161\\.1, 300\\.0\\)" OR NOT out MATCHES "750\\.0")
+  message(FATAL_ERROR "--landmarks printed:\n${out}${err}")
+endif()
+
+# Each error: exit code, one line naming the program, and OUT as it was.
+file(WRITE "${out_dir}/kept.png" "earlier")
+function(refused expected_code output)
+  run_render(${expected_code} out err ${ARGN} -o "${output}")
+  if(NOT err MATCHES "^zef-render: [^\n]+\n$" OR NOT out STREQUAL "")
+    message(FATAL_ERROR "zef-render ${ARGN}: not one line on standard error:\n${out}${err}")
+  endif()
+  file(GLOB left "${out_dir}/new.*" "${out_dir}/.new*")
+  file(READ "${out_dir}/kept.png" kept)
+  if(left OR NOT kept STREQUAL "earlier")
+    message(FATAL_ERROR "zef-render ${ARGN}: a picture file was left: ${left} ${kept}")
+  endif()
+endfunction()
+
+refused(2 new.png --flow no-such-flow)
+refused(2 kept.png --flow vortex --set streamlines.count=0)
+refused(2 new.png --flow pair --equipotentials)
+refused(2 new.gif --flow vortex)
+refused(1 kept.png missing.zef)
+file(WRITE "${out_dir}/broken.zef" "{ not json")
+refused(1 new.bmp broken.zef)
+refused(1 "${out_dir}/no-such-folder/new.pdf" --flow vortex --streamlines)
+file(REMOVE_RECURSE "${out_dir}")
