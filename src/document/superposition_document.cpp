@@ -5,7 +5,6 @@
 
 #include "document/mdi_child.h"
 #include "document/picture_view.h"
-#include "flow/superposition/velocity_vector.h"
 
 namespace sp = flow::superposition;
 
@@ -80,24 +79,16 @@ sp::Outcome TMDIChild::drawSuperpositionLines(SuperpositionLines lines, const fl
                                               flow::Gauge& gauge) {
     modified_ = true;
     const PictureField field(surface_.image().size());
-    sp::Outcome outcome = sp::Outcome::NothingToDraw;
-    const std::vector<sp::Element> elements = superpositionElements();
-    recordStep(steps_, {SuperpositionLinesStep{lines}, {}}, onField(live, field),
-               [&](const flow::Settings& s) {
-                   outcome = ::drawSuperpositionLines({surface_, s, gauge}, lines, elements);
-               });
-    return outcome;
+    return recorder().drawSuperpositionLines(lines, superpositionElements(), onField(live, field),
+                                             gauge);
 }
 
 bool TMDIChild::drawSuperpositionVelocity(flow::Point p, const flow::Settings& live,
                                           flow::Gauge& gauge) {
-    const std::vector<sp::Element> elements = superpositionElements();
-    if (!sp::velocityNumbersAt(elements, p)) return false;
-    modified_ = true;
-    recordStep(steps_, {SuperpositionVelocityStep{p}, {}}, live, [&](const flow::Settings& s) {
-        sp::drawVelocity({surface_, s, gauge}, elements, p);
-    });
-    return true;
+    const bool drawn =
+        recorder().drawSuperpositionVelocity(p, superpositionElements(), live, gauge);
+    modified_ = modified_ || drawn;
+    return drawn;
 }
 
 void TMDIChild::redrawPicture() {

@@ -52,7 +52,66 @@ void createPicture(RasterSurface& surface, QSize size) {
                                      .toStdString());
 }
 
+namespace {
+
+// The stream has no place: its mark goes near the picture's top-left corner.
+constexpr QPoint kStreamMark(40, 20);
+
+Construction superpositionConstruction(const FlowRequest& request) {
+    namespace sp = flow::superposition;
+    const flow::Settings& live = request.settings.settings();
+    const QSize field(live.field.width(), live.field.height());
+    if (const auto problem = fieldSizeProblem(field.width(), field.height())) fail(*problem);
+    RasterSurface surface;
+    createPicture(surface, field);
+
+    Construction construction;
+    construction.field = field;
+    construction.superposition = true;
+    std::vector<sp::Element> elements = request.elements;
+    for (sp::Element& e : elements) {
+        if (e.kind == sp::ElementKind::Stream) {
+            e.x = kStreamMark.x();
+            e.y = kStreamMark.y();
+        }
+        construction.steps.push_back({SuperpositionElementStep{e, surface.qfont()}, {}});
+    }
+    ConstructionRecorder recorder(surface, construction.steps);
+    NoGauge gauge;
+    for (const DrawCommand& command : request.commands) {
+        switch (command.kind) {
+            case DrawCommand::Streamlines:
+            case DrawCommand::Equipotentials: {
+                const bool streamlines = command.kind == DrawCommand::Streamlines;
+                const sp::Outcome outcome = recorder.drawSuperpositionLines(
+                    streamlines ? SuperpositionLines::Streamlines
+                                : SuperpositionLines::Equipotentials,
+                    elements, live, gauge);
+                if (outcome == sp::Outcome::NothingToDraw)
+                    fail(QString("%1: линии не построены: элементы не дают течения на поле")
+                             .arg(streamlines ? "--streamlines" : "--equipotentials"));
+                break;
+            }
+            case DrawCommand::Velocity:
+                if (!recorder.drawSuperpositionVelocity({command.at.x(), command.at.y()}, elements,
+                                                        live, gauge))
+                    fail(QString("в точке (%1,%2) скорость не рисуется")
+                             .arg(command.at.x())
+                             .arg(command.at.y()));
+                break;
+            case DrawCommand::Label:
+                recorder.stampLabel(command.at.x(), command.at.y(), command.text);
+                break;
+        }
+    }
+    construction.font = surface.qfont();
+    return construction;
+}
+
+}  // namespace
+
 Construction flowConstruction(const FlowRequest& request) {
+    if (!request.flow) return superpositionConstruction(request);
     const flow::SettingValues values = settingsOf(request);
     const flow::Settings& live = values.settings();
     const QSize field(live.field.width(), live.field.height());

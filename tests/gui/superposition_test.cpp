@@ -21,7 +21,7 @@
 
 #include "app/program.h"
 #include "dialogs/streamline_dialog.h"
-#include "document/configuration.h"
+#include "document/configuration_slots.h"
 #include "document/construction_file.h"
 #include "document/mdi_child.h"
 #include "document/velocity_marker.h"
