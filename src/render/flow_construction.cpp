@@ -18,6 +18,17 @@ class NoGauge : public flow::Gauge {
     throw ArgumentError(message.toStdString());
 }
 
+[[noreturn]] void refuseVelocity(QPoint at) {
+    fail(QString("в точке (%1,%2) скорость не рисуется").arg(at.x()).arg(at.y()));
+}
+
+// The field's size as the settings give it, refused when no picture can have it.
+QSize fieldOf(const flow::Settings& live) {
+    const QSize field(live.field.width(), live.field.height());
+    if (const auto problem = fieldSizeProblem(field.width(), field.height())) fail(*problem);
+    return field;
+}
+
 // The settings as the dialogs hold them: the cylinder tools decide whether
 // the cylinder has circulation.
 flow::SettingValues settingsOf(const FlowRequest& request) {
@@ -60,8 +71,7 @@ constexpr QPoint kStreamMark(40, 20);
 Construction superpositionConstruction(const FlowRequest& request) {
     namespace sp = flow::superposition;
     const flow::Settings& live = request.settings.settings();
-    const QSize field(live.field.width(), live.field.height());
-    if (const auto problem = fieldSizeProblem(field.width(), field.height())) fail(*problem);
+    const QSize field = fieldOf(live);
     RasterSurface surface;
     createPicture(surface, field);
 
@@ -95,9 +105,7 @@ Construction superpositionConstruction(const FlowRequest& request) {
             case DrawCommand::Velocity:
                 if (!recorder.drawSuperpositionVelocity({command.at.x(), command.at.y()}, elements,
                                                         live, gauge))
-                    fail(QString("в точке (%1,%2) скорость не рисуется")
-                             .arg(command.at.x())
-                             .arg(command.at.y()));
+                    refuseVelocity(command.at);
                 break;
             case DrawCommand::Label:
                 recorder.stampLabel(command.at.x(), command.at.y(), command.text);
@@ -114,8 +122,7 @@ Construction flowConstruction(const FlowRequest& request) {
     if (!request.flow) return superpositionConstruction(request);
     const flow::SettingValues values = settingsOf(request);
     const flow::Settings& live = values.settings();
-    const QSize field(live.field.width(), live.field.height());
-    if (const auto problem = fieldSizeProblem(field.width(), field.height())) fail(*problem);
+    const QSize field = fieldOf(live);
     RasterSurface surface;
     createPicture(surface, field);
 
@@ -159,9 +166,7 @@ Construction flowConstruction(const FlowRequest& request) {
                 const flow::Point p{command.at.x(), command.at.y()};
                 const auto input = velocityInputAt(c, live, p);
                 if (!input || !recorder.drawVelocity(*input, live, gauge))
-                    fail(QString("в точке (%1,%2) скорость не рисуется")
-                             .arg(command.at.x())
-                             .arg(command.at.y()));
+                    refuseVelocity(command.at);
                 break;
             }
             case DrawCommand::Label:
