@@ -1,7 +1,8 @@
 // Times the program as a user meets it, on the offscreen platform with one
 // 1920 x 1200 screen and the main window maximized: each construction command
 // from the button's click to the repainted picture, next to the routine's own
-// time; a new document; the start to the first painted window.
+// time; a new document; the start to the first painted window; superposition
+// documents' lines and panel edits.
 #include <unistd.h>
 
 #include <QStandardPaths>
@@ -19,6 +20,7 @@
 #include "end_to_end_benchmarks.h"
 #include "end_to_end_reporter.h"
 #include "flow/settings.h"
+#include "superposition_end_to_end.h"
 
 namespace {
 
@@ -57,6 +59,7 @@ int main(int argc, char** argv) {
     bench::registerCases(cases, program.dialogs(), settings);
     const std::vector<bench::EndToEndCase> endToEnd = bench::endToEndCases();
     bench::registerEndToEnd(endToEnd, program.mainForm(), "/proc/self/exe");
+    bench::registerSuperpositionEndToEnd(program.mainForm());
 
     bench::EndToEndReporter reporter;
     return bench::runBenchmarks(count, args.data(), reporter);

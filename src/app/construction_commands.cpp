@@ -1,7 +1,8 @@
 // The two construction commands: each takes the active document's
 // configuration, runs the one routine that draws it (flow_commands.h) with
 // the gauge showing, and (streamlines only) writes the flow's description
-// into the document's title.
+// into the document's title. A superposition document draws its elements'
+// lines instead.
 #include <QLabel>
 #include <QPointer>
 #include <QProgressBar>
@@ -63,6 +64,7 @@ void TMainForm::carryOut(TMDIChild& d, const flow::Settings& settings, const Com
 void TMainForm::SpeedButton1Click() {
     TMDIChild* d = ActiveMDIChild();
     if (!d) return;
+    if (d->isSuperposition()) return drawSuperpositionLines(*d, SuperpositionLines::Streamlines);
     runCommand(d, [this, d] {
         const flow::Settings settings = settingsOf(dialogs_);
         const Configuration c = readConfiguration(*d);
@@ -80,6 +82,7 @@ void TMainForm::SpeedButton1Click() {
 void TMainForm::SpeedButton17Click() {
     TMDIChild* d = ActiveMDIChild();
     if (!d) return;
+    if (d->isSuperposition()) return drawSuperpositionLines(*d, SuperpositionLines::Equipotentials);
     runCommand(d, [this, d] {
         const flow::Settings settings = settingsOf(dialogs_);
         carryOut(*d, settings, planEquipotentials(readConfiguration(*d), settings));

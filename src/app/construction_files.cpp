@@ -14,6 +14,7 @@
 
 #include "app/errors.h"
 #include "app/main_form.h"
+#include "app/superposition_panel.h"
 #include "document/construction_file.h"
 #include "document/mdi_child.h"
 
@@ -86,7 +87,8 @@ bool TMainForm::openConstruction(const QString& fileName) {
         made->adoptConstruction(construction, picturesInUse());
         made->setConstructionFile(fileName);
         const QString title = construction.title();
-        made->setWindowTitle(title.isEmpty() ? QFileInfo(fileName).fileName() : title);
+        const QString name = title.isEmpty() ? QFileInfo(fileName).fileName() : title;
+        made->setWindowTitle(construction.superposition ? superpositionCaption(name) : name);
         TMDIChild* child = made.release();
         connectDocument(child);
         workspace->addSubWindow(child);

@@ -112,6 +112,12 @@ void TMainForm::placeCylinder(TMDIChild& d, int x, int y) {
 // Any mouse button places.
 void TMainForm::ImageMouseDown(TMDIChild& d, int x, int y) {
     runReportingErrors([&] {
+        if (d.isSuperposition()) {
+            const bool placed =
+                d.pointer() == Qt::CrossCursor && placeSuperpositionElement(d, x, y);
+            if (!placed && textTool->isChecked()) startTextLabel(d, x, y);
+            return;
+        }
         Configuration c = readConfiguration(d);
         const flow::Settings live = settingsOf(dialogs_);
         const bool cross = d.pointer() == Qt::CrossCursor;

@@ -6,6 +6,7 @@
 #include "dialogs/cylinder_dialog.h"
 #include "dialogs/dipole_dialog.h"
 #include "dialogs/source_sink_dialog.h"
+#include "dialogs/stream_speed_dialog.h"
 #include "dialogs/vortex_source_dialog.h"
 #include "document/configuration_slots.h"
 #include "document/mdi_child.h"
@@ -32,11 +33,22 @@ void TMainForm::SpeedButton11Click() {
 }
 
 void TMainForm::SpeedButton4Click() {
-    armWithDialog(sourceInStreamTool, [this] { dialogs_.sourceSinkDialog->showRow(true); });
+    armStreamTool(sourceInStreamTool, true);
 }
 
 void TMainForm::SpeedButton5Click() {
-    armWithDialog(sinkInStreamTool, [this] { dialogs_.sourceSinkDialog->showRow(false); });
+    armStreamTool(sinkInStreamTool, false);
+}
+
+// In a superposition document these tools add the stream: its speed's dialog.
+void TMainForm::armStreamTool(QToolButton* tool, bool source) {
+    armWithDialog(tool, [this, source] {
+        const TMDIChild* d = ActiveMDIChild();
+        if (d && d->isSuperposition())
+            dialogs_.streamSpeedDialog->Show();
+        else
+            dialogs_.sourceSinkDialog->showRow(source);
+    });
 }
 
 void TMainForm::SpeedButton12Click() {

@@ -19,6 +19,7 @@
 #include <algorithm>
 
 #include "app/glyphs.h"
+#include "app/superposition_panel.h"
 #include "app/tool_group.h"
 #include "dialogs/dialog_style.h"
 #include "dialogs/track_bar.h"
@@ -71,6 +72,8 @@ TMainForm::~TMainForm() {
 
 void TMainForm::createActions() {
     newDocumentItem = makeAction(this, "N8", "&Файл ...");
+    newSuperpositionItem = makeAction(this, "SuperpositionItem", "&Суперпозиция",
+                                      "Create a field for any number of elements");
     closeItem = makeAction(this, "FileCloseItem", "&Закрыть", "Close current file");
     saveAsItem =
         makeAction(this, "FileSaveAsItem", "Сохранить &как ...", "Save current file as...");
@@ -110,6 +113,7 @@ void TMainForm::createMenus() {
     newMenu->setObjectName("FileNewItem");
     newMenu->menuAction()->setStatusTip("Create a new file");
     newMenu->addAction(newDocumentItem);
+    newMenu->addAction(newSuperpositionItem);
     fileMenu->addAction(closeItem);
     fileMenu->addAction(saveAsItem);
     addKeepingItems(fileMenu);
@@ -279,6 +283,10 @@ void TMainForm::createPanels() {
     row->addWidget(memoPanel);
     column->addLayout(row, 1);
     setCentralWidget(central);
+
+    superpositionPanel = new SuperpositionPanel(this);
+    addDockWidget(Qt::RightDockWidgetArea, superpositionPanel);
+    superpositionPanel->hide();
 
     statusLine = new QStatusBar;
     statusLine->setObjectName("StatusBar");

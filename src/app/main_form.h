@@ -8,6 +8,7 @@
 // tests find them by their object names:
 //
 //   newDocumentItem                                N8
+//   newSuperpositionItem                           SuperpositionItem
 //   closeItem                                      FileCloseItem
 //   saveAsItem                                     FileSaveAsItem
 //   exitItem                                       FileExitItem
@@ -67,6 +68,7 @@
 //   memo                                           Memo
 //   workspace                                      Workspace
 //   statusLine                                     StatusBar
+//   superpositionPanel (dock, table)               SuperpositionDock, SuperpositionTable
 #pragma once
 
 #include <QMainWindow>
@@ -91,12 +93,14 @@ class QToolBar;
 class QToolButton;
 class TMDIChild;
 class ToolGroup;
+class SuperpositionPanel;
+enum class SuperpositionLines;
 
 // The strength panel's two rows: the source's and the sink's.
 enum class StrengthRow { Source, Sink };
 
 // Why a command or a click changed nothing on the active document.
-enum class Unchanged { NoElement, NoEquipotentials, ElementPresent };
+enum class Unchanged { NoElement, NoEquipotentials, ElementPresent, NoCylinderInSuperposition };
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -118,6 +122,7 @@ class TMainForm : public QMainWindow {
 
     // Documents and windows.
     void N8Click();
+    void newSuperpositionClick();
     void FileCloseItemClick();
     void FileExitItemClick();
     void WindowCascadeItemClick();
@@ -187,6 +192,8 @@ class TMainForm : public QMainWindow {
         QLabel* value;
     };
 
+    // A new document, ordinary or a superposition.
+    void openNewDocument(bool superposition);
     void createActions();
     void createMenus();
     void createToolBars();
@@ -216,9 +223,19 @@ class TMainForm : public QMainWindow {
     void armWithDialog(QToolButton* button, const std::function<void()>& row,
                        bool armsPointer = true);
     void armPair(QToolButton* clicked);
+    void armStreamTool(QToolButton* tool, bool source);
     void popupArm(QToolButton* button);
     // Says in the status bar why nothing happened, until the pointer moves.
     void explain(Unchanged why);
+
+    // Superposition documents (superposition_tools.cpp): the element the
+    // tool that is down adds (false when no element tool is down), the
+    // lines commands, the velocity click, and the panel that follows the
+    // active document.
+    bool placeSuperpositionElement(TMDIChild& document, int x, int y);
+    void drawSuperpositionLines(TMDIChild& document, SuperpositionLines lines);
+    void drawSuperpositionVelocity(TMDIChild& document);
+    void followActiveDocument();
 
     // Placing (element_placing.cpp).
     void carryOut(TMDIChild& document, const flow::Settings& settings, const CommandPlan& plan);
@@ -235,6 +252,7 @@ class TMainForm : public QMainWindow {
 
     // Main menu.
     QAction* newDocumentItem;
+    QAction* newSuperpositionItem;
     QAction* closeItem;
     QAction* saveAsItem;
     QAction* exitItem;
@@ -298,4 +316,5 @@ class TMainForm : public QMainWindow {
     QPlainTextEdit* memo;
     QMdiArea* workspace;
     QStatusBar* statusLine;
+    SuperpositionPanel* superpositionPanel;
 };

@@ -15,14 +15,25 @@
 
 #include "app/errors.h"
 #include "app/main_form.h"
+#include "app/superposition_panel.h"
 #include "dialogs/field_size_dialog.h"
 #include "document/mdi_child.h"
 #include "document/raster_surface.h"
 
 void TMainForm::N8Click() {
+    openNewDocument(false);
+}
+
+void TMainForm::newSuperpositionClick() {
+    openNewDocument(true);
+}
+
+void TMainForm::openNewDocument(bool superposition) {
     if (strengthPanel->isVisible()) resetStrengthPanel();
-    const QString caption = "ZEF NONAME" + QString::number(MDIChildCount() + 1);
+    const QString name = "ZEF NONAME" + QString::number(MDIChildCount() + 1);
+    const QString caption = superposition ? superpositionCaption(name) : name;
     auto* child = new TMDIChild;
+    if (superposition) child->makeSuperposition();
     // A bad field size is reported; the document then makes its picture at
     // its first use. A refused picture is reported and no document opens.
     bool refused = false;

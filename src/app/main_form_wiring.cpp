@@ -8,10 +8,12 @@
 #include <QPointer>
 #include <QRadioButton>
 #include <QSlider>
+#include <QStatusBar>
 #include <QToolButton>
 #include <type_traits>
 
 #include "app/main_form.h"
+#include "app/superposition_panel.h"
 #include "dialogs/cylinder_dialog.h"
 #include "dialogs/dipole_dialog.h"
 #include "dialogs/equipotential_dialog.h"
@@ -34,6 +36,7 @@ void TMainForm::connectHandlers() {
         connect(button, &QToolButton::clicked, this, [this, handler] { (this->*handler)(); });
     };
     on(newDocumentItem, &TMainForm::N8Click);
+    on(newSuperpositionItem, &TMainForm::newSuperpositionClick);
     onClick(newDocumentButton, &TMainForm::N8Click);
     on(closeItem, &TMainForm::FileCloseItemClick);
     on(exitItem, &TMainForm::FileExitItemClick);
@@ -88,6 +91,9 @@ void TMainForm::connectHandlers() {
     shows(streamSpeedButton, &TDialogs::streamSpeedDialog);
     shows(vectorScaleButton, &TDialogs::vectorScaleDialog);
 
+    connect(superpositionPanel, &SuperpositionPanel::refused, this,
+            [this](const QString& problem) { statusLine->showMessage("Не принято: " + problem); });
+
     // A document's own activation runs only when another document becomes
     // the active one, not when focus merely returns from a dialog.
     connect(workspace, &QMdiArea::subWindowActivated, this,
@@ -98,6 +104,7 @@ void TMainForm::connectHandlers() {
                     FormActivate(*child);
                 }
                 UpdateMenuItems();
+                followActiveDocument();
             });
 }
 

@@ -15,5 +15,9 @@ void TMainForm::explain(Unchanged why) {
         case Unchanged::ElementPresent:
             statusLine->showMessage("На поле уже есть элемент");
             break;
+        case Unchanged::NoCylinderInSuperposition:
+            statusLine->showMessage(
+                "В суперпозиции цилиндр собирается из диполя, потока и, если нужно, вихря");
+            break;
     }
 }

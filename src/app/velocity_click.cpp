@@ -1,7 +1,7 @@
 // The pointer over a picture, and a click on the velocity marker: the
 // configuration and its parameters come from the document and the dialogs,
 // then the velocity vectors are drawn at the marker and their numbers shown
-// in the status line.
+// in the status line. In a superposition document the velocity is the sum's.
 #include <QStatusBar>
 #include <QToolButton>
 
@@ -13,6 +13,7 @@
 #include "document/velocity_input.h"
 #include "document/velocity_marker.h"
 #include "flow/settings.h"
+#include "flow/superposition/velocity_vector.h"
 #include "flow/velocity/velocity.h"
 
 namespace {
@@ -37,6 +38,7 @@ void TMainForm::ImageMouseMove(TMDIChild& document, int x, int y) {
 
 void TMainForm::Shape1MouseDown(TMDIChild& document) {
     if (!velocityTool->isChecked()) return;
+    if (document.isSuperposition()) return drawSuperpositionVelocity(document);
     runReportingErrors([&] {
         const flow::Settings settings = settingsOf(dialogs_);
         const auto in = velocityInputAt(readConfiguration(document), settings,
@@ -46,5 +48,17 @@ void TMainForm::Shape1MouseDown(TMDIChild& document) {
         document.drawVelocity(*in, settings, progress);
         if (const auto v = flow::VelocityNumbersAt(*in))
             statusLine->showMessage(velocityText(in->p, *v));
+    });
+}
+
+void TMainForm::drawSuperpositionVelocity(TMDIChild& d) {
+    runReportingErrors([&] {
+        const flow::Point p{d.Shape1->x() + 3, d.Shape1->y() + 3};
+        ProgressGauge progress(gauge);
+        if (!d.drawSuperpositionVelocity(p, settingsOf(dialogs_), progress))
+            return statusLine->showMessage(
+                "Скорость не нарисована: в этой точке элемент, точка покоя или течения нет");
+        if (const auto v = flow::superposition::velocityNumbersAt(d.superpositionElements(), p))
+            statusLine->showMessage(velocityText(p, *v));
     });
 }

@@ -27,8 +27,19 @@ TOKBottomDlg2::TOKBottomDlg2(QWidget* parent) : TLinesDialog(streamlineLook(), p
     CheckBox1->setObjectName("CheckBox1");
     CheckBox1->setChecked(true);
     CheckBox1->setGeometry(12, 86, 250, 24);
+    // Below the pen frame, above the buttons: only superposition documents read it.
+    CheckBox2 = new QCheckBox("Равномерно по расстоянию (суперпозиция)", this);
+    CheckBox2->setObjectName("CheckBox2");
+    CheckBox2->setToolTip(
+        "Линии тока суперпозиции через A пикселей друг от друга, а не через A "
+        "по функции тока");
+    CheckBox2->setGeometry(20, 224, 380, 24);
 }
 
 bool TOKBottomDlg2::directionArrows() const {
     return CheckBox1->isChecked();
+}
+
+bool TOKBottomDlg2::evenlySpaced() const {
+    return CheckBox2->isChecked();
 }

@@ -1,5 +1,6 @@
 // The streamline dialog: increment A, line count, line width and colour of
-// the streamlines, and whether they carry direction arrows.
+// the streamlines, whether they carry direction arrows and whether a
+// superposition's streamlines are spaced by distance instead of by level.
 #pragma once
 
 #include "dialogs/lines_dialog.h"
@@ -13,10 +14,12 @@ class TOKBottomDlg2 : public TLinesDialog, public flow::StreamlineSettings {
     explicit TOKBottomDlg2(QWidget* parent = nullptr);
 
     QCheckBox* CheckBox1;  // "Направление тока"
+    QCheckBox* CheckBox2;  // superposition streamlines evenly spaced, off by default
 
     int lineWidth() const override { return readLineWidth(); }
     flow::Color lineColor() const override { return readLineColor(); }
     int lineCount() const override { return readLineCount(); }
     int increment() const override { return readIncrement(); }
     bool directionArrows() const override;
+    bool evenlySpaced() const override;
 };

@@ -1,8 +1,10 @@
 #include "document/construction.h"
 
 #include "document/picture_surface.h"
+#include "document/superposition_marks.h"
 #include "flow/bounded_settings.h"
 #include "flow/geometry.h"
+#include "flow/superposition/velocity_vector.h"
 
 namespace {
 
@@ -47,31 +49,77 @@ void recordStep(std::vector<ConstructionStep>& steps, ConstructionStep step,
     steps.push_back(std::move(step));
 }
 
-void replay(const Construction& construction, PictureSurface& surface) {
+std::vector<flow::superposition::Element> superpositionElements(
+    const std::vector<ConstructionStep>& steps) {
+    std::vector<flow::superposition::Element> elements;
+    for (const ConstructionStep& step : steps)
+        if (const auto* e = std::get_if<SuperpositionElementStep>(&step.action))
+            elements.push_back(e->element);
+    return elements;
+}
+
+flow::superposition::Outcome drawSuperpositionLines(
+    const flow::Canvas& canvas, SuperpositionLines lines,
+    const std::vector<flow::superposition::Element>& elements) {
+    namespace sp = flow::superposition;
+    if (lines == SuperpositionLines::Equipotentials)
+        return sp::drawEquipotentials(canvas, elements);
+    return sp::drawStreamlines(canvas, elements,
+                               {.evenlySpaced = canvas.settings.streamlines.evenlySpaced()});
+}
+
+namespace {
+
+// One step on the surface; `elements` are a superposition's.
+void drawStep(const ConstructionStep& step, PictureSurface& surface,
+              const std::vector<flow::superposition::Element>& elements) {
     NoGauge gauge;
-    for (const ConstructionStep& step : construction.steps) {
-        const flow::Canvas canvas{surface, step.settings.settings(), gauge};
-        try {
-            std::visit(Overloaded{
-                           [&](const ElementStep& e) {
-                               surface.setQFont(e.font);
-                               drawElement(surface, e.drawing, canvas.settings.field);
-                           },
-                           [&](const CommandStep& c) {
-                               // Held within the dialogs' ranges, as the commands hold them.
-                               const flow::BoundedSettings bounded(step.settings.settings());
-                               flow::runRoutine({surface, bounded.settings(), gauge}, c.call);
-                           },
-                           [&](const VelocityStep& v) { flow::DrawVelocity(canvas, v.input); },
-                           [&](const LabelStep& l) {
-                               surface.setQFont(l.font);
-                               surface.textOut(l.x, l.y, l.text.toStdString());
-                           },
+    const flow::Canvas canvas{surface, step.settings.settings(), gauge};
+    try {
+        std::visit(Overloaded{
+                       [&](const ElementStep& e) {
+                           surface.setQFont(e.font);
+                           drawElement(surface, e.drawing, canvas.settings.field);
                        },
-                       step.action);
-        } catch (const flow::ConversionError&) {
-            // The step stopped here when it was made too.
-        }
+                       [&](const CommandStep& c) {
+                           // Held within the dialogs' ranges, as the commands hold them.
+                           const flow::BoundedSettings bounded(step.settings.settings());
+                           flow::runRoutine({surface, bounded.settings(), gauge}, c.call);
+                       },
+                       [&](const VelocityStep& v) { flow::DrawVelocity(canvas, v.input); },
+                       [&](const LabelStep& l) {
+                           surface.setQFont(l.font);
+                           surface.textOut(l.x, l.y, l.text.toStdString());
+                       },
+                       [&](const SuperpositionElementStep& e) {
+                           surface.setQFont(e.font);
+                           drawSuperpositionMark(surface, e.element);
+                       },
+                       [&](const SuperpositionLinesStep& l) {
+                           drawSuperpositionLines(canvas, l.lines, elements);
+                       },
+                       [&](const SuperpositionVelocityStep& v) {
+                           flow::superposition::drawVelocity(canvas, elements, v.p);
+                       },
+                   },
+                   step.action);
+    } catch (const flow::ConversionError&) {
+        // The step stopped here when it was made too.
     }
+}
+
+}  // namespace
+
+void replay(const Construction& construction, PictureSurface& surface) {
+    const std::vector<flow::superposition::Element> elements =
+        superpositionElements(construction.steps);
+    auto isElement = [](const ConstructionStep& step) {
+        return std::holds_alternative<SuperpositionElementStep>(step.action);
+    };
+    if (construction.superposition)
+        for (const ConstructionStep& step : construction.steps)
+            if (isElement(step)) drawStep(step, surface, elements);
+    for (const ConstructionStep& step : construction.steps)
+        if (!construction.superposition || !isElement(step)) drawStep(step, surface, elements);
     surface.setQFont(construction.font);
 }

@@ -3,6 +3,10 @@
 // a construction routine run, velocity vectors drawn, a label stamped — each
 // with the settings it read. Running the steps again on a white picture of
 // the field size gives the same pixels.
+//
+// A superposition document keeps its elements as steps too. Its picture is
+// always drawn whole from them: the elements' marks first, then its other
+// steps in order, each line drawing and velocity with all the elements.
 #pragma once
 
 #include <QFont>
@@ -17,6 +21,7 @@
 #include "document/picture_surface.h"
 #include "flow/routines.h"
 #include "flow/setting_values.h"
+#include "flow/superposition/drawing.h"
 #include "flow/velocity/velocity.h"
 
 struct ElementStep {
@@ -41,8 +46,28 @@ struct LabelStep {
     QFont font;
 };
 
+// An element of a superposition, and its letter's font.
+struct SuperpositionElementStep {
+    flow::superposition::Element element;
+    QFont font;
+};
+
+enum class SuperpositionLines { Streamlines, Equipotentials };
+
+// A superposition's streamlines or lines of equal potential.
+struct SuperpositionLinesStep {
+    SuperpositionLines lines = SuperpositionLines::Streamlines;
+};
+
+// The velocity of a superposition at a point.
+struct SuperpositionVelocityStep {
+    flow::Point p;
+};
+
 struct ConstructionStep {
-    std::variant<ElementStep, CommandStep, VelocityStep, LabelStep> action;
+    std::variant<ElementStep, CommandStep, VelocityStep, LabelStep, SuperpositionElementStep,
+                 SuperpositionLinesStep, SuperpositionVelocityStep>
+        action;
     flow::SettingValues settings;  // what the step read
 };
 
@@ -50,6 +75,7 @@ struct Construction {
     QSize field;
     QFont font = defaultPictureFont();  // the picture's font after the last step
     std::vector<ConstructionStep> steps;
+    bool superposition = false;
 
     // The configuration the last element left; empty when none was placed.
     Configuration configuration() const;
@@ -62,6 +88,16 @@ struct Construction {
 void recordStep(std::vector<ConstructionStep>& steps, ConstructionStep step,
                 const flow::Settings& live, const std::function<void(const flow::Settings&)>& draw);
 
-// Draws the steps in order. A step that read a text that was no integer
-// stops where it stopped when it was made, and the next step goes on.
+// The elements of a superposition's steps, in order.
+std::vector<flow::superposition::Element> superpositionElements(
+    const std::vector<ConstructionStep>& steps);
+
+// Draws a superposition's lines with the settings of the canvas: the
+// streamline dialog's evenly spaced mode chooses how streamlines are seeded.
+flow::superposition::Outcome drawSuperpositionLines(
+    const flow::Canvas& canvas, SuperpositionLines lines,
+    const std::vector<flow::superposition::Element>& elements);
+
+// Draws the steps in order (a superposition: as said above). A step that read a text that was no
+// integer stops where it stopped when it was made, and the next step goes on.
 void replay(const Construction& construction, PictureSurface& surface);

@@ -13,6 +13,7 @@
 #include "document/field_size_limit.h"
 #include "document/save_aside.h"
 #include "flow/geometry.h"
+#include "flow/superposition/element_text.h"
 
 namespace {
 
@@ -44,6 +45,7 @@ constexpr std::array<ConfigurationEntry, 14> kConfiguration{{
 }};
 
 using flow::VelocityConfig;
+namespace sp = flow::superposition;
 
 struct VelocityName {
     VelocityConfig config;
@@ -127,6 +129,22 @@ QJsonObject stepToJson(const ConstructionStep& step) {
         json["U"] = in.U;
         json["Q"] = in.Q;
         json["M"] = in.M;
+    } else if (const auto* e = std::get_if<SuperpositionElementStep>(&step.action)) {
+        json["step"] = "superpositionElement";
+        json["kind"] = QString::fromUtf8(sp::kindName(e->element.kind));
+        json["x"] = e->element.x;
+        json["y"] = e->element.y;
+        json["strength"] = e->element.strength;
+        json["circulation"] = e->element.circulation;
+        json["angle"] = e->element.angle;
+        json["font"] = e->font.toString();
+    } else if (const auto* l = std::get_if<SuperpositionLinesStep>(&step.action)) {
+        json["step"] = "superpositionLines";
+        json["lines"] =
+            l->lines == SuperpositionLines::Streamlines ? "streamlines" : "equipotentials";
+    } else if (const auto* v = std::get_if<SuperpositionVelocityStep>(&step.action)) {
+        json["step"] = "superpositionVelocity";
+        json["point"] = pointToJson(v->p);
     } else {
         const auto& l = std::get<LabelStep>(step.action);
         json["step"] = "label";
@@ -180,6 +198,11 @@ class ObjectReader {
         if (const auto problem = flow::parameterProblem(parameter, value))
             fail(QString("поле «%1»: %2").arg(key, QString::fromStdString(*problem)));
         return value;
+    }
+    double number(const char* key) const {
+        const QJsonValue value = member(key);
+        if (!value.isDouble()) fail(QString("поле «%1» должно быть числом").arg(key));
+        return value.toDouble();
     }
     QString text(const char* key) const {
         const QJsonValue value = member(key);
@@ -327,9 +350,40 @@ LabelStep labelFromJson(const ObjectReader& r) {
     return LabelStep{r.parameter("x", "X"), r.parameter("y", "Y"), r.text("text"), r.font("font")};
 }
 
-ConstructionStep stepFromJson(const QJsonValue& json, int number) {
+SuperpositionElementStep superpositionElementFromJson(const ObjectReader& r) {
+    const auto kind = sp::kindNamed(r.text("kind").toStdString());
+    if (!kind) r.fail(QString("неизвестный вид элемента «%1»").arg(r.text("kind")));
+    const sp::Element element{*kind,
+                              r.number("x"),
+                              r.number("y"),
+                              r.number("strength"),
+                              r.number("circulation"),
+                              r.number("angle")};
+    if (const auto problem = sp::elementProblem(element)) r.fail(QString::fromStdString(*problem));
+    return {element, r.font("font")};
+}
+
+SuperpositionLinesStep superpositionLinesFromJson(const ObjectReader& r) {
+    const QString lines = r.text("lines");
+    if (lines == "streamlines") return {SuperpositionLines::Streamlines};
+    if (lines == "equipotentials") return {SuperpositionLines::Equipotentials};
+    r.fail(QString("неизвестные линии «%1»").arg(lines));
+}
+
+// The steps of each kind of document; labels belong to both.
+bool ordinaryStep(const QString& kind) {
+    return kind == "element" || kind == "command" || kind == "velocity";
+}
+bool superpositionStep(const QString& kind) {
+    return kind.startsWith("superposition");
+}
+
+ConstructionStep stepFromJson(const QJsonValue& json, int number, bool superposition) {
     const ObjectReader r(json, QString("шаг %1: ").arg(number));
     const QString kind = r.text("step");
+    if ((superposition && ordinaryStep(kind)) || (!superposition && superpositionStep(kind)))
+        r.fail(QString("шаг «%1» не бывает в документе %2")
+                   .arg(kind, superposition ? "суперпозиции" : "без суперпозиции"));
     ConstructionStep step;
     if (kind == "element")
         step.action = elementFromJson(r);
@@ -339,6 +393,12 @@ ConstructionStep stepFromJson(const QJsonValue& json, int number) {
         step.action = velocityFromJson(r);
     else if (kind == "label")
         step.action = labelFromJson(r);
+    else if (kind == "superpositionElement")
+        step.action = superpositionElementFromJson(r);
+    else if (kind == "superpositionLines")
+        step.action = superpositionLinesFromJson(r);
+    else if (kind == "superpositionVelocity")
+        step.action = SuperpositionVelocityStep{r.point("point")};
     else
         r.fail(QString("неизвестный шаг «%1»").arg(kind));
     step.settings = settingsFromJson(r);
@@ -350,14 +410,16 @@ ConstructionStep stepFromJson(const QJsonValue& json, int number) {
 QByteArray constructionToJson(const Construction& construction) {
     QJsonArray steps;
     for (const ConstructionStep& step : construction.steps) steps.append(stepToJson(step));
-    const QJsonObject json{
+    QJsonObject json{
         {"format", kFormat},
-        {"version", kConstructionFormatVersion},
+        {"version",
+         construction.superposition ? kConstructionFormatVersion : kOrdinaryFormatVersion},
         {"field", QJsonObject{{"width", construction.field.width()},
                               {"height", construction.field.height()}}},
         {"font", construction.font.toString()},
         {"steps", steps},
     };
+    if (construction.superposition) json["superposition"] = true;
     return QJsonDocument(json).toJson(QJsonDocument::Indented);
 }
 
@@ -384,11 +446,17 @@ Construction constructionFromJson(const QByteArray& bytes) {
             fieldSizeProblem(construction.field.width(), construction.field.height()))
         fail(*problem);
     construction.font = r.font("font");
+    if (r.has("superposition")) {
+        const QJsonValue superposition = r.member("superposition");
+        if (!superposition.isBool() || (superposition.toBool() && version < 2))
+            r.fail("поле «superposition» должно быть true или false (с форматом от 2)");
+        construction.superposition = superposition.toBool();
+    }
     const QJsonValue steps = r.member("steps");
     if (!steps.isArray()) r.fail("поле «steps» должно быть списком");
     int number = 1;
     for (const QJsonValue& step : steps.toArray())
-        construction.steps.push_back(stepFromJson(step, number++));
+        construction.steps.push_back(stepFromJson(step, number++, construction.superposition));
     return construction;
 }
 

@@ -9,7 +9,11 @@
 
 #include "document/construction.h"
 
-inline constexpr int kConstructionFormatVersion = 1;
+// The newest format read. Ordinary constructions are written as format 1,
+// which earlier versions of the program read as well; superposition
+// documents, which they cannot draw, as format 2.
+inline constexpr int kConstructionFormatVersion = 2;
+inline constexpr int kOrdinaryFormatVersion = 1;
 
 class ConstructionFileError : public std::runtime_error {
   public:

@@ -1,5 +1,7 @@
 #include "document/construction_recorder.h"
 
+#include "flow/superposition/velocity_vector.h"
+
 void ConstructionRecorder::placeElement(const ElementDrawing& element,
                                         const Configuration& configuration,
                                         const flow::Settings& live) {
@@ -26,6 +28,26 @@ bool ConstructionRecorder::drawVelocity(const flow::VelocityInput& input,
 void ConstructionRecorder::stampLabel(int x, int y, const QString& text) {
     steps_.push_back({LabelStep{x, y, text, surface_.qfont()}, {}});
     surface_.textOut(x, y, text.toStdString());
+}
+
+flow::superposition::Outcome ConstructionRecorder::drawSuperpositionLines(
+    SuperpositionLines lines, const std::vector<flow::superposition::Element>& elements,
+    const flow::Settings& live, flow::Gauge& gauge) {
+    auto outcome = flow::superposition::Outcome::NothingToDraw;
+    recordStep(steps_, {SuperpositionLinesStep{lines}, {}}, live, [&](const flow::Settings& s) {
+        outcome = ::drawSuperpositionLines({surface_, s, gauge}, lines, elements);
+    });
+    return outcome;
+}
+
+bool ConstructionRecorder::drawSuperpositionVelocity(
+    flow::Point p, const std::vector<flow::superposition::Element>& elements,
+    const flow::Settings& live, flow::Gauge& gauge) {
+    if (!flow::superposition::velocityNumbersAt(elements, p)) return false;
+    recordStep(steps_, {SuperpositionVelocityStep{p}, {}}, live, [&](const flow::Settings& s) {
+        flow::superposition::drawVelocity({surface_, s, gauge}, elements, p);
+    });
+    return true;
 }
 
 void ConstructionRecorder::keepCommandTitle(const QString& title) {

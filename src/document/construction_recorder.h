@@ -22,6 +22,15 @@ class ConstructionRecorder {
     bool drawVelocity(const flow::VelocityInput& input, const flow::Settings& live,
                       flow::Gauge& gauge);
     void stampLabel(int x, int y, const QString& text);
+    // A superposition's lines and velocity for its elements; a point where
+    // the velocity is not drawn leaves the picture and the steps as they
+    // are: false.
+    flow::superposition::Outcome drawSuperpositionLines(
+        SuperpositionLines lines, const std::vector<flow::superposition::Element>& elements,
+        const flow::Settings& live, flow::Gauge& gauge);
+    bool drawSuperpositionVelocity(flow::Point p,
+                                   const std::vector<flow::superposition::Element>& elements,
+                                   const flow::Settings& live, flow::Gauge& gauge);
     // The title the last construction command wrote, kept with it.
     void keepCommandTitle(const QString& title);
 

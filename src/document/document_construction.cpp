@@ -8,7 +8,7 @@
 #include "flow/geometry.h"
 
 Construction TMDIChild::construction() {
-    return Construction{surface_.image().size(), surface_.qfont(), steps_};
+    return Construction{surface_.image().size(), surface_.qfont(), steps_, superposition_};
 }
 
 void TMDIChild::drawPlacedElement(const ElementDrawing& element, const flow::Settings& live) {
@@ -43,6 +43,7 @@ void TMDIChild::adoptConstruction(const Construction& construction, std::int64_t
     createPicture(construction.field, picturesInUse);
     replay(construction, surface_);
     steps_ = construction.steps;
+    superposition_ = construction.superposition;
     const Configuration configuration = construction.configuration();
     writeConfiguration(configuration, *this);
     if (configuration.radius.filled)

@@ -68,6 +68,24 @@ class TMDIChild : public QMdiSubWindow {
     // takes its configuration and font.
     void adoptConstruction(const Construction& construction, std::int64_t picturesInUse);
 
+    // A superposition document: any number of elements, kept as steps of
+    // its construction; every change draws the picture again from them.
+    bool isSuperposition() const { return superposition_; }
+    void makeSuperposition() { superposition_ = true; }
+    std::vector<flow::superposition::Element> superpositionElements() const;
+    // Adds the element; a stream takes the place of the stream there is.
+    void addSuperpositionElement(const flow::superposition::Element& element);
+    // The element at `index` (in the order of superpositionElements) changed
+    // or removed; an index out of range changes nothing.
+    void changeSuperpositionElement(int index, const flow::superposition::Element& element);
+    void removeSuperpositionElement(int index);
+    // Drawn on the picture as it is and kept as a step, like the commands.
+    flow::superposition::Outcome drawSuperpositionLines(SuperpositionLines lines,
+                                                        const flow::Settings& live,
+                                                        flow::Gauge& gauge);
+    // False, and nothing kept, where the elements give no velocity.
+    bool drawSuperpositionVelocity(flow::Point p, const flow::Settings& live, flow::Gauge& gauge);
+
     // The construction file the document was opened from or last saved to.
     const QString& constructionFile() const { return constructionFile_; }
     void setConstructionFile(const QString& fileName) { constructionFile_ = fileName; }
@@ -115,6 +133,8 @@ class TMDIChild : public QMdiSubWindow {
     void pointerMoved(QPoint at);
     void markerClicked();
     void popupRequested(QPoint globalPos);
+    // A superposition's elements changed.
+    void superpositionChanged();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -124,6 +144,10 @@ class TMDIChild : public QMdiSubWindow {
     void makeSlots(QWidget* holder);
     ConstructionRecorder recorder() { return {surface_, steps_}; }
     void fitPicture();
+    // The white picture again, with every step drawn on it.
+    void redrawPicture();
+    // The step of the superposition element at `index`, or null.
+    SuperpositionElementStep* superpositionStep(int index);
 
     RasterSurface surface_;
     QScrollArea* pictureArea_;
@@ -131,5 +155,6 @@ class TMDIChild : public QMdiSubWindow {
     bool pictureRefused_ = false;
     std::vector<ConstructionStep> steps_;
     bool modified_ = false;
+    bool superposition_ = false;
     QString constructionFile_;
 };

@@ -46,6 +46,7 @@ class BoundedSettings {
         int lineCount() const override;
         int increment() const override;
         bool directionArrows() const override { return raw.directionArrows(); }
+        bool evenlySpaced() const override { return raw.evenlySpaced(); }
     };
     struct Equipotentials : EquipotentialSettings {
         const EquipotentialSettings& raw;

@@ -25,12 +25,13 @@ constexpr SettingKind kFlag = SettingKind::Flag;
 
 // The dialogs' ranges and defaults. The field's texts are kept within reach
 // of a picture (the routines step through the field).
-const std::array<SettingInfo, 24> kCatalogue{{
+const std::array<SettingInfo, 25> kCatalogue{{
     {"streamlines.width", kInt, 1, 5, 1, ZEF_READ(streamlines.lineWidth())},
     {"streamlines.color", kColour, 0, 0, kRed, ZEF_READ(streamlines.lineColor())},
     {"streamlines.count", kInt, 1, 150, 20, ZEF_READ(streamlines.lineCount())},
     {"streamlines.increment", kInt, 5, 100, 50, ZEF_READ(streamlines.increment())},
     {"streamlines.arrows", kFlag, 0, 0, true, ZEF_READ(streamlines.directionArrows())},
+    {"streamlines.evenlySpaced", kFlag, 0, 0, false, ZEF_READ(streamlines.evenlySpaced())},
     {"equipotentials.width", kInt, 1, 5, 1, ZEF_READ(equipotentials.lineWidth())},
     {"equipotentials.color", kColour, 0, 0, kBlack, ZEF_READ(equipotentials.lineColor())},
     {"equipotentials.count", kInt, 1, 100, 40, ZEF_READ(equipotentials.lineCount())},
@@ -81,6 +82,7 @@ struct NamedReaders {
         int lineCount() const override { return r.integerNamed("streamlines.count"); }
         int increment() const override { return r.integerNamed("streamlines.increment"); }
         bool directionArrows() const override { return r.flagNamed("streamlines.arrows"); }
+        bool evenlySpaced() const override { return r.flagNamed("streamlines.evenlySpaced"); }
     } streamlines{*this};
     struct Equipotentials : EquipotentialSettings {
         const NamedReaders& r;

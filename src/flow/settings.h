@@ -17,6 +17,8 @@ class StreamlineSettings {
     virtual int lineCount() const = 0;         // caption of Label8
     virtual int increment() const = 0;         // caption of Label6
     virtual bool directionArrows() const = 0;  // CheckBox1
+    // Superposition streamlines seeded by separation distance: CheckBox2.
+    virtual bool evenlySpaced() const = 0;
 };
 
 // Equipotential dialog.

@@ -18,6 +18,17 @@ class NoGauge : public flow::Gauge {
     throw ArgumentError(message.toStdString());
 }
 
+[[noreturn]] void refuseVelocity(QPoint at) {
+    fail(QString("в точке (%1,%2) скорость не рисуется").arg(at.x()).arg(at.y()));
+}
+
+// The field's size as the settings give it, refused when no picture can have it.
+QSize fieldOf(const flow::Settings& live) {
+    const QSize field(live.field.width(), live.field.height());
+    if (const auto problem = fieldSizeProblem(field.width(), field.height())) fail(*problem);
+    return field;
+}
+
 // The settings as the dialogs hold them: the cylinder tools decide whether
 // the cylinder has circulation.
 flow::SettingValues settingsOf(const FlowRequest& request) {
@@ -52,11 +63,66 @@ void createPicture(RasterSurface& surface, QSize size) {
                                      .toStdString());
 }
 
+namespace {
+
+// The stream has no place: its mark goes near the picture's top-left corner.
+constexpr QPoint kStreamMark(40, 20);
+
+Construction superpositionConstruction(const FlowRequest& request) {
+    namespace sp = flow::superposition;
+    const flow::Settings& live = request.settings.settings();
+    const QSize field = fieldOf(live);
+    RasterSurface surface;
+    createPicture(surface, field);
+
+    Construction construction;
+    construction.field = field;
+    construction.superposition = true;
+    std::vector<sp::Element> elements = request.elements;
+    for (sp::Element& e : elements) {
+        if (e.kind == sp::ElementKind::Stream) {
+            e.x = kStreamMark.x();
+            e.y = kStreamMark.y();
+        }
+        construction.steps.push_back({SuperpositionElementStep{e, surface.qfont()}, {}});
+    }
+    ConstructionRecorder recorder(surface, construction.steps);
+    NoGauge gauge;
+    for (const DrawCommand& command : request.commands) {
+        switch (command.kind) {
+            case DrawCommand::Streamlines:
+            case DrawCommand::Equipotentials: {
+                const bool streamlines = command.kind == DrawCommand::Streamlines;
+                const sp::Outcome outcome = recorder.drawSuperpositionLines(
+                    streamlines ? SuperpositionLines::Streamlines
+                                : SuperpositionLines::Equipotentials,
+                    elements, live, gauge);
+                if (outcome == sp::Outcome::NothingToDraw)
+                    fail(QString("%1: линии не построены: элементы не дают течения на поле")
+                             .arg(streamlines ? "--streamlines" : "--equipotentials"));
+                break;
+            }
+            case DrawCommand::Velocity:
+                if (!recorder.drawSuperpositionVelocity({command.at.x(), command.at.y()}, elements,
+                                                        live, gauge))
+                    refuseVelocity(command.at);
+                break;
+            case DrawCommand::Label:
+                recorder.stampLabel(command.at.x(), command.at.y(), command.text);
+                break;
+        }
+    }
+    construction.font = surface.qfont();
+    return construction;
+}
+
+}  // namespace
+
 Construction flowConstruction(const FlowRequest& request) {
+    if (!request.flow) return superpositionConstruction(request);
     const flow::SettingValues values = settingsOf(request);
     const flow::Settings& live = values.settings();
-    const QSize field(live.field.width(), live.field.height());
-    if (const auto problem = fieldSizeProblem(field.width(), field.height())) fail(*problem);
+    const QSize field = fieldOf(live);
     RasterSurface surface;
     createPicture(surface, field);
 
@@ -100,9 +166,7 @@ Construction flowConstruction(const FlowRequest& request) {
                 const flow::Point p{command.at.x(), command.at.y()};
                 const auto input = velocityInputAt(c, live, p);
                 if (!input || !recorder.drawVelocity(*input, live, gauge))
-                    fail(QString("в точке (%1,%2) скорость не рисуется")
-                             .arg(command.at.x())
-                             .arg(command.at.y()));
+                    refuseVelocity(command.at);
                 break;
             }
             case DrawCommand::Label:

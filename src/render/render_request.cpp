@@ -2,16 +2,24 @@
 
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <algorithm>
 
 #include "document/picture_export.h"
 #include "flow/bounded_settings.h"
 #include "flow/routines.h"
+#include "flow/superposition/element_text.h"
 
 namespace {
 
 const QCommandLineOption kOutput({"o", "output"}, "Файл рисунка: .bmp, .png, .svg или .pdf.",
                                  "OUT");
 const QCommandLineOption kFlow("flow", "Течение (список ниже) вместо файла построения.", "NAME");
+const QCommandLineOption kElement(
+    "element",
+    "Элемент суперпозиции вместо --flow (можно повторять): source,X,Y,Q; sink,X,Y,Q; "
+    "vortex,X,Y,Г; dipole,X,Y,M,УГОЛ; vortex-source,X,Y,Q,Г; stream,U,УГОЛ (не больше одного). "
+    "Г > 0 вращает против часовой стрелки; углы в градусах от направления вправо.",
+    "KIND,...");
 const QCommandLineOption kAt("at", "Место элемента, пиксели; по умолчанию середина поля.", "X,Y");
 const QCommandLineOption kSecond(
     "second", "Место второго элемента (y берётся у первого); по умолчанию на 200 правее.", "X,Y");
@@ -36,8 +44,8 @@ void describe(QCommandLineParser& parser) {
         "--equipotentials, --velocity и --label выполняются в заданном порядке; всё, что не "
         "задано, берётся по умолчанию, как в диалогах программы.");
     parser.addPositionalArgument("FILE.zef", "Файл построения.", "[FILE.zef]");
-    parser.addOptions({kOutput, kFlow, kAt, kSecond, kStreamlines, kEquipotentials, kVelocity,
-                       kLabel, kField, kSet, kLandmarks, kMarkLandmarks});
+    parser.addOptions({kOutput, kFlow, kElement, kAt, kSecond, kStreamlines, kEquipotentials,
+                       kVelocity, kLabel, kField, kSet, kLandmarks, kMarkLandmarks});
 }
 
 [[noreturn]] void fail(const QString& message) {
@@ -118,15 +126,13 @@ DrawCommand label(const QString& text) {
 }
 
 bool hasFlowOptions(const QCommandLineParser& parser) {
-    for (const QCommandLineOption* option : {&kFlow, &kAt, &kSecond, &kStreamlines,
+    for (const QCommandLineOption* option : {&kFlow, &kElement, &kAt, &kSecond, &kStreamlines,
                                              &kEquipotentials, &kVelocity, &kLabel, &kField, &kSet})
         if (parser.isSet(*option)) return true;
     return false;
 }
 
-// The options that build the flow, taken in the order given: commands and
-// labels are drawn in that order, and a later setting wins.
-void readFlowOptions(const QCommandLineParser& parser, FlowRequest& request) {
+void readFlowName(const QCommandLineParser& parser, FlowRequest& request) {
     const QString name = parser.value(kFlow);
     request.flow = findFlowName(name.toStdString());
     if (!request.flow) fail(QString("--flow: неизвестное течение «%1»").arg(name));
@@ -139,6 +145,31 @@ void readFlowOptions(const QCommandLineParser& parser, FlowRequest& request) {
             fail(QString("--second: у течения «%1» один элемент").arg(name));
         request.second = point(parser.value(kSecond), "--second");
     }
+}
+
+// The superposition's elements, each in its own --element.
+void readElements(const QCommandLineParser& parser, FlowRequest& request) {
+    if (parser.isSet(kFlow) || parser.isSet(kAt) || parser.isSet(kSecond))
+        fail("--element строит суперпозицию: --flow, --at и --second к ней не применяются");
+    for (const QString& text : parser.values(kElement)) {
+        auto element = flow::superposition::parseElement(text.toStdString());
+        if (const auto* problem = std::get_if<std::string>(&element))
+            fail("--element: " + QString::fromStdString(*problem));
+        request.elements.push_back(std::get<flow::superposition::Element>(element));
+    }
+    const auto streams = std::count_if(
+        request.elements.begin(), request.elements.end(),
+        [](const auto& e) { return e.kind == flow::superposition::ElementKind::Stream; });
+    if (streams > 1) fail("--element: поток задаётся не больше одного раза");
+}
+
+// The options that build the flow, taken in the order given: commands and
+// labels are drawn in that order, and a later setting wins.
+void readFlowOptions(const QCommandLineParser& parser, FlowRequest& request) {
+    if (parser.isSet(kElement))
+        readElements(parser, request);
+    else
+        readFlowName(parser, request);
     std::map<QString, int> taken;
     for (const QString& option : parser.optionNames()) {
         const auto next = [&](const QCommandLineOption& o) {
@@ -199,9 +230,9 @@ RenderRequest parseRenderArguments(const QStringList& arguments) {
     request.input = files.value(0);
     if (!request.input.isEmpty() && hasFlowOptions(parser))
         fail("файл построения рисуется как есть: --flow и его параметры к нему не применяются");
-    if (request.input.isEmpty() && !parser.isSet(kFlow))
+    if (request.input.isEmpty() && !parser.isSet(kFlow) && !parser.isSet(kElement))
         fail("нужен либо файл построения, либо --flow");
-    if (parser.isSet(kFlow)) readFlowOptions(parser, request.flow);
+    if (parser.isSet(kFlow) || parser.isSet(kElement)) readFlowOptions(parser, request.flow);
 
     request.landmarks = parser.isSet(kLandmarks);
     request.markLandmarks = parser.isSet(kMarkLandmarks);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "flow/setting_values.h"
+#include "flow/superposition/elements.h"
 #include "render/flow_names.h"
 #include "render/placing_settings.h"
 
@@ -28,9 +29,11 @@ struct DrawCommand {
     QString text;  // label
 };
 
-// A flow given on the command line instead of a construction file.
+// A flow given on the command line instead of a construction file: a named
+// flow, or (no name) a superposition of the elements given.
 struct FlowRequest {
     const FlowName* flow = nullptr;
+    std::vector<flow::superposition::Element> elements;
     std::optional<QPoint> at;      // the first element; the field's centre when not given
     std::optional<QPoint> second;  // the second element's x (its y is the first's)
     std::vector<DrawCommand> commands;

@@ -279,7 +279,8 @@ class ConstructionFilesTest : public QObject {
         QTest::newRow("not JSON") << QByteArray("{ \"format\": ") << "это не файл JSON";
         QTest::newRow("not a construction") << QByteArray("[1, 2]") << "это не файл построения";
         QTest::newRow("newer version")
-            << constructionJson("", "800, \"height\": 600", 2) << "более новой версией";
+            << constructionJson("", "800, \"height\": 600", kConstructionFormatVersion + 1)
+            << "более новой версией";
         QTest::newRow("negative radius")
             << constructionJson(
                    "{\"step\": \"element\", \"kind\": \"cylinder\", \"x\": 300, \"y\": 200, "

@@ -28,11 +28,13 @@ struct FakeStreamlines : StreamlineSettings {
     int width = 1, count = 20, step = 50;
     Color color = Color::fromRgb(255, 0, 0);
     bool arrows = true;
+    bool evenly = false;
     int lineWidth() const override { return logged(log, "stream.width", width); }
     Color lineColor() const override { return logged(log, "stream.color", color); }
     int lineCount() const override { return logged(log, "stream.count", count); }
     int increment() const override { return logged(log, "stream.increment", step); }
     bool directionArrows() const override { return logged(log, "stream.arrows", arrows); }
+    bool evenlySpaced() const override { return logged(log, "stream.evenly", evenly); }
 };
 
 struct FakeEquipotentials : EquipotentialSettings {
