@@ -48,8 +48,8 @@ inline double lengthOf(Complex c) {
     return std::sqrt(squaredLength(c));
 }
 inline Complex reciprocal(Complex d) {
-    const double n = squaredLength(d);
-    return {d.real() / n, -d.imag() / n};
+    const double k = 1 / squaredLength(d);  // one division instead of two
+    return {d.real() * k, -d.imag() * k};
 }
 // i c: c turned a quarter turn counterclockwise.
 inline Complex quarterTurn(Complex c) {
@@ -99,7 +99,16 @@ class Field {
     const Singularity* singularityWithin(Complex z, double radius) const;
 
   private:
+    // One log or pole term of the sum, kept apart from the others so that
+    // the hot loops run over just the terms they need, without branches.
+    struct Term {
+        double x, y;    // position, flow plane
+        double re, im;  // coefficient
+    };
+
     std::vector<Singularity> singularities_;
+    std::vector<Term> logTerms_;
+    std::vector<Term> poleTerms_;
     Complex stream_;
 };
 
