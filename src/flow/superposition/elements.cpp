@@ -45,11 +45,16 @@ Complex logarithm(Complex d) {
     return {0.5 * std::log(squaredLength(d)), std::atan2(d.imag(), d.real())};
 }
 
+constexpr double kSeriesReach = 0.05;
+// Simpson's rule is exact to within |u|^5 / 120 for a log term seen from the
+// step's middle at u = step / distance: below this |u|, closer than the
+// series below.
+constexpr double kSimpsonReach = 0.04;
+
 // log(1 + u) on the principal branch. Seen from an element far away a step
 // is short (|u| small), and then five terms of the series are exact to
 // within |u|^6 / 6, far cheaper than a logarithm and an arctangent.
 Complex logOfRatio(Complex u) {
-    constexpr double kSeriesReach = 0.05;
     if (squaredLength(u) >= kSeriesReach * kSeriesReach) return logarithm(Complex(1, 0) + u);
     const Complex inner = Complex(1.0 / 4, 0) - u * (1.0 / 5);
     const Complex third = Complex(1.0 / 3, 0) - times(u, inner);
@@ -134,6 +139,43 @@ Complex Field::change(Complex a, Complex b) const {
         w -= times({t.re, t.im}, times(h, reciprocal(times(a - z0, b - z0))));
     }
     return w;
+}
+
+Complex Field::change(Complex a, Complex wa, Complex b, Complex wb) const {
+    const Complex h = b - a;
+    const Complex m = a + 0.5 * h;
+    const double reach = squaredLength(h) / (kSimpsonReach * kSimpsonReach);
+    // dW/dz at the middle, and for the near terms their exact change less
+    // their share of Simpson's sum.
+    Complex wm = stream_;
+    Complex near;
+    for (const Term& t : logTerms_) {
+        const double dx = m.real() - t.x;
+        const double dy = m.imag() - t.y;
+        const double n = dx * dx + dy * dy;
+        const double k = 1 / n;
+        const Complex c{t.re, t.im};
+        wm += Complex{(t.re * dx + t.im * dy) * k, (t.im * dx - t.re * dy) * k};
+        if (n < reach) {
+            const Complex z0{t.x, t.y};
+            const Complex ia = reciprocal(a - z0);
+            const Complex simpson = ia + 4.0 * reciprocal(m - z0) + reciprocal(b - z0);
+            near += times(c, logOfRatio(times(h, ia)) - times(h, simpson) * (1.0 / 6));
+        }
+    }
+    for (const Term& t : poleTerms_) {
+        const Complex z0{t.x, t.y};
+        const Complex c{t.re, t.im};
+        const Complex im = reciprocal(m - z0);
+        wm -= times(c, times(im, im));
+        if (squaredLength(m - z0) < reach) {
+            const Complex ia = reciprocal(a - z0);
+            const Complex ib = reciprocal(b - z0);
+            const Complex simpson = times(ia, ia) + 4.0 * times(im, im) + times(ib, ib);
+            near -= times(c, times(h, times(ia, ib)) - times(h, simpson) * (1.0 / 6));
+        }
+    }
+    return times(h, wa + 4.0 * wm + wb) * (1.0 / 6) + near;
 }
 
 namespace {

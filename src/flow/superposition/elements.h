@@ -86,6 +86,10 @@ class Field {
     // across cuts (a segment that misses an element turns less than pi
     // about it).
     Complex change(Complex a, Complex b) const;
+    // The same for a short step from dW/dz = wa at a and wb at b, which the
+    // caller has at hand: Simpson's rule for the elements far from the step
+    // (as exact as the series above) and the exact change for those near it.
+    Complex change(Complex a, Complex wa, Complex b, Complex wb) const;
     // The same from the principal values Wa at a and Wb at b: their
     // difference, corrected for the cuts the segment crosses.
     Complex changeBetween(Complex a, Complex Wa, Complex b, Complex Wb) const;
