@@ -7,6 +7,7 @@
 #include "flow/bounded_settings.h"
 #include "flow/geometry.h"
 #include "flow/landmarks/flow_landmarks.h"
+#include "flow/landmarks/superposition_landmarks.h"
 
 namespace {
 
@@ -128,9 +129,26 @@ std::vector<flow::Landmark> landmarksOfConfiguration(const Construction& constru
     }
 }
 
+// A superposition's stagnation points, then the velocity at its velocity
+// steps' points, each for all its elements, as its picture is drawn.
+std::vector<flow::Landmark> superpositionLandmarks(const Construction& construction) {
+    const std::vector<flow::superposition::Element> elements =
+        superpositionElements(construction.steps);
+    const int width = construction.field.width(), height = construction.field.height();
+    std::vector<flow::Landmark> landmarks =
+        flow::superpositionStagnationLandmarks(elements, width, height);
+    for (const ConstructionStep& step : construction.steps)
+        if (const auto* velocity = std::get_if<SuperpositionVelocityStep>(&step.action))
+            if (std::optional<flow::Landmark> landmark =
+                    flow::superpositionVelocityLandmark(elements, width, height, velocity->p))
+                landmarks.push_back(*landmark);
+    return landmarks;
+}
+
 }  // namespace
 
 std::vector<flow::Landmark> landmarksOf(const Construction& construction) {
+    if (construction.superposition) return superpositionLandmarks(construction);
     std::vector<flow::Landmark> landmarks;
     try {
         landmarks = landmarksOfConfiguration(construction, construction.configuration());

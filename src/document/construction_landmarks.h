@@ -1,7 +1,10 @@
 // The analytic landmarks of a construction's flow: those of the
 // configuration its last element left, with the parameters its steps read,
 // then the velocity at every point where velocity vectors were drawn, in
-// the order they were drawn. Also their text and their marks on a picture.
+// the order they were drawn. A superposition's are the stagnation points of
+// the sum of its elements inside the field, found numerically, then its
+// velocities, all about the field's centre. Also their text and their marks
+// on a picture.
 #pragma once
 
 #include <vector>

@@ -3,7 +3,9 @@
 // together step by step.
 #include "document/construction_landmarks.h"
 
+#include <QAction>
 #include <QSlider>
+#include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
 #include <cmath>
@@ -192,6 +194,35 @@ class ConstructionLandmarksTest : public QObject {
             QCOMPARE(after.pixel(x - 4, y + 4), magenta);
             QCOMPARE(after.pixel(x + 4, y + 4), magenta);
         }
+    }
+
+    // A Rankine oval built in a superposition document: its two stagnation
+    // points, and the velocity clicked with the numbers the status bar showed.
+    void aSuperpositionBuiltInTheProgram() {
+        namespace sp = flow::superposition;
+        std::unique_ptr<TProgram> program;
+        TMainForm* form = nullptr;
+        QVERIFY(startProgram(program, form));
+        named<QAction>(form, "SuperpositionItem")->trigger();
+        TMDIChild* d = form->ActiveMDIChild();
+        for (const sp::Element& e :
+             {sp::stream(1, 0), sp::source(300, 300, 1500), sp::sink(500, 300, 1500)})
+            d->addSuperpositionElement(e);
+        named<QToolButton>(form, "SpeedButton8")->click();
+        d->Shape1->move(427, 167);
+        d->Shape1->show();
+        QTest::mouseClick(d->Shape1, Qt::LeftButton, Qt::NoModifier, QPoint(1, 1));
+        const QString status = named<QStatusBar>(form, "StatusBar")->currentMessage();
+        QVERIFY2(status.startsWith("Скорость в точке (430,170): |V| = "), qPrintable(status));
+
+        const std::vector<flow::Landmark> landmarks = landmarksOf(d->construction());
+        QCOMPARE(ofKind(landmarks, LandmarkKind::StagnationPoint).size(), std::size_t{2});
+        const QString text = QString::fromStdString(landmarksText(landmarks));
+        const QString velocity =
+            "Скорость в точке (430.0, 170.0) пикс.; (30.0, 130.0) от центра поля" +
+            status.mid(status.indexOf(": |V|")) + "\n";
+        QVERIFY2(text.endsWith(velocity), qPrintable(text));
+        d->markSaved();
     }
 };
 

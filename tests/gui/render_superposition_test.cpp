@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <cmath>
 #include <memory>
 
 #include "app/program.h"
@@ -104,6 +105,24 @@ class RenderSuperpositionTest : public QObject {
         QCOMPARE(QImage(file).convertToFormat(QImage::Format_RGB32),
                  d->surface().image().convertToFormat(QImage::Format_RGB32));
         d->markSaved();
+    }
+
+    // The oval's stagnation points, a^2 = b^2 + Q b / (pi U) from the middle
+    // of its source and sink, are crossed in the raster and vector forms.
+    void landmarksAreMarked() {
+        QTemporaryDir folder;
+        const QStringList marked = QStringList{"zef-render"} + kOval +
+                                   QStringList{"--streamlines", "--mark-landmarks", "-o"};
+        QCOMPARE(runRenderer(marked + QStringList{folder.filePath("m.png")}), 0);
+        QCOMPARE(runRenderer(marked + QStringList{folder.filePath("m.svg")}), 0);
+        const QImage picture =
+            QImage(folder.filePath("m.png")).convertToFormat(QImage::Format_RGB32);
+        const double a = std::sqrt(100.0 * 100 + 1500 * 100 / 3.14);
+        for (const double x : {400 - a, 400 + a}) {
+            QCOMPARE(picture.pixel(qRound(x), 300), qRgb(255, 0, 255));
+            QCOMPARE(picture.pixel(qRound(x) + 4, 304), qRgb(255, 0, 255));
+        }
+        QVERIFY(contents(folder.filePath("m.svg")).contains("#ff00ff"));
     }
 };
 

@@ -21,8 +21,10 @@ Landmark greatestSurfaceSpeed(Point centre, PlanePoint at, double speed) {
 
 }  // namespace
 
-LandmarkPlace placeAbout(Point centre, PlanePoint flow) {
-    return {{static_cast<double>(centre.x) + flow.x, static_cast<double>(centre.y) - flow.y}, flow};
+LandmarkPlace placeAbout(Point centre, PlanePoint flow, LandmarkOrigin origin) {
+    return {{static_cast<double>(centre.x) + flow.x, static_cast<double>(centre.y) - flow.y},
+            flow,
+            origin};
 }
 
 std::vector<Landmark> elementInStreamLandmarks(Point centre, int Q, int U, bool sink) {
@@ -76,13 +78,15 @@ std::vector<Landmark> sourceSinkPairLandmarks(Point centre, int D, int Qs, int Q
     return {stagnationPoint(centre, {x, 0})};
 }
 
+Landmark velocityAt(Point centre, Point p, const VelocityNumbers& numbers, LandmarkOrigin origin) {
+    const PlanePoint flow{static_cast<double>(p.x - centre.x), static_cast<double>(centre.y - p.y)};
+    return {LandmarkKind::Velocity, placeAbout(centre, flow, origin), numbers.speed, numbers};
+}
+
 std::optional<Landmark> velocityLandmark(const VelocityInput& input) {
     const std::optional<VelocityNumbers> numbers = VelocityNumbersAt(input);
     if (!numbers) return std::nullopt;
-    const PlanePoint flow{static_cast<double>(input.p.x - input.centre.x),
-                          static_cast<double>(input.centre.y - input.p.y)};
-    return Landmark{LandmarkKind::Velocity, placeAbout(input.centre, flow), numbers->speed,
-                    numbers};
+    return velocityAt(input.centre, input.p, *numbers, LandmarkOrigin::ElementCentre);
 }
 
 }  // namespace flow

@@ -37,6 +37,9 @@ std::vector<Landmark> circulatingCylinderLandmarks(Point centre, int R, int gamm
 // one stagnation point on their line, Qs D / (Qs - Qk) from the source.
 std::vector<Landmark> sourceSinkPairLandmarks(Point centre, int D, int Qs, int Qk);
 
+// The velocity `numbers` at p, placed about `centre`.
+Landmark velocityAt(Point centre, Point p, const VelocityNumbers& numbers, LandmarkOrigin origin);
+
 // The velocity at the input's point with the numbers the program shows for
 // it; nothing where there are none.
 std::optional<Landmark> velocityLandmark(const VelocityInput& input);

@@ -16,15 +16,21 @@ struct PlanePoint {
     double y = 0;
 };
 
+// What a place is measured from: the element's centre, or the field's
+// centre in a superposition, whose elements have no one centre.
+enum class LandmarkOrigin { ElementCentre, FieldCentre };
+
 // A place twice over: on the picture (pixels, x to the right, y downwards)
-// and about the element's centre (x to the right, y upwards).
+// and about the origin (x to the right, y upwards).
 struct LandmarkPlace {
     PlanePoint picture;
     PlanePoint flow;
+    LandmarkOrigin origin = LandmarkOrigin::ElementCentre;
 };
 
 // The place `flow` about the centre.
-LandmarkPlace placeAbout(Point centre, PlanePoint flow);
+LandmarkPlace placeAbout(Point centre, PlanePoint flow,
+                         LandmarkOrigin origin = LandmarkOrigin::ElementCentre);
 
 enum class LandmarkKind {
     StagnationPoint,       // place

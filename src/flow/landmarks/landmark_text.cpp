@@ -21,7 +21,9 @@ std::string pair(PlanePoint p) {
 
 std::string place(const Landmark& landmark) {
     if (!landmark.place) return {};
-    return pair(landmark.place->picture) + " пикс.; " + pair(landmark.place->flow) + " от центра";
+    const bool field = landmark.place->origin == LandmarkOrigin::FieldCentre;
+    return pair(landmark.place->picture) + " пикс.; " + pair(landmark.place->flow) +
+           (field ? " от центра поля" : " от центра");
 }
 
 std::string line(const Landmark& l) {

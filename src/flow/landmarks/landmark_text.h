@@ -1,5 +1,6 @@
 // Landmarks as text: one line each, ending in a newline, with places in
-// picture pixels and about the element's centre.
+// picture pixels and about the element's centre (in a superposition, the
+// field's centre).
 #pragma once
 
 #include <string>
