@@ -45,13 +45,18 @@ Complex logarithm(Complex d) {
     return {0.5 * std::log(squaredLength(d)), std::atan2(d.imag(), d.real())};
 }
 
+constexpr double kSeriesReach = 0.05;
+// Simpson's rule is exact to within |u|^5 / 120 for a log term seen from the
+// step's middle at u = step / distance: below this |u|, closer than the
+// series below.
+constexpr double kSimpsonReach = 0.04;
+
 // log(1 + u) on the principal branch. Seen from an element far away a step
 // is short (|u| small), and then five terms of the series are exact to
 // within |u|^6 / 6, far cheaper than a logarithm and an arctangent.
 Complex logOfRatio(Complex u) {
-    constexpr double kSeriesReach = 0.05;
     if (squaredLength(u) >= kSeriesReach * kSeriesReach) return logarithm(Complex(1, 0) + u);
-    const Complex inner = Complex(1.0 / 4, 0) - u / 5.0;
+    const Complex inner = Complex(1.0 / 4, 0) - u * (1.0 / 5);
     const Complex third = Complex(1.0 / 3, 0) - times(u, inner);
     const Complex half = Complex(1.0 / 2, 0) - times(u, third);
     return times(u, Complex(1, 0) - times(u, half));
@@ -101,6 +106,11 @@ Field::Field(const std::vector<Element>& elements) {
     }
     std::erase_if(singularities_,
                   [](const Singularity& s) { return s.log == Complex{} && s.pole == Complex{}; });
+    for (const Singularity& s : singularities_) {
+        const double x = s.z.real(), y = s.z.imag();
+        if (s.log != Complex{}) logTerms_.push_back({x, y, s.log.real(), s.log.imag()});
+        if (s.pole != Complex{}) poleTerms_.push_back({x, y, s.pole.real(), s.pole.imag()});
+    }
 }
 
 Complex Field::potential(Complex z) const {
@@ -113,13 +123,59 @@ Complex Field::potential(Complex z) const {
 }
 
 Complex Field::change(Complex a, Complex b) const {
-    Complex w = times(stream_, b - a);
-    for (const Singularity& s : singularities_) {
-        const Complex ia = reciprocal(a - s.z);
-        if (s.log != Complex{}) w += times(s.log, logOfRatio(times(b - a, ia)));
-        if (s.pole != Complex{}) w += times(s.pole, reciprocal(b - s.z) - ia);
+    const Complex h = b - a;
+    Complex w = times(stream_, h);
+    for (const Term& t : logTerms_) {
+        // log((b - z0) / (a - z0)) = log(1 + u) with u = h / (a - z0).
+        const double dx = a.real() - t.x;
+        const double dy = a.imag() - t.y;
+        const double k = 1 / (dx * dx + dy * dy);
+        const Complex u{(h.real() * dx + h.imag() * dy) * k, (h.imag() * dx - h.real() * dy) * k};
+        w += times({t.re, t.im}, logOfRatio(u));
+    }
+    for (const Term& t : poleTerms_) {
+        // 1 / (b - z0) - 1 / (a - z0) = -h / ((a - z0) (b - z0)).
+        const Complex z0{t.x, t.y};
+        w -= times({t.re, t.im}, times(h, reciprocal(times(a - z0, b - z0))));
     }
     return w;
+}
+
+Complex Field::change(Complex a, Complex wa, Complex b, Complex wb) const {
+    const Complex h = b - a;
+    const Complex m = a + 0.5 * h;
+    const double reach = squaredLength(h) / (kSimpsonReach * kSimpsonReach);
+    // dW/dz at the middle, and for the near terms their exact change less
+    // their share of Simpson's sum.
+    Complex wm = stream_;
+    Complex near;
+    for (const Term& t : logTerms_) {
+        const double dx = m.real() - t.x;
+        const double dy = m.imag() - t.y;
+        const double n = dx * dx + dy * dy;
+        const double k = 1 / n;
+        const Complex c{t.re, t.im};
+        wm += Complex{(t.re * dx + t.im * dy) * k, (t.im * dx - t.re * dy) * k};
+        if (n < reach) {
+            const Complex z0{t.x, t.y};
+            const Complex ia = reciprocal(a - z0);
+            const Complex simpson = ia + 4.0 * reciprocal(m - z0) + reciprocal(b - z0);
+            near += times(c, logOfRatio(times(h, ia)) - times(h, simpson) * (1.0 / 6));
+        }
+    }
+    for (const Term& t : poleTerms_) {
+        const Complex z0{t.x, t.y};
+        const Complex c{t.re, t.im};
+        const Complex im = reciprocal(m - z0);
+        wm -= times(c, times(im, im));
+        if (squaredLength(m - z0) < reach) {
+            const Complex ia = reciprocal(a - z0);
+            const Complex ib = reciprocal(b - z0);
+            const Complex simpson = times(ia, ia) + 4.0 * times(im, im) + times(ib, ib);
+            near -= times(c, times(h, times(ia, ib)) - times(h, simpson) * (1.0 / 6));
+        }
+    }
+    return times(h, wa + 4.0 * wm + wb) * (1.0 / 6) + near;
 }
 
 namespace {
@@ -152,18 +208,29 @@ Complex Field::changeBetween(Complex a, Complex Wa, Complex b, Complex Wb) const
 
 Complex Field::derivative(Complex z) const {
     Complex w = stream_;
-    for (const Singularity& s : singularities_) {
-        const Complex inv = reciprocal(z - s.z);
-        w += times(s.log - times(s.pole, inv), inv);
+    for (const Term& t : logTerms_) {
+        // log_k / (z - z0) = log_k conj(z - z0) / |z - z0|^2.
+        const double dx = z.real() - t.x;
+        const double dy = z.imag() - t.y;
+        const double k = 1 / (dx * dx + dy * dy);
+        w += Complex{(t.re * dx + t.im * dy) * k, (t.im * dx - t.re * dy) * k};
+    }
+    for (const Term& t : poleTerms_) {
+        const Complex inv = reciprocal(z - Complex{t.x, t.y});
+        w -= times({t.re, t.im}, times(inv, inv));
     }
     return w;
 }
 
 Complex Field::secondDerivative(Complex z) const {
     Complex w;
-    for (const Singularity& s : singularities_) {
-        const Complex inv = reciprocal(z - s.z);
-        w += times(times(2.0 * s.pole, inv) - s.log, times(inv, inv));
+    for (const Term& t : logTerms_) {
+        const Complex inv = reciprocal(z - Complex{t.x, t.y});
+        w -= times({t.re, t.im}, times(inv, inv));
+    }
+    for (const Term& t : poleTerms_) {
+        const Complex inv = reciprocal(z - Complex{t.x, t.y});
+        w += times(2.0 * Complex{t.re, t.im}, times(inv, times(inv, inv)));
     }
     return w;
 }

@@ -48,8 +48,8 @@ inline double lengthOf(Complex c) {
     return std::sqrt(squaredLength(c));
 }
 inline Complex reciprocal(Complex d) {
-    const double n = squaredLength(d);
-    return {d.real() / n, -d.imag() / n};
+    const double k = 1 / squaredLength(d);  // one division instead of two
+    return {d.real() * k, -d.imag() * k};
 }
 // i c: c turned a quarter turn counterclockwise.
 inline Complex quarterTurn(Complex c) {
@@ -86,6 +86,10 @@ class Field {
     // across cuts (a segment that misses an element turns less than pi
     // about it).
     Complex change(Complex a, Complex b) const;
+    // The same for a short step from dW/dz = wa at a and wb at b, which the
+    // caller has at hand: Simpson's rule for the elements far from the step
+    // (as exact as the series above) and the exact change for those near it.
+    Complex change(Complex a, Complex wa, Complex b, Complex wb) const;
     // The same from the principal values Wa at a and Wb at b: their
     // difference, corrected for the cuts the segment crosses.
     Complex changeBetween(Complex a, Complex Wa, Complex b, Complex Wb) const;
@@ -99,7 +103,16 @@ class Field {
     const Singularity* singularityWithin(Complex z, double radius) const;
 
   private:
+    // One log or pole term of the sum, kept apart from the others so that
+    // the hot loops run over just the terms they need, without branches.
+    struct Term {
+        double x, y;    // position, flow plane
+        double re, im;  // coefficient
+    };
+
     std::vector<Singularity> singularities_;
+    std::vector<Term> logTerms_;
+    std::vector<Term> poleTerms_;
     Complex stream_;
 };
 

@@ -42,6 +42,13 @@ constexpr double kNewtonDone = 1e-2;           // pixels: what is left after thi
 constexpr double kCloseDistance = 0.3;         // a curve closes passing this near its start
 constexpr long long kMaxStepsPerCurve = 200000;
 
+// A point with dW/dz there and the quantity's value carried to it.
+struct Anchor {
+    Complex z;
+    double value = 0;
+    Complex w;
+};
+
 Complex unit(Complex c) {
     const double a = lengthOf(c);
     return a > 0 && std::isfinite(a) ? c / a : Complex{};
@@ -61,33 +68,38 @@ Trace LevelTracer::follow(Complex start, double value, int direction) const {
     Trace trace;
     trace.points.push_back(start);
     Complex z = start;
-    double atZ = value;
-    Complex w = field_.derivative(z);
+    // The last point where dW/dz was evaluated, with the value carried to
+    // it: the next step's change starts there. It lies within a Newton
+    // correction of z, so no evaluation is spent at z itself.
+    Anchor anchor{z, value, field_.derivative(z)};
     double step = maxStep_;
     double farthest = 0;
     const double sense = direction >= 0 ? 1.0 : -1.0;
     for (long long n = 0; n < kMaxStepsPerCurve && !budget_.exhausted(); ++n) {
         --budget_.remaining;
-        const Complex t0 = sense * unit(tangentOf(quantity_, w));
+        const Complex t0 = sense * unit(tangentOf(quantity_, anchor.w));
         if (t0 == Complex{}) break;
         // Steps shorter than a third of the way to the nearest singularity
         // keep the log terms well resolved.
         const double limit = std::min(maxStep_, 0.3 * field_.distanceToSingularity(z));
         step = std::min(step * 2, limit);
         bool accepted = false;
-        Complex z1, w1;
-        double at1 = 0;
+        Complex z1;
+        Anchor anchor1;
         while (step >= kMinStep) {
             // Midpoint predictor along the tangent, then Newton back onto the level.
             const Complex tm =
                 sense * unit(tangentOf(quantity_, field_.derivative(z + 0.5 * step * t0)));
             bool ok = tm.real() * t0.real() + tm.imag() * t0.imag() > 0;
             z1 = z + step * tm;
-            at1 = atZ + valueOf(quantity_, field_.change(z, z1));
+            const Complex w1 = field_.derivative(z1);
+            double at1 =
+                anchor.value + valueOf(quantity_, field_.change(anchor.z, anchor.w, z1, w1));
+            anchor1 = {z1, at1, w1};
             bool settled = false;
             for (int k = 0; ok && !settled && k < 4; ++k) {
-                w1 = field_.derivative(z1);
-                const Complex g = gradientOf(quantity_, w1);
+                if (k > 0) anchor1 = {z1, at1, field_.derivative(z1)};
+                const Complex g = gradientOf(quantity_, anchor1.w);
                 const double gg = squaredLength(g);
                 if (!(gg > 0) || !std::isfinite(gg)) {
                     ok = false;
@@ -97,13 +109,13 @@ Trace LevelTracer::follow(Complex start, double value, int direction) const {
                 const double move = lengthOf(dz);
                 if (move > 0.25 * step) ok = false;
                 z1 += dz;
-                at1 += valueOf(quantity_, times(w1, dz));
+                at1 += valueOf(quantity_, times(anchor1.w, dz));
                 settled = move < kNewtonDone;
             }
             if (ok) {
-                // After a last tiny correction w1 still holds at z1.
-                if (!settled) w1 = field_.derivative(z1);
-                const Complex t1 = sense * unit(tangentOf(quantity_, w1));
+                // Newton stopped short of settling: start afresh from z1.
+                if (!settled) anchor1 = {z1, at1, field_.derivative(z1)};
+                const Complex t1 = sense * unit(tangentOf(quantity_, anchor1.w));
                 // Both unit vectors: their dot product is the turn's cosine.
                 const double cosine = t1.real() * t0.real() + t1.imag() * t0.imag();
                 ok = t1 != Complex{} && (cosine >= kMinTurnCosine || step <= 4 * kMinStep);
@@ -124,8 +136,7 @@ Trace LevelTracer::follow(Complex start, double value, int direction) const {
         }
         trace.points.push_back(z1);
         z = z1;
-        atZ = at1;
-        w = w1;
+        anchor = anchor1;
         if (!region_.contains(z)) break;
         if (const Singularity* s = field_.singularityWithin(z, kSingularStop)) {
             trace.points.push_back(s->z);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <numbers>
@@ -80,6 +81,25 @@ TEST(SuperpositionField, ChangesAreContinuousAcrossTheCuts) {
                                {toFlow(100, 100), toFlow(120, 500)}}) {
         const Complex between = f.changeBetween(a, f.potential(a), b, f.potential(b));
         EXPECT_NEAR(std::abs(between - f.change(a, b)), 0, 1e-9);
+    }
+}
+
+TEST(SuperpositionField, StepChangesFromEndDerivativesMatchTheSeries) {
+    const Field f({source(400, 300, 1500), vortex(420, 310, -700), dipole(380, 280, 5000, 30),
+                   vortexSource(300, 200, 900, 400), stream(1, 10)});
+    // Steps of the tracer's lengths far from every element, close to one
+    // (the exact change takes over) and across the cuts that run right of
+    // the source and the vortex-source.
+    for (const auto& [a, b] : {std::pair{toFlow(700, 500), toFlow(706, 505)},
+                               {toFlow(100, 550), toFlow(92, 551)},
+                               {toFlow(403, 300), toFlow(404, 301)},
+                               {toFlow(300, 203), toFlow(298, 196)},
+                               {toFlow(380, 283), toFlow(381, 279)},
+                               {toFlow(450, 298), toFlow(451, 303)},
+                               {toFlow(330, 197), toFlow(331, 203)}}) {
+        const Complex exact = f.change(a, b);
+        const Complex simpson = f.change(a, f.derivative(a), b, f.derivative(b));
+        EXPECT_NEAR(std::abs(simpson - exact), 0, 1e-8 * std::max(1.0, std::abs(exact)));
     }
 }
 
