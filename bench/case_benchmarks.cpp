@@ -2,29 +2,32 @@
 
 #include <benchmark/benchmark.h>
 
-#include "bench_gauge.h"
-#include "document/raster_surface.h"
 #include "recording_surface.h"
 #include "summary_reporter.h"
 
 namespace bench {
+
+RoutineOnRaster::RoutineOnRaster(const std::function<void(const flow::Canvas&)>& draw,
+                                 const flow::Settings& settings, int fieldWidth, int fieldHeight)
+    : draw_(draw), canvas_{surface_, settings, gauge_} {
+    // The picture a document of this field size gets.
+    surface_.createPicture(fieldWidth, fieldHeight);
+}
+
+void RoutineOnRaster::drawOnce() {
+    gauge_.reset();
+    draw_(canvas_);
+    // Closes the painter, so finishing the drawing is timed too.
+    benchmark::DoNotOptimize(surface_.image().constBits());
+}
 
 namespace {
 
 void runOnRaster(benchmark::State& state, const Case& c, const TDialogs& dialogs,
                  const flow::Settings& settings) {
     applySettings(dialogs, c.settings);
-    RasterSurface surface;
-    // The picture a document of this field size gets.
-    surface.createPicture(c.settings.fieldWidth, c.settings.fieldHeight);
-    BenchGauge gauge;
-    const flow::Canvas canvas{surface, settings, gauge};
-    for (auto _ : state) {
-        gauge.reset();
-        c.draw(canvas);
-        // Closes the painter, so finishing the drawing is timed too.
-        benchmark::DoNotOptimize(surface.image().constBits());
-    }
+    RoutineOnRaster routine(c.draw, settings, c.settings.fieldWidth, c.settings.fieldHeight);
+    for (auto _ : state) routine.drawOnce();
 }
 
 void runOnNull(benchmark::State& state, const Case& c, const TDialogs& dialogs,

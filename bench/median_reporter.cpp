@@ -46,6 +46,7 @@ void MedianReporter::ReportRuns(const std::vector<Run>& runs) {
             times_.emplace_back(name, milliseconds(run));
         else
             known->second = milliseconds(run);
+        counters_[name] = run.counters;
     }
 }
 

@@ -1,10 +1,12 @@
 // Google Benchmark's console output, collecting for each benchmark its median
-// time in milliseconds (or its single run's, without repetitions), in the
-// order the benchmarks ran, for a table printed at the end.
+// time in milliseconds and its counters' medians (or its single run's,
+// without repetitions), in the order the benchmarks ran, for a table printed
+// at the end.
 #pragma once
 
 #include <benchmark/benchmark.h>
 
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -26,6 +28,8 @@ class MedianReporter : public benchmark::ConsoleReporter {
     virtual bool timesItself(const std::string& name) const;
     // Benchmark name and its time; a median replaces the single runs.
     std::vector<std::pair<std::string, double>> times_;
+    // Benchmark name and its user counters, taken with its time.
+    std::map<std::string, benchmark::UserCounters> counters_;
 
   private:
     double milliseconds(const Run& run) const;

@@ -20,12 +20,6 @@ std::string benchmarkName(const std::string& routine, const std::string& caseNam
     return routine + "/" + caseName + "/" + surface;
 }
 
-double medianOf(const std::vector<std::pair<std::string, double>>& times, const std::string& name) {
-    for (const auto& [known, ms] : times)
-        if (known == name) return ms;
-    return -1;
-}
-
 NameParts splitName(const std::string& name) {
     const std::size_t caseStart = name.find('/');
     const std::size_t surfaceStart = name.rfind('/');

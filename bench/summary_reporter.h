@@ -20,9 +20,6 @@ struct NameParts {
 };
 NameParts splitName(const std::string& name);
 
-// The time of the named benchmark among `times`; negative when it did not run.
-double medianOf(const std::vector<std::pair<std::string, double>>& times, const std::string& name);
-
 class SummaryReporter : public MedianReporter {
   protected:
     void printTable() const override;

@@ -18,6 +18,10 @@ namespace bench {
 void registerEndToEnd(const std::vector<EndToEndCase>& cases, TMainForm& form,
                       const std::string& self);
 
+// The counter of a click benchmark that holds the mean processor time, in
+// milliseconds, of the routine alone run beside each click.
+inline constexpr const char* kRoutineAloneCounter = "routine_alone_ms";
+
 inline constexpr const char* firstWindowOption = "--first-window";
 
 // The child's part of a measured start: builds the program, shows its main

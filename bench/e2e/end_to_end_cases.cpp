@@ -45,7 +45,7 @@ std::vector<EndToEndCase> endToEndCases() {
     for (const Case& c : allCases()) {
         const Drawn drawn = routines().at(c.routine);
         cases.push_back({c.routine, c.name, drawn.configuration, drawn.streamlines, c.settings,
-                         c.elementX, c.elementY});
+                         c.elementX, c.elementY, c.draw});
     }
     return cases;
 }

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "end_to_end_benchmarks.h"
 #include "summary_reporter.h"
 
 namespace bench {
@@ -48,9 +49,11 @@ void EndToEndReporter::printTable() const {
     for (const auto& [name, ms] : rows) {
         const NameParts parts = splitName(name);
         if (parts.surface != "click") continue;
-        const double routineMs =
-            medianOf(times_, benchmarkName(parts.routine, parts.caseName, "raster"));
-        if (routineMs <= 0) continue;
+        const auto counters = counters_.find(name);
+        if (counters == counters_.end()) continue;
+        const auto routine = counters->second.find(kRoutineAloneCounter);
+        if (routine == counters->second.end() || routine->second.value <= 0) continue;
+        const double routineMs = routine->second.value;
         char figure[64];
         bool met = false;
         if (parts.caseName == "stress") {

@@ -1,7 +1,7 @@
 // Google Benchmark's console output, plus the end-to-end table: each command
 // from the click to the repainted picture beside its routine's own time on
-// the raster surface, then a new document and the program's start, checked
-// against the figures they must meet.
+// the raster surface, measured right after the clicks; then a new document
+// and the program's start, checked against the figures they must meet.
 #pragma once
 
 #include "median_reporter.h"

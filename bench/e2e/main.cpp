@@ -1,7 +1,7 @@
 // Times the program as a user meets it, on the offscreen platform with one
 // 1920 x 1200 screen and the main window maximized: each construction command
 // from the button's click to the repainted picture, next to the routine's own
-// time; a new document; the start to the first painted window; superposition
+// time measured alongside; a new document; the start to the first painted window; superposition
 // documents' lines and panel edits.
 #include <unistd.h>
 
@@ -15,11 +15,8 @@
 #include "app/application.h"
 #include "app/program.h"
 #include "benchmark_arguments.h"
-#include "case_benchmarks.h"
-#include "cases.h"
 #include "end_to_end_benchmarks.h"
 #include "end_to_end_reporter.h"
-#include "flow/settings.h"
 #include "superposition_end_to_end.h"
 
 namespace {
@@ -42,11 +39,10 @@ int main(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], bench::firstWindowOption) == 0)
         return bench::showFirstWindow(argc, argv);
     useLargeOffscreenScreen();
-    // The routine benchmarks on the null surface are not needed here. The
-    // repetitions of all cases run in random order, so that a change in the
-    // machine's load during the run reaches a routine and its click alike.
+    // The repetitions of all cases run in random order, so that a change in
+    // the machine's load during the run reaches every case alike.
     static const std::vector<std::string> defaults = {
-        "--benchmark_filter=-/null$", "--benchmark_enable_random_interleaving=true"};
+        "--benchmark_enable_random_interleaving=true"};
     std::vector<char*> args = bench::withDefaultArguments(argc, argv, defaults);
     int count = static_cast<int>(args.size()) - 1;
     TApplication app(count, args.data());
@@ -54,9 +50,6 @@ int main(int argc, char** argv) {
 
     TProgram program;
     program.mainForm().showMaximized();
-    const flow::Settings settings = settingsOf(program.dialogs());
-    const std::vector<bench::Case> cases = bench::allCases();
-    bench::registerCases(cases, program.dialogs(), settings);
     const std::vector<bench::EndToEndCase> endToEnd = bench::endToEndCases();
     bench::registerEndToEnd(endToEnd, program.mainForm(), "/proc/self/exe");
     bench::registerSuperpositionEndToEnd(program.mainForm());

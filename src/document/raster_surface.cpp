@@ -7,6 +7,7 @@
 
 #include "document/segment_clip.h"
 #include "flow/geometry.h"
+#include "flow/vector_state.h"
 
 namespace {
 
@@ -49,6 +50,7 @@ bool RasterSurface::createPicture(int width, int height) {
     endPainting();
     image_ = QImage(width, height, QImage::Format_RGB32);
     image_.fill(Qt::white);
+    flow::clearUpperVectorState();
     pixels_.reset();
     return !image_.isNull();
 }
@@ -58,6 +60,7 @@ void RasterSurface::ensurePicture() const {
     QSize size = fallbackSize_ ? fallbackSize_() : QSize(1, 1);
     image_ = QImage(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     image_.fill(Qt::white);
+    flow::clearUpperVectorState();
     pixels_.reset();
 }
 
@@ -75,11 +78,13 @@ QPainter& RasterSurface::painter() {
 void RasterSurface::endPainting() const {
     drawPendingLines();
     painter_.reset();
+    flow::clearUpperVectorState();
 }
 
 void RasterSurface::drawPendingLines() const {
     if (pendingLines_.empty()) return;
     painter_->drawLines(pendingLines_.data(), static_cast<int>(pendingLines_.size()));
+    flow::clearUpperVectorState();
     pendingLines_.clear();
 }
 
@@ -222,6 +227,7 @@ void RasterSurface::drawClippedLine(double x1, double y1, double x2, double y2) 
         if (pendingLines_.size() >= kLineBatch) drawPendingLines();
     } else {
         p.drawLine(QLineF(x1, y1, x2, y2));
+        flow::clearUpperVectorState();
     }
     markChanged(std::min(x1, x2) - margin, std::min(y1, y2) - margin, std::max(x1, x2) + margin,
                 std::max(y1, y2) + margin);
@@ -254,6 +260,7 @@ void RasterSurface::ellipse(std::int64_t x1, std::int64_t y1, std::int64_t x2, s
     drawPendingLines();
     applyPen(p);
     p.drawEllipse(box.adjusted(0, 0, -1, -1));
+    flow::clearUpperVectorState();
     markChanged(box.left() - margin, box.top() - margin, box.right() + margin,
                 box.bottom() + margin);
 }
@@ -275,6 +282,7 @@ void RasterSurface::textOut(std::int64_t x, std::int64_t y, const std::string& u
     const QRectF area(QPointF(static_cast<double>(x), static_cast<double>(y)),
                       QFontMetricsF(font_).size(Qt::TextSingleLine, text));
     p.drawText(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+    flow::clearUpperVectorState();
     markChanged(area.left(), area.top(), area.right(), area.bottom());
 }
 

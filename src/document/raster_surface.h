@@ -21,6 +21,8 @@
 // draws one by one exactly as single lines; a batch is drawn before any
 // other operation, any pen change and any read of the picture. The rectangle
 // that changed is collected until the view takes it to repaint just that.
+// After each call into Qt's painting the upper vector registers are cleared
+// (flow/vector_state.h), or the routine drawing on would run slower.
 #pragma once
 
 #include <QFont>

@@ -1,7 +1,5 @@
 #include "flow/bounded_settings.h"
 
-#include <algorithm>
-
 #include "flow/setting_values.h"
 
 namespace flow {
@@ -9,10 +7,6 @@ namespace flow {
 Range settingRange(std::string_view name) {
     const SettingInfo* info = findSetting(name);
     return {info->minimum, info->maximum};
-}
-
-int limitFieldSide(int side) {
-    return std::min(side, kMaxFieldSide);
 }
 
 BoundedSettings::BoundedSettings(const Settings& raw)
@@ -51,10 +45,6 @@ int BoundedSettings::Equipotentials::lineCount() const {
 int BoundedSettings::Equipotentials::increment() const {
     static const Range range = settingRange("equipotentials.increment");
     return range(raw.increment());
-}
-int BoundedSettings::Field::limit(int side) const {
-    if (side > kMaxFieldSide) limited = true;
-    return limitFieldSide(side);
 }
 int BoundedSettings::SourceSink::sourceStrength() const {
     static const Range range = settingRange("sourceSink.sourceStrength");

@@ -25,7 +25,9 @@ struct Range {
 Range settingRange(std::string_view name);
 
 // The value, or kMaxFieldSide when it is larger.
-int limitFieldSide(int side);
+inline int limitFieldSide(int side) {
+    return side > kMaxFieldSide ? kMaxFieldSide : side;
+}
 
 class BoundedSettings {
   public:
@@ -62,7 +64,11 @@ class BoundedSettings {
         explicit Field(const FieldSettings& r) : raw(r) {}
         int width() const override { return limit(raw.width()); }
         int height() const override { return limit(raw.height()); }
-        int limit(int side) const;
+        // Read at every step of some routines, so kept inline.
+        int limit(int side) const {
+            if (side > kMaxFieldSide) limited = true;
+            return limitFieldSide(side);
+        }
     };
     struct SourceSink : SourceSinkSettings {
         const SourceSinkSettings& raw;

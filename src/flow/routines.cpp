@@ -12,6 +12,7 @@
 #include "flow/streamlines/combined_flows.h"
 #include "flow/streamlines/cylinder_circulation.h"
 #include "flow/streamlines/single_elements.h"
+#include "flow/vector_state.h"
 
 namespace flow {
 
@@ -109,6 +110,7 @@ RoutineCall routineCall(std::string_view name, std::vector<int> arguments) {
 }
 
 void runRoutine(const Canvas& canvas, const RoutineCall& call) {
+    clearUpperVectorState();
     call.routine->run(canvas, call.arguments.data());
 }
 

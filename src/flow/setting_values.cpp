@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
-#include <vector>
 
 #include "flow/geometry.h"
 
@@ -25,7 +24,7 @@ constexpr SettingKind kFlag = SettingKind::Flag;
 
 // The dialogs' ranges and defaults. The field's texts are kept within reach
 // of a picture (the routines step through the field).
-const std::array<SettingInfo, 25> kCatalogue{{
+constexpr std::array<SettingInfo, 25> kCatalogue{{
     {"streamlines.width", kInt, 1, 5, 1, ZEF_READ(streamlines.lineWidth())},
     {"streamlines.color", kColour, 0, 0, kRed, ZEF_READ(streamlines.lineColor())},
     {"streamlines.count", kInt, 1, 150, 20, ZEF_READ(streamlines.lineCount())},
@@ -55,7 +54,12 @@ const std::array<SettingInfo, 25> kCatalogue{{
 
 #undef ZEF_READ
 
-using Source = std::function<SettingValue(std::string_view)>;
+// The catalogue position of a setting, found while compiling.
+consteval std::size_t slot(std::string_view name) {
+    for (std::size_t i = 0; i < kCatalogue.size(); ++i)
+        if (kCatalogue[i].name == name) return i;
+    throw "not in the catalogue";
+}
 
 int integer(const SettingValue& value) {
     if (const auto* invalid = std::get_if<InvalidText>(&value))
@@ -63,77 +67,126 @@ int integer(const SettingValue& value) {
     return std::get<int>(value);
 }
 
-// The nine readers of the routines, each answering by name through `source`.
-struct NamedReaders {
-    explicit NamedReaders(Source source) : source(std::move(source)) {}
-    NamedReaders(const NamedReaders&) = delete;
-    NamedReaders& operator=(const NamedReaders&) = delete;
+// The nine readers of the routines, each answering by catalogue position
+// through `source`, whose `value<slot>()` gives the setting's value.
+template <class Source>
+struct CatalogueReaders {
+    explicit CatalogueReaders(Source source) : source(std::move(source)) {}
+    CatalogueReaders(const CatalogueReaders&) = delete;
+    CatalogueReaders& operator=(const CatalogueReaders&) = delete;
 
     Source source;
-    int integerNamed(std::string_view name) const { return integer(source(name)); }
-    Color colourNamed(std::string_view name) const { return std::get<Color>(source(name)); }
-    bool flagNamed(std::string_view name) const { return std::get<bool>(source(name)); }
+    template <std::size_t At>
+    int integerAt() const {
+        return integer(source.template value<At>());
+    }
+    template <std::size_t At>
+    Color colourAt() const {
+        return std::get<Color>(source.template value<At>());
+    }
+    template <std::size_t At>
+    bool flagAt() const {
+        return std::get<bool>(source.template value<At>());
+    }
 
     struct Streamlines : StreamlineSettings {
-        const NamedReaders& r;
-        explicit Streamlines(const NamedReaders& r) : r(r) {}
-        int lineWidth() const override { return r.integerNamed("streamlines.width"); }
-        Color lineColor() const override { return r.colourNamed("streamlines.color"); }
-        int lineCount() const override { return r.integerNamed("streamlines.count"); }
-        int increment() const override { return r.integerNamed("streamlines.increment"); }
-        bool directionArrows() const override { return r.flagNamed("streamlines.arrows"); }
-        bool evenlySpaced() const override { return r.flagNamed("streamlines.evenlySpaced"); }
+        const CatalogueReaders& r;
+        explicit Streamlines(const CatalogueReaders& r) : r(r) {}
+        int lineWidth() const override { return r.template integerAt<slot("streamlines.width")>(); }
+        Color lineColor() const override {
+            return r.template colourAt<slot("streamlines.color")>();
+        }
+        int lineCount() const override { return r.template integerAt<slot("streamlines.count")>(); }
+        int increment() const override {
+            return r.template integerAt<slot("streamlines.increment")>();
+        }
+        bool directionArrows() const override {
+            return r.template flagAt<slot("streamlines.arrows")>();
+        }
+        bool evenlySpaced() const override {
+            return r.template flagAt<slot("streamlines.evenlySpaced")>();
+        }
     } streamlines{*this};
     struct Equipotentials : EquipotentialSettings {
-        const NamedReaders& r;
-        explicit Equipotentials(const NamedReaders& r) : r(r) {}
-        int lineWidth() const override { return r.integerNamed("equipotentials.width"); }
-        Color lineColor() const override { return r.colourNamed("equipotentials.color"); }
-        int lineCount() const override { return r.integerNamed("equipotentials.count"); }
-        int increment() const override { return r.integerNamed("equipotentials.increment"); }
+        const CatalogueReaders& r;
+        explicit Equipotentials(const CatalogueReaders& r) : r(r) {}
+        int lineWidth() const override {
+            return r.template integerAt<slot("equipotentials.width")>();
+        }
+        Color lineColor() const override {
+            return r.template colourAt<slot("equipotentials.color")>();
+        }
+        int lineCount() const override {
+            return r.template integerAt<slot("equipotentials.count")>();
+        }
+        int increment() const override {
+            return r.template integerAt<slot("equipotentials.increment")>();
+        }
     } equipotentials{*this};
     struct Field : FieldSettings {
-        const NamedReaders& r;
-        explicit Field(const NamedReaders& r) : r(r) {}
-        int width() const override { return r.integerNamed("field.width"); }
-        int height() const override { return r.integerNamed("field.height"); }
+        const CatalogueReaders& r;
+        explicit Field(const CatalogueReaders& r) : r(r) {}
+        int width() const override { return r.template integerAt<slot("field.width")>(); }
+        int height() const override { return r.template integerAt<slot("field.height")>(); }
     } field{*this};
     struct SourceSink : SourceSinkSettings {
-        const NamedReaders& r;
-        explicit SourceSink(const NamedReaders& r) : r(r) {}
-        Color regionColor() const override { return r.colourNamed("sourceSink.regionColor"); }
-        int sourceStrength() const override { return r.integerNamed("sourceSink.sourceStrength"); }
+        const CatalogueReaders& r;
+        explicit SourceSink(const CatalogueReaders& r) : r(r) {}
+        Color regionColor() const override {
+            return r.template colourAt<slot("sourceSink.regionColor")>();
+        }
+        int sourceStrength() const override {
+            return r.template integerAt<slot("sourceSink.sourceStrength")>();
+        }
     } sourceSink{*this};
     struct StreamSpeed : StreamSpeedSettings {
-        const NamedReaders& r;
-        explicit StreamSpeed(const NamedReaders& r) : r(r) {}
-        int speed() const override { return r.integerNamed("streamSpeed.speed"); }
+        const CatalogueReaders& r;
+        explicit StreamSpeed(const CatalogueReaders& r) : r(r) {}
+        int speed() const override { return r.template integerAt<slot("streamSpeed.speed")>(); }
     } streamSpeed{*this};
     struct VortexSource : VortexSourceSettings {
-        const NamedReaders& r;
-        explicit VortexSource(const NamedReaders& r) : r(r) {}
-        int strength() const override { return r.integerNamed("vortexSource.strength"); }
-        int circulation() const override { return r.integerNamed("vortexSource.circulation"); }
+        const CatalogueReaders& r;
+        explicit VortexSource(const CatalogueReaders& r) : r(r) {}
+        int strength() const override {
+            return r.template integerAt<slot("vortexSource.strength")>();
+        }
+        int circulation() const override {
+            return r.template integerAt<slot("vortexSource.circulation")>();
+        }
     } vortexSource{*this};
     struct Cylinder : CylinderSettings {
-        const NamedReaders& r;
-        explicit Cylinder(const NamedReaders& r) : r(r) {}
-        int circulation() const override { return r.integerNamed("cylinder.circulation"); }
-        bool withCirculation() const override { return r.flagNamed("cylinder.withCirculation"); }
+        const CatalogueReaders& r;
+        explicit Cylinder(const CatalogueReaders& r) : r(r) {}
+        int circulation() const override {
+            return r.template integerAt<slot("cylinder.circulation")>();
+        }
+        bool withCirculation() const override {
+            return r.template flagAt<slot("cylinder.withCirculation")>();
+        }
     } cylinder{*this};
     struct VectorStyle : VectorStyleSettings {
-        const NamedReaders& r;
-        explicit VectorStyle(const NamedReaders& r) : r(r) {}
-        int resultantWidth() const override { return r.integerNamed("vectors.resultantWidth"); }
-        int componentWidth() const override { return r.integerNamed("vectors.componentWidth"); }
-        Color resultantColor() const override { return r.colourNamed("vectors.resultantColor"); }
-        Color componentColor() const override { return r.colourNamed("vectors.componentColor"); }
-        Color connectingColor() const override { return r.colourNamed("vectors.connectingColor"); }
+        const CatalogueReaders& r;
+        explicit VectorStyle(const CatalogueReaders& r) : r(r) {}
+        int resultantWidth() const override {
+            return r.template integerAt<slot("vectors.resultantWidth")>();
+        }
+        int componentWidth() const override {
+            return r.template integerAt<slot("vectors.componentWidth")>();
+        }
+        Color resultantColor() const override {
+            return r.template colourAt<slot("vectors.resultantColor")>();
+        }
+        Color componentColor() const override {
+            return r.template colourAt<slot("vectors.componentColor")>();
+        }
+        Color connectingColor() const override {
+            return r.template colourAt<slot("vectors.connectingColor")>();
+        }
     } vectorStyle{*this};
     struct VectorScale : VectorScaleSettings {
-        const NamedReaders& r;
-        explicit VectorScale(const NamedReaders& r) : r(r) {}
-        int scale() const override { return r.integerNamed("vectorScale.scale"); }
+        const CatalogueReaders& r;
+        explicit VectorScale(const CatalogueReaders& r) : r(r) {}
+        int scale() const override { return r.template integerAt<slot("vectorScale.scale")>(); }
     } vectorScale{*this};
 
     const Settings settings{streamlines,  equipotentials, field,       sourceSink, streamSpeed,
@@ -177,12 +230,24 @@ std::optional<std::string> settingProblem(std::string_view name, const SettingVa
     return std::nullopt;
 }
 
-struct SettingValues::Readers : NamedReaders {
-    using NamedReaders::NamedReaders;
+namespace {
+
+// Answers from a set of values.
+struct ValuesSource {
+    const SettingValues* values;
+    template <std::size_t At>
+    SettingValue value() const {
+        return values->value(kCatalogue[At].name);
+    }
 };
 
-SettingValues::SettingValues()
-    : readers_(std::make_unique<Readers>([this](std::string_view name) { return value(name); })) {}
+}  // namespace
+
+struct SettingValues::Readers : CatalogueReaders<ValuesSource> {
+    using CatalogueReaders::CatalogueReaders;
+};
+
+SettingValues::SettingValues() : readers_(std::make_unique<Readers>(ValuesSource{this})) {}
 
 SettingValues::SettingValues(const SettingValues& other) : SettingValues() {
     values_ = other.values_;
@@ -209,43 +274,48 @@ const Settings& SettingValues::settings() const {
     return readers_->settings;
 }
 
-struct RecordingSettings::Readers : NamedReaders {
-    using NamedReaders::NamedReaders;
+// Answers from the live readers and notes each answer into the record. A
+// run reads the same few settings over and over (the field's size at every
+// step of some routines), so each setting's place in the record is kept
+// once it has one, and a read is hardly dearer than the live one.
+class RecordingSettings::Source {
+  public:
+    Source(const Settings& live, SettingValues& read) : live_(live), read_(read) {}
+
+    // The live read is called directly, and its value is not looked at again.
+    template <std::size_t At>
+    SettingValue value() const {
+        constexpr auto read = kCatalogue[At].read;
+        try {
+            SettingValue value = read(live_);
+            if (SettingValue* recorded = recorded_[At])
+                *recorded = value;
+            else
+                recorded_[At] = &record(At, value);
+            return value;
+        } catch (const ConversionError& error) {
+            recorded_[At] = &record(At, InvalidText{error.text()});
+            throw;
+        }
+    }
+
+  private:
+    SettingValue& record(std::size_t at, SettingValue value) const {
+        return read_.values_.insert_or_assign(std::string(kCatalogue[at].name), std::move(value))
+            .first->second;
+    }
+
+    Settings live_;
+    SettingValues& read_;
+    mutable std::array<SettingValue*, kCatalogue.size()> recorded_{};
 };
 
-namespace {
-
-// A setting a recorded run has read: its catalogue entry and its value in
-// the record. A run reads the same few settings over and over (the field's
-// size at every step of some routines), so each read finds them among these
-// few rather than searching the catalogue and the record by name.
-struct ReadSetting {
-    const SettingInfo* info;
-    SettingValue* recorded;
+struct RecordingSettings::Readers : CatalogueReaders<Source> {
+    using CatalogueReaders::CatalogueReaders;
 };
-
-}  // namespace
 
 RecordingSettings::RecordingSettings(const Settings& live, SettingValues& read)
-    : readers_(std::make_unique<Readers>(
-          [live, &read, seen = std::vector<ReadSetting>{}](std::string_view name) mutable {
-              const auto known = std::find_if(
-                  seen.begin(), seen.end(), [name](const auto& s) { return s.info->name == name; });
-              const SettingInfo* info = known != seen.end() ? known->info : findSetting(name);
-              try {
-                  SettingValue value = info->read(live);
-                  if (known != seen.end()) {
-                      *known->recorded = value;
-                  } else {
-                      read.set(name, value);
-                      seen.push_back({info, &read.values_.find(name)->second});
-                  }
-                  return value;
-              } catch (const ConversionError& error) {
-                  read.set(name, InvalidText{error.text()});
-                  throw;
-              }
-          })) {}
+    : readers_(std::make_unique<Readers>(Source(live, read))) {}
 
 RecordingSettings::~RecordingSettings() = default;
 

@@ -4,7 +4,6 @@
 // routines' readers, and a recorder that keeps what a run actually read.
 #pragma once
 
-#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -72,7 +71,7 @@ class SettingValues {
     }
 
   private:
-    friend class RecordingSettings;  // writes straight into values it has recorded once
+    friend class RecordingSettings;  // writes straight into the values it records
     struct Readers;
     std::map<std::string, SettingValue, std::less<>> values_;
     std::unique_ptr<Readers> readers_;
@@ -91,6 +90,7 @@ class RecordingSettings {
     const Settings& settings() const;
 
   private:
+    class Source;
     struct Readers;
     std::unique_ptr<Readers> readers_;
 };

@@ -94,6 +94,27 @@ TEST(SettingValues, ARecordKeepsWhatEachSettingGaveLast) {
     EXPECT_EQ(read.values().size(), 1u);
 }
 
+TEST(SettingValues, EachReaderAnswersForItsOwnSetting) {
+    FakeSettings live;
+    for (const SettingInfo& info : settingCatalogue()) {
+        SCOPED_TRACE(std::string(info.name));
+        SettingValues read;
+        const RecordingSettings recording(live.settings(), read);
+        EXPECT_EQ(info.read(recording.settings()), info.read(live.settings()));
+        ASSERT_EQ(read.values().size(), 1u);
+        EXPECT_EQ(read.values().begin()->first, info.name);
+
+        // A value other than the default comes back through the values' reader.
+        SettingValue other = Color::fromRgb(1, 2, 3);
+        if (info.kind == SettingKind::Flag) other = !std::get<bool>(info.defaultValue);
+        if (info.kind == SettingKind::Integer)
+            other = info.defaultValue == SettingValue(info.minimum) ? info.maximum : info.minimum;
+        SettingValues values;
+        values.set(info.name, other);
+        EXPECT_EQ(info.read(values.settings()), other);
+    }
+}
+
 TEST(SettingValues, UnsetValuesReadAsTheDialogsDefaults) {
     const SettingValues none;
     FakeSettings defaults;

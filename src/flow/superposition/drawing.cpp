@@ -8,6 +8,7 @@
 #include "flow/streamlines/streamline_conventions.h"
 #include "flow/superposition/evenly_spaced.h"
 #include "flow/superposition/stagnation.h"
+#include "flow/vector_state.h"
 
 namespace flow::superposition {
 
@@ -110,6 +111,7 @@ StepBudget budgetFor(const Field& field) {
 
 Outcome drawStreamlines(const Canvas& canvas, const std::vector<Element>& elements,
                         StreamlineOptions options) {
+    clearUpperVectorState();
     const StreamlineSettings& dialog = canvas.settings.streamlines;
     setStreamlinePen(canvas);
     const int increment = dialog.increment();
@@ -126,6 +128,7 @@ Outcome drawStreamlines(const Canvas& canvas, const std::vector<Element>& elemen
 }
 
 Outcome drawEquipotentials(const Canvas& canvas, const std::vector<Element>& elements) {
+    clearUpperVectorState();
     const EquipotentialSettings& dialog = canvas.settings.equipotentials;
     setEquipotentialPen(canvas);
     const int increment = dialog.increment();
