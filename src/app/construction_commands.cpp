@@ -27,13 +27,13 @@ namespace {
 // the gauge showing, as it stopped.
 void drawWithGauge(QProgressBar* bar, QStatusBar* status, TMDIChild& document,
                    const flow::Settings& settings, const flow::RoutineCall& call) {
-    const flow::BoundedSettings bounded(settings);
     bar->setValue(0);
+    bool fieldLimited = false;
     {
         ProgressGauge gauge(bar, ProgressGauge::Bar::ShownWhileRunning);
-        document.runRoutine(call, bounded.settings(), gauge);
+        fieldLimited = document.runRoutine(call, settings, gauge);
     }
-    if (bounded.fieldLimited())
+    if (fieldLimited)
         status->showMessage(QString("Размер поля ограничен: %1").arg(flow::kMaxFieldSide));
 }
 

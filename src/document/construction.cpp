@@ -36,10 +36,10 @@ QString Construction::title() const {
     return {};
 }
 
-void recordStep(std::vector<ConstructionStep>& steps, ConstructionStep step,
-                const flow::Settings& live,
-                const std::function<void(const flow::Settings&)>& draw) {
-    const flow::RecordingSettings recording(live, step.settings);
+bool recordStep(std::vector<ConstructionStep>& steps, ConstructionStep step,
+                const flow::Settings& live, const std::function<void(const flow::Settings&)>& draw,
+                flow::ReadBounds bounds) {
+    const flow::RecordingSettings recording(live, step.settings, bounds);
     try {
         draw(recording.settings());
     } catch (...) {
@@ -47,6 +47,7 @@ void recordStep(std::vector<ConstructionStep>& steps, ConstructionStep step,
         throw;
     }
     steps.push_back(std::move(step));
+    return recording.fieldLimited();
 }
 
 std::vector<flow::superposition::Element> superpositionElements(

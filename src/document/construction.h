@@ -83,10 +83,12 @@ struct Construction {
     QString title() const;
 };
 
-// Runs `draw` with readers that note what it reads, then appends the step
-// with those values, also when `draw` throws (what it drew stays drawn).
-void recordStep(std::vector<ConstructionStep>& steps, ConstructionStep step,
-                const flow::Settings& live, const std::function<void(const flow::Settings&)>& draw);
+// Runs `draw` with readers that note what it reads, taken with `bounds`,
+// then appends the step with those values, also when `draw` throws (what it
+// drew stays drawn). True when a field side read was held to its limit.
+bool recordStep(std::vector<ConstructionStep>& steps, ConstructionStep step,
+                const flow::Settings& live, const std::function<void(const flow::Settings&)>& draw,
+                flow::ReadBounds bounds = flow::ReadBounds::AsRead);
 
 // The elements of a superposition's steps, in order.
 std::vector<flow::superposition::Element> superpositionElements(

@@ -9,11 +9,14 @@ void ConstructionRecorder::placeElement(const ElementDrawing& element,
                [&](const flow::Settings& s) { drawElement(surface_, element, s.field); });
 }
 
-void ConstructionRecorder::runRoutine(const flow::RoutineCall& call, const flow::Settings& live,
+bool ConstructionRecorder::runRoutine(const flow::RoutineCall& call, const flow::Settings& live,
                                       flow::Gauge& gauge) {
-    recordStep(steps_, {CommandStep{call, {}}, {}}, live, [&](const flow::Settings& s) {
-        flow::runRoutine(flow::Canvas{surface_, s, gauge}, call);
-    });
+    return recordStep(
+        steps_, {CommandStep{call, {}}, {}}, live,
+        [&](const flow::Settings& s) {
+            flow::runRoutine(flow::Canvas{surface_, s, gauge}, call);
+        },
+        flow::ReadBounds::DialogRanges);
 }
 
 bool ConstructionRecorder::drawVelocity(const flow::VelocityInput& input,

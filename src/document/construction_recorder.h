@@ -16,7 +16,9 @@ class ConstructionRecorder {
     // The element's symbols; the step keeps the configuration it left.
     void placeElement(const ElementDrawing& element, const Configuration& configuration,
                       const flow::Settings& live);
-    void runRoutine(const flow::RoutineCall& call, const flow::Settings& live, flow::Gauge& gauge);
+    // Runs the routine with the settings held within the dialogs' ranges;
+    // true when the field was traced only to its limit.
+    bool runRoutine(const flow::RoutineCall& call, const flow::Settings& live, flow::Gauge& gauge);
     // A point where the velocity is not drawn leaves the picture and the
     // steps as they are: false.
     bool drawVelocity(const flow::VelocityInput& input, const flow::Settings& live,

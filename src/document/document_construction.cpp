@@ -16,10 +16,10 @@ void TMDIChild::drawPlacedElement(const ElementDrawing& element, const flow::Set
     recorder().placeElement(element, readConfiguration(*this), live);
 }
 
-void TMDIChild::runRoutine(const flow::RoutineCall& call, const flow::Settings& live,
+bool TMDIChild::runRoutine(const flow::RoutineCall& call, const flow::Settings& live,
                            flow::Gauge& gauge) {
     modified_ = true;
-    recorder().runRoutine(call, live, gauge);
+    return recorder().runRoutine(call, live, gauge);
 }
 
 void TMDIChild::drawVelocity(const flow::VelocityInput& input, const flow::Settings& live,

@@ -57,7 +57,9 @@ class TMDIChild : public QMdiSubWindow {
     // Drawing kept as steps of the construction: each draws on the picture,
     // reading the settings through `live`, and keeps what it read.
     void drawPlacedElement(const ElementDrawing& element, const flow::Settings& live);
-    void runRoutine(const flow::RoutineCall& call, const flow::Settings& live, flow::Gauge& gauge);
+    // With the settings held within the dialogs' ranges; true when the field
+    // was traced only to its limit.
+    bool runRoutine(const flow::RoutineCall& call, const flow::Settings& live, flow::Gauge& gauge);
     void drawVelocity(const flow::VelocityInput& input, const flow::Settings& live,
                       flow::Gauge& gauge);
     void stampLabel(int x, int y, const QString& text);

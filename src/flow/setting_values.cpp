@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdio>
 
+#include "flow/bounded_settings.h"
 #include "flow/geometry.h"
 
 namespace flow {
@@ -61,14 +62,15 @@ consteval std::size_t slot(std::string_view name) {
     throw "not in the catalogue";
 }
 
-int integer(const SettingValue& value) {
+int integerIn(const SettingValue& value) {
     if (const auto* invalid = std::get_if<InvalidText>(&value))
         throw ConversionError(invalid->text);
     return std::get<int>(value);
 }
 
 // The nine readers of the routines, each answering by catalogue position
-// through `source`, whose `value<slot>()` gives the setting's value.
+// through `source`, whose `value<slot>()` gives the setting's value and
+// `integer<slot>()` an integer setting's.
 template <class Source>
 struct CatalogueReaders {
     explicit CatalogueReaders(Source source) : source(std::move(source)) {}
@@ -78,7 +80,7 @@ struct CatalogueReaders {
     Source source;
     template <std::size_t At>
     int integerAt() const {
-        return integer(source.template value<At>());
+        return source.template integer<At>();
     }
     template <std::size_t At>
     Color colourAt() const {
@@ -239,6 +241,10 @@ struct ValuesSource {
     SettingValue value() const {
         return values->value(kCatalogue[At].name);
     }
+    template <std::size_t At>
+    int integer() const {
+        return integerIn(value<At>());
+    }
 };
 
 }  // namespace
@@ -280,33 +286,71 @@ const Settings& SettingValues::settings() const {
 // once it has one, and a read is hardly dearer than the live one.
 class RecordingSettings::Source {
   public:
-    Source(const Settings& live, SettingValues& read) : live_(live), read_(read) {}
+    Source(const Settings& live, SettingValues& read, ReadBounds bounds)
+        : live_(live), read_(read), bounds_(bounds) {}
 
     // The live read is called directly, and its value is not looked at again.
     template <std::size_t At>
     SettingValue value() const {
-        constexpr auto read = kCatalogue[At].read;
         try {
-            SettingValue value = read(live_);
+            SettingValue value = kCatalogue[At].read(live_);
             if (SettingValue* recorded = recorded_[At])
                 *recorded = value;
             else
                 recorded_[At] = &record(At, value);
             return value;
         } catch (const ConversionError& error) {
-            recorded_[At] = &record(At, InvalidText{error.text()});
+            recordInvalid(At, error);
             throw;
         }
     }
 
+    // The same for an integer, kept an int all the way: the field's size is
+    // read at every step of some routines.
+    template <std::size_t At>
+    int integer() const {
+        try {
+            int value = std::get<int>(kCatalogue[At].read(live_));
+            if (bounds_ == ReadBounds::DialogRanges) value = bounded<At>(value);
+            SettingValue* recorded = recorded_[At];
+            if (int* kept = recorded ? std::get_if<int>(recorded) : nullptr)
+                *kept = value;
+            else
+                recorded_[At] = &record(At, value);
+            return value;
+        } catch (const ConversionError& error) {
+            recordInvalid(At, error);
+            throw;
+        }
+    }
+
+    bool fieldLimited() const { return fieldLimited_; }
+
   private:
+    // The value as BoundedSettings gives it.
+    template <std::size_t At>
+    int bounded(int value) const {
+        if constexpr (At == slot("field.width") || At == slot("field.height")) {
+            if (value > kMaxFieldSide) fieldLimited_ = true;
+            return limitFieldSide(value);
+        } else {
+            return Range{kCatalogue[At].minimum, kCatalogue[At].maximum}(value);
+        }
+    }
+
     SettingValue& record(std::size_t at, SettingValue value) const {
         return read_.values_.insert_or_assign(std::string(kCatalogue[at].name), std::move(value))
             .first->second;
     }
 
+    void recordInvalid(std::size_t at, const ConversionError& error) const {
+        recorded_[at] = &record(at, InvalidText{error.text()});
+    }
+
     Settings live_;
     SettingValues& read_;
+    const ReadBounds bounds_;
+    mutable bool fieldLimited_ = false;
     mutable std::array<SettingValue*, kCatalogue.size()> recorded_{};
 };
 
@@ -314,13 +358,17 @@ struct RecordingSettings::Readers : CatalogueReaders<Source> {
     using CatalogueReaders::CatalogueReaders;
 };
 
-RecordingSettings::RecordingSettings(const Settings& live, SettingValues& read)
-    : readers_(std::make_unique<Readers>(Source(live, read))) {}
+RecordingSettings::RecordingSettings(const Settings& live, SettingValues& read, ReadBounds bounds)
+    : readers_(std::make_unique<Readers>(Source(live, read, bounds))) {}
 
 RecordingSettings::~RecordingSettings() = default;
 
 const Settings& RecordingSettings::settings() const {
     return readers_->settings;
+}
+
+bool RecordingSettings::fieldLimited() const {
+    return readers_->source.fieldLimited();
 }
 
 std::string colourName(Color colour) {

@@ -77,17 +77,25 @@ class SettingValues {
     std::unique_ptr<Readers> readers_;
 };
 
+// How a recorded run takes the live values: as they are, or held as
+// BoundedSettings holds them (within the dialogs' ranges, the field's sides
+// only to their limit), without a second layer of readers.
+enum class ReadBounds { AsRead, DialogRanges };
+
 // Readers that pass every read on to `live` (the readers it names must
 // outlive this) and note into `read` the value it gave, or the text it could
 // not convert (the error still goes on). `read` is not to be assigned to
 // while this records.
 class RecordingSettings {
   public:
-    RecordingSettings(const Settings& live, SettingValues& read);
+    RecordingSettings(const Settings& live, SettingValues& read,
+                      ReadBounds bounds = ReadBounds::AsRead);
     ~RecordingSettings();
     RecordingSettings(const RecordingSettings&) = delete;
     RecordingSettings& operator=(const RecordingSettings&) = delete;
     const Settings& settings() const;
+    // Whether a field width or height read so far was held to its limit.
+    bool fieldLimited() const;
 
   private:
     class Source;

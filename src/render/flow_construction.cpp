@@ -5,7 +5,6 @@
 #include "document/field_size_limit.h"
 #include "document/flow_commands.h"
 #include "document/velocity_input.h"
-#include "flow/bounded_settings.h"
 
 namespace {
 
@@ -153,8 +152,7 @@ Construction flowConstruction(const FlowRequest& request) {
                 if (std::holds_alternative<CommandRefusal>(plan))
                     fail(refusal(command.kind, *request.flow));
                 const CommandRun& run = std::get<CommandRun>(plan);
-                const flow::BoundedSettings bounded(live);
-                recorder.runRoutine(run.call, bounded.settings(), gauge);
+                recorder.runRoutine(run.call, live, gauge);
                 // The step keeps a title the command changed.
                 if (!run.title.isEmpty() && run.title != title) {
                     recorder.keepCommandTitle(run.title);

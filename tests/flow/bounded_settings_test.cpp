@@ -5,14 +5,39 @@
 #include <climits>
 
 #include "fake_settings.h"
+#include "flow/setting_values.h"
 
 namespace flow {
 namespace {
 
-TEST(BoundedSettingsTest, ValuesBeyondTheDialogsAreHeldAtTheirEnds) {
+// The settings held within the dialogs' ranges, both ways the program holds
+// them: by BoundedSettings, and by a recording that takes them bounded.
+class Bounded {
+  public:
+    Bounded(const Settings& raw, bool recording)
+        : bounded_(raw), recording_(raw, record_, ReadBounds::DialogRanges), recorded_(recording) {}
+    const Settings& settings() const {
+        return recorded_ ? recording_.settings() : bounded_.settings();
+    }
+    bool fieldLimited() const {
+        return recorded_ ? recording_.fieldLimited() : bounded_.fieldLimited();
+    }
+
+  private:
+    const BoundedSettings bounded_;
+    SettingValues record_;
+    const RecordingSettings recording_;
+    const bool recorded_;
+};
+
+class BoundedSettingsTest : public ::testing::TestWithParam<bool> {};
+
+INSTANTIATE_TEST_SUITE_P(BoundedOrRecorded, BoundedSettingsTest, ::testing::Bool());
+
+TEST_P(BoundedSettingsTest, ValuesBeyondTheDialogsAreHeldAtTheirEnds) {
     test::FakeSettings fake;
     const Settings raw = fake.settings();
-    const BoundedSettings bounded(raw);
+    const Bounded bounded(raw, GetParam());
     const Settings& s = bounded.settings();
     struct Limit {
         int* value;
@@ -53,10 +78,10 @@ TEST(BoundedSettingsTest, ValuesBeyondTheDialogsAreHeldAtTheirEnds) {
     EXPECT_FALSE(bounded.fieldLimited());
 }
 
-TEST(BoundedSettingsTest, OnlyAFieldLargerThanThePictureLimitIsCutAndThatIsTold) {
+TEST_P(BoundedSettingsTest, OnlyAFieldLargerThanThePictureLimitIsCutAndThatIsTold) {
     test::FakeSettings fake;
     const Settings raw = fake.settings();
-    const BoundedSettings bounded(raw);
+    const Bounded bounded(raw, GetParam());
     const FieldSettings& field = bounded.settings().field;
     for (const char* text : {"0", "-5", "-2147483648", "16384"}) {
         fake.field.widthText = fake.field.heightText = text;

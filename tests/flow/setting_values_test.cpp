@@ -8,6 +8,7 @@
 #include <set>
 
 #include "fake_settings.h"
+#include "flow/bounded_settings.h"
 #include "flow/geometry.h"
 #include "flow/routines.h"
 #include "recording_surface.h"
@@ -113,6 +114,20 @@ TEST(SettingValues, EachReaderAnswersForItsOwnSetting) {
         values.set(info.name, other);
         EXPECT_EQ(info.read(values.settings()), other);
     }
+}
+
+TEST(SettingValues, ABoundedRecordKeepsTheValuesAsTheRunGotThem) {
+    FakeSettings live;
+    live.stream.count = 1000;
+    live.field.widthText = "20000";
+    SettingValues read;
+    const RecordingSettings recording(live.settings(), read, ReadBounds::DialogRanges);
+    EXPECT_EQ(recording.settings().streamlines.lineCount(), 150);
+    EXPECT_FALSE(recording.fieldLimited());
+    EXPECT_EQ(recording.settings().field.width(), kMaxFieldSide);
+    EXPECT_TRUE(recording.fieldLimited());
+    EXPECT_EQ(read.value("streamlines.count"), SettingValue(150));
+    EXPECT_EQ(read.value("field.width"), SettingValue(kMaxFieldSide));
 }
 
 TEST(SettingValues, UnsetValuesReadAsTheDialogsDefaults) {
