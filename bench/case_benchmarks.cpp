@@ -2,6 +2,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "flow/vector_state.h"
 #include "recording_surface.h"
 #include "summary_reporter.h"
 
@@ -15,6 +16,8 @@ RoutineOnRaster::RoutineOnRaster(const std::function<void(const flow::Canvas&)>&
 }
 
 void RoutineOnRaster::drawOnce() {
+    // As the program runs each routine.
+    flow::clearUpperVectorState();
     gauge_.reset();
     draw_(canvas_);
     // Closes the painter, so finishing the drawing is timed too.
@@ -37,6 +40,7 @@ void runOnNull(benchmark::State& state, const Case& c, const TDialogs& dialogs,
     BenchGauge gauge;
     const flow::Canvas canvas{surface, settings, gauge};
     for (auto _ : state) {
+        flow::clearUpperVectorState();
         gauge.reset();
         c.draw(canvas);
         benchmark::ClobberMemory();
