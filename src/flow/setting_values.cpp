@@ -68,9 +68,24 @@ int integerIn(const SettingValue& value) {
     return std::get<int>(value);
 }
 
+// A setting read through a CatalogueReaders' source (below), whose
+// `value<slot>()` gives the setting's value and `integer<slot>()` an integer
+// setting's.
+template <std::size_t At, class Readers>
+int integer(const Readers& r) {
+    return r.source.template integer<At>();
+}
+template <std::size_t At, class Readers>
+Color colour(const Readers& r) {
+    return std::get<Color>(r.source.template value<At>());
+}
+template <std::size_t At, class Readers>
+bool flag(const Readers& r) {
+    return std::get<bool>(r.source.template value<At>());
+}
+
 // The nine readers of the routines, each answering by catalogue position
-// through `source`, whose `value<slot>()` gives the setting's value and
-// `integer<slot>()` an integer setting's.
+// through `source`.
 template <class Source>
 struct CatalogueReaders {
     explicit CatalogueReaders(Source source) : source(std::move(source)) {}
@@ -78,117 +93,71 @@ struct CatalogueReaders {
     CatalogueReaders& operator=(const CatalogueReaders&) = delete;
 
     Source source;
-    template <std::size_t At>
-    int integerAt() const {
-        return source.template integer<At>();
-    }
-    template <std::size_t At>
-    Color colourAt() const {
-        return std::get<Color>(source.template value<At>());
-    }
-    template <std::size_t At>
-    bool flagAt() const {
-        return std::get<bool>(source.template value<At>());
-    }
 
     struct Streamlines : StreamlineSettings {
         const CatalogueReaders& r;
         explicit Streamlines(const CatalogueReaders& r) : r(r) {}
-        int lineWidth() const override { return r.template integerAt<slot("streamlines.width")>(); }
-        Color lineColor() const override {
-            return r.template colourAt<slot("streamlines.color")>();
-        }
-        int lineCount() const override { return r.template integerAt<slot("streamlines.count")>(); }
-        int increment() const override {
-            return r.template integerAt<slot("streamlines.increment")>();
-        }
-        bool directionArrows() const override {
-            return r.template flagAt<slot("streamlines.arrows")>();
-        }
-        bool evenlySpaced() const override {
-            return r.template flagAt<slot("streamlines.evenlySpaced")>();
-        }
+        int lineWidth() const override { return integer<slot("streamlines.width")>(r); }
+        Color lineColor() const override { return colour<slot("streamlines.color")>(r); }
+        int lineCount() const override { return integer<slot("streamlines.count")>(r); }
+        int increment() const override { return integer<slot("streamlines.increment")>(r); }
+        bool directionArrows() const override { return flag<slot("streamlines.arrows")>(r); }
+        bool evenlySpaced() const override { return flag<slot("streamlines.evenlySpaced")>(r); }
     } streamlines{*this};
     struct Equipotentials : EquipotentialSettings {
         const CatalogueReaders& r;
         explicit Equipotentials(const CatalogueReaders& r) : r(r) {}
-        int lineWidth() const override {
-            return r.template integerAt<slot("equipotentials.width")>();
-        }
-        Color lineColor() const override {
-            return r.template colourAt<slot("equipotentials.color")>();
-        }
-        int lineCount() const override {
-            return r.template integerAt<slot("equipotentials.count")>();
-        }
-        int increment() const override {
-            return r.template integerAt<slot("equipotentials.increment")>();
-        }
+        int lineWidth() const override { return integer<slot("equipotentials.width")>(r); }
+        Color lineColor() const override { return colour<slot("equipotentials.color")>(r); }
+        int lineCount() const override { return integer<slot("equipotentials.count")>(r); }
+        int increment() const override { return integer<slot("equipotentials.increment")>(r); }
     } equipotentials{*this};
     struct Field : FieldSettings {
         const CatalogueReaders& r;
         explicit Field(const CatalogueReaders& r) : r(r) {}
-        int width() const override { return r.template integerAt<slot("field.width")>(); }
-        int height() const override { return r.template integerAt<slot("field.height")>(); }
+        int width() const override { return integer<slot("field.width")>(r); }
+        int height() const override { return integer<slot("field.height")>(r); }
     } field{*this};
     struct SourceSink : SourceSinkSettings {
         const CatalogueReaders& r;
         explicit SourceSink(const CatalogueReaders& r) : r(r) {}
-        Color regionColor() const override {
-            return r.template colourAt<slot("sourceSink.regionColor")>();
-        }
+        Color regionColor() const override { return colour<slot("sourceSink.regionColor")>(r); }
         int sourceStrength() const override {
-            return r.template integerAt<slot("sourceSink.sourceStrength")>();
+            return integer<slot("sourceSink.sourceStrength")>(r);
         }
     } sourceSink{*this};
     struct StreamSpeed : StreamSpeedSettings {
         const CatalogueReaders& r;
         explicit StreamSpeed(const CatalogueReaders& r) : r(r) {}
-        int speed() const override { return r.template integerAt<slot("streamSpeed.speed")>(); }
+        int speed() const override { return integer<slot("streamSpeed.speed")>(r); }
     } streamSpeed{*this};
     struct VortexSource : VortexSourceSettings {
         const CatalogueReaders& r;
         explicit VortexSource(const CatalogueReaders& r) : r(r) {}
-        int strength() const override {
-            return r.template integerAt<slot("vortexSource.strength")>();
-        }
-        int circulation() const override {
-            return r.template integerAt<slot("vortexSource.circulation")>();
-        }
+        int strength() const override { return integer<slot("vortexSource.strength")>(r); }
+        int circulation() const override { return integer<slot("vortexSource.circulation")>(r); }
     } vortexSource{*this};
     struct Cylinder : CylinderSettings {
         const CatalogueReaders& r;
         explicit Cylinder(const CatalogueReaders& r) : r(r) {}
-        int circulation() const override {
-            return r.template integerAt<slot("cylinder.circulation")>();
-        }
-        bool withCirculation() const override {
-            return r.template flagAt<slot("cylinder.withCirculation")>();
-        }
+        int circulation() const override { return integer<slot("cylinder.circulation")>(r); }
+        bool withCirculation() const override { return flag<slot("cylinder.withCirculation")>(r); }
     } cylinder{*this};
     struct VectorStyle : VectorStyleSettings {
         const CatalogueReaders& r;
         explicit VectorStyle(const CatalogueReaders& r) : r(r) {}
-        int resultantWidth() const override {
-            return r.template integerAt<slot("vectors.resultantWidth")>();
-        }
-        int componentWidth() const override {
-            return r.template integerAt<slot("vectors.componentWidth")>();
-        }
-        Color resultantColor() const override {
-            return r.template colourAt<slot("vectors.resultantColor")>();
-        }
-        Color componentColor() const override {
-            return r.template colourAt<slot("vectors.componentColor")>();
-        }
+        int resultantWidth() const override { return integer<slot("vectors.resultantWidth")>(r); }
+        int componentWidth() const override { return integer<slot("vectors.componentWidth")>(r); }
+        Color resultantColor() const override { return colour<slot("vectors.resultantColor")>(r); }
+        Color componentColor() const override { return colour<slot("vectors.componentColor")>(r); }
         Color connectingColor() const override {
-            return r.template colourAt<slot("vectors.connectingColor")>();
+            return colour<slot("vectors.connectingColor")>(r);
         }
     } vectorStyle{*this};
     struct VectorScale : VectorScaleSettings {
         const CatalogueReaders& r;
         explicit VectorScale(const CatalogueReaders& r) : r(r) {}
-        int scale() const override { return r.template integerAt<slot("vectorScale.scale")>(); }
+        int scale() const override { return integer<slot("vectorScale.scale")>(r); }
     } vectorScale{*this};
 
     const Settings settings{streamlines,  equipotentials, field,       sourceSink, streamSpeed,

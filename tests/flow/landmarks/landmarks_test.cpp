@@ -111,7 +111,7 @@ TEST(ElementInStreamLandmarks, LieWhereTheDividingLineIsDrawn) {
 }
 
 TEST(CylinderLandmarks, StagnationInFrontAndBehindAndTwiceTheStreamAtTopAndBottom) {
-    for (const auto [R, U] : {std::pair{100, 1}, std::pair{50, 4}, std::pair{150, 10}}) {
+    for (const auto& [R, U] : {std::pair{100, 1}, std::pair{50, 4}, std::pair{150, 10}}) {
         SCOPED_TRACE(testing::Message() << "R=" << R << " U=" << U);
         const Point centre{300, 250};
         const std::vector<Landmark> all = cylinderLandmarks(centre, R, U);
@@ -134,7 +134,7 @@ TEST(CylinderLandmarks, StagnationInFrontAndBehindAndTwiceTheStreamAtTopAndBotto
 }
 
 TEST(CirculatingCylinderLandmarks, TwoPointsOnTheCircleOnTheDrawnDividingLine) {
-    for (const auto [R, gamma] :
+    for (const auto& [R, gamma] :
          {std::pair{100, 1000}, std::pair{100, 300}, std::pair{150, 1800}, std::pair{50, 600}}) {
         SCOPED_TRACE(testing::Message() << "R=" << R << " gamma=" << gamma);
         const Point centre{400, 300};
@@ -161,7 +161,7 @@ TEST(CirculatingCylinderLandmarks, TwoPointsOnTheCircleOnTheDrawnDividingLine) {
 }
 
 TEST(CirculatingCylinderLandmarks, StrongCirculationLeavesOnePointAtRestAboveTheCircle) {
-    for (const auto [R, gamma] : {std::pair{50, 1000}, std::pair{100, 2000}, std::pair{50, 640}}) {
+    for (const auto& [R, gamma] : {std::pair{50, 1000}, std::pair{100, 2000}, std::pair{50, 640}}) {
         SCOPED_TRACE(testing::Message() << "R=" << R << " gamma=" << gamma);
         const Point centre{400, 300};
         const auto stagnation =
@@ -178,7 +178,8 @@ TEST(CirculatingCylinderLandmarks, StrongCirculationLeavesOnePointAtRestAboveThe
 }
 
 TEST(CirculatingCylinderLandmarks, FastestBelowWhereStreamAndCirculationAgree) {
-    for (const auto [R, gamma] : {std::pair{100, 1000}, std::pair{50, 2000}, std::pair{150, 100}}) {
+    for (const auto& [R, gamma] :
+         {std::pair{100, 1000}, std::pair{50, 2000}, std::pair{150, 100}}) {
         SCOPED_TRACE(testing::Message() << "R=" << R << " gamma=" << gamma);
         const Point centre{400, 300};
         const auto fastest = ofKind(circulatingCylinderLandmarks(centre, R, gamma),
