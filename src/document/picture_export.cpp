@@ -21,7 +21,7 @@ namespace {
                                  .toStdString());
 }
 
-void savePicture(const QString& fileName, const std::function<QString(QIODevice&)>& write) {
+void savePicture(const QString& fileName, const FileWriter& write) {
     if (const auto problem = saveAside(fileName, write)) failSaving(fileName, *problem);
 }
 

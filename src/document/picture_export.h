@@ -23,7 +23,8 @@ using PictureOverlay = std::function<void(PictureSurface& surface)>;
 std::optional<PictureFormat> pictureFormatOf(const QString& fileName);
 
 // Written aside and put in place only when complete, so a failed save leaves
-// an earlier file whole. Each throws std::runtime_error naming the file.
+// an earlier file whole (a device or a pipe is written into). Each throws
+// std::runtime_error naming the file.
 void writeRasterPicture(const QImage& picture, const char* format, const QString& fileName);
 void writeSvgPicture(const Construction& construction, const QString& fileName,
                      const PictureOverlay& overlay = {});

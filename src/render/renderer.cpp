@@ -1,7 +1,10 @@
 #include "render/renderer.h"
 
 #include <QCoreApplication>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <stdexcept>
 
 #include "document/construction_file.h"
 #include "document/construction_landmarks.h"
@@ -11,9 +14,17 @@
 
 namespace {
 
-void print(std::FILE* stream, const QString& text) {
-    std::fputs(text.toLocal8Bit().constData(), stream);
-    std::fflush(stream);
+bool print(std::FILE* stream, const QString& text) {
+    return std::fputs(text.toLocal8Bit().constData(), stream) >= 0 && std::fflush(stream) == 0;
+}
+
+// Text lost on a full or closed standard output is an error like a picture
+// that cannot be written.
+void printOut(const QString& text) {
+    if (!print(stdout, text))
+        throw std::runtime_error(QString("Не удалось вывести текст на стандартный вывод: %1")
+                                     .arg(std::strerror(errno))
+                                     .toStdString());
 }
 
 // The raster forms take the construction replayed on a new white picture,
@@ -42,7 +53,7 @@ void render(const RenderRequest& request) {
         writePicture(format, construction, raster ? rasterPicture(construction, marks) : QImage(),
                      request.output, marks);
     }
-    if (request.landmarks) print(stdout, QString::fromStdString(landmarksText(landmarks)));
+    if (request.landmarks) printOut(QString::fromStdString(landmarksText(landmarks)));
 }
 
 }  // namespace
@@ -55,12 +66,12 @@ int runRenderer(const QStringList& arguments) {
     try {
         const RenderRequest request = parseRenderArguments(arguments);
         if (request.help) {
-            print(stdout, renderHelp());
+            printOut(renderHelp());
             return 0;
         }
         if (request.version) {
-            print(stdout, QCoreApplication::applicationName() + " " +
-                              QCoreApplication::applicationVersion() + "\n");
+            printOut(QCoreApplication::applicationName() + " " +
+                     QCoreApplication::applicationVersion() + "\n");
             return 0;
         }
         render(request);

@@ -21,6 +21,7 @@
 #include "document/mdi_child.h"
 #include "document/picture_view.h"
 #include "document/raster_surface.h"
+#include "document/save_aside.h"
 #include "document/slots.h"
 #include "gui_test_support.h"
 
@@ -221,18 +222,25 @@ class LabelsAndSavingTest : public QObject {
                  d->surface().image());
     }
 
+    void failedSaveKeepsTheEarlierFile_data() {
+        QTest::addColumn<QString>("name");
+        for (const char* name : {"keep.bmp", "keep.png", "keep.svg", "keep.pdf"})
+            QTest::newRow(name) << QString(name);
+    }
     void failedSaveKeepsTheEarlierFile() {
+        QFETCH(QString, name);
         TMDIChild* d = newDocument(*form);
-        writeFile(path("keep.bmp"), "an earlier file");
+        writeFile(path(name), "an earlier file");
         const QImage before = d->surface().image();
         {
-            SaveAs save(folder->path(), "keep.bmp");
+            SaveAs save(folder->path(), name);
             FileSizeLimit diskAlmostFull;
             named<QAction>(form, "FileSaveAsItem")->trigger();
-            QVERIFY(save.followUp().contains(path("keep.bmp")));
+            QVERIFY(save.followUp().contains(path(name)));
+            QVERIFY2(save.followUp().contains("File too large"), qPrintable(save.followUp()));
         }
-        QCOMPARE(contents(path("keep.bmp")), QByteArray("an earlier file"));
-        QCOMPARE(QDir(folder->path()).entryList(QDir::Files), QStringList({"keep.bmp"}));
+        QCOMPARE(contents(path(name)), QByteArray("an earlier file"));
+        QCOMPARE(QDir(folder->path()).entryList(QDir::Files), QStringList({name}));
         QCOMPARE(d->surface().image(), before);
 
         // A folder that does not exist is reported as well; saving elsewhere
@@ -269,6 +277,37 @@ class LabelsAndSavingTest : public QObject {
         QVERIFY(save.followUp().isEmpty());
         QCOMPARE(QImage(locked + "/field.bmp").convertToFormat(QImage::Format_RGB32),
                  d->surface().image());
+    }
+
+    // Where no file can be made beside it, a write that fails part-way puts
+    // the earlier bytes back, longer or shorter than the new ones.
+    void failedWriteInPlaceRestoresTheEarlierBytes_data() {
+        QTest::addColumn<QByteArray>("earlier");
+        QTest::addColumn<QByteArray>("written");
+        QTest::addColumn<QString>("problem");
+        const QByteArray longer(4000, 'x');
+        QTest::newRow("writer fails")
+            << QByteArray("an earlier file") << QByteArray("partial") << QString("broken");
+        QTest::newRow("disk full, longer") << QByteArray(90, 'e') << longer << QString();
+        QTest::newRow("written whole") << QByteArray(90, 'e') << QByteArray("new") << QString();
+    }
+    void failedWriteInPlaceRestoresTheEarlierBytes() {
+        QFETCH(QByteArray, earlier);
+        QFETCH(QByteArray, written);
+        QFETCH(QString, problem);
+        writeFile(path("field.bmp"), earlier);
+        const bool fits = written.size() < 100;
+        std::optional<QString> reason;
+        {
+            FileSizeLimit diskAlmostFull;
+            reason = rewriteInPlace(path("field.bmp"), [&](QIODevice& file) {
+                file.write(written);
+                return problem;
+            });
+        }
+        QCOMPARE(contents(path("field.bmp")), fits && problem.isEmpty() ? written : earlier);
+        QCOMPARE(reason.has_value(), !fits || !problem.isEmpty());
+        if (reason) QCOMPARE(*reason, problem.isEmpty() ? QString("File too large") : problem);
     }
 
     void commandsWithoutADocumentDoNothing() {
