@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 
 namespace {
 
@@ -86,8 +87,11 @@ std::optional<QString> rewriteInPlace(const QString& fileName, const FileWriter&
     QString problem = fill(file, write);
     if (problem.isEmpty() && !file.resize(file.pos())) problem = file.errorString();
     if (problem.isEmpty()) return std::nullopt;
+    // Only the bytes the new ones reached need putting back.
+    const qint64 reached = std::min<qint64>(file.pos(), earlier.size());
     file.unsetError();
-    if (!file.seek(0) || file.write(earlier) != earlier.size() || !file.resize(earlier.size()))
-        problem += " (прежнее содержимое файла вернуть не удалось)";
+    const bool restored = file.seek(0) && file.write(earlier.constData(), reached) == reached &&
+                          (file.size() == earlier.size() || file.resize(earlier.size()));
+    if (!restored) problem += " (прежнее содержимое файла вернуть не удалось)";
     return problem;
 }

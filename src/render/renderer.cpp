@@ -14,14 +14,12 @@
 
 namespace {
 
-bool print(std::FILE* stream, const QString& text) {
-    return std::fputs(text.toLocal8Bit().constData(), stream) >= 0 && std::fflush(stream) == 0;
-}
-
 // Text lost on a full or closed standard output is an error like a picture
-// that cannot be written.
-void printOut(const QString& text) {
-    if (!print(stdout, text))
+// that cannot be written; on standard error there is nobody left to tell.
+void print(std::FILE* stream, const QString& text) {
+    const bool written =
+        std::fputs(text.toLocal8Bit().constData(), stream) >= 0 && std::fflush(stream) == 0;
+    if (!written && stream == stdout)
         throw std::runtime_error(QString("Не удалось вывести текст на стандартный вывод: %1")
                                      .arg(std::strerror(errno))
                                      .toStdString());
@@ -53,7 +51,7 @@ void render(const RenderRequest& request) {
         writePicture(format, construction, raster ? rasterPicture(construction, marks) : QImage(),
                      request.output, marks);
     }
-    if (request.landmarks) printOut(QString::fromStdString(landmarksText(landmarks)));
+    if (request.landmarks) print(stdout, QString::fromStdString(landmarksText(landmarks)));
 }
 
 }  // namespace
@@ -66,12 +64,12 @@ int runRenderer(const QStringList& arguments) {
     try {
         const RenderRequest request = parseRenderArguments(arguments);
         if (request.help) {
-            printOut(renderHelp());
+            print(stdout, renderHelp());
             return 0;
         }
         if (request.version) {
-            printOut(QCoreApplication::applicationName() + " " +
-                     QCoreApplication::applicationVersion() + "\n");
+            print(stdout, QCoreApplication::applicationName() + " " +
+                              QCoreApplication::applicationVersion() + "\n");
             return 0;
         }
         render(request);

@@ -6,6 +6,6 @@
 #include <QStringList>
 
 // Needs a Qt GUI application. Exit codes: 0 done, 1 a file could not be
-// read or written (or a picture's memory not had), 2 arguments it cannot
-// take.
+// read or written, standard output took no text (full or closed) or a
+// picture's memory was not had, 2 arguments it cannot take.
 int runRenderer(const QStringList& arguments);

@@ -289,6 +289,7 @@ class LabelsAndSavingTest : public QObject {
         QTest::newRow("writer fails")
             << QByteArray("an earlier file") << QByteArray("partial") << QString("broken");
         QTest::newRow("disk full, longer") << QByteArray(90, 'e') << longer << QString();
+        QTest::newRow("earlier past the limit") << QByteArray(150, 'e') << longer << QString();
         QTest::newRow("written whole") << QByteArray(90, 'e') << QByteArray("new") << QString();
     }
     void failedWriteInPlaceRestoresTheEarlierBytes() {
