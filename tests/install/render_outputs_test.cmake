@@ -34,24 +34,6 @@ function(expect_kind path test_flag)
   endif()
 endfunction()
 
-foreach(format bmp png svg pdf)
-  # A link to a full device: written into, reported, and the device kept.
-  file(CREATE_LINK /dev/full "${out_dir}/full.${format}" SYMBOLIC)
-  run_render(1 "" -o full.${format})
-  if(NOT err MATCHES "No space left on device")
-    message(FATAL_ERROR "full.${format}: the system's reason is not given:\n${err}")
-  endif()
-  expect_kind(/dev/full -c)
-
-  # Writes that fail part-way: the earlier file stays and nothing is left.
-  file(WRITE "${out_dir}/kept.${format}" "earlier")
-  run_render(1 "ulimit -f 1; trap '' XFSZ" -o kept.${format})
-  file(READ "${out_dir}/kept.${format}" kept)
-  file(GLOB left "${out_dir}/*kept.${format}*")
-  if(NOT kept STREQUAL "earlier" OR NOT left STREQUAL "${out_dir}/kept.${format}")
-    message(FATAL_ERROR "kept.${format}: the earlier file was not kept: ${left}")
-  endif()
-endforeach()
 
 # A pipe and standard output through a link are written into.
 execute_process(COMMAND mkfifo "${out_dir}/pipe.svg")
@@ -74,6 +56,27 @@ file(READ "${out_dir}/target.png" target LIMIT 4 HEX)
 if(NOT target STREQUAL "89504e47")
   message(FATAL_ERROR "the linked file holds no PNG")
 endif()
+
+foreach(format bmp png svg pdf)
+  # A link to a full device: written into, reported, and the device kept.
+  # (After the pipe cases, so that a writer that replaces what is no plain
+  # file fails there before it could reach a system device.)
+  file(CREATE_LINK /dev/full "${out_dir}/full.${format}" SYMBOLIC)
+  run_render(1 "" -o full.${format})
+  if(NOT err MATCHES "No space left on device")
+    message(FATAL_ERROR "full.${format}: the system's reason is not given:\n${err}")
+  endif()
+  expect_kind(/dev/full -c)
+
+  # Writes that fail part-way: the earlier file stays and nothing is left.
+  file(WRITE "${out_dir}/kept.${format}" "earlier")
+  run_render(1 "ulimit -f 1; trap '' XFSZ" -o kept.${format})
+  file(READ "${out_dir}/kept.${format}" kept)
+  file(GLOB left "${out_dir}/*kept.${format}*")
+  if(NOT kept STREQUAL "earlier" OR NOT left STREQUAL "${out_dir}/kept.${format}")
+    message(FATAL_ERROR "kept.${format}: the earlier file was not kept: ${left}")
+  endif()
+endforeach()
 
 # The landmarks must arrive; a display named but absent is not needed.
 run_render(1 "exec > /dev/full" --landmarks)
