@@ -12,6 +12,7 @@
 #include "document/mdi_child.h"
 #include "document/picture_view.h"
 #include "document/slots.h"
+#include "document/velocity_marker.h"
 #include "gui_test_support.h"
 
 namespace {
