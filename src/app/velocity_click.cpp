@@ -45,9 +45,9 @@ void TMainForm::Shape1MouseDown(TMDIChild& document) {
         const auto in =
             velocityInputAt(c, settings, {document.Shape1->x() + 3, document.Shape1->y() + 3});
         if (!in) return;
-        const flow::LeftOut leftOut = leftOutOf(c);
         ProgressGauge progress(gauge);
         document.drawVelocity(*in, settings, progress);
+        const flow::LeftOut leftOut = leftOutOf(c);
         if (const auto v = flow::VelocityNumbersAt(*in, leftOut))
             statusLine->showMessage(velocityText(in->p, *v, leftOut.any()));
     });
