@@ -115,8 +115,9 @@ void TMainForm::ImageMouseDown(TMDIChild& d, int x, int y) {
         if (d.isSuperposition()) {
             const bool placed =
                 d.pointer() == Qt::CrossCursor && placeSuperpositionElement(d, x, y);
-            if (!placed && textTool->isChecked()) startTextLabel(d, x, y);
-            return;
+            if (placed) return;
+            if (textTool->isChecked()) return startTextLabel(d, x, y);
+            return explainIdleClick(d, x, y);
         }
         Configuration c = readConfiguration(d);
         const flow::Settings live = settingsOf(dialogs_);
@@ -155,19 +156,19 @@ void TMainForm::ImageMouseDown(TMDIChild& d, int x, int y) {
                                  ElementKind::SourceAdded, x, y);
         if (down(textTool)) return startTextLabel(d, x, y);
         if (down(sinkInStreamTool)) {
-            if (!cross) return;
+            if (!cross) return explainIdleClick(d, x, y);
             if (!empty) return explain(Unchanged::ElementPresent);
             return first(sinkInStreamTool, ElementKind::StreamWithSink);
         }
         if (down(sourceInStreamTool)) {
-            if (!cross) return;
+            if (!cross) return explainIdleClick(d, x, y);
             if (!empty) return explain(Unchanged::ElementPresent);
             return first(sourceInStreamTool, ElementKind::SourceInStream);
         }
         const bool elementTool = down(vortexTool) || down(pointSourceTool) ||
                                  down(vortexSourceTool) || down(dipoleTool) || down(cylinderTool) ||
                                  down(cylinderCirculationTool);
-        if (!elementTool || !cross) return;
+        if (!elementTool || !cross) return explainIdleClick(d, x, y);
         if (!empty) return explain(Unchanged::ElementPresent);
         if (down(cylinderTool) || down(cylinderCirculationTool)) placeCylinder(d, x, y);
     });

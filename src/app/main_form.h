@@ -100,7 +100,13 @@ enum class SuperpositionLines;
 enum class StrengthRow { Source, Sink };
 
 // Why a command or a click changed nothing on the active document.
-enum class Unchanged { NoElement, NoEquipotentials, ElementPresent, NoCylinderInSuperposition };
+enum class Unchanged {
+    NoElement,
+    NoEquipotentials,
+    ElementPresent,
+    NoCylinderInSuperposition,
+    NotOnLine
+};
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -227,6 +233,10 @@ class TMainForm : public QMainWindow {
     void popupArm(QToolButton* button);
     // Says in the status bar why nothing happened, until the pointer moves.
     void explain(Unchanged why);
+    // Says why a click on the picture changed nothing: an element tool left
+    // down after it was refused, or the velocity tool down where the marker
+    // cannot be.
+    void explainIdleClick(TMDIChild& document, int x, int y);
 
     // Superposition documents (superposition_tools.cpp): the element the
     // tool that is down adds (false when no element tool is down), the

@@ -1,8 +1,11 @@
 // The status-bar line that tells why a command or a click left the document
 // as it was. The next pointer move over a picture, or a hint, replaces it.
 #include <QStatusBar>
+#include <QToolButton>
 
 #include "app/main_form.h"
+#include "document/configuration_slots.h"
+#include "document/mdi_child.h"
 
 void TMainForm::explain(Unchanged why) {
     switch (why) {
@@ -19,5 +22,22 @@ void TMainForm::explain(Unchanged why) {
             statusLine->showMessage(
                 "В суперпозиции цилиндр собирается из диполя, потока и, если нужно, вихря");
             break;
+        case Unchanged::NotOnLine:
+            statusLine->showMessage(
+                "Щёлкните по нарисованной линии: скорость показывается в точке на линии");
+            break;
     }
+}
+
+void TMainForm::explainIdleClick(TMDIChild& d, int x, int y) {
+    // The tools that say so when pressed over a field that holds an element
+    // stay down.
+    bool elementToolDown = false;
+    for (const QToolButton* tool :
+         {pointSourceTool, vortexTool, dipoleTool, vortexSourceTool, cylinderTool,
+          cylinderCirculationTool, sourceInStreamTool, sinkInStreamTool, secondPairTool, pairTool})
+        elementToolDown = elementToolDown || tool->isChecked();
+    if (elementToolDown && !readConfiguration(d).isEmpty())
+        return explain(Unchanged::ElementPresent);
+    if (velocityTool->isChecked() && !d.carriesMarker(x, y)) explain(Unchanged::NotOnLine);
 }

@@ -1,7 +1,8 @@
 // The pointer over a picture, and a click on the velocity marker: the
 // configuration and its parameters come from the document and the dialogs,
-// then the velocity vectors are drawn at the marker and their numbers shown
-// in the status line. In a superposition document the velocity is the sum's.
+// then the velocity vectors are drawn at the marker and the numbers of the
+// whole flow there shown in the status line. In a superposition document the
+// velocity is the sum's.
 #include <QStatusBar>
 #include <QToolButton>
 
@@ -12,21 +13,20 @@
 #include "document/mdi_child.h"
 #include "document/velocity_input.h"
 #include "document/velocity_marker.h"
+#include "flow/landmarks/landmark_text.h"
 #include "flow/settings.h"
 #include "flow/superposition/velocity_vector.h"
-#include "flow/velocity/velocity.h"
+#include "flow/velocity/velocity_numbers.h"
 
 namespace {
 
-// The velocity's numbers for the status line, shown until the pointer moves.
-QString velocityText(flow::Point p, const flow::VelocityNumbers& v) {
-    const auto number = [](double value, int decimals) {
-        return QString::number(value, 'f', decimals);
-    };
-    return QString("Скорость в точке (%1,%2): |V| = %3; Vx = %4; Vy = %5; угол %6°")
-        .arg(p.x)
-        .arg(p.y)
-        .arg(number(v.speed, 3), number(v.vx, 3), number(v.vy, 3), number(v.angle, 1));
+// The velocity's numbers for the status line, shown until the pointer moves;
+// with a word when the drawn vectors show only part of the flow.
+QString velocityText(flow::Point p, const flow::VelocityNumbers& v, bool vectorsShowPart = false) {
+    QString text = QString("Скорость в точке (%1,%2): ").arg(p.x).arg(p.y) +
+                   QString::fromStdString(flow::velocityNumbersText(v));
+    if (vectorsShowPart) text += " (векторы показывают только первый элемент и поток)";
+    return text;
 }
 
 }  // namespace
@@ -41,13 +41,15 @@ void TMainForm::Shape1MouseDown(TMDIChild& document) {
     if (document.isSuperposition()) return drawSuperpositionVelocity(document);
     runReportingErrors([&] {
         const flow::Settings settings = settingsOf(dialogs_);
-        const auto in = velocityInputAt(readConfiguration(document), settings,
-                                        {document.Shape1->x() + 3, document.Shape1->y() + 3});
+        const Configuration c = readConfiguration(document);
+        const auto in =
+            velocityInputAt(c, settings, {document.Shape1->x() + 3, document.Shape1->y() + 3});
         if (!in) return;
         ProgressGauge progress(gauge);
         document.drawVelocity(*in, settings, progress);
-        if (const auto v = flow::VelocityNumbersAt(*in))
-            statusLine->showMessage(velocityText(in->p, *v));
+        const flow::LeftOut leftOut = leftOutOf(c);
+        if (const auto v = flow::VelocityNumbersAt(*in, leftOut))
+            statusLine->showMessage(velocityText(in->p, *v, leftOut.any()));
     });
 }
 

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string_view>
 
+#include "document/velocity_input.h"
 #include "flow/bounded_settings.h"
 #include "flow/geometry.h"
 #include "flow/landmarks/flow_landmarks.h"
@@ -37,33 +38,35 @@ auto latestFirst(const Construction& construction, Visit visit)
 }
 
 // An integer setting as the lines were drawn with it: as the latest step
-// that recorded it read it, held within its dialog's range as a replay holds
-// it; for a flow whose lines do not read it, as the latest velocity vectors
-// read it; otherwise its default. Nothing when the reading was no integer.
-std::optional<int> latestInteger(const Construction& construction, std::string_view setting) {
+// that recorded it read it; for a flow whose lines do not read it, as the
+// latest velocity vectors read it; otherwise as the construction was built
+// with it (its default when that is not known). Held within its dialog's
+// range, as a replay holds it; nothing when the reading was no integer.
+std::optional<int> latestInteger(const Construction& construction, const flow::SettingValues& built,
+                                 std::string_view setting) {
     std::optional<flow::SettingValue> recorded =
         latestFirst(construction, [&](const ConstructionStep& step) {
             const auto& values = step.settings.values();
             const auto found = values.find(setting);
             return found == values.end() ? std::nullopt : std::optional(found->second);
         });
-    if (recorded) {
-        const int* number = std::get_if<int>(&*recorded);
-        if (!number) return std::nullopt;
-        return flow::settingRange(setting)(*number);
+    if (!recorded) {
+        if (std::optional<int> read = latestFirst(construction, [&](const ConstructionStep& step) {
+                const auto* velocity = std::get_if<VelocityStep>(&step.action);
+                return velocity ? velocityReading(velocity->input, setting) : std::nullopt;
+            }))
+            return read;
+        recorded = built.value(setting);
     }
-    if (std::optional<int> read = latestFirst(construction, [&](const ConstructionStep& step) {
-            const auto* velocity = std::get_if<VelocityStep>(&step.action);
-            return velocity ? velocityReading(velocity->input, setting) : std::nullopt;
-        }))
-        return read;
-    return std::get<int>(flow::findSetting(setting)->defaultValue);
+    const int* number = std::get_if<int>(&*recorded);
+    if (!number) return std::nullopt;
+    return flow::settingRange(setting)(*number);
 }
 
 // Whether the cylinder has circulation: as the latest cylinder routine that
 // ran, or the latest step that recorded the flag, tells; otherwise as the
-// latest velocity vectors took it; otherwise the flag's default.
-bool latestWithCirculation(const Construction& construction) {
+// latest velocity vectors took it; otherwise as the construction was built.
+bool latestWithCirculation(const Construction& construction, const flow::SettingValues& built) {
     if (std::optional<bool> drawn = latestFirst(construction, [](const ConstructionStep& step) {
             if (const auto* command = std::get_if<CommandStep>(&step.action);
                 command && command->call.routine) {
@@ -90,10 +93,12 @@ bool latestWithCirculation(const Construction& construction) {
             return std::optional<bool>();
         }))
         return *clicked;
-    return std::get<bool>(flow::findSetting(kWithCirculation)->defaultValue);
+    const flow::SettingValue flag = built.value(kWithCirculation);
+    return std::holds_alternative<bool>(flag) && std::get<bool>(flag);
 }
 
 std::vector<flow::Landmark> landmarksOfConfiguration(const Construction& construction,
+                                                     const flow::SettingValues& built,
                                                      const Configuration& c) {
     if (c.isEmpty()) return {};
     const flow::Point centre{c.centreX.number(), c.centreY.number()};
@@ -103,19 +108,19 @@ std::vector<flow::Landmark> landmarksOfConfiguration(const Construction& constru
             // With a partner added nothing draws the flow of the three.
             if (c.secondX.filled) return {};
             const bool sink = c.kind() == FlowKind::SinkInStream;
-            const std::optional<int> U = latestInteger(construction, kSpeed);
+            const std::optional<int> U = latestInteger(construction, built, kSpeed);
             if (!U) return {};
             return flow::elementInStreamLandmarks(
                 centre, sink ? c.sink.number() : c.source.number(), *U, sink);
         }
         case FlowKind::Cylinder: {
             const int R = c.radius.number();
-            if (latestWithCirculation(construction)) {
-                const std::optional<int> gamma = latestInteger(construction, kCirculation);
+            if (latestWithCirculation(construction, built)) {
+                const std::optional<int> gamma = latestInteger(construction, built, kCirculation);
                 return gamma ? flow::circulatingCylinderLandmarks(centre, R, *gamma)
                              : std::vector<flow::Landmark>{};
             }
-            const std::optional<int> U = latestInteger(construction, kSpeed);
+            const std::optional<int> U = latestInteger(construction, built, kSpeed);
             return U ? flow::cylinderLandmarks(centre, R, *U) : std::vector<flow::Landmark>{};
         }
         case FlowKind::SourceSinkPair:
@@ -145,19 +150,34 @@ std::vector<flow::Landmark> superpositionLandmarks(const Construction& construct
     return landmarks;
 }
 
+// The velocity at a velocity step's point of the whole flow of the
+// configuration the elements placed before it left.
+std::optional<flow::Landmark> velocityLandmark(const VelocityStep& step, const Configuration& c) {
+    try {
+        return flow::velocityLandmark(step.input, leftOutOf(c));
+    } catch (const flow::ConversionError&) {
+        return std::nullopt;  // the click could not have read the flow
+    }
+}
+
 }  // namespace
 
-std::vector<flow::Landmark> landmarksOf(const Construction& construction) {
+std::vector<flow::Landmark> landmarksOf(const Construction& construction,
+                                        const flow::SettingValues& built) {
     if (construction.superposition) return superpositionLandmarks(construction);
     std::vector<flow::Landmark> landmarks;
     try {
-        landmarks = landmarksOfConfiguration(construction, construction.configuration());
+        landmarks = landmarksOfConfiguration(construction, built, construction.configuration());
     } catch (const flow::ConversionError&) {
         // A slot that holds no integer stopped every routine of this flow.
     }
-    for (const ConstructionStep& step : construction.steps)
+    Configuration placed;
+    for (const ConstructionStep& step : construction.steps) {
+        if (const auto* element = std::get_if<ElementStep>(&step.action))
+            placed = element->configuration;
         if (const auto* velocity = std::get_if<VelocityStep>(&step.action))
-            if (std::optional<flow::Landmark> landmark = flow::velocityLandmark(velocity->input))
+            if (std::optional<flow::Landmark> landmark = velocityLandmark(*velocity, placed))
                 landmarks.push_back(*landmark);
+    }
     return landmarks;
 }

@@ -174,14 +174,17 @@ void TMDIChild::showPopupMenu(const QPoint& globalPos) {
     emit popupRequested(globalPos);
 }
 
+bool TMDIChild::carriesMarker(int x, int y) const {
+    const std::optional<flow::Color> colour = surface_.pixel(x, y);
+    return colour && *colour != flow::kWhite;
+}
+
 void TMDIChild::trackMarker(int x, int y, bool velocityToolDown) {
     if (!velocityToolDown) {
         Shape1->hide();
         return;
     }
-    // Only drawn pixels of the picture itself carry the marker.
-    const std::optional<flow::Color> colour = surface_.pixel(x, y);
-    if (!colour || *colour == flow::kWhite) {
+    if (!carriesMarker(x, y)) {
         Shape1->hide();
         return;
     }

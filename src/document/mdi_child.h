@@ -103,6 +103,8 @@ class TMDIChild : public QMdiSubWindow {
     // picture while the velocity tool is down, and hides elsewhere and when
     // the pointer leaves the picture.
     void trackMarker(int x, int y, bool velocityToolDown);
+    // Whether the marker can be at (x, y): a drawn pixel of the picture.
+    bool carriesMarker(int x, int y) const;
 
     TImage* Image;
     QLineEdit* EditText;

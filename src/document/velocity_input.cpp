@@ -1,5 +1,7 @@
 #include "document/velocity_input.h"
 
+#include <cstdlib>
+
 namespace {
 
 using flow::VelocityConfig;
@@ -61,4 +63,29 @@ std::optional<flow::VelocityInput> velocityInputAt(const Configuration& c,
     in.centre = {c.centreX.number(), c.centreY.number()};
     in.p = p;
     return in;
+}
+
+flow::LeftOut leftOutOf(const Configuration& c) {
+    const flow::Point second{c.secondX.filled ? c.secondX.number() : 0,
+                             c.centreY.filled ? c.centreY.number() : 0};
+    switch (c.kind()) {
+        case FlowKind::SourceSinkPair: {
+            flow::LeftOut pair{std::nullopt, true};
+            if (c.secondX.filled && c.source.filled && c.sink.filled) {
+                const int X = c.centreX.number();
+                pair.element = {{X + std::abs(X - second.x), second.y}, -c.sink.number()};
+            }
+            return pair;
+        }
+        case FlowKind::SourceInStream:
+            if (c.secondX.filled && c.sinkPartner.filled)
+                return {flow::PointElement{second, -c.sinkPartner.number()}};
+            return {};
+        case FlowKind::SinkInStream:
+            if (c.secondX.filled && c.sourcePartner.filled)
+                return {flow::PointElement{second, c.sourcePartner.number()}};
+            return {};
+        default:
+            return {};
+    }
 }

@@ -28,14 +28,6 @@ QSize fieldOf(const flow::Settings& live) {
     return field;
 }
 
-// The settings as the dialogs hold them: the cylinder tools decide whether
-// the cylinder has circulation.
-flow::SettingValues settingsOf(const FlowRequest& request) {
-    flow::SettingValues settings = request.settings;
-    if (request.flow->cylinder) settings.set("cylinder.withCirculation", request.flow->circulation);
-    return settings;
-}
-
 // A flow always has an element, so a command refuses only lines it has none of.
 QString refusal(DrawCommand::Kind command, const FlowName& flow) {
     return QString("у течения «%1» %2 не строятся")
@@ -53,6 +45,13 @@ TitleTexts titleTexts(const flow::Settings& settings, const PlacingValues& placi
 }
 
 }  // namespace
+
+flow::SettingValues flowSettings(const FlowRequest& request) {
+    flow::SettingValues settings = request.settings;
+    if (request.flow && request.flow->cylinder)
+        settings.set("cylinder.withCirculation", request.flow->circulation);
+    return settings;
+}
 
 void createPicture(RasterSurface& surface, QSize size) {
     if (!surface.createPicture(size.width(), size.height()))
@@ -119,7 +118,7 @@ Construction superpositionConstruction(const FlowRequest& request) {
 
 Construction flowConstruction(const FlowRequest& request) {
     if (!request.flow) return superpositionConstruction(request);
-    const flow::SettingValues values = settingsOf(request);
+    const flow::SettingValues values = flowSettings(request);
     const flow::Settings& live = values.settings();
     const QSize field = fieldOf(live);
     RasterSurface surface;

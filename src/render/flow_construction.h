@@ -8,6 +8,10 @@
 #include "document/raster_surface.h"
 #include "render/render_request.h"
 
+// The settings the flow is built with, as the dialogs would hold them: those
+// given, and for a cylinder whether its tool has circulation.
+flow::SettingValues flowSettings(const FlowRequest& request);
+
 // A new white picture of the size on the surface; throws std::runtime_error
 // when its memory cannot be had.
 void createPicture(RasterSurface& surface, QSize size);

@@ -39,8 +39,12 @@ QImage rasterPicture(const Construction& construction, const PictureOverlay& ove
 void render(const RenderRequest& request) {
     const Construction construction = request.input.isEmpty() ? flowConstruction(request.flow)
                                                               : readConstructionFile(request.input);
+    // A file's flow is what its steps recorded; the arguments' flow is also
+    // what they set.
+    const flow::SettingValues built =
+        request.input.isEmpty() ? flowSettings(request.flow) : flow::SettingValues();
     const std::vector<flow::Landmark> landmarks = request.landmarks || request.markLandmarks
-                                                      ? landmarksOf(construction)
+                                                      ? landmarksOf(construction, built)
                                                       : std::vector<flow::Landmark>();
     if (!request.output.isEmpty()) {
         PictureOverlay marks;

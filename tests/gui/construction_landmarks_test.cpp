@@ -20,6 +20,8 @@
 #include "document/velocity_marker.h"
 #include "flow/geometry.h"
 #include "gui_test_support.h"
+#include "render/flow_construction.h"
+#include "render/render_request.h"
 
 namespace {
 
@@ -78,12 +80,106 @@ double stagnationX(const std::vector<flow::Landmark>& all) {
     return points[0].place->flow.x;
 }
 
+// A landmark as the textbook gives it: its place on the picture (for a
+// half-width none), and its value: the half-width, the surface speed, or
+// for a velocity its parts Vx and Vy.
+struct Expected {
+    LandmarkKind kind;
+    double x, y;
+    double value;
+    double vy = 0;
+};
+
+struct FlowCase {
+    const char* arguments;
+    std::vector<Expected> landmarks;
+};
+
+constexpr LandmarkKind kStagnation = LandmarkKind::StagnationPoint;
+constexpr LandmarkKind kSurface = LandmarkKind::GreatestSurfaceSpeed;
+constexpr LandmarkKind kVelocity = LandmarkKind::Velocity;
+constexpr LandmarkKind kDownstream = LandmarkKind::HalfWidthDownstream;
+
+// Worked out by hand with pi = 3.14159265...: the field's centre (400, 300),
+// a flow of two elements at (300, 300) and (500, 300), Q = 1500, U = 1,
+// R = 100, Г = 1000, M = 50 unless set.
+const std::vector<FlowCase> kFlowCases{
+    {"source-in-stream", {{kStagnation, 161.2676, 300, 0}, {kDownstream, 0, 0, 750}}},
+    {"source-in-stream --set streamSpeed.speed=3",
+     {{kStagnation, 320.4225, 300, 0}, {kDownstream, 0, 0, 250}}},
+    {"sink-in-stream --set sourceSink.sinkStrength=3000 --set streamSpeed.speed=2 --streamlines",
+     {{kStagnation, 638.7324, 300, 0}, {LandmarkKind::HalfWidthUpstream, 0, 0, 750}}},
+    {"cylinder --set streamSpeed.speed=2 --streamlines",
+     {{kStagnation, 300, 300, 0},
+      {kStagnation, 500, 300, 0},
+      {kSurface, 400, 200, 4},
+      {kSurface, 400, 400, 4}}},
+    {"cylinder --set cylinder.radius=150 --set streamSpeed.speed=5 --velocity 520,210",
+     {{kStagnation, 250, 300, 0},
+      {kStagnation, 550, 300, 0},
+      {kSurface, 400, 150, 10},
+      {kSurface, 400, 450, 10},
+      {kVelocity, 520, 210, 3.6, -4.8}}},
+    {"cylinder-circulation --velocity 520,210",
+     {{kStagnation, 339.4407, 220.4225, 0},
+      {kStagnation, 460.5593, 220.4225, 0},
+      {kSurface, 400, 400, 3.591549},
+      {kVelocity, 520, 210, 0.238936, 0.422160}}},
+    {"cylinder-circulation --set cylinder.circulation=2000 --set cylinder.radius=50",
+     {{kStagnation, 400, -10.2519, 0}, {kSurface, 400, 350, 8.366198}}},
+    {"pair --set sourceSink.sinkStrength=1000 --velocity 520,210",
+     {{kStagnation, 900, 300, 0}, {kVelocity, 520, 210, 0.555095, -1.304888}}},
+    // The pair's lines put the source at the first point whichever came first.
+    {"pair-sink-first --set sourceSink.sourceStrength=3000", {{kStagnation, 700, 300, 0}}},
+    {"source-in-stream-and-sink --velocity 520,210", {{kVelocity, 520, 210, 1.367854, -2.147473}}},
+    {"sink-in-stream-and-source --set streamSpeed.speed=2 --velocity 250,350",
+     {{kVelocity, 250, 350, 3.469123, 2.203684}}},
+    {"dipole --velocity 450,260", {{kVelocity, 450, 260, 0.002677, 0.011898}}},
+    {"vortex --velocity 450,260", {{kVelocity, 450, 260, -1.552731, 1.940914}}},
+    {"vortex-source --velocity 450,260", {{kVelocity, 450, 260, 3.493645, -0.388183}}},
+    {"source --velocity 450,260", {{kVelocity, 450, 260, 2.911371, 2.329097}}},
+};
+
+// The landmarks zef-render gives for the flow and arguments.
+std::vector<flow::Landmark> renderedLandmarks(const char* arguments) {
+    const RenderRequest request = parseRenderArguments(
+        QStringList{"zef-render", "--landmarks", "--flow"} + QString(arguments).split(' '));
+    return landmarksOf(flowConstruction(request.flow), flowSettings(request.flow));
+}
+
 }  // namespace
 
 class ConstructionLandmarksTest : public QObject {
     Q_OBJECT
 
   private slots:
+    // Every place within a tenth of a pixel of the exact one, every speed
+    // within a thousandth of its size.
+    void everyFlowNameHasItsTextbookLandmarks() {
+        for (const FlowCase& c : kFlowCases) {
+            const char* name = c.arguments;
+            const std::vector<flow::Landmark> landmarks = renderedLandmarks(c.arguments);
+            QVERIFY2(landmarks.size() == c.landmarks.size(), name);
+            for (std::size_t i = 0; i < landmarks.size(); ++i) {
+                const flow::Landmark& l = landmarks[i];
+                const Expected& e = c.landmarks[i];
+                QVERIFY2(l.kind == e.kind, name);
+                if (l.place) {
+                    QVERIFY2(qAbs(l.place->picture.x - e.x) < 0.1, name);
+                    QVERIFY2(qAbs(l.place->picture.y - e.y) < 0.1, name);
+                }
+                if (e.kind == kVelocity) {
+                    const double speed = std::hypot(e.value, e.vy);
+                    QVERIFY2(qAbs(l.velocity->vx - e.value) < 1e-3 * speed, name);
+                    QVERIFY2(qAbs(l.velocity->vy - e.vy) < 1e-3 * speed, name);
+                    QVERIFY2(qAbs(l.value - speed) < 1e-3 * speed, name);
+                } else if (e.kind != kStagnation) {
+                    QVERIFY2(qAbs(l.value - e.value) < 1e-3 * e.value, name);
+                }
+            }
+        }
+    }
+
     void nothingBeforeAnElementNorForFlowsWithoutLandmarks() {
         QVERIFY(landmarksOf(Construction{}).empty());
         const Configuration vortex = at400([](Configuration& c) { c.vortex.set(QString()); });
@@ -103,17 +199,17 @@ class ConstructionLandmarksTest : public QObject {
 
     void theStreamSpeedTheLinesWereDrawnWith() {
         Construction c{{}, {}, {elementStep(sourceInStream())}};
-        QCOMPARE(stagnationX(landmarksOf(c)), -1500 / 6.28);  // the default speed
+        QCOMPARE(stagnationX(landmarksOf(c)), -1500 / (2 * M_PI));  // the default speed
         c.steps.push_back(velocityStep(flow::VelocityConfig::SourceInStream, {500, 200}, 3, 0));
-        QCOMPARE(stagnationX(landmarksOf(c)), -1500 / 6.28 / 3);
+        QCOMPARE(stagnationX(landmarksOf(c)), -1500 / (2 * M_PI * 3));
         c.steps.push_back(
             commandStep("StreamSourceInStream", {400, 300, 1500}, reading("streamSpeed.speed", 2)));
         c.steps.push_back(velocityStep(flow::VelocityConfig::SourceInStream, {500, 200}, 5, 0));
-        QCOMPARE(stagnationX(landmarksOf(c)), -1500 / 6.28 / 2);
+        QCOMPARE(stagnationX(landmarksOf(c)), -1500 / (2 * M_PI * 2));
         // Held within the dialog's range, as the replay holds it.
         c.steps.push_back(commandStep("EquipotentialSourceInStream", {400, 300, 1500},
                                       reading("streamSpeed.speed", 0)));
-        QCOMPARE(stagnationX(landmarksOf(c)), -1500 / 6.28);
+        QCOMPARE(stagnationX(landmarksOf(c)), -1500 / (2 * M_PI));
         // Velocity at both clicked points, in order, after the flow's own.
         const auto velocities = ofKind(landmarksOf(c), LandmarkKind::Velocity);
         QCOMPARE(velocities.size(), std::size_t{2});

@@ -12,6 +12,7 @@
 #include "document/mdi_child.h"
 #include "document/picture_view.h"
 #include "document/slots.h"
+#include "document/velocity_marker.h"
 #include "gui_test_support.h"
 
 namespace {
@@ -19,6 +20,7 @@ namespace {
 const QString kNoElement = "Нет элемента: сначала поставьте элемент на поле";
 const QString kNoEquipotentials = "Для этой конфигурации линии равного потенциала не строятся";
 const QString kElementPresent = "На поле уже есть элемент";
+const QString kNotOnLine = "Щёлкните по нарисованной линии: скорость показывается в точке на линии";
 
 void placeAt(TMDIChild* d, int x, int y) {
     writeSlot(d->XCIL, x);
@@ -95,6 +97,10 @@ class StatusFeedbackTest : public QObject {
             clickButton(tool);
             QCOMPARE(status(), kElementPresent);
             QCOMPARE(d->pointer(), Qt::ArrowCursor);
+            // A click on the field with the refused tool still down says it again.
+            movePicture(d, {10, 10});
+            clickPicture(d, {200, 100});
+            QCOMPARE(status(), kElementPresent);
         }
         // Letting a button up says nothing.
         movePicture(d, {10, 10});
@@ -115,6 +121,35 @@ class StatusFeedbackTest : public QObject {
         movePicture(d, {10, 10});
         clickPicture(d, {200, 100});
         QVERIFY(d->EditText->isVisible());
+        QCOMPARE(status(), QString("   10,10"));
+    }
+
+    // The numbers of the whole pair, with a word that its vectors show less;
+    // a click away from the lines says where to click.
+    void velocityClicksSayWhatTheyShow() {
+        TMDIChild* d = newDocument(*form);
+        clickButton("SpeedButton15");
+        clickPicture(d, {300, 300});
+        clickPicture(d, {500, 300});
+        clickButton("SpeedButton8");
+        movePicture(d, {10, 10});
+        clickPicture(d, {700, 50});
+        QCOMPARE(status(), kNotOnLine);
+        d->Shape1->move(517, 207);
+        d->Shape1->show();
+        QTest::mouseClick(d->Shape1, Qt::LeftButton, Qt::NoModifier, QPoint(1, 1));
+        QCOMPARE(status(), QString("Скорость в точке (520,210): |V| = 2.179; Vx = 0.368; "
+                                   "Vy = -2.147; угол -80.3° (векторы показывают только первый "
+                                   "элемент и поток)"));
+        // A drawn pixel carries the marker: a click there is no mistake.
+        const QImage& picture = d->surface().image();
+        const QPoint drawn = [&] {
+            for (int x = 0; x < picture.width(); ++x)
+                if (picture.pixel(x, 300) != qRgb(255, 255, 255)) return QPoint(x, 300);
+            return QPoint();
+        }();
+        movePicture(d, {10, 10});
+        clickPicture(d, drawn);
         QCOMPARE(status(), QString("   10,10"));
     }
 

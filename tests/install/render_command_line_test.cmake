@@ -35,10 +35,16 @@ if(NOT svg MATCHES "<svg" OR NOT err STREQUAL "")
   message(FATAL_ERROR "no SVG written, or something said:\n${svg}\n${err}")
 endif()
 
-# The landmarks on standard output, with no picture asked for.
+# The landmarks on standard output, with no picture asked for: Q / (2 pi U)
+# upstream of the source.
 run_render(0 out err --flow source-in-stream --streamlines --landmarks)
-if(NOT out MATCHES "\\(161\\.1, 300\\.0\\)" OR NOT out MATCHES "750\\.0")
+if(NOT out MATCHES "\\(161\\.3, 300\\.0\\)" OR NOT out MATCHES "750\\.0")
   message(FATAL_ERROR "--landmarks printed:\n${out}${err}")
+endif()
+# Those of the flow the arguments set, with nothing drawn that read it.
+run_render(0 out err --flow cylinder-circulation --set cylinder.circulation=600 --landmarks)
+if(NOT out MATCHES "\\(-87\\.9, 47\\.7\\) от центра" OR NOT out MATCHES "2\\.955: ")
+  message(FATAL_ERROR "--flow cylinder-circulation --landmarks printed:\n${out}${err}")
 endif()
 
 # A superposition's landmarks: a Rankine oval's stagnation points about the

@@ -1,15 +1,13 @@
 #include "flow/landmarks/flow_landmarks.h"
 
 #include <cmath>
-
-#include "flow/geometry.h"
+#include <numbers>
 
 namespace flow {
 
 namespace {
 
-// The circulating cylinder's dividing streamline is drawn with this pi.
-constexpr double kExactPi = 3.141592653589793;
+constexpr double kExactPi = std::numbers::pi;
 
 Landmark stagnationPoint(Point centre, PlanePoint at) {
     return {LandmarkKind::StagnationPoint, placeAbout(centre, at), 0, std::nullopt};
@@ -29,9 +27,9 @@ LandmarkPlace placeAbout(Point centre, PlanePoint flow, LandmarkOrigin origin) {
 
 std::vector<Landmark> elementInStreamLandmarks(Point centre, int Q, int U, bool sink) {
     if (U == 0) return {};
-    // The dividing line's radius Q theta / (2 * 3.14 U sin theta) at theta -> 0,
-    // and its height Q theta / (2 * 3.14 U) at the last step, theta = 3.14.
-    const double distance = Q * 0.5 * kInvPi / U;
+    // The dividing line's radius Q theta / (2 pi U sin theta) at theta -> 0,
+    // and its height Q theta / (2 pi U) at theta = pi.
+    const double distance = Q / (2 * kExactPi * U);
     const double halfWidth = Q / (2.0 * U);
     return {stagnationPoint(centre, {sink ? distance : -distance, 0}),
             {sink ? LandmarkKind::HalfWidthUpstream : LandmarkKind::HalfWidthDownstream,
@@ -58,15 +56,15 @@ std::vector<Landmark> circulatingCylinderLandmarks(Point centre, int R, int gamm
         landmarks.push_back(stagnationPoint(centre, {-x, y}));
         landmarks.push_back(stagnationPoint(centre, {x, y}));
     } else {
-        // r^2 - gamma r / (2 * 3.14) + R^2 = 0, the root outside the circle,
+        // r^2 - gamma r / (2 pi) + R^2 = 0, the root outside the circle,
         // on the side the circulation slows the stream.
-        const double half = std::abs(gamma) * 0.25 * kInvPi;
+        const double half = std::abs(gamma) / (4 * kExactPi);
         const double r = half + std::sqrt(half * half - radius * radius);
         landmarks.push_back(stagnationPoint(centre, {0, gamma > 0 ? r : -r}));
     }
     // Stream and circulation run the same way below the cylinder when the
     // circulation turns counter-clockwise.
-    const double speed = 2 + std::abs(gamma) * 0.5 * kInvPi / radius;
+    const double speed = 2 + std::abs(gamma) / (2 * kExactPi * radius);
     landmarks.push_back(greatestSurfaceSpeed(centre, {0, gamma >= 0 ? -radius : radius}, speed));
     return landmarks;
 }
@@ -83,8 +81,8 @@ Landmark velocityAt(Point centre, Point p, const VelocityNumbers& numbers, Landm
     return {LandmarkKind::Velocity, placeAbout(centre, flow, origin), numbers.speed, numbers};
 }
 
-std::optional<Landmark> velocityLandmark(const VelocityInput& input) {
-    const std::optional<VelocityNumbers> numbers = VelocityNumbersAt(input);
+std::optional<Landmark> velocityLandmark(const VelocityInput& input, const LeftOut& leftOut) {
+    const std::optional<VelocityNumbers> numbers = VelocityNumbersAt(input, leftOut);
     if (!numbers) return std::nullopt;
     return velocityAt(input.centre, input.p, *numbers, LandmarkOrigin::ElementCentre);
 }

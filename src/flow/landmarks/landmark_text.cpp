@@ -1,5 +1,6 @@
 #include "flow/landmarks/landmark_text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -13,6 +14,14 @@ std::string fixed(double value, int decimals) {
     char text[64];
     std::snprintf(text, sizeof text, "%.*f", decimals, value);
     return text;
+}
+
+// Decimals that give a speed three significant digits, and never fewer
+// than three.
+int speedDecimals(double speed) {
+    const double size = std::abs(speed);
+    if (!(size > 0) || !std::isfinite(size)) return 3;
+    return std::clamp(2 - static_cast<int>(std::floor(std::log10(size))), 3, 20);
 }
 
 std::string pair(PlanePoint p) {
@@ -35,16 +44,12 @@ std::string line(const Landmark& l) {
         case LandmarkKind::HalfWidthUpstream:
             return "Полуширина полутела вверх по потоку: " + fixed(l.value, 1) + " пикс.";
         case LandmarkKind::GreatestSurfaceSpeed:
-            return "Наибольшая скорость на поверхности цилиндра " + fixed(l.value, 3) + ": " +
-                   place(l);
+            return "Наибольшая скорость на поверхности цилиндра " +
+                   fixed(l.value, speedDecimals(l.value)) + ": " + place(l);
         case LandmarkKind::Velocity: {
             // The numbers as the status line shows them after a velocity click.
             std::string text = "Скорость в точке " + place(l);
-            if (l.velocity)
-                text += ": |V| = " + fixed(l.velocity->speed, 3) +
-                        "; Vx = " + fixed(l.velocity->vx, 3) +
-                        "; Vy = " + fixed(l.velocity->vy, 3) + "; угол " +
-                        fixed(l.velocity->angle, 1) + "°";
+            if (l.velocity) text += ": " + velocityNumbersText(*l.velocity);
             return text;
         }
     }
@@ -52,6 +57,12 @@ std::string line(const Landmark& l) {
 }
 
 }  // namespace
+
+std::string velocityNumbersText(const VelocityNumbers& v) {
+    const int decimals = speedDecimals(v.speed);
+    return "|V| = " + fixed(v.speed, decimals) + "; Vx = " + fixed(v.vx, decimals) +
+           "; Vy = " + fixed(v.vy, decimals) + "; угол " + fixed(v.angle, 1) + "°";
+}
 
 std::string landmarksText(const std::vector<Landmark>& landmarks) {
     std::string text;

@@ -150,17 +150,4 @@ std::optional<VelocityResult> ComputeVelocity(const VelocityInput& in) {
     return res;
 }
 
-std::optional<VelocityNumbers> VelocityNumbersAt(const VelocityInput& in) {
-    const std::optional<Frame> frame = frameOf(in);
-    if (!frame) return std::nullopt;
-    const Frame& f = *frame;
-    const Speeds v = speedsIn(in, f);
-    // The radial and tangential directions as the vectors are drawn, with
-    // the screen's y turned upwards.
-    const double vx = v.radial * f.sx * f.a + v.tangential * f.sy * f.aPrime;
-    const double vy = -(v.radial * f.sy * f.b - v.tangential * f.sx * f.bPrime);
-    return VelocityNumbers{std::hypot(vx, vy), vx, vy,
-                           std::atan2(vy, vx) * 180 / 3.141592653589793};
-}
-
 }  // namespace flow

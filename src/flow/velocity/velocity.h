@@ -60,18 +60,14 @@ struct VelocityResult {
 // the centre.
 std::optional<VelocityResult> ComputeVelocity(const VelocityInput& input);
 
-// The velocity at input.p as numbers in the flow's own units (pixels per unit
-// of time, before any drawing scale): its size, its parts along the screen's
-// x axis (to the right) and y axis (upwards), and its direction in degrees
-// counter-clockwise from the x axis. Nothing where ComputeVelocity gives
-// nothing.
+// The velocity as numbers in the flow's own units (pixels per unit of time,
+// before any drawing scale); velocity_numbers.h gives them.
 struct VelocityNumbers {
     double speed;
-    double vx;
-    double vy;
-    double angle;
+    double vx;     // to the right
+    double vy;     // upwards
+    double angle;  // degrees counter-clockwise from the x axis
 };
-std::optional<VelocityNumbers> VelocityNumbersAt(const VelocityInput& input);
 
 // Computes the velocity and draws its vectors with the vector-style pens as
 // they are set at this moment. Draws nothing where ComputeVelocity gives

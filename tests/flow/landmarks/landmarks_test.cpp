@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <numbers>
 #include <vector>
 
 #include "fake_settings.h"
@@ -73,7 +74,7 @@ TEST(ElementInStreamLandmarks, LieWhereTheDividingLineIsDrawn) {
         const auto stagnation = ofKind(all, LandmarkKind::StagnationPoint);
         ASSERT_EQ(stagnation.size(), 1u);
         // Upstream of a source, downstream of a sink.
-        const double distance = c.Q / (2 * 3.14 * c.U);
+        const double distance = c.Q / (2 * std::numbers::pi * c.U);
         expectPlace(stagnation[0], centre, c.sink ? distance : -distance, 0);
         const auto width = ofKind(
             all, c.sink ? LandmarkKind::HalfWidthUpstream : LandmarkKind::HalfWidthDownstream);
@@ -186,7 +187,7 @@ TEST(CirculatingCylinderLandmarks, FastestBelowWhereStreamAndCirculationAgree) {
                                     LandmarkKind::GreatestSurfaceSpeed);
         ASSERT_EQ(fastest.size(), 1u);
         expectPlace(fastest[0], centre, 0, -R);
-        EXPECT_NEAR(fastest[0].value, 2 + gamma / (2 * 3.14 * R), 1e-9);
+        EXPECT_NEAR(fastest[0].value, 2 + gamma / (2 * std::numbers::pi * R), 1e-9);
         const Point beside{centre.x + 1, centre.y + R};
         EXPECT_NEAR(shownSpeed(VelocityConfig::CylinderCirculation, centre, beside, R, 1, gamma),
                     fastest[0].value, 0.01);
@@ -225,11 +226,35 @@ TEST(LandmarksText, OneLinePerLandmarkInPixelsAndAboutTheCentre) {
     in.U = 1;
     landmarks.push_back(*velocityLandmark(in));
     EXPECT_EQ(landmarksText(landmarks),
-              "Критическая точка: (161.1, 300.0) пикс.; (-238.9, 0.0) от центра\n"
+              "Критическая точка: (161.3, 300.0) пикс.; (-238.7, 0.0) от центра\n"
               "Полуширина полутела вниз по потоку: 750.0 пикс.\n"
-              "Скорость в точке (500.0, 200.0) пикс.; (100.0, 100.0) от центра: |V| = 2.499; "
-              "Vx = 2.195; Vy = 1.195; угол 28.6°\n");
+              "Скорость в точке (500.0, 200.0) пикс.; (100.0, 100.0) от центра: |V| = 2.497; "
+              "Vx = 2.194; Vy = 1.194; угол 28.6°\n");
     EXPECT_EQ(landmarksText({}), "");
+}
+
+TEST(VelocityNumbersText, ThreeSignificantDigitsAndNeverFewerThanThreeDecimals) {
+    struct Case {
+        VelocityNumbers velocity;
+        const char* text;
+    };
+    for (const Case& c : {
+             Case{{2, 2, 0, 0}, "|V| = 2.000; Vx = 2.000; Vy = 0.000; угол 0.0°"},
+             Case{{0.5, 0, -0.5, -90}, "|V| = 0.500; Vx = 0.000; Vy = -0.500; угол -90.0°"},
+             Case{{0.0123456, 0.0123456, -1e-17, 0},
+                  "|V| = 0.0123; Vx = 0.0123; Vy = 0.0000; угол 0.0°"},
+             Case{{0.00035, 0.00021, 0.00028, 53.13},
+                  "|V| = 0.000350; Vx = 0.000210; Vy = 0.000280; угол 53.1°"},
+             Case{{0, 0, 0, 0}, "|V| = 0.000; Vx = 0.000; Vy = 0.000; угол 0.0°"},
+         }) {
+        EXPECT_EQ(velocityNumbersText(c.velocity), c.text);
+    }
+    // The landmarks print a velocity so, and a dipole's far field is small.
+    VelocityInput in{VelocityConfig::Dipole, {700, 100}, {400, 300}, 10};
+    in.M = 50;
+    EXPECT_EQ(landmarksText({*velocityLandmark(in)}),
+              "Скорость в точке (700.0, 100.0) пикс.; (300.0, 200.0) от центра: |V| = 0.000385; "
+              "Vx = 0.000148; Vy = 0.000355; угол 67.4°\n");
 }
 
 TEST(MarkLandmarks, CrossesAtThePlacesWithTheOwnPenThenThePenAsFound) {

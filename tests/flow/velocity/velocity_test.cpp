@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <limits>
 
+#include "flow/velocity/velocity_numbers.h"
 #include "recording_surface.h"
 
 namespace flow {
@@ -148,9 +149,9 @@ VelocityNumbers numbersAt(const VelocityInput& in) {
 TEST(VelocityNumbersAt, AgreeWithTheFlowsFormulas) {
     VelocityInput in{VelocityConfig::PointSource, {520, 210}, {400, 300}, 10};
     in.Q = 1000;
-    // Straight out of the source, Q / (2 * 3.14 * r), r = 150.
+    // Straight out of the source, Q / (2 pi r), r = 150.
     VelocityNumbers v = numbersAt(in);
-    EXPECT_NEAR(v.speed, 1000 / (6.28 * 150), 1e-3);
+    EXPECT_NEAR(v.speed, 1000 / (2 * M_PI * 150), 1e-12);
     EXPECT_NEAR(v.angle, std::atan2(90.0, 120.0) * 180 / M_PI, 0.1);
     EXPECT_NEAR(v.vx, v.speed * 0.8, 1e-3);
     EXPECT_NEAR(v.vy, v.speed * 0.6, 1e-3);
@@ -159,8 +160,8 @@ TEST(VelocityNumbersAt, AgreeWithTheFlowsFormulas) {
     in.config = VelocityConfig::Vortex;
     in.gamma = 1000;
     v = numbersAt(in);
-    EXPECT_NEAR(v.speed, 1000 / (6.28 * 150), 1e-3);
-    EXPECT_NEAR(v.angle, std::atan2(90.0, 120.0) * 180 / M_PI + 90, 0.1);
+    EXPECT_NEAR(v.speed, 1000 / (2 * M_PI * 150), 1e-12);
+    EXPECT_NEAR(v.angle, std::atan2(90.0, 120.0) * 180 / M_PI + 90, 1e-9);
 
     // On a cylinder without circulation the surface speed is 2U sin(theta).
     in = VelocityInput{VelocityConfig::Cylinder, {471, 229}, {400, 300}, 10, 100};
@@ -168,7 +169,7 @@ TEST(VelocityNumbersAt, AgreeWithTheFlowsFormulas) {
     v = numbersAt(in);
     EXPECT_NEAR(v.speed, 2 * 3 * std::sqrt(0.5), 0.05);
 
-    // Close to the stagnation point Q / (2 * 3.14 * U) left of a source in a
+    // Close to the stagnation point Q / (2 pi U) left of a source in a
     // stream the fluid nearly stands; far from it the stream's speed remains.
     in = VelocityInput{VelocityConfig::SourceInStream, {161, 299}, {400, 300}, 10};
     in.Q = 1500;
