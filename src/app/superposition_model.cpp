@@ -4,6 +4,7 @@
 
 #include "app/errors.h"
 #include "document/mdi_child.h"
+#include "document/quoted_text.h"
 #include "flow/superposition/element_text.h"
 
 namespace sp = flow::superposition;
@@ -135,7 +136,7 @@ bool SuperpositionModel::setData(const QModelIndex& index, const QVariant& value
     bool number = false;
     const double v = QLocale::c().toDouble(value.toString().trimmed().replace(',', '.'), &number);
     if (!number) {
-        emit refused(QString("«%1» не число").arg(value.toString()));
+        emit refused(QString("%1 не число").arg(quoted(value.toString())));
         return false;
     }
     sp::Element e = elements_[static_cast<std::size_t>(index.row())];

@@ -10,7 +10,10 @@
 #include <cmath>
 #include <limits>
 
+#include "document/bounded_read.h"
+#include "document/construction_limits.h"
 #include "document/field_size_limit.h"
+#include "document/quoted_text.h"
 #include "document/save_aside.h"
 #include "flow/geometry.h"
 #include "flow/superposition/element_text.h"
@@ -18,8 +21,6 @@
 namespace {
 
 constexpr const char* kFormat = "zef-construction";
-// Larger files are refused before they are read.
-constexpr qint64 kMaxFileBytes = 64LL * 1024 * 1024;
 
 struct ConfigurationEntry {
     const char* name;
@@ -159,6 +160,44 @@ QJsonObject stepToJson(const ConstructionStep& step) {
 
 // ---- Reading ----
 
+// The JSON parser's complaint in the program's language, whatever
+// translations are installed.
+QString jsonProblem(QJsonParseError::ParseError error) {
+    switch (error) {
+        case QJsonParseError::UnterminatedObject:
+            return "незавершённый объект";
+        case QJsonParseError::MissingNameSeparator:
+            return "отсутствует разделитель имён";
+        case QJsonParseError::UnterminatedArray:
+            return "незавершённый массив";
+        case QJsonParseError::MissingValueSeparator:
+            return "отсутствует разделитель значений";
+        case QJsonParseError::IllegalValue:
+            return "недопустимое значение";
+        case QJsonParseError::TerminationByNumber:
+            return "некорректное завершение числом";
+        case QJsonParseError::IllegalNumber:
+            return "некорректное число";
+        case QJsonParseError::IllegalEscapeSequence:
+            return "некорректная ESC-последовательность";
+        case QJsonParseError::IllegalUTF8String:
+            return "некорректная последовательность UTF8";
+        case QJsonParseError::UnterminatedString:
+            return "незавершённая строка";
+        case QJsonParseError::MissingObject:
+            return "отсутствует объект после точки";
+        case QJsonParseError::DeepNesting:
+            return "документ имеет слишком глубокую вложенность";
+        case QJsonParseError::DocumentTooLarge:
+            return "слишком большой документ";
+        case QJsonParseError::GarbageAtEnd:
+            return "мусор в конце документа";
+        case QJsonParseError::NoError:
+            break;
+    }
+    return "неизвестная ошибка";
+}
+
 [[noreturn]] void fail(const QString& problem) {
     throw ConstructionFileError(problem.toStdString());
 }
@@ -167,7 +206,7 @@ QJsonObject stepToJson(const ConstructionStep& step) {
 class ObjectReader {
   public:
     ObjectReader(const QJsonValue& value, QString where) : where_(std::move(where)) {
-        if (!value.isObject()) fail(where_ + "ожидался объект JSON");
+        if (!value.isObject()) fail("ожидался объект JSON");
         object_ = value.toObject();
     }
 
@@ -209,6 +248,11 @@ class ObjectReader {
         if (!value.isString()) fail(QString("поле «%1» должно быть строкой").arg(key));
         return value.toString();
     }
+    QString text(const char* key, int most) const {
+        QString value = text(key);
+        if (value.size() > most) fail(QString("поле «%1» длиннее %2 знаков").arg(key).arg(most));
+        return value;
+    }
     flow::Color colour(const char* key) const {
         const auto colour = flow::colourNamed(text(key).toStdString());
         if (!colour) fail(QString("поле «%1» должно быть цветом вида #rrggbb").arg(key));
@@ -217,6 +261,12 @@ class ObjectReader {
     QFont font(const char* key) const {
         QFont font;
         if (!font.fromString(text(key))) fail(QString("поле «%1» не описывает шрифт").arg(key));
+        // The font matcher takes long over a long name.
+        if (font.family().size() > kMaxFontNameCharacters ||
+            font.styleName().size() > kMaxFontNameCharacters)
+            fail(QString("поле «%1»: название шрифта длиннее %2 знаков")
+                     .arg(key)
+                     .arg(kMaxFontNameCharacters));
         return font;
     }
     flow::Point point(const char* key) const {
@@ -243,7 +293,7 @@ class ObjectReader {
 flow::SettingValue settingFromJson(const ObjectReader& r, const QString& name,
                                    const QJsonValue& json) {
     const flow::SettingInfo* info = flow::findSetting(name.toStdString());
-    if (!info) r.fail(QString("неизвестная настройка «%1»").arg(name));
+    if (!info) r.fail(QString("неизвестная настройка %1").arg(quoted(name)));
     flow::SettingValue value;
     const bool integral = json.isDouble() && std::trunc(json.toDouble()) == json.toDouble() &&
                           std::abs(json.toDouble()) <= std::numeric_limits<int>::max();
@@ -280,7 +330,8 @@ Configuration configurationFromJson(const ObjectReader& step) {
         const auto entry =
             std::find_if(kConfiguration.begin(), kConfiguration.end(),
                          [&](const ConfigurationEntry& e) { return it.key() == e.name; });
-        if (entry == kConfiguration.end()) r.fail(QString("неизвестное поле «%1»").arg(it.key()));
+        if (entry == kConfiguration.end())
+            r.fail(QString("неизвестное поле %1").arg(quoted(it.key())));
         const QString text = r.text(entry->name);
         if (entry->parameter) {
             if (!flow::isInteger(text.toStdString()))
@@ -299,7 +350,7 @@ Configuration configurationFromJson(const ObjectReader& step) {
 ElementStep elementFromJson(const ObjectReader& r) {
     ElementStep e;
     const auto kind = elementKindNamed(r.text("kind").toStdString());
-    if (!kind) r.fail(QString("неизвестный вид элемента «%1»").arg(r.text("kind")));
+    if (!kind) r.fail(QString("неизвестный вид элемента %1").arg(quoted(r.text("kind"))));
     e.drawing.kind = *kind;
     e.drawing.x = r.parameter("x", "X");
     e.drawing.y = r.parameter("y", "Y");
@@ -315,7 +366,7 @@ ElementStep elementFromJson(const ObjectReader& r) {
 
 CommandStep commandFromJson(const ObjectReader& r) {
     const flow::RoutineInfo* routine = flow::findRoutine(r.text("routine").toStdString());
-    if (!routine) r.fail(QString("неизвестное построение «%1»").arg(r.text("routine")));
+    if (!routine) r.fail(QString("неизвестное построение %1").arg(quoted(r.text("routine"))));
     const ObjectReader arguments(r.member("arguments"), r.where() + "аргументы: ");
     if (arguments.object().size() != static_cast<qsizetype>(routine->parameters.size()))
         arguments.fail("их число не то");
@@ -323,7 +374,7 @@ CommandStep commandFromJson(const ObjectReader& r) {
     c.call.routine = routine;
     for (std::string_view parameter : routine->parameters)
         c.call.arguments.push_back(arguments.parameter(std::string(parameter).c_str(), parameter));
-    if (r.has("title")) c.title = r.text("title");
+    if (r.has("title")) c.title = r.text("title", kMaxTextCharacters);
     return c;
 }
 
@@ -332,7 +383,8 @@ VelocityStep velocityFromJson(const ObjectReader& r) {
     const QString flowName = r.text("flow");
     const auto name = std::find_if(kVelocityNames.begin(), kVelocityNames.end(),
                                    [&](const VelocityName& n) { return flowName == n.name; });
-    if (name == kVelocityNames.end()) r.fail(QString("неизвестное течение «%1»").arg(flowName));
+    if (name == kVelocityNames.end())
+        r.fail(QString("неизвестное течение %1").arg(quoted(flowName)));
     flow::VelocityInput& in = v.input;
     in.config = name->config;
     in.p = r.point("point");
@@ -347,12 +399,13 @@ VelocityStep velocityFromJson(const ObjectReader& r) {
 }
 
 LabelStep labelFromJson(const ObjectReader& r) {
-    return LabelStep{r.parameter("x", "X"), r.parameter("y", "Y"), r.text("text"), r.font("font")};
+    return LabelStep{r.parameter("x", "X"), r.parameter("y", "Y"),
+                     r.text("text", kMaxTextCharacters), r.font("font")};
 }
 
 SuperpositionElementStep superpositionElementFromJson(const ObjectReader& r) {
     const auto kind = sp::kindNamed(r.text("kind").toStdString());
-    if (!kind) r.fail(QString("неизвестный вид элемента «%1»").arg(r.text("kind")));
+    if (!kind) r.fail(QString("неизвестный вид элемента %1").arg(quoted(r.text("kind"))));
     const sp::Element element{*kind,
                               r.number("x"),
                               r.number("y"),
@@ -367,7 +420,21 @@ SuperpositionLinesStep superpositionLinesFromJson(const ObjectReader& r) {
     const QString lines = r.text("lines");
     if (lines == "streamlines") return {SuperpositionLines::Streamlines};
     if (lines == "equipotentials") return {SuperpositionLines::Equipotentials};
-    r.fail(QString("неизвестные линии «%1»").arg(lines));
+    r.fail(QString("неизвестные линии %1").arg(quoted(lines)));
+}
+
+// A superposition's lines are traced on the picture (the window records its
+// size): a larger field of their own would only take longer.
+void checkLinesField(const ObjectReader& r, const flow::SettingValues& settings, QSize picture) {
+    for (const auto& [name, side] :
+         {std::pair{"field.width", picture.width()}, std::pair{"field.height", picture.height()}}) {
+        const auto value = settings.values().find(name);
+        const int* number =
+            value == settings.values().end() ? nullptr : std::get_if<int>(&value->second);
+        if (const auto problem = number ? flow::rangeProblem(*number, 1, side) : std::nullopt)
+            r.fail(QString("настройка «%1»: %2 (размер рисунка)")
+                       .arg(name, QString::fromStdString(*problem)));
+    }
 }
 
 // The steps of each kind of document; labels belong to both.
@@ -378,12 +445,15 @@ bool superpositionStep(const QString& kind) {
     return kind.startsWith("superposition");
 }
 
-ConstructionStep stepFromJson(const QJsonValue& json, int number, bool superposition) {
+// `construction` holds the field and the kind of document the step belongs to.
+ConstructionStep stepFromJson(const QJsonValue& json, int number,
+                              const Construction& construction) {
+    const bool superposition = construction.superposition;
     const ObjectReader r(json, QString("шаг %1: ").arg(number));
     const QString kind = r.text("step");
     if ((superposition && ordinaryStep(kind)) || (!superposition && superpositionStep(kind)))
-        r.fail(QString("шаг «%1» не бывает в документе %2")
-                   .arg(kind, superposition ? "суперпозиции" : "без суперпозиции"));
+        r.fail(QString("шаг %1 не бывает в документе %2")
+                   .arg(quoted(kind), superposition ? "суперпозиции" : "без суперпозиции"));
     ConstructionStep step;
     if (kind == "element")
         step.action = elementFromJson(r);
@@ -400,8 +470,10 @@ ConstructionStep stepFromJson(const QJsonValue& json, int number, bool superposi
     else if (kind == "superpositionVelocity")
         step.action = SuperpositionVelocityStep{r.point("point")};
     else
-        r.fail(QString("неизвестный шаг «%1»").arg(kind));
+        r.fail(QString("неизвестный шаг %1").arg(quoted(kind)));
     step.settings = settingsFromJson(r);
+    if (std::holds_alternative<SuperpositionLinesStep>(step.action))
+        checkLinesField(r, step.settings, construction.field);
     return step;
 }
 
@@ -428,7 +500,7 @@ Construction constructionFromJson(const QByteArray& bytes) {
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError)
         fail(QString("это не файл JSON (%1, позиция %2)")
-                 .arg(error.errorString())
+                 .arg(jsonProblem(error.error))
                  .arg(error.offset));
     const ObjectReader r(document.object(), QString());
     if (!document.isObject() || r.object().value("format") != kFormat)
@@ -454,9 +526,21 @@ Construction constructionFromJson(const QByteArray& bytes) {
     }
     const QJsonValue steps = r.member("steps");
     if (!steps.isArray()) r.fail("поле «steps» должно быть списком");
+    if (steps.toArray().size() > kMaxConstructionSteps)
+        r.fail(QString("шагов %1, а можно не больше %2")
+                   .arg(steps.toArray().size())
+                   .arg(kMaxConstructionSteps));
     int number = 1;
-    for (const QJsonValue& step : steps.toArray())
-        construction.steps.push_back(stepFromJson(step, number++, construction.superposition));
+    int lineSteps = 0;
+    for (const QJsonValue& step : steps.toArray()) {
+        construction.steps.push_back(stepFromJson(step, number, construction));
+        const auto& action = construction.steps.back().action;
+        if ((std::holds_alternative<CommandStep>(action) ||
+             std::holds_alternative<SuperpositionLinesStep>(action)) &&
+            ++lineSteps > kMaxLineSteps)
+            fail(QString("шаг %1: линии строятся больше %2 раз").arg(number).arg(kMaxLineSteps));
+        ++number;
+    }
     return construction;
 }
 
@@ -472,12 +556,17 @@ void writeConstructionFile(const Construction& construction, const QString& file
 Construction readConstructionFile(const QString& fileName) {
     const QString name = QDir::toNativeSeparators(fileName);
     try {
-        QFile file(fileName);
-        if (!file.open(QIODevice::ReadOnly)) fail(file.errorString());
-        if (file.size() > kMaxFileBytes) fail("файл слишком велик");
-        return constructionFromJson(file.readAll());
+        QString error;
+        const QByteArray bytes = readAtMost(fileName, kMaxConstructionBytes, error);
+        if (!error.isEmpty()) fail(error);
+        if (bytes.size() > kMaxConstructionBytes)
+            fail(QString("файл слишком велик (больше %1 МБ)")
+                     .arg(kMaxConstructionBytes / (1024 * 1024)));
+        return constructionFromJson(bytes);
     } catch (const ConstructionFileError& error) {
-        fail(QString("Не удалось открыть построение «%1»: %2.")
-                 .arg(name, QString::fromUtf8(error.what())));
+        QString problem = QString::fromUtf8(error.what());
+        if (!problem.endsWith('.')) problem += '.';
+        fail(QString("Не удалось открыть построение %1: %2")
+                 .arg(quoted(name, flow::kQuotedNameCharacters), problem));
     }
 }

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 #include <stdexcept>
 
+#include "document/construction_limits.h"
 #include "document/field_size_limit.h"
 #include "document/picture_memory.h"
 #include "document/picture_view.h"
@@ -52,6 +53,8 @@ TMDIChild::TMDIChild() {
     EditText = new QLineEdit(Image);
     EditText->setObjectName("EditText");
     EditText->setFrame(false);
+    // No longer than a construction file keeps.
+    EditText->setMaxLength(kMaxTextCharacters);
     EditText->setGeometry(8, 8, 17, 17);
     EditText->hide();
 

@@ -4,7 +4,10 @@
 #include <QFileInfo>
 #include <algorithm>
 
+#include "document/construction_limits.h"
+#include "document/field_size_limit.h"
 #include "document/picture_export.h"
+#include "document/quoted_text.h"
 #include "flow/bounded_settings.h"
 #include "flow/routines.h"
 #include "flow/superposition/element_text.h"
@@ -55,7 +58,7 @@ void describe(QCommandLineParser& parser) {
 int coordinate(const QString& text, const QString& option, const char* parameter) {
     bool ok = false;
     const int value = text.trimmed().toInt(&ok);
-    if (!ok) fail(QString("%1: «%2» — не целое число").arg(option, text));
+    if (!ok) fail(QString("%1: %2 — не целое число").arg(option, quoted(text)));
     if (const auto problem = flow::parameterProblem(parameter, value))
         fail(QString("%1: %2").arg(option, QString::fromStdString(*problem)));
     return value;
@@ -63,7 +66,7 @@ int coordinate(const QString& text, const QString& option, const char* parameter
 
 QPoint point(const QString& text, const QString& option) {
     const QStringList parts = text.split(',');
-    if (parts.size() != 2) fail(QString("%1: нужна точка X,Y, а не «%2»").arg(option, text));
+    if (parts.size() != 2) fail(QString("%1: нужна точка X,Y, а не %2").arg(option, quoted(text)));
     return {coordinate(parts[0], option, "X"), coordinate(parts[1], option, "Y")};
 }
 
@@ -82,7 +85,7 @@ flow::SettingValue settingValue(flow::SettingKind kind, const QString& text, con
             if (text == "true" || text == "false") return text == "true";
             break;
     }
-    fail(QString("--set %1: неверное значение «%2»").arg(name, text));
+    fail(QString("--set %1: неверное значение %2").arg(name, quoted(text)));
 }
 
 void setNamed(FlowRequest& request, const QString& name, const QString& text) {
@@ -97,31 +100,39 @@ void setNamed(FlowRequest& request, const QString& name, const QString& text) {
         problem = placingSettingProblem(*placing, value);
         if (!problem) request.placing[key] = value;
     } else {
-        fail(QString("--set: неизвестная настройка «%1»").arg(name));
+        fail(QString("--set: неизвестная настройка %1").arg(quoted(name)));
     }
     if (problem) fail(QString("--set %1: %2").arg(name, QString::fromStdString(*problem)));
 }
 
 void setting(FlowRequest& request, const QString& assignment) {
     const qsizetype equals = assignment.indexOf('=');
-    if (equals <= 0) fail(QString("--set: нужно ИМЯ=ЗНАЧЕНИЕ, а не «%1»").arg(assignment));
+    if (equals <= 0) fail(QString("--set: нужно ИМЯ=ЗНАЧЕНИЕ, а не %1").arg(quoted(assignment)));
     setNamed(request, assignment.left(equals), assignment.mid(equals + 1));
 }
 
 void field(FlowRequest& request, const QString& size) {
     const QStringList sides = size.split('x');
-    if (sides.size() != 2) fail(QString("--field: нужен размер ШxВ, а не «%1»").arg(size));
-    setNamed(request, "field.width", sides[0]);
-    setNamed(request, "field.height", sides[1]);
+    bool wide = false;
+    bool high = false;
+    const int width = sides.value(0).toInt(&wide);
+    const int height = sides.value(1).toInt(&high);
+    if (sides.size() != 2 || !wide || !high)
+        fail(QString("--field: нужен размер ШxВ, а не %1").arg(quoted(size)));
+    if (const auto problem = fieldSizeProblem(width, height)) fail("--field: " + *problem);
+    request.settings.set("field.width", width);
+    request.settings.set("field.height", height);
 }
 
 DrawCommand label(const QString& text) {
     const QStringList parts = text.split(',');
-    if (parts.size() < 3) fail(QString("--label: нужно X,Y,ТЕКСТ, а не «%1»").arg(text));
+    if (parts.size() < 3) fail(QString("--label: нужно X,Y,ТЕКСТ, а не %1").arg(quoted(text)));
     const QPoint at = point(parts[0] + ',' + parts[1], "--label");
     // An empty label box stamps nothing.
     const QString label = parts.mid(2).join(',');
     if (label.isEmpty()) fail("--label: пустая надпись");
+    if (label.size() > kMaxTextCharacters)
+        fail(QString("--label: надпись длиннее %1 знаков").arg(kMaxTextCharacters));
     return {DrawCommand::Label, at, label};
 }
 
@@ -135,7 +146,7 @@ bool hasFlowOptions(const QCommandLineParser& parser) {
 void readFlowName(const QCommandLineParser& parser, FlowRequest& request) {
     const QString name = parser.value(kFlow);
     request.flow = findFlowName(name.toStdString());
-    if (!request.flow) fail(QString("--flow: неизвестное течение «%1»").arg(name));
+    if (!request.flow) fail(QString("--flow: неизвестное течение %1").arg(quoted(name)));
     if (parser.values(kAt).size() > 1 || parser.values(kSecond).size() > 1 ||
         parser.values(kFlow).size() > 1)
         fail("--flow, --at и --second задаются не больше одного раза");
@@ -161,6 +172,17 @@ void readElements(const QCommandLineParser& parser, FlowRequest& request) {
         request.elements.begin(), request.elements.end(),
         [](const auto& e) { return e.kind == flow::superposition::ElementKind::Stream; });
     if (streams > 1) fail("--element: поток задаётся не больше одного раза");
+}
+
+// A flow from the arguments keeps to a construction file's limits.
+void checkLimits(const FlowRequest& request) {
+    const auto lines =
+        std::count_if(request.commands.begin(), request.commands.end(), [](const DrawCommand& c) {
+            return c.kind == DrawCommand::Streamlines || c.kind == DrawCommand::Equipotentials;
+        });
+    if (lines > kMaxLineSteps) fail(QString("линии строятся больше %1 раз").arg(kMaxLineSteps));
+    if (request.commands.size() + request.elements.size() > kMaxConstructionSteps)
+        fail(QString("элементов и команд больше %1").arg(kMaxConstructionSteps));
 }
 
 // The options that build the flow, taken in the order given: commands and
@@ -189,6 +211,7 @@ void readFlowOptions(const QCommandLineParser& parser, FlowRequest& request) {
         else if (option == "field")
             field(request, next(kField));
     }
+    checkLimits(request);
 }
 
 QString padded(QString text, int width) {
@@ -200,7 +223,11 @@ QString settingLine(const flow::SettingInfo& info) {
     QString range;
     if (const auto* number = std::get_if<int>(&info.defaultValue)) {
         value = QString::number(*number);
-        range = QString("%1..%2").arg(info.minimum).arg(info.maximum);
+        // The field's sides go as far as a picture's.
+        const bool side = info.name == "field.width" || info.name == "field.height";
+        range = QString("%1..%2")
+                    .arg(side ? 1 : info.minimum)
+                    .arg(side ? flow::kMaxFieldSide : info.maximum);
     } else if (const auto* colour = std::get_if<flow::Color>(&info.defaultValue)) {
         value = QString::fromStdString(flow::colourName(*colour));
         range = "#rrggbb";
@@ -219,7 +246,12 @@ RenderRequest parseRenderArguments(const QStringList& arguments) {
     describe(parser);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    if (!parser.parse(arguments)) fail(parser.errorText());
+    if (!parser.parse(arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty())
+            fail(QString("неизвестный параметр %1").arg(quoted(unknown.first())));
+        fail(parser.errorText());
+    }
     RenderRequest request;
     request.help = parser.isSet(help) || parser.isSet("help-all");
     request.version = parser.isSet(version);
@@ -241,8 +273,8 @@ RenderRequest parseRenderArguments(const QStringList& arguments) {
     if (parser.values(kOutput).size() != 1) fail("нужен один выходной файл: -o OUT");
     request.output = parser.value(kOutput);
     if (!pictureFormatOf(request.output))
-        fail(QString("-o: «%1» — расширение должно быть .bmp, .png, .svg или .pdf")
-                 .arg(request.output));
+        fail(QString("-o: %1 — расширение должно быть .bmp, .png, .svg или .pdf")
+                 .arg(quoted(request.output, flow::kQuotedNameCharacters)));
     return request;
 }
 

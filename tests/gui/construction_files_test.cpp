@@ -303,6 +303,10 @@ class ConstructionFilesTest : public QObject {
             << constructionJson("", "20000, \"height\": 20000") << "Размер поля 20000 x 20000";
         QTest::newRow("unknown step")
             << constructionJson("{\"step\": \"erase\"}") << "неизвестный шаг «erase»";
+        // Shown short and on one line, at once.
+        QTest::newRow("long step name")
+            << constructionJson("{\"step\": \"" + QString(10'000'000, 'x') + "\\n\"}")
+            << "неизвестный шаг «" + QString(60, 'x') + "…».";
     }
     void badFilesOpenNothing() {
         QFETCH(QByteArray, json);
@@ -314,6 +318,7 @@ class ConstructionFilesTest : public QObject {
         QVERIFY(message.startsWith(QString("Не удалось открыть построение «%1»: ")
                                        .arg(QDir::toNativeSeparators(path("bad.zef")))));
         QVERIFY2(message.contains(problem), qPrintable(message));
+        QVERIFY(message.size() < path("bad.zef").size() + 200 && !message.contains('\n'));
         QCOMPARE(form->MDIChildCount(), 0);
         QCOMPARE(form->findChildren<TMDIChild*>().size(), 0);
     }

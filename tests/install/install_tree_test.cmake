@@ -18,6 +18,15 @@ foreach(program zef zef-render)
     message(FATAL_ERROR "bin/${program} is not a program")
   endif()
 endforeach()
+# ./run.sh builds every program installed, so the README's install command
+# works right after it.
+file(STRINGS "${SOURCE_DIR}/run.sh" build_line REGEX "^scripts/setup.sh ")
+file(GLOB programs RELATIVE "${prefix}/bin" "${prefix}/bin/*")
+foreach(program ${programs})
+  if(NOT " ${build_line} " MATCHES " ${program} ")
+    message(FATAL_ERROR "./run.sh does not build ${program}, which is installed")
+  endif()
+endforeach()
 
 execute_process(COMMAND desktop-file-validate "${prefix}/share/applications/zef.desktop"
                 RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE out)

@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "flow/quoted_value.h"
+
 namespace flow::superposition {
 
 namespace {
@@ -114,17 +116,16 @@ std::variant<Element, std::string> parseElement(std::string_view text) {
     const auto found = std::find_if(kKinds.begin(), kKinds.end(),
                                     [&](const KindText& k) { return k.name == parts.front(); });
     if (found == kKinds.end())
-        return "неизвестный элемент «" + std::string(parts.front()) +
-               "»: ожидался source, sink, vortex, dipole, vortex-source или stream";
+        return "неизвестный элемент " + quoted(parts.front()) +
+               ": ожидался source, sink, vortex, dipole, vortex-source или stream";
     const std::string form = std::string(found->name) + "," + std::string(found->arguments);
     const std::size_t expected = fields(found->arguments).size();
-    if (parts.size() - 1 != expected) return "«" + std::string(text) + "»: ожидалось " + form;
+    if (parts.size() - 1 != expected) return quoted(text) + ": ожидалось " + form;
     std::vector<double> v;
     for (std::size_t i = 1; i < parts.size(); ++i) {
         const auto value = numberIn(parts[i]);
         if (!value)
-            return "«" + std::string(text) + "»: «" + std::string(parts[i]) +
-                   "» не число (ожидалось " + form + ")";
+            return quoted(text) + ": " + quoted(parts[i]) + " не число (ожидалось " + form + ")";
         v.push_back(*value);
     }
     Element e;
@@ -148,7 +149,7 @@ std::variant<Element, std::string> parseElement(std::string_view text) {
             e = stream(v[0], v[1]);
             break;
     }
-    if (const auto problem = elementProblem(e)) return "«" + std::string(text) + "»: " + *problem;
+    if (const auto problem = elementProblem(e)) return quoted(text) + ": " + *problem;
     return e;
 }
 

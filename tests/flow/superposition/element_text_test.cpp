@@ -49,7 +49,7 @@ TEST(ElementText, EveryKindParses) {
 TEST(ElementText, ProblemsAreOneLineAndNameTheFault) {
     const std::string unknown =
         "»: ожидался source, sink, vortex, dipole, vortex-source или stream";
-    const std::pair<const char*, std::string> cases[] = {
+    const std::pair<std::string, std::string> cases[] = {
         {"whirl,1,2,3", "неизвестный элемент «whirl" + unknown},
         {"", "неизвестный элемент «" + unknown},
         {"source,1,2", "«source,1,2»: ожидалось source,X,Y,Q"},
@@ -61,6 +61,9 @@ TEST(ElementText, ProblemsAreOneLineAndNameTheFault) {
         {"sink,1,2,-5", "«sink,1,2,-5»: Q: -5 вне пределов 0..1000000"},
         {"source,2e6,0,5", "«source,2e6,0,5»: x: 2000000 вне пределов -1000000..1000000"},
         {"stream,1,361", "«stream,1,361»: угол: 361 вне пределов -360..360"},
+        // Quoted short, control characters and stray bytes shown, a letter kept whole.
+        {"ж\n\x7f\xff" + std::string(70, 'a'),
+         "неизвестный элемент «ж\\n\\x7F\\xFF" + std::string(56, 'a') + "…" + unknown},
     };
     for (const auto& [text, problem] : cases) EXPECT_EQ(problemOf(text), problem) << text;
 }

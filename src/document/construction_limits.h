@@ -1,0 +1,16 @@
+// The limits of a construction file, so that any file the program takes
+// opens within a few seconds and the memory of its picture; larger ones are
+// refused, naming the limit. The README lists them.
+#pragma once
+
+#include <QtGlobal>
+
+inline constexpr qint64 kMaxConstructionBytes = 64LL * 1024 * 1024;
+// Every step: elements, commands, velocity clicks and labels.
+inline constexpr int kMaxConstructionSteps = 10'000;
+// Of them, the steps that trace lines: commands and a superposition's lines.
+inline constexpr int kMaxLineSteps = 200;
+// A label's text and a command's title.
+inline constexpr int kMaxTextCharacters = 1000;
+// A font's family and style names.
+inline constexpr int kMaxFontNameCharacters = 200;
