@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 #include <random>
 #include <set>
 
-#include "flow/geometry.h"
 #include "superposition_test_support.h"
 
 namespace flow::superposition {
@@ -117,7 +117,7 @@ TEST(SuperpositionLevelCurves, NoLineFollowsABranchCut) {
     // Left of the stagnation point of a source in a stream only the dividing
     // streamline runs along the axis.
     const Field halfBody({source(400, 300, 1500), stream(1, 0)});
-    const double stagnationX = 400 - 1500 / (2 * kPi);
+    const double stagnationX = 400 - 1500 / (2 * std::numbers::pi);
     const CurveSet streamlines = curvesOf(halfBody, Quantity::StreamFunction, {50, 20});
     const auto along = curvesAlong(streamlines, 300, -20, stagnationX - 1);
     ASSERT_FALSE(along.empty());
@@ -140,8 +140,8 @@ TEST(SuperpositionLevelCurves, CurvesCloseRoundVorticesAndEndAtSourcesAndSinks) 
     const CurveSet circles = curvesOf(spin, Quantity::StreamFunction, {50, 20});
     ASSERT_FALSE(circles.curves.empty());
     for (const Curve& c : circles.curves) {
-        // psi = Gamma ln r / 6.28: the circle of value c has radius exp(6.28 c / Gamma).
-        const double r = std::exp(kTwoPi * c.value / 1000);
+        // psi = Gamma ln r / (2 pi): the circle of value c has radius exp(2 pi c / Gamma).
+        const double r = std::exp(2 * std::numbers::pi * c.value / 1000);
         if (r < 300) {
             EXPECT_EQ(c.points.front(), c.points.back()) << r;
         }
@@ -165,8 +165,8 @@ TEST(SuperpositionLevelCurves, CurvesCloseRoundVorticesAndEndAtSourcesAndSinks) 
 }
 
 TEST(SuperpositionLevelCurves, DividingStreamlinesRunOutOfStagnationPoints) {
-    const Field field(
-        {dipole(400, 300, kTwoPi * 100 * 100, 180), vortex(400, 300, 1000), stream(1, 0)});
+    const Field field({dipole(400, 300, 2 * std::numbers::pi * 100 * 100, 180),
+                       vortex(400, 300, 1000), stream(1, 0)});
     const std::vector<Complex> stagnation = stagnationPoints(field, test::fieldRegion());
     ASSERT_EQ(stagnation.size(), 2u);
     int branches = 0;
