@@ -142,9 +142,11 @@ Trace LevelTracer::follow(Complex start, double value, int direction) const {
             trace.points.push_back(s->z);
             break;
         }
-        const auto stagnation = std::find_if(
-            stagnation_.begin(), stagnation_.end(),
-            [&](Complex s) { return squaredLength(z - s) < kStagnationStop * kStagnationStop; });
+        // The step may pass a stagnation point: the chord is tested, not its end.
+        const Complex from = trace.points[trace.points.size() - 2];
+        const auto stagnation =
+            std::find_if(stagnation_.begin(), stagnation_.end(),
+                         [&](Complex s) { return distanceToChord(s, from, z) < kStagnationStop; });
         if (stagnation != stagnation_.end()) {
             trace.points.push_back(*stagnation);
             break;
