@@ -51,9 +51,9 @@ endif()
 # field's centre, and the velocity above it: U + 2 Q b / (2 pi r^2), r^2 = b^2 + 150^2.
 run_render(0 out err --element stream,1,0 --element source,300,300,1500
            --element sink,500,300,1500 --velocity 400,150 --landmarks)
-set(expected "Критическая точка: (159.6, 300.0) пикс.; (-240.4, 0.0) от центра поля
-Критическая точка: (640.4, 300.0) пикс.; (240.4, 0.0) от центра поля
-Скорость в точке (400.0, 150.0) пикс.; (0.0, 150.0) от центра поля: |V| = 2.470; Vx = 2.470; Vy = 0.000; угол 0.0°
+set(expected "Критическая точка: (159.7, 300.0) пикс.; (-240.3, 0.0) от центра поля
+Критическая точка: (640.3, 300.0) пикс.; (240.3, 0.0) от центра поля
+Скорость в точке (400.0, 150.0) пикс.; (0.0, 150.0) от центра поля: |V| = 2.469; Vx = 2.469; Vy = 0.000; угол 0.0°
 ")
 if(NOT out STREQUAL "${expected}" OR NOT err STREQUAL "")
   message(FATAL_ERROR "--element --landmarks printed:\n${out}${err}")

@@ -4,8 +4,6 @@
 #include <limits>
 #include <numbers>
 
-#include "flow/geometry.h"
-
 namespace flow::superposition {
 
 Element source(double x, double y, double Q) {
@@ -35,6 +33,8 @@ Complex screenTurn(double degrees) {
     const double a = degrees * std::numbers::pi / 180;
     return {std::cos(a), -std::sin(a)};
 }
+
+constexpr double kFullTurn = 2 * std::numbers::pi;
 
 bool finite(Complex c) {
     return std::isfinite(c.real()) && std::isfinite(c.imag());
@@ -75,19 +75,19 @@ Field::Field(const std::vector<Element>& elements) {
         Singularity s{toFlow(e.x, e.y), {}, {}};
         switch (e.kind) {
             case ElementKind::Source:
-                s.log = e.strength / kTwoPi;
+                s.log = e.strength / kFullTurn;
                 break;
             case ElementKind::Sink:
-                s.log = -e.strength / kTwoPi;
+                s.log = -e.strength / kFullTurn;
                 break;
             case ElementKind::Vortex:
-                s.log = Complex(0, e.circulation / kTwoPi);
+                s.log = Complex(0, e.circulation / kFullTurn);
                 break;
             case ElementKind::VortexSource:
-                s.log = Complex(e.strength, e.circulation) / kTwoPi;
+                s.log = Complex(e.strength, e.circulation) / kFullTurn;
                 break;
             case ElementKind::Dipole:
-                s.pole = e.strength * screenTurn(e.angle) / kTwoPi;
+                s.pole = e.strength * screenTurn(e.angle) / kFullTurn;
                 break;
             case ElementKind::Stream:
                 break;
@@ -201,7 +201,7 @@ Complex Field::changeBetween(Complex a, Complex Wa, Complex b, Complex Wb) const
     for (const Singularity& s : singularities_) {
         if (s.log == Complex{}) continue;
         const int crossing = cutCrossing(a - s.z, b - s.z);
-        if (crossing != 0) w += s.log * Complex(0, 2 * std::numbers::pi * crossing);
+        if (crossing != 0) w += s.log * Complex(0, kFullTurn * crossing);
     }
     return w;
 }

@@ -68,9 +68,10 @@ struct Singularity {
     Complex pole;  // coefficient of 1 / (z - z0)
 };
 
-// The sum W(z) = sum log_k log(z - z_k) + pole_k / (z - z_k) + s z.
-// Source strength Q gives stream function Q theta / (2 * 3.14), as in the
-// closed-form routines; elements that add nothing are dropped.
+// The sum W(z) = sum log_k log(z - z_k) + pole_k / (z - z_k) + s z, with
+// pi exact: a source of strength Q adds Q to the stream function once round
+// it, a vortex of circulation G adds G to the potential, and a dipole of
+// moment M has pole M / (2 pi). Elements that add nothing are dropped.
 class Field {
   public:
     explicit Field(const std::vector<Element>& elements);

@@ -142,11 +142,18 @@ Trace LevelTracer::follow(Complex start, double value, int direction) const {
             trace.points.push_back(s->z);
             break;
         }
-        const auto stagnation = std::find_if(
-            stagnation_.begin(), stagnation_.end(),
-            [&](Complex s) { return squaredLength(z - s) < kStagnationStop * kStagnationStop; });
+        // The step may pass a stagnation point: the chord is tested, not its
+        // end, and the curve ends at the point instead.
+        const Complex from = trace.points[trace.points.size() - 2];
+        const Complex middle = 0.5 * (from + z);
+        const double reach = 0.5 * lengthOf(z - from) + kStagnationStop;
+        const auto stagnation =
+            std::find_if(stagnation_.begin(), stagnation_.end(), [&](Complex s) {
+                return squaredLength(s - middle) < reach * reach &&
+                       distanceToChord(s, from, z) < kStagnationStop;
+            });
         if (stagnation != stagnation_.end()) {
-            trace.points.push_back(*stagnation);
+            trace.points.back() = *stagnation;
             break;
         }
     }

@@ -10,16 +10,21 @@ namespace {
 constexpr double kStartSpacing = 50;  // pixels between the starts of the search grid, at least
 constexpr double kMostStarts = 40;    // along either side
 constexpr int kMaxIterations = 60;
-constexpr double kMaxJump = 100;     // longest Newton step, pixels
-constexpr double kConverged = 1e-7;  // pixels
-constexpr double kSamePoint = 0.5;   // pixels
+constexpr double kMaxJump = 100;            // longest Newton step, pixels
+constexpr double kConverged = 1e-7;         // pixels
+constexpr double kSamePoint = 0.05;         // pixels
+constexpr double kBesideSingularity = 0.5;  // pixels
+constexpr double kPartnerStart = 0.25;      // pixels
 
-// Newton's method on w(z) = 0 from `z`; nothing when it does not settle.
-std::optional<Complex> zeroFrom(const Field& field, Complex z) {
+// Newton's method on w(z) = 0 from `z`, or with `other` on w(z) / (z - other)
+// (the zeros but `other`); nothing when it does not settle.
+std::optional<Complex> zeroFrom(const Field& field, Complex z,
+                                std::optional<Complex> other = std::nullopt) {
     for (int i = 0; i < kMaxIterations; ++i) {
         const Complex w = field.derivative(z);
-        const Complex dw = field.secondDerivative(z);
+        Complex dw = field.secondDerivative(z);
         if (w == Complex{}) return z;
+        if (other) dw -= w / (z - *other);
         if (dw == Complex{} || !std::isfinite(std::abs(dw))) return std::nullopt;
         Complex dz = -w / dw;
         const double length = std::abs(dz);
@@ -49,14 +54,18 @@ std::vector<Complex> stagnationPoints(const Field& field, const Region& region) 
         }
     }
     std::vector<Complex> found;
-    for (const Complex start : starts) {
-        const std::optional<Complex> zero = zeroFrom(field, start);
-        if (!zero || !region.contains(*zero)) continue;
-        if (field.distanceToSingularity(*zero) < kSamePoint) continue;
+    const auto add = [&](std::optional<Complex> zero) {
+        if (!zero || !region.contains(*zero)) return;
+        if (field.distanceToSingularity(*zero) < kBesideSingularity) return;
         bool known = false;
         for (const Complex f : found) known = known || std::abs(f - *zero) < kSamePoint;
         if (!known) found.push_back(*zero);
-    }
+    };
+    for (const Complex start : starts) add(zeroFrom(field, start));
+    // Two points close together draw Newton's method from afar to one of
+    // them: the other is sought with the first divided out.
+    for (std::size_t k = 0, first = found.size(); k < first; ++k)
+        add(zeroFrom(field, found[k] + kPartnerStart, found[k]));
     return found;
 }
 

@@ -10,7 +10,8 @@
 namespace flow::superposition {
 
 // The stagnation points inside the region, in the flow plane, each to well
-// within a tenth of a pixel; points closer than half a pixel count as one.
+// within a tenth of a pixel, also two close together; points closer than a
+// twentieth of a pixel count as one.
 std::vector<Complex> stagnationPoints(const Field& field, const Region& region);
 
 }  // namespace flow::superposition

@@ -1,5 +1,5 @@
 // The landmarks of a free superposition against the formulas of the known
-// flows, written with the program's pi (3.14), its screen directions
+// flows, written with pi exact, the program's screen directions
 // (angles counterclockwise from the right, positive circulation
 // counterclockwise) and its strengths; and their text.
 #include "flow/landmarks/superposition_landmarks.h"
@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
 #include "flow/landmarks/landmark_text.h"
 
@@ -16,7 +17,7 @@ namespace {
 namespace sp = superposition;
 
 constexpr int kWidth = 800, kHeight = 600;  // the centre is (400, 300)
-constexpr double kPi314 = 3.14;
+constexpr double kPi = std::numbers::pi;
 
 std::vector<Landmark> stagnation(const std::vector<sp::Element>& elements) {
     return superpositionStagnationLandmarks(elements, kWidth, kHeight);
@@ -36,7 +37,7 @@ void expectAt(const Landmark& l, double x, double y) {
 
 TEST(SuperpositionLandmarks, RankineHalfBodyAndOval) {
     // Q / (2 pi U) upstream of the source, whichever way the stream runs.
-    const double d = 1500 / (2 * kPi314 * 2.5);
+    const double d = 1500 / (2 * kPi * 2.5);
     auto points = stagnation({sp::source(400, 300, 1500), sp::stream(2.5, 0)});
     ASSERT_EQ(points.size(), 1u);
     expectAt(points[0], 400 - d, 300);
@@ -48,7 +49,7 @@ TEST(SuperpositionLandmarks, RankineHalfBodyAndOval) {
 
     // The oval of a source and a sink 2b apart: a^2 = b^2 + Q b / (pi U),
     // listed from left to right.
-    const double b = 100, a = std::sqrt(b * b + 1500 * b / kPi314);
+    const double b = 100, a = std::sqrt(b * b + 1500 * b / kPi);
     points = stagnation({sp::source(300, 300, 1500), sp::sink(500, 300, 1500), sp::stream(1, 0)});
     ASSERT_EQ(points.size(), 2u);
     expectAt(points[0], 400 - a, 300);
@@ -62,12 +63,12 @@ TEST(SuperpositionLandmarks, CylinderFromDipoleVortexAndStream) {
     // counterclockwise G in a stream to the right.
     const double R = 100, U = 1;
     const auto cylinder = [&](double G) {
-        return stagnation({sp::dipole(400, 300, 2 * kPi314 * U * R * R, 180),
-                           sp::vortex(400, 300, G), sp::stream(U, 0)});
+        return stagnation({sp::dipole(400, 300, 2 * kPi * U * R * R, 180), sp::vortex(400, 300, G),
+                           sp::stream(U, 0)});
     };
     for (const double G : {0.0, 600.0, -1200.0}) {
         SCOPED_TRACE(G);
-        const double s = G / (4 * kPi314 * U * R), c = std::sqrt(1 - s * s);
+        const double s = G / (4 * kPi * U * R), c = std::sqrt(1 - s * s);
         const auto points = cylinder(G);
         ASSERT_EQ(points.size(), 2u);
         expectAt(points[0], 400 - R * c, 300 - R * s);
@@ -75,7 +76,7 @@ TEST(SuperpositionLandmarks, CylinderFromDipoleVortexAndStream) {
     }
     // Beyond 4 pi U R one point leaves the circle, straight above it, at
     // r = h + sqrt(h^2 - R^2), h = G / (4 pi U); its image R^2 / r lies inside.
-    const double G = 2000, h = G / (4 * kPi314 * U), r = h + std::sqrt(h * h - R * R);
+    const double G = 2000, h = G / (4 * kPi * U), r = h + std::sqrt(h * h - R * R);
     const auto points = cylinder(G);
     ASSERT_EQ(points.size(), 2u);
     expectAt(points[0], 400, 300 - r);
@@ -95,11 +96,11 @@ TEST(SuperpositionLandmarks, TextOfStagnationAndVelocity) {
     for (const Point p : {Point{500, 300}, Point{460, 220}})
         all.push_back(*superpositionVelocityLandmark(source, kWidth, kHeight, p));
     EXPECT_EQ(landmarksText(all),
-              "Критическая точка: (161.1, 300.0) пикс.; (-238.9, 0.0) от центра поля\n"
+              "Критическая точка: (161.3, 300.0) пикс.; (-238.7, 0.0) от центра поля\n"
               "Скорость в точке (500.0, 300.0) пикс.; (100.0, 0.0) от центра поля: "
-              "|V| = 2.389; Vx = 2.389; Vy = 0.000; угол 0.0°\n"
+              "|V| = 2.387; Vx = 2.387; Vy = 0.000; угол 0.0°\n"
               "Скорость в точке (460.0, 220.0) пикс.; (60.0, 80.0) от центра поля: "
-              "|V| = 2.389; Vx = 1.433; Vy = 1.911; угол 53.1°\n");
+              "|V| = 2.387; Vx = 1.432; Vy = 1.910; угол 53.1°\n");
     // None at the element itself, nor where the flow rests.
     EXPECT_FALSE(superpositionVelocityLandmark(source, kWidth, kHeight, {400, 300}));
     EXPECT_FALSE(superpositionVelocityLandmark(

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <numbers>
+
 #include "flow/superposition/velocity_vector.h"
 
 namespace flow::superposition {
@@ -83,10 +85,10 @@ TEST(ElementText, RangesFollowTheKind) {
 // The velocity click's numbers: a stream to the right with a source behind
 // it, nothing at the source itself or where nothing flows.
 TEST(SuperpositionVelocity, NumbersOfTheSum) {
-    const std::vector<Element> halfBody{source(400, 300, 6.28 * 100), stream(1, 0)};
+    const std::vector<Element> halfBody{source(400, 300, 2 * std::numbers::pi * 100), stream(1, 0)};
     const auto ahead = velocityNumbersAt(halfBody, {500, 300});
     ASSERT_TRUE(ahead);
-    EXPECT_NEAR(ahead->vx, 2, 1e-3);  // the source adds Q / (2 pi r) = 1 with pi as 3.14
+    EXPECT_NEAR(ahead->vx, 2, 1e-3);  // the source adds Q / (2 pi r) = 1
     EXPECT_NEAR(ahead->vy, 0, 1e-9);
     EXPECT_NEAR(ahead->angle, 0, 1e-6);
     const auto above = velocityNumbersAt(halfBody, {400, 200});

@@ -7,10 +7,10 @@
 #include <limits>
 #include <numbers>
 
-#include "flow/geometry.h"
-
 namespace flow::superposition {
 namespace {
+
+constexpr double kTurn = 2 * std::numbers::pi;
 
 double psiAt(const Field& f, double x, double y) {
     return f.potential(toFlow(x, y)).imag();
@@ -20,21 +20,22 @@ double phiAt(const Field& f, double x, double y) {
 }
 
 // The closed-form routines' stream function of a source (strength Q) in a
-// stream of speed U, about the source at (400, 300): -U rho sin(theta) +
-// Q theta / 6.28, theta from the screen's left, counterclockwise.
+// stream of speed U, about the source at (400, 300), with pi exact:
+// -U rho sin(theta) + Q theta / (2 pi), theta from the screen's left,
+// counterclockwise.
 TEST(SuperpositionField, StreamFunctionAndPotentialFollowTheClosedFormConventions) {
     const Field f({source(400, 300, 1500), stream(2, 0)});
     for (const auto& [x, y] : {std::pair{300.0, 250.0}, {450.0, 100.0}, {700.0, 299.0}}) {
         const double dx = 400 - x, dy = 300 - y;  // flow axes: left and up
         const double theta = std::atan2(dy, dx), rho = std::hypot(dx, dy);
         // The stream's terms are taken from the picture's corner: 2 * 300 apart.
-        EXPECT_NEAR(psiAt(f, x, y) - 2 * 300, -2 * rho * std::sin(theta) + 1500 * theta / kTwoPi,
+        EXPECT_NEAR(psiAt(f, x, y) - 2 * 300, -2 * rho * std::sin(theta) + 1500 * theta / kTurn,
                     1e-9);
-        EXPECT_NEAR(phiAt(f, x, y) - 2 * 400, -2 * dx + 1500 * std::log(rho) / kTwoPi, 1e-9);
+        EXPECT_NEAR(phiAt(f, x, y) - 2 * 400, -2 * dx + 1500 * std::log(rho) / kTurn, 1e-9);
     }
-    // Cylinder of radius 100: a dipole of moment 6.28 U R^2 against the stream
+    // Cylinder of radius 100: a dipole of moment 2 pi U R^2 against the stream
     // makes the circle a streamline.
-    const Field cylinder({dipole(400, 300, kTwoPi * 100 * 100, 180), stream(1, 0)});
+    const Field cylinder({dipole(400, 300, kTurn * 100 * 100, 180), stream(1, 0)});
     for (const double a : {0.3, 1.2, 2.5, 4.0})
         EXPECT_NEAR(psiAt(cylinder, 400 + 100 * std::cos(a), 300 + 100 * std::sin(a)), 300, 1e-9);
 }
@@ -45,13 +46,13 @@ TEST(SuperpositionField, VelocitiesPointTheWayTheToolsDraw) {
     EXPECT_LT(velocityAt(spin, 400, 200).dx, 0);
     const ScreenVelocity vr = velocityAt(spin, 500, 300);
     EXPECT_NEAR(vr.dx, 0, 1e-12);
-    EXPECT_NEAR(vr.dy, -1000 / (kTwoPi * 100), 1e-12);  // up on the screen right of it
+    EXPECT_NEAR(vr.dy, -1000 / (kTurn * 100), 1e-12);  // up on the screen right of it
     // A stream at 90 degrees flows up the screen; a source pushes away.
     const ScreenVelocity up = velocityAt(Field({stream(3, 90)}), 10, 10);
     EXPECT_NEAR(up.dx, 0, 1e-12);
     EXPECT_NEAR(up.dy, -3, 1e-12);
-    EXPECT_NEAR(velocityAt(Field({source(400, 300, 628)}), 500, 300).dx, 1, 1e-12);
-    EXPECT_NEAR(velocityAt(Field({sink(400, 300, 628)}), 400, 400).dy, -1, 1e-12);
+    EXPECT_NEAR(velocityAt(Field({source(400, 300, 100 * kTurn)}), 500, 300).dx, 1, 1e-12);
+    EXPECT_NEAR(velocityAt(Field({sink(400, 300, 100 * kTurn)}), 400, 400).dy, -1, 1e-12);
     // A dipole's axis runs from its sink side to its source side: on the
     // axis beyond the source side the fluid moves on along it.
     EXPECT_GT(velocityAt(Field({dipole(400, 300, 1000, 0)}), 450, 300).dx, 0);
@@ -61,8 +62,8 @@ TEST(SuperpositionField, VelocitiesPointTheWayTheToolsDraw) {
 TEST(SuperpositionField, ChangesAreContinuousAcrossTheCuts) {
     const Field f(
         {source(400, 300, 1500), vortex(420, 310, 700), dipole(380, 280, 5000, 30), stream(1, 10)});
-    // Once round the source and vortex in small steps: psi gains Q * 2pi / 6.28,
-    // phi loses Gamma * 2pi / 6.28, though the principal values return.
+    // Once round the source and vortex in small steps: psi gains Q, phi
+    // loses Gamma, though the principal values return.
     Complex total;
     Complex previous = toFlow(600, 300);
     for (int k = 1; k <= 360; ++k) {
@@ -71,9 +72,8 @@ TEST(SuperpositionField, ChangesAreContinuousAcrossTheCuts) {
         total += f.change(previous, next);
         previous = next;
     }
-    const double turn = 2 * std::numbers::pi / kTwoPi;
-    EXPECT_NEAR(std::abs(total.imag()), 1500 * turn, 1e-6);
-    EXPECT_NEAR(std::abs(total.real()), 700 * turn, 1e-6);
+    EXPECT_NEAR(std::abs(total.imag()), 1500, 1e-6);
+    EXPECT_NEAR(std::abs(total.real()), 700, 1e-6);
     // The change between principal values, corrected at the cuts, is the
     // change along the segment, also for segments across the cuts.
     for (const auto& [a, b] : {std::pair{toFlow(600, 290), toFlow(610, 330)},

@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "flow/geometry.h"
+#include <numbers>
+
 #include "flow/superposition/segment_index.h"
 #include "superposition_test_support.h"
 
@@ -24,7 +25,8 @@ TEST(SuperpositionEvenlySpaced, StreamlinesKeepTheirDistanceAndCoverTheField) {
     for (const auto& elements : std::vector<std::vector<Element>>{
              {source(300, 300, 1500), sink(500, 300, 1500), stream(1, 0)},
              {vortex(250, 300, 1200), vortex(550, 300, 1200), stream(1, 30)},
-             {dipole(400, 300, kTwoPi * 100 * 100, 180), vortex(400, 300, 1000), stream(1, 0)}}) {
+             {dipole(400, 300, 2 * std::numbers::pi * 100 * 100, 180), vortex(400, 300, 1000),
+              stream(1, 0)}}) {
         const Field field(elements);
         const Region region = test::fieldRegion();
         const std::vector<Complex> stagnation = stagnationPoints(field, region);

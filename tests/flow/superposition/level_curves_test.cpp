@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <random>
 #include <set>
 
-#include "flow/geometry.h"
+#include "flow/superposition/segment_index.h"
 #include "superposition_test_support.h"
 
 namespace flow::superposition {
@@ -117,7 +119,7 @@ TEST(SuperpositionLevelCurves, NoLineFollowsABranchCut) {
     // Left of the stagnation point of a source in a stream only the dividing
     // streamline runs along the axis.
     const Field halfBody({source(400, 300, 1500), stream(1, 0)});
-    const double stagnationX = 400 - 1500 / (2 * kPi);
+    const double stagnationX = 400 - 1500 / (2 * std::numbers::pi);
     const CurveSet streamlines = curvesOf(halfBody, Quantity::StreamFunction, {50, 20});
     const auto along = curvesAlong(streamlines, 300, -20, stagnationX - 1);
     ASSERT_FALSE(along.empty());
@@ -140,8 +142,8 @@ TEST(SuperpositionLevelCurves, CurvesCloseRoundVorticesAndEndAtSourcesAndSinks) 
     const CurveSet circles = curvesOf(spin, Quantity::StreamFunction, {50, 20});
     ASSERT_FALSE(circles.curves.empty());
     for (const Curve& c : circles.curves) {
-        // psi = Gamma ln r / 6.28: the circle of value c has radius exp(6.28 c / Gamma).
-        const double r = std::exp(kTwoPi * c.value / 1000);
+        // psi = Gamma ln r / (2 pi): the circle of value c has radius exp(2 pi c / Gamma).
+        const double r = std::exp(2 * std::numbers::pi * c.value / 1000);
         if (r < 300) {
             EXPECT_EQ(c.points.front(), c.points.back()) << r;
         }
@@ -164,9 +166,113 @@ TEST(SuperpositionLevelCurves, CurvesCloseRoundVorticesAndEndAtSourcesAndSinks) 
     EXPECT_GE(inside, 15);
 }
 
+// Configurations whose lines pass through their stagnation points (how
+// many of them) or wind round elements whose strengths are multiples of the
+// increment 50.
+struct Flow {
+    const char* name;
+    std::vector<Element> elements;
+    Quantity quantity;
+    int crossings = 0;
+};
+const std::vector<Flow> kExactLevels{
+    {"vortex in a stream", {stream(1, 0), vortex(400, 300, -1000)}, Quantity::Potential, 1},
+    {"cylinder, G = -2000",
+     {dipole(400, 300, 62800, 180), vortex(400, 300, -2000), stream(1, 0)},
+     Quantity::Potential,
+     2},
+    {"vortex-sources",
+     {vortexSource(300, 300, 1000, 1000), vortexSource(500, 300, -1000, 1000)},
+     Quantity::Potential,
+     1},
+    {"co-rotating vortices",
+     {vortex(300, 300, 1000), vortex(500, 300, 1000)},
+     Quantity::Potential,
+     1},
+    {"co-rotating vortices",
+     {vortex(300, 300, 1000), vortex(500, 300, 1000)},
+     Quantity::StreamFunction,
+     1},
+    {"vortex-source", {vortexSource(400, 300, 1000, 1000)}, Quantity::StreamFunction},
+    {"vortex-source", {vortexSource(400, 300, 1000, 1000)}, Quantity::Potential},
+    {"Rankine oval, sink 3000",
+     {stream(1, 0), source(300, 300, 1500), sink(500, 300, 3000)},
+     Quantity::StreamFunction,
+     1},
+};
+constexpr Levels kTestLevels{50, 40};
+
+// The distance from z to the nearest chord of the curves.
+double distanceToCurves(const CurveSet& set, Complex z) {
+    double nearest = INFINITY;
+    for (const Curve& c : set.curves)
+        for (std::size_t k = 1; k < c.points.size(); ++k)
+            nearest = std::min(nearest, distanceToChord(z, c.points[k - 1], c.points[k]));
+    return nearest;
+}
+
+TEST(SuperpositionLevelCurves, LevelsThroughAStagnationPointCrossThere) {
+    for (const Flow& f : kExactLevels) {
+        SCOPED_TRACE(f.name);
+        const Field field(f.elements);
+        const CurveSet set = curvesOf(field, f.quantity, kTestLevels);
+        int crossed = 0;
+        for (const Complex s : stagnationPoints(field, test::fieldRegion())) {
+            // Where the value is a level (or a streamline divides the flow),
+            // two lines cross at right angles along arg d = (a - arg W'') / 2
+            // (a = 0 for the stream function, pi / 2 for the potential).
+            const double level = valueOf(f.quantity, field.potential(s)) / kTestLevels.increment;
+            const bool dividing = f.quantity == Quantity::StreamFunction;
+            if (!dividing && std::abs(level - std::round(level)) > 1e-6) continue;
+            ++crossed;
+            EXPECT_LT(distanceToCurves(set, s), 0.5);
+            const double a = f.quantity == Quantity::Potential ? std::numbers::pi / 2 : 0;
+            const double along = (a - std::arg(field.secondDerivative(s))) / 2;
+            for (int k = 0; k < 4; ++k) {
+                const Complex z = s + std::polar(4.0, along + k * std::numbers::pi / 2);
+                EXPECT_LT(distanceToCurves(set, z), 1.0)
+                    << toPicture(z).x << ", " << toPicture(z).y;
+            }
+        }
+        EXPECT_EQ(crossed, f.crossings);
+    }
+}
+
+TEST(SuperpositionLevelCurves, EachLineIsDrawnOnce) {
+    // Where the levels lie more than 4 pixels apart, away from elements and
+    // stagnation points, no other curve of a level that differs by a
+    // multiple of the increment comes within 1.5 pixels: it would be the
+    // same line again.
+    for (const Flow& f : kExactLevels) {
+        SCOPED_TRACE(f.name);
+        const Field field(f.elements);
+        const std::vector<Complex> stagnation = stagnationPoints(field, test::fieldRegion());
+        const CurveSet set = curvesOf(field, f.quantity, kTestLevels);
+        const double A = kTestLevels.increment;
+        int twice = 0;
+        for (std::size_t i = 0; i < set.curves.size(); ++i) {
+            SegmentIndex others(8);
+            for (std::size_t j = 0; j < set.curves.size(); ++j) {
+                const double apart = std::remainder(set.curves[i].value - set.curves[j].value, A);
+                if (j != i && std::abs(apart) < 1e-6) others.add(set.curves[j].points);
+            }
+            const std::vector<Complex>& points = set.curves[i].points;
+            for (std::size_t k = 1; k < points.size(); ++k) {
+                const Complex z = 0.5 * (points[k - 1] + points[k]);
+                const bool open = A / std::abs(field.derivative(z)) > 4 &&
+                                  field.distanceToSingularity(z) > 4 &&
+                                  std::ranges::none_of(
+                                      stagnation, [&](Complex s) { return std::abs(z - s) < 4; });
+                if (open && others.near(z, 1.5)) ++twice;
+            }
+        }
+        EXPECT_EQ(twice, 0);
+    }
+}
+
 TEST(SuperpositionLevelCurves, DividingStreamlinesRunOutOfStagnationPoints) {
-    const Field field(
-        {dipole(400, 300, kTwoPi * 100 * 100, 180), vortex(400, 300, 1000), stream(1, 0)});
+    const Field field({dipole(400, 300, 2 * std::numbers::pi * 100 * 100, 180),
+                       vortex(400, 300, 1000), stream(1, 0)});
     const std::vector<Complex> stagnation = stagnationPoints(field, test::fieldRegion());
     ASSERT_EQ(stagnation.size(), 2u);
     int branches = 0;

@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
-#include "flow/geometry.h"
 #include "superposition_test_support.h"
 
 namespace flow::superposition {
 namespace {
+
+using std::numbers::pi;
 
 std::vector<PicturePoint> found(const std::vector<Element>& elements) {
     std::vector<PicturePoint> points =
@@ -19,21 +21,21 @@ std::vector<PicturePoint> found(const std::vector<Element>& elements) {
 }
 
 TEST(SuperpositionStagnation, RankineHalfBodyAndOval) {
-    // Q / (2 pi U) upstream of the source, with the program's pi.
+    // Q / (2 pi U) upstream of the source.
     for (const double U : {1.0, 2.5}) {
         const auto points = found({source(400, 300, 1500), stream(U, 0)});
         ASSERT_EQ(points.size(), 1u);
-        EXPECT_NEAR(points[0].x, 400 - 1500 / (2 * kPi * U), 0.1);
+        EXPECT_NEAR(points[0].x, 400 - 1500 / (2 * pi * U), 0.1);
         EXPECT_NEAR(points[0].y, 300, 0.1);
     }
     // A sink in the stream: downstream of it.
     const auto sinkPoints = found({sink(400, 300, 1500), stream(1, 0)});
     ASSERT_EQ(sinkPoints.size(), 1u);
-    EXPECT_NEAR(sinkPoints[0].x, 400 + 1500 / (2 * kPi), 0.1);
+    EXPECT_NEAR(sinkPoints[0].x, 400 + 1500 / (2 * pi), 0.1);
     // Rankine oval of half length a: a^2 = b^2 + Q b / (pi U), b = 100.
     const auto oval = found({source(300, 300, 1500), sink(500, 300, 1500), stream(1, 0)});
     ASSERT_EQ(oval.size(), 2u);
-    const double a = std::sqrt(100.0 * 100 + 1500 * 100 / kPi);
+    const double a = std::sqrt(100.0 * 100 + 1500 * 100 / pi);
     EXPECT_NEAR(oval[0].x, 400 - a, 0.1);
     EXPECT_NEAR(oval[1].x, 400 + a, 0.1);
 }
@@ -44,9 +46,9 @@ TEST(SuperpositionStagnation, CylinderWithCirculation) {
     const double R = 100;
     for (const double gamma : {500.0, 1000.0}) {
         const auto points =
-            found({dipole(400, 300, kTwoPi * R * R, 180), vortex(400, 300, gamma), stream(1, 0)});
+            found({dipole(400, 300, 2 * pi * R * R, 180), vortex(400, 300, gamma), stream(1, 0)});
         ASSERT_EQ(points.size(), 2u) << gamma;
-        const double s = gamma / (4 * kPi * R);
+        const double s = gamma / (4 * pi * R);
         const double c = std::sqrt(1 - s * s);
         EXPECT_NEAR(points[0].x, 400 - R * c, 0.1);
         EXPECT_NEAR(points[1].x, 400 + R * c, 0.1);
@@ -55,13 +57,36 @@ TEST(SuperpositionStagnation, CylinderWithCirculation) {
     // Beyond 4 pi U R the point leaves the cylinder, straight above it.
     const double gamma = 2000;
     const auto points =
-        found({dipole(400, 300, kTwoPi * R * R, 180), vortex(400, 300, gamma), stream(1, 0)});
-    const double h = gamma / (4 * kPi);
+        found({dipole(400, 300, 2 * pi * R * R, 180), vortex(400, 300, gamma), stream(1, 0)});
+    const double h = gamma / (4 * pi);
     const double outside = h + std::sqrt(h * h - R * R);
     ASSERT_EQ(points.size(), 2u);  // and its image inside the cylinder
     EXPECT_NEAR(points[0].x, 400, 0.1);
     EXPECT_NEAR(points[1].x, 400, 0.1);
     EXPECT_NEAR(std::max(300 - points[0].y, 300 - points[1].y), outside, 0.1);
+}
+
+TEST(SuperpositionStagnation, NearlyCoincidentPointsOnACylinder) {
+    // A dipole of moment M against a stream of speed 1 makes a cylinder of
+    // radius sqrt(M / (2 pi)); a circulation just short of 4 pi R leaves two
+    // points close together at its bottom (clockwise) or top.
+    const double M = 62800, R = std::sqrt(M / (2 * pi));
+    for (const double gamma : {-1256.0, -1256.3, -1256.315, 1250.0}) {
+        SCOPED_TRACE(gamma);
+        const auto points =
+            found({dipole(400, 300, M, 180), vortex(400, 300, gamma), stream(1, 0)});
+        const double s = gamma / (4 * pi * R), c = std::sqrt(1 - s * s);
+        ASSERT_EQ(points.size(), 2u);
+        EXPECT_NEAR(points[0].x, 400 - R * c, 0.1);
+        EXPECT_NEAR(points[1].x, 400 + R * c, 0.1);
+        for (const PicturePoint& p : points) EXPECT_NEAR(p.y, 300 - R * s, 0.1);
+    }
+    // The case worked by hand: (397.75, 399.95) and (402.25, 399.95).
+    const auto points = found({dipole(400, 300, M, 180), vortex(400, 300, -1256), stream(1, 0)});
+    ASSERT_EQ(points.size(), 2u);
+    EXPECT_NEAR(points[0].x, 397.75, 0.01);
+    EXPECT_NEAR(points[1].x, 402.25, 0.01);
+    EXPECT_NEAR(points[0].y, 399.95, 0.01);
 }
 
 TEST(SuperpositionStagnation, NoneWhereTheFlowNeverRests) {
