@@ -131,12 +131,13 @@ std::vector<flow::Landmark> landmarksOfConfiguration(const Construction& constru
 
 // A superposition's stagnation points, then the velocity at its velocity
 // steps' points, each for all its elements, as its picture is drawn.
-std::vector<flow::Landmark> superpositionLandmarks(const Construction& construction) {
+std::vector<flow::Landmark> superpositionLandmarks(const Construction& construction,
+                                                   bool* complete) {
     const std::vector<flow::superposition::Element> elements =
         superpositionElements(construction.steps);
     const int width = construction.field.width(), height = construction.field.height();
     std::vector<flow::Landmark> landmarks =
-        flow::superpositionStagnationLandmarks(elements, width, height);
+        flow::superpositionStagnationLandmarks(elements, width, height, complete);
     for (const ConstructionStep& step : construction.steps)
         if (const auto* velocity = std::get_if<SuperpositionVelocityStep>(&step.action))
             if (std::optional<flow::Landmark> landmark =
@@ -147,8 +148,8 @@ std::vector<flow::Landmark> superpositionLandmarks(const Construction& construct
 
 }  // namespace
 
-std::vector<flow::Landmark> landmarksOf(const Construction& construction) {
-    if (construction.superposition) return superpositionLandmarks(construction);
+std::vector<flow::Landmark> landmarksOf(const Construction& construction, bool* complete) {
+    if (construction.superposition) return superpositionLandmarks(construction, complete);
     std::vector<flow::Landmark> landmarks;
     try {
         landmarks = landmarksOfConfiguration(construction, construction.configuration());

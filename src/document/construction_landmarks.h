@@ -21,8 +21,9 @@
 // ran last; for a flow whose lines do not read it, from the latest velocity
 // vectors' input; with none of these, the setting's default. A configuration
 // whose numbers are no integers has no landmarks of its own. Empty for an
-// empty construction.
-std::vector<flow::Landmark> landmarksOf(const Construction& construction);
+// empty construction. A superposition's stagnation points are searched for
+// within a work budget: `*complete` (if given) turns false when it ran out.
+std::vector<flow::Landmark> landmarksOf(const Construction& construction, bool* complete = nullptr);
 
 using flow::landmarksText;
 using flow::markLandmarks;

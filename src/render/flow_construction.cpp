@@ -67,7 +67,7 @@ namespace {
 // The stream has no place: its mark goes near the picture's top-left corner.
 constexpr QPoint kStreamMark(40, 20);
 
-Construction superpositionConstruction(const FlowRequest& request) {
+Construction superpositionConstruction(const FlowRequest& request, bool* linesComplete) {
     namespace sp = flow::superposition;
     const flow::Settings& live = request.settings.settings();
     const QSize field = fieldOf(live);
@@ -96,9 +96,15 @@ Construction superpositionConstruction(const FlowRequest& request) {
                     streamlines ? SuperpositionLines::Streamlines
                                 : SuperpositionLines::Equipotentials,
                     elements, live, gauge);
+                const char* option = streamlines ? "--streamlines" : "--equipotentials";
                 if (outcome == sp::Outcome::NothingToDraw)
                     fail(QString("%1: линии не построены: элементы не дают течения на поле")
-                             .arg(streamlines ? "--streamlines" : "--equipotentials"));
+                             .arg(option));
+                if (outcome == sp::Outcome::TooDense)
+                    fail(QString("%1: линии не построены: %2")
+                             .arg(option, QString::fromUtf8(sp::kTooDenseText.data(),
+                                                            sp::kTooDenseText.size())));
+                if (outcome == sp::Outcome::Truncated && linesComplete) *linesComplete = false;
                 break;
             }
             case DrawCommand::Velocity:
@@ -117,8 +123,8 @@ Construction superpositionConstruction(const FlowRequest& request) {
 
 }  // namespace
 
-Construction flowConstruction(const FlowRequest& request) {
-    if (!request.flow) return superpositionConstruction(request);
+Construction flowConstruction(const FlowRequest& request, bool* linesComplete) {
+    if (!request.flow) return superpositionConstruction(request, linesComplete);
     const flow::SettingValues values = settingsOf(request);
     const flow::Settings& live = values.settings();
     const QSize field = fieldOf(live);

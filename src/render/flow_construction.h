@@ -15,4 +15,6 @@ void createPicture(RasterSurface& surface, QSize size);
 // Throws ArgumentError when the flow cannot be drawn as asked (a field too
 // large, a command the flow has no lines for, a velocity where none is
 // drawn), std::runtime_error when the picture's memory cannot be had.
-Construction flowConstruction(const FlowRequest& request);
+// `*linesComplete` (if given) turns false when the work budget left some of
+// a superposition's lines undrawn.
+Construction flowConstruction(const FlowRequest& request, bool* linesComplete = nullptr);

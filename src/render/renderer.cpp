@@ -2,10 +2,12 @@
 
 #include <QCoreApplication>
 #include <cstdio>
+#include <string_view>
 
 #include "document/construction_file.h"
 #include "document/construction_landmarks.h"
 #include "document/picture_export.h"
+#include "flow/landmarks/superposition_landmarks.h"
 #include "render/flow_construction.h"
 #include "render/render_request.h"
 
@@ -17,31 +19,46 @@ void print(std::FILE* stream, const QString& text) {
 }
 
 // The raster forms take the construction replayed on a new white picture,
-// as a document opened from it shows it, with the overlay.
-QImage rasterPicture(const Construction& construction, const PictureOverlay& overlay) {
+// as a document opened from it shows it, with the overlay. `linesComplete`
+// turns false when the work budget left some lines undrawn.
+QImage rasterPicture(const Construction& construction, const PictureOverlay& overlay,
+                     bool& linesComplete) {
     RasterSurface surface;
     createPicture(surface, construction.field);
-    replay(construction, surface);
+    linesComplete = replay(construction, surface) && linesComplete;
     if (overlay) overlay(surface);
     return surface.image();
 }
 
+// A warning on standard error; the work goes on.
+void warn(std::string_view text) {
+    print(stderr, "zef-render: " + QString::fromUtf8(text.data(), text.size()) + "\n");
+}
+
 // The picture first: when it cannot be written, nothing is printed.
 void render(const RenderRequest& request) {
-    const Construction construction = request.input.isEmpty() ? flowConstruction(request.flow)
-                                                              : readConstructionFile(request.input);
-    const std::vector<flow::Landmark> landmarks = request.landmarks || request.markLandmarks
-                                                      ? landmarksOf(construction)
-                                                      : std::vector<flow::Landmark>();
+    bool linesComplete = true, landmarksComplete = true;
+    const Construction construction = request.input.isEmpty()
+                                          ? flowConstruction(request.flow, &linesComplete)
+                                          : readConstructionFile(request.input);
+    const std::vector<flow::Landmark> landmarks =
+        request.landmarks || request.markLandmarks ? landmarksOf(construction, &landmarksComplete)
+                                                   : std::vector<flow::Landmark>();
     if (!request.output.isEmpty()) {
         PictureOverlay marks;
         if (request.markLandmarks)
             marks = [&](PictureSurface& surface) { markLandmarks(surface, landmarks); };
         const PictureFormat format = *pictureFormatOf(request.output);
         const bool raster = format == PictureFormat::Bmp || format == PictureFormat::Png;
-        writePicture(format, construction, raster ? rasterPicture(construction, marks) : QImage(),
-                     request.output, marks);
+        // A file's superposition lines are traced here first: the raster
+        // picture tells whether the work budget drew them all.
+        const bool traced = raster || (!request.input.isEmpty() && construction.superposition);
+        const QImage picture =
+            traced ? rasterPicture(construction, marks, linesComplete) : QImage();
+        writePicture(format, construction, raster ? picture : QImage(), request.output, marks);
     }
+    if (!linesComplete) warn(flow::superposition::kTruncatedText);
+    if (!landmarksComplete) warn(flow::kStagnationCutText);
     if (request.landmarks) print(stdout, QString::fromStdString(landmarksText(landmarks)));
 }
 
