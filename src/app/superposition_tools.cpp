@@ -102,6 +102,10 @@ void TMainForm::drawSuperpositionLines(TMDIChild& d, SuperpositionLines lines) {
     });
 }
 
+void TMainForm::reportLinesCutShort() {
+    statusLine->showMessage(outcomeText(sp::Outcome::Truncated));
+}
+
 void TMainForm::followActiveDocument() {
     TMDIChild* d = ActiveMDIChild();
     const bool superposition = d && d->isSuperposition();
