@@ -4,6 +4,7 @@
 #include "document/element_placement.h"
 #include "document/field_size_limit.h"
 #include "document/flow_commands.h"
+#include "document/superposition_marks.h"
 #include "document/velocity_input.h"
 
 namespace {
@@ -67,23 +68,26 @@ namespace {
 // The stream has no place: its mark goes near the picture's top-left corner.
 constexpr QPoint kStreamMark(40, 20);
 
-Construction superpositionConstruction(const FlowRequest& request, bool* linesComplete) {
+DrawnFlow superpositionFlow(const FlowRequest& request) {
     namespace sp = flow::superposition;
     const flow::Settings& live = request.settings.settings();
     const QSize field = fieldOf(live);
     RasterSurface surface;
     createPicture(surface, field);
 
-    Construction construction;
+    DrawnFlow drawn;
+    Construction& construction = drawn.construction;
     construction.field = field;
     construction.superposition = true;
     std::vector<sp::Element> elements = request.elements;
+    // The marks first, as a replay draws them.
     for (sp::Element& e : elements) {
         if (e.kind == sp::ElementKind::Stream) {
             e.x = kStreamMark.x();
             e.y = kStreamMark.y();
         }
         construction.steps.push_back({SuperpositionElementStep{e, surface.qfont()}, {}});
+        drawSuperpositionMark(surface, e);
     }
     ConstructionRecorder recorder(surface, construction.steps);
     NoGauge gauge;
@@ -104,7 +108,7 @@ Construction superpositionConstruction(const FlowRequest& request, bool* linesCo
                     fail(QString("%1: линии не построены: %2")
                              .arg(option, QString::fromUtf8(sp::kTooDenseText.data(),
                                                             sp::kTooDenseText.size())));
-                if (outcome == sp::Outcome::Truncated && linesComplete) *linesComplete = false;
+                if (outcome == sp::Outcome::Truncated) drawn.linesComplete = false;
                 break;
             }
             case DrawCommand::Velocity:
@@ -118,13 +122,18 @@ Construction superpositionConstruction(const FlowRequest& request, bool* linesCo
         }
     }
     construction.font = surface.qfont();
-    return construction;
+    drawn.picture = surface.image();
+    return drawn;
 }
 
 }  // namespace
 
-Construction flowConstruction(const FlowRequest& request, bool* linesComplete) {
-    if (!request.flow) return superpositionConstruction(request, linesComplete);
+DrawnFlow drawFlow(const FlowRequest& request) {
+    return request.flow ? DrawnFlow{flowConstruction(request)} : superpositionFlow(request);
+}
+
+Construction flowConstruction(const FlowRequest& request) {
+    if (!request.flow) return superpositionFlow(request).construction;
     const flow::SettingValues values = settingsOf(request);
     const flow::Settings& live = values.settings();
     const QSize field = fieldOf(live);

@@ -12,9 +12,18 @@
 // when its memory cannot be had.
 void createPicture(RasterSurface& surface, QSize size);
 
+// A flow built from the arguments: its construction and, for a
+// superposition, the picture its steps drew (the picture a replay draws, so
+// that its lines are traced once); a named flow's picture is null, its
+// construction is drawn again.
+struct DrawnFlow {
+    Construction construction;
+    QImage picture;
+    bool linesComplete = true;  // false when the work budget left some lines undrawn
+};
+
 // Throws ArgumentError when the flow cannot be drawn as asked (a field too
 // large, a command the flow has no lines for, a velocity where none is
 // drawn), std::runtime_error when the picture's memory cannot be had.
-// `*linesComplete` (if given) turns false when the work budget left some of
-// a superposition's lines undrawn.
-Construction flowConstruction(const FlowRequest& request, bool* linesComplete = nullptr);
+DrawnFlow drawFlow(const FlowRequest& request);
+Construction flowConstruction(const FlowRequest& request);

@@ -37,10 +37,11 @@ void warn(std::string_view text) {
 
 // The picture first: when it cannot be written, nothing is printed.
 void render(const RenderRequest& request) {
-    bool linesComplete = true, landmarksComplete = true;
-    const Construction construction = request.input.isEmpty()
-                                          ? flowConstruction(request.flow, &linesComplete)
-                                          : readConstructionFile(request.input);
+    const DrawnFlow drawn = request.input.isEmpty()
+                                ? drawFlow(request.flow)
+                                : DrawnFlow{readConstructionFile(request.input)};
+    const Construction& construction = drawn.construction;
+    bool linesComplete = drawn.linesComplete, landmarksComplete = true;
     const std::vector<flow::Landmark> landmarks =
         request.landmarks || request.markLandmarks ? landmarksOf(construction, &landmarksComplete)
                                                    : std::vector<flow::Landmark>();
@@ -50,12 +51,10 @@ void render(const RenderRequest& request) {
             marks = [&](PictureSurface& surface) { markLandmarks(surface, landmarks); };
         const PictureFormat format = *pictureFormatOf(request.output);
         const bool raster = format == PictureFormat::Bmp || format == PictureFormat::Png;
-        // A file's superposition lines are traced here first: the raster
-        // picture tells whether the work budget drew them all.
-        const bool traced = raster || (!request.input.isEmpty() && construction.superposition);
-        const QImage picture =
-            traced ? rasterPicture(construction, marks, linesComplete) : QImage();
-        writePicture(format, construction, raster ? picture : QImage(), request.output, marks);
+        QImage picture = raster && !marks ? drawn.picture : QImage();
+        if (raster && picture.isNull()) picture = rasterPicture(construction, marks, linesComplete);
+        linesComplete =
+            writePicture(format, construction, picture, request.output, marks) && linesComplete;
     }
     if (!linesComplete) warn(flow::superposition::kTruncatedText);
     if (!landmarksComplete) warn(flow::kStagnationCutText);
