@@ -40,7 +40,7 @@ struct Region {
 // evenly however early the work stops.
 std::vector<int> coarseToFine(int count);
 
-// How much work a whole drawing may do, counted in evaluations of one
+// How much work a drawing or a search may do, counted in evaluations of one
 // element's velocity term (a logarithm costs several); the work stops when
 // it runs out. Counting work rather than time keeps the pictures the same
 // on every machine.

@@ -10,10 +10,12 @@ namespace {
 constexpr double kStartSpacing = 50;  // pixels between the starts of the search grid, at least
 constexpr double kMostStarts = 40;    // along either side
 constexpr int kMaxIterations = 60;
-constexpr double kMaxJump = 100;                   // longest Newton step, pixels
-constexpr double kConverged = 1e-7;                // pixels
-constexpr double kSamePoint = 0.5;                 // pixels
-constexpr long long kEvaluationsPerIteration = 3;  // dW/dz and its derivative
+constexpr double kMaxJump = 100;     // longest Newton step, pixels
+constexpr double kConverged = 1e-7;  // pixels
+constexpr double kSamePoint = 0.5;   // pixels
+
+// The work budget: a Newton step evaluates dW/dz and its derivative.
+constexpr long long kEvaluationsPerIteration = 3;
 constexpr long long kWorkOfTheSearch = 40'000'000;
 
 // Newton's method on w(z) = 0 from `z`; nothing when it does not settle.
