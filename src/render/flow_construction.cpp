@@ -72,10 +72,11 @@ DrawnFlow superpositionFlow(const FlowRequest& request) {
     namespace sp = flow::superposition;
     const flow::Settings& live = request.settings.settings();
     const QSize field = fieldOf(live);
-    RasterSurface surface;
+    DrawnFlow drawn;
+    drawn.surface = std::make_shared<RasterSurface>();
+    RasterSurface& surface = *drawn.surface;
     createPicture(surface, field);
 
-    DrawnFlow drawn;
     Construction& construction = drawn.construction;
     construction.field = field;
     construction.superposition = true;
@@ -122,7 +123,6 @@ DrawnFlow superpositionFlow(const FlowRequest& request) {
         }
     }
     construction.font = surface.qfont();
-    drawn.picture = surface.image();
     return drawn;
 }
 

@@ -4,6 +4,8 @@
 // labels in the order given.
 #pragma once
 
+#include <memory>
+
 #include "document/construction.h"
 #include "document/raster_surface.h"
 #include "render/render_request.h"
@@ -13,12 +15,12 @@
 void createPicture(RasterSurface& surface, QSize size);
 
 // A flow built from the arguments: its construction and, for a
-// superposition, the picture its steps drew (the picture a replay draws, so
-// that its lines are traced once); a named flow's picture is null, its
+// superposition, the surface its steps drew on (the picture a replay draws,
+// so that its lines are traced once); a named flow has none, its
 // construction is drawn again.
 struct DrawnFlow {
     Construction construction;
-    QImage picture;
+    std::shared_ptr<RasterSurface> surface;
     bool linesComplete = true;  // false when the work budget left some lines undrawn
 };
 

@@ -51,8 +51,13 @@ void render(const RenderRequest& request) {
             marks = [&](PictureSurface& surface) { markLandmarks(surface, landmarks); };
         const PictureFormat format = *pictureFormatOf(request.output);
         const bool raster = format == PictureFormat::Bmp || format == PictureFormat::Png;
-        QImage picture = raster && !marks ? drawn.picture : QImage();
-        if (raster && picture.isNull()) picture = rasterPicture(construction, marks, linesComplete);
+        QImage picture;
+        if (raster && drawn.surface) {
+            if (marks) marks(*drawn.surface);
+            picture = drawn.surface->image();
+        } else if (raster) {
+            picture = rasterPicture(construction, marks, linesComplete);
+        }
         linesComplete =
             writePicture(format, construction, picture, request.output, marks) && linesComplete;
     }
