@@ -84,7 +84,7 @@ bool TMainForm::openConstruction(const QString& fileName) {
         const Construction construction = readConstructionFile(fileName);
         if (strengthPanel->isVisible()) resetStrengthPanel();
         auto made = std::make_unique<TMDIChild>();
-        made->adoptConstruction(construction, picturesInUse());
+        const bool complete = made->adoptConstruction(construction, picturesInUse());
         made->setConstructionFile(fileName);
         const QString title = construction.title();
         const QString name = title.isEmpty() ? QFileInfo(fileName).fileName() : title;
@@ -94,6 +94,7 @@ bool TMainForm::openConstruction(const QString& fileName) {
         workspace->addSubWindow(child);
         child->showMaximized();
         workspace->setActiveSubWindow(child);
+        if (!complete) reportLinesCutShort();
     });
 }
 

@@ -244,6 +244,8 @@ class TMainForm : public QMainWindow {
     // active document.
     bool placeSuperpositionElement(TMDIChild& document, int x, int y);
     void drawSuperpositionLines(TMDIChild& document, SuperpositionLines lines);
+    // Says in the status line that the work budget left lines undrawn.
+    void reportLinesCutShort();
     void drawSuperpositionVelocity(TMDIChild& document);
     void followActiveDocument();
 

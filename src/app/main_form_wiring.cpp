@@ -142,4 +142,5 @@ void TMainForm::connectDocument(TMDIChild* document) {
             [this, document] { Shape1MouseDown(*document); });
     connect(document, &TMDIChild::popupRequested, this,
             [this](QPoint globalPos) { elementPopup->exec(globalPos); });
+    connect(document, &TMDIChild::linesCutShort, this, &TMainForm::reportLinesCutShort);
 }

@@ -29,10 +29,14 @@ QString outcomeText(sp::Outcome outcome) {
         case sp::Outcome::Drawn:
             return {};
         case sp::Outcome::Truncated:
-            return "Построены не все линии: для стольких элементов не хватило отведённой работы";
+            return QString::fromUtf8(sp::kTruncatedText.data(), sp::kTruncatedText.size());
         case sp::Outcome::NothingToDraw:
             return "Линии не построены: элементы не дают течения на поле (нулевые мощности, "
                    "элементы, гасящие друг друга, или все линии вне поля)";
+        case sp::Outcome::TooDense:
+            return "Линии не построены: " +
+                   QString::fromUtf8(sp::kTooDenseText.data(), sp::kTooDenseText.size()) +
+                   " (увеличьте шаг линий)";
     }
     return {};
 }
@@ -96,6 +100,10 @@ void TMainForm::drawSuperpositionLines(TMDIChild& d, SuperpositionLines lines) {
         if (const QString text = outcomeText(outcome); !text.isEmpty())
             statusLine->showMessage(text);
     });
+}
+
+void TMainForm::reportLinesCutShort() {
+    statusLine->showMessage(outcomeText(sp::Outcome::Truncated));
 }
 
 void TMainForm::followActiveDocument() {

@@ -71,9 +71,11 @@ flow::superposition::Outcome drawSuperpositionLines(
 
 namespace {
 
-// One step on the surface; `elements` are a superposition's.
-void drawStep(const ConstructionStep& step, PictureSurface& surface,
+// One step on the surface; `elements` are a superposition's. False when the
+// work budget cut a superposition's lines short.
+bool drawStep(const ConstructionStep& step, PictureSurface& surface,
               const std::vector<flow::superposition::Element>& elements) {
+    bool complete = true;
     NoGauge gauge;
     const flow::Canvas canvas{surface, step.settings.settings(), gauge};
     try {
@@ -97,7 +99,8 @@ void drawStep(const ConstructionStep& step, PictureSurface& surface,
                            drawSuperpositionMark(surface, e.element);
                        },
                        [&](const SuperpositionLinesStep& l) {
-                           drawSuperpositionLines(canvas, l.lines, elements);
+                           complete = drawSuperpositionLines(canvas, l.lines, elements) !=
+                                      flow::superposition::Outcome::Truncated;
                        },
                        [&](const SuperpositionVelocityStep& v) {
                            flow::superposition::drawVelocity(canvas, elements, v.p);
@@ -107,11 +110,12 @@ void drawStep(const ConstructionStep& step, PictureSurface& surface,
     } catch (const flow::ConversionError&) {
         // The step stopped here when it was made too.
     }
+    return complete;
 }
 
 }  // namespace
 
-void replay(const Construction& construction, PictureSurface& surface) {
+bool replay(const Construction& construction, PictureSurface& surface) {
     const std::vector<flow::superposition::Element> elements =
         superpositionElements(construction.steps);
     auto isElement = [](const ConstructionStep& step) {
@@ -120,7 +124,10 @@ void replay(const Construction& construction, PictureSurface& surface) {
     if (construction.superposition)
         for (const ConstructionStep& step : construction.steps)
             if (isElement(step)) drawStep(step, surface, elements);
+    bool complete = true;
     for (const ConstructionStep& step : construction.steps)
-        if (!construction.superposition || !isElement(step)) drawStep(step, surface, elements);
+        if (!construction.superposition || !isElement(step))
+            complete = drawStep(step, surface, elements) && complete;
     surface.setQFont(construction.font);
+    return complete;
 }

@@ -101,5 +101,6 @@ flow::superposition::Outcome drawSuperpositionLines(
     const std::vector<flow::superposition::Element>& elements);
 
 // Draws the steps in order (a superposition: as said above). A step that read a text that was no
-// integer stops where it stopped when it was made, and the next step goes on.
-void replay(const Construction& construction, PictureSurface& surface);
+// integer stops where it stopped when it was made, and the next step goes on. False when the
+// tracer's work budget left some of a superposition's lines undrawn.
+bool replay(const Construction& construction, PictureSurface& surface);

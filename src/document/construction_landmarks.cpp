@@ -136,12 +136,13 @@ std::vector<flow::Landmark> landmarksOfConfiguration(const Construction& constru
 
 // A superposition's stagnation points, then the velocity at its velocity
 // steps' points, each for all its elements, as its picture is drawn.
-std::vector<flow::Landmark> superpositionLandmarks(const Construction& construction) {
+std::vector<flow::Landmark> superpositionLandmarks(const Construction& construction,
+                                                   bool* complete) {
     const std::vector<flow::superposition::Element> elements =
         superpositionElements(construction.steps);
     const int width = construction.field.width(), height = construction.field.height();
     std::vector<flow::Landmark> landmarks =
-        flow::superpositionStagnationLandmarks(elements, width, height);
+        flow::superpositionStagnationLandmarks(elements, width, height, complete);
     for (const ConstructionStep& step : construction.steps)
         if (const auto* velocity = std::get_if<SuperpositionVelocityStep>(&step.action))
             if (std::optional<flow::Landmark> landmark =
@@ -163,8 +164,8 @@ std::optional<flow::Landmark> velocityLandmark(const VelocityStep& step, const C
 }  // namespace
 
 std::vector<flow::Landmark> landmarksOf(const Construction& construction,
-                                        const flow::SettingValues& built) {
-    if (construction.superposition) return superpositionLandmarks(construction);
+                                        const flow::SettingValues& built, bool* complete) {
+    if (construction.superposition) return superpositionLandmarks(construction, complete);
     std::vector<flow::Landmark> landmarks;
     try {
         landmarks = landmarksOfConfiguration(construction, built, construction.configuration());

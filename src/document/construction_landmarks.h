@@ -24,9 +24,12 @@
 // construction was built with (a setting not among them: its default). A
 // velocity is that of the whole flow the elements placed before it made. A
 // configuration whose numbers are no integers has no landmarks of its own.
-// Empty for an empty construction.
+// Empty for an empty construction. A superposition's stagnation points are
+// searched for within a work budget: `*complete` (if given) turns false when
+// it ran out.
 std::vector<flow::Landmark> landmarksOf(const Construction& construction,
-                                        const flow::SettingValues& built = {});
+                                        const flow::SettingValues& built = {},
+                                        bool* complete = nullptr);
 
 using flow::landmarksText;
 using flow::markLandmarks;

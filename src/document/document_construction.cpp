@@ -39,9 +39,9 @@ void TMDIChild::keepCommandTitle(const QString& title) {
     recorder().keepCommandTitle(title);
 }
 
-void TMDIChild::adoptConstruction(const Construction& construction, std::int64_t picturesInUse) {
+bool TMDIChild::adoptConstruction(const Construction& construction, std::int64_t picturesInUse) {
     createPicture(construction.field, picturesInUse);
-    replay(construction, surface_);
+    const bool complete = replay(construction, surface_);
     steps_ = construction.steps;
     superposition_ = construction.superposition;
     const Configuration configuration = construction.configuration();
@@ -51,6 +51,7 @@ void TMDIChild::adoptConstruction(const Construction& construction, std::int64_t
                        configuration.radius.number());
     EditText->setFont(construction.font);
     modified_ = false;
+    return complete;
 }
 
 void TMDIChild::showThetaLabel(int x, int y, int r) {

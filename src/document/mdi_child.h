@@ -67,8 +67,9 @@ class TMDIChild : public QMdiSubWindow {
     void keepCommandTitle(const QString& title);
     // Makes the picture of an opened construction: draws its steps on a new
     // white picture of its field size (refused as createPicture says) and
-    // takes its configuration and font.
-    void adoptConstruction(const Construction& construction, std::int64_t picturesInUse);
+    // takes its configuration and font. False when the tracer's work budget
+    // left some of a superposition's lines undrawn.
+    bool adoptConstruction(const Construction& construction, std::int64_t picturesInUse);
 
     // A superposition document: any number of elements, kept as steps of
     // its construction; every change draws the picture again from them.
@@ -139,6 +140,9 @@ class TMDIChild : public QMdiSubWindow {
     void popupRequested(QPoint globalPos);
     // A superposition's elements changed.
     void superpositionChanged();
+    // Drawn again after a change, some of a superposition's lines were left
+    // out for want of work.
+    void linesCutShort();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -40,18 +40,21 @@ std::optional<PictureFormat> pictureFormatOf(const QString& fileName) {
     return std::nullopt;
 }
 
-void writePicture(PictureFormat format, const Construction& construction, const QImage& raster,
+bool writePicture(PictureFormat format, const Construction& construction, const QImage& raster,
                   const QString& fileName, const PictureOverlay& overlay) {
     switch (format) {
         case PictureFormat::Bmp:
-            return writeRasterPicture(raster, "bmp", fileName);
+            writeRasterPicture(raster, "bmp", fileName);
+            return true;
         case PictureFormat::Png:
-            return writeRasterPicture(raster, "png", fileName);
+            writeRasterPicture(raster, "png", fileName);
+            return true;
         case PictureFormat::Svg:
             return writeSvgPicture(construction, fileName, overlay);
         case PictureFormat::Pdf:
             return writePdfPicture(construction, fileName, overlay);
     }
+    return true;
 }
 
 void writeRasterPicture(const QImage& picture, const char* format, const QString& fileName) {
@@ -61,8 +64,9 @@ void writeRasterPicture(const QImage& picture, const char* format, const QString
     });
 }
 
-void writeSvgPicture(const Construction& construction, const QString& fileName,
+bool writeSvgPicture(const Construction& construction, const QString& fileName,
                      const PictureOverlay& overlay) {
+    bool complete = true;
     savePicture(fileName, [&](QIODevice& file) {
         QSvgGenerator svg;
         svg.setOutputDevice(&file);
@@ -71,15 +75,17 @@ void writeSvgPicture(const Construction& construction, const QString& fileName,
         svg.setResolution(QImage(1, 1, QImage::Format_RGB32).logicalDpiY());
         QPainter painter;
         if (!painter.begin(&svg)) return QString("SVG");
-        paintConstruction(construction, painter, pictureRect(construction), overlay);
+        complete = paintConstruction(construction, painter, pictureRect(construction), overlay);
         painter.end();
         return QString();
     });
+    return complete;
 }
 
 // One page the size of the picture, a point for each pixel.
-void writePdfPicture(const Construction& construction, const QString& fileName,
+bool writePdfPicture(const Construction& construction, const QString& fileName,
                      const PictureOverlay& overlay) {
+    bool complete = true;
     savePicture(fileName, [&](QIODevice& file) {
         QPdfWriter pdf(&file);
         pdf.setResolution(72);
@@ -87,22 +93,24 @@ void writePdfPicture(const Construction& construction, const QString& fileName,
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         QPainter painter;
         if (!painter.begin(&pdf)) return QString("PDF");
-        paintConstruction(construction, painter, pictureRect(construction), overlay);
+        complete = paintConstruction(construction, painter, pictureRect(construction), overlay);
         painter.end();
         return QString();
     });
+    return complete;
 }
 
-void paintConstruction(const Construction& construction, QPainter& painter, const QRectF& target,
+bool paintConstruction(const Construction& construction, QPainter& painter, const QRectF& target,
                        const PictureOverlay& overlay) {
     const QSizeF field(construction.field);
-    if (field.isEmpty() || target.isEmpty()) return;
+    if (field.isEmpty() || target.isEmpty()) return true;
     const double scale = std::min(target.width() / field.width(), target.height() / field.height());
     painter.save();
     painter.translate(target.center() - QPointF(field.width(), field.height()) * scale / 2);
     painter.scale(scale, scale);
     VectorSurface surface(painter, construction.field);
-    replay(construction, surface);
+    const bool complete = replay(construction, surface);
     if (overlay) overlay(surface);
     painter.restore();
+    return complete;
 }

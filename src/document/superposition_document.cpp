@@ -95,6 +95,7 @@ void TMDIChild::redrawPicture() {
     const QSize size = surface_.image().size();
     if (!surface_.createPicture(size.width(), size.height()))
         throw PictureRefused("Не хватает памяти, чтобы нарисовать рисунок заново.");
-    replay(construction(), surface_);
+    const bool complete = replay(construction(), surface_);
     Image->update();
+    if (!complete) emit linesCutShort();
 }

@@ -4,6 +4,7 @@
 #include "document/element_placement.h"
 #include "document/field_size_limit.h"
 #include "document/flow_commands.h"
+#include "document/superposition_marks.h"
 #include "document/velocity_input.h"
 
 namespace {
@@ -66,23 +67,27 @@ namespace {
 // The stream has no place: its mark goes near the picture's top-left corner.
 constexpr QPoint kStreamMark(40, 20);
 
-Construction superpositionConstruction(const FlowRequest& request) {
+DrawnFlow superpositionFlow(const FlowRequest& request) {
     namespace sp = flow::superposition;
     const flow::Settings& live = request.settings.settings();
     const QSize field = fieldOf(live);
-    RasterSurface surface;
+    DrawnFlow drawn;
+    drawn.surface = std::make_shared<RasterSurface>();
+    RasterSurface& surface = *drawn.surface;
     createPicture(surface, field);
 
-    Construction construction;
+    Construction& construction = drawn.construction;
     construction.field = field;
     construction.superposition = true;
     std::vector<sp::Element> elements = request.elements;
+    // The marks first, as a replay draws them.
     for (sp::Element& e : elements) {
         if (e.kind == sp::ElementKind::Stream) {
             e.x = kStreamMark.x();
             e.y = kStreamMark.y();
         }
         construction.steps.push_back({SuperpositionElementStep{e, surface.qfont()}, {}});
+        drawSuperpositionMark(surface, e);
     }
     ConstructionRecorder recorder(surface, construction.steps);
     NoGauge gauge;
@@ -95,9 +100,15 @@ Construction superpositionConstruction(const FlowRequest& request) {
                     streamlines ? SuperpositionLines::Streamlines
                                 : SuperpositionLines::Equipotentials,
                     elements, live, gauge);
+                const char* option = streamlines ? "--streamlines" : "--equipotentials";
                 if (outcome == sp::Outcome::NothingToDraw)
                     fail(QString("%1: линии не построены: элементы не дают течения на поле")
-                             .arg(streamlines ? "--streamlines" : "--equipotentials"));
+                             .arg(option));
+                if (outcome == sp::Outcome::TooDense)
+                    fail(QString("%1: линии не построены: %2")
+                             .arg(option, QString::fromUtf8(sp::kTooDenseText.data(),
+                                                            sp::kTooDenseText.size())));
+                if (outcome == sp::Outcome::Truncated) drawn.linesComplete = false;
                 break;
             }
             case DrawCommand::Velocity:
@@ -111,13 +122,17 @@ Construction superpositionConstruction(const FlowRequest& request) {
         }
     }
     construction.font = surface.qfont();
-    return construction;
+    return drawn;
 }
 
 }  // namespace
 
+DrawnFlow drawFlow(const FlowRequest& request) {
+    return request.flow ? DrawnFlow{flowConstruction(request)} : superpositionFlow(request);
+}
+
 Construction flowConstruction(const FlowRequest& request) {
-    if (!request.flow) return superpositionConstruction(request);
+    if (!request.flow) return superpositionFlow(request).construction;
     const flow::SettingValues values = flowSettings(request);
     const flow::Settings& live = values.settings();
     const QSize field = fieldOf(live);

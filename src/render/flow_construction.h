@@ -4,6 +4,8 @@
 // labels in the order given.
 #pragma once
 
+#include <memory>
+
 #include "document/construction.h"
 #include "document/raster_surface.h"
 #include "render/render_request.h"
@@ -16,7 +18,18 @@ flow::SettingValues flowSettings(const FlowRequest& request);
 // when its memory cannot be had.
 void createPicture(RasterSurface& surface, QSize size);
 
+// A flow built from the arguments: its construction and, for a
+// superposition, the surface its steps drew on (the picture a replay draws,
+// so that its lines are traced once); a named flow has none, its
+// construction is drawn again.
+struct DrawnFlow {
+    Construction construction;
+    std::shared_ptr<RasterSurface> surface = nullptr;
+    bool linesComplete = true;  // false when the work budget left some lines undrawn
+};
+
 // Throws ArgumentError when the flow cannot be drawn as asked (a field too
 // large, a command the flow has no lines for, a velocity where none is
 // drawn), std::runtime_error when the picture's memory cannot be had.
+DrawnFlow drawFlow(const FlowRequest& request);
 Construction flowConstruction(const FlowRequest& request);

@@ -5,10 +5,12 @@
 #include <cstdio>
 #include <cstring>
 #include <stdexcept>
+#include <string_view>
 
 #include "document/construction_file.h"
 #include "document/construction_landmarks.h"
 #include "document/picture_export.h"
+#include "flow/landmarks/superposition_landmarks.h"
 #include "render/flow_construction.h"
 #include "render/render_request.h"
 
@@ -26,35 +28,55 @@ void print(std::FILE* stream, const QString& text) {
 }
 
 // The raster forms take the construction replayed on a new white picture,
-// as a document opened from it shows it, with the overlay.
-QImage rasterPicture(const Construction& construction, const PictureOverlay& overlay) {
+// as a document opened from it shows it, with the overlay. `linesComplete`
+// turns false when the work budget left some lines undrawn.
+QImage rasterPicture(const Construction& construction, const PictureOverlay& overlay,
+                     bool& linesComplete) {
     RasterSurface surface;
     createPicture(surface, construction.field);
-    replay(construction, surface);
+    linesComplete = replay(construction, surface) && linesComplete;
     if (overlay) overlay(surface);
     return surface.image();
 }
 
+// A warning on standard error; the work goes on.
+void warn(std::string_view text) {
+    print(stderr, "zef-render: " + QString::fromUtf8(text.data(), text.size()) + "\n");
+}
+
 // The picture first: when it cannot be written, nothing is printed.
 void render(const RenderRequest& request) {
-    const Construction construction = request.input.isEmpty() ? flowConstruction(request.flow)
-                                                              : readConstructionFile(request.input);
+    const DrawnFlow drawn = request.input.isEmpty()
+                                ? drawFlow(request.flow)
+                                : DrawnFlow{readConstructionFile(request.input)};
+    const Construction& construction = drawn.construction;
     // A file's flow is what its steps recorded; the arguments' flow is also
     // what they set.
     const flow::SettingValues built =
         request.input.isEmpty() ? flowSettings(request.flow) : flow::SettingValues();
-    const std::vector<flow::Landmark> landmarks = request.landmarks || request.markLandmarks
-                                                      ? landmarksOf(construction, built)
-                                                      : std::vector<flow::Landmark>();
+    bool linesComplete = drawn.linesComplete, landmarksComplete = true;
+    const std::vector<flow::Landmark> landmarks =
+        request.landmarks || request.markLandmarks
+            ? landmarksOf(construction, built, &landmarksComplete)
+            : std::vector<flow::Landmark>();
     if (!request.output.isEmpty()) {
         PictureOverlay marks;
         if (request.markLandmarks)
             marks = [&](PictureSurface& surface) { markLandmarks(surface, landmarks); };
         const PictureFormat format = *pictureFormatOf(request.output);
         const bool raster = format == PictureFormat::Bmp || format == PictureFormat::Png;
-        writePicture(format, construction, raster ? rasterPicture(construction, marks) : QImage(),
-                     request.output, marks);
+        QImage picture;
+        if (raster && drawn.surface) {
+            if (marks) marks(*drawn.surface);
+            picture = drawn.surface->image();
+        } else if (raster) {
+            picture = rasterPicture(construction, marks, linesComplete);
+        }
+        linesComplete =
+            writePicture(format, construction, picture, request.output, marks) && linesComplete;
     }
+    if (!linesComplete) warn(flow::superposition::kTruncatedText);
+    if (!landmarksComplete) warn(flow::kStagnationCutText);
     if (request.landmarks) print(stdout, QString::fromStdString(landmarksText(landmarks)));
 }
 

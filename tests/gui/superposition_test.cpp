@@ -59,7 +59,8 @@ class SuperpositionTest : public QObject {
     TMainForm* form = nullptr;
 
     void click(const char* button) { named<QToolButton>(form, button)->click(); }
-    QString status() { return named<QStatusBar>(form, "StatusBar")->currentMessage(); }
+    QStatusBar* statusLine() { return named<QStatusBar>(form, "StatusBar"); }
+    QString status() { return statusLine()->currentMessage(); }
     QTableView* table() { return named<QTableView>(form, "SuperpositionTable"); }
     QDockWidget* dock() { return named<QDockWidget>(form, "SuperpositionDock"); }
 
@@ -228,6 +229,12 @@ class SuperpositionTest : public QObject {
         cancelled->addSuperpositionElement(sp::sink(400, 300, 1500));
         click("SpeedButton1");
         QVERIFY(status().startsWith("Линии не построены"));
+
+        // Streamlines of a fast stream half a pixel apart: said so.
+        TMDIChild* dense = newSuperposition();
+        dense->addSuperpositionElement(sp::stream(100, 0));
+        click("SpeedButton1");
+        QVERIFY2(status().contains("линии легли бы ближе двух пикселей"), qPrintable(status()));
     }
 
     // The evenly spaced mode is the streamline dialog's, off by default, and
@@ -379,6 +386,30 @@ class SuperpositionTest : public QObject {
         QVERIFY(clock.elapsed() < 120'000);
         QVERIFY(crowd->surface().image() != whitePicture());
         QCOMPARE(table()->model()->rowCount(), 100);
+    }
+
+    // Two thousand elements opened from a file, and then one of them edited:
+    // the work budget leaves lines undrawn, and the status line says so.
+    void manyElementsSaySo() {
+        QTemporaryDir folder;
+        TMDIChild* d = newSuperposition();
+        d->addSuperpositionElement(sp::stream(1, 15));
+        click("SpeedButton1");
+        Construction many = d->construction();
+        for (int i = 1; i < 2000; ++i) {
+            const double x = 389 * i % 800, y = 263 * i % 600, q = 97 * i % 2000;
+            const sp::Element e = i % 2 ? sp::source(x, y, q) : sp::vortex(x, y, -q);
+            many.steps.insert(many.steps.begin(), {SuperpositionElementStep{e, many.font}, {}});
+        }
+        const QString file = folder.filePath("many.zef");
+        writeConstructionFile(many, file);
+        const QString cut =
+            "Построены не все линии: для стольких элементов не хватило отведённой работы";
+        QVERIFY(form->openConstruction(file));
+        QCOMPARE(status(), cut);
+        statusLine()->clearMessage();
+        editCell(0, 3, "1000");
+        QCOMPARE(status(), cut);
     }
 };
 

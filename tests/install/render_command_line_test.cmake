@@ -59,6 +59,36 @@ if(NOT out STREQUAL "${expected}" OR NOT err STREQUAL "")
   message(FATAL_ERROR "--element --landmarks printed:\n${out}${err}")
 endif()
 
+# Two thousand elements: the work budget stops the tracer and the stagnation
+# points' search; the picture is written, and standard error says so.
+set(many --element stream,1,15)
+foreach(i RANGE 1 1999)
+  math(EXPR x "(${i} * 389) % 800")
+  math(EXPR y "(${i} * 263) % 600")
+  math(EXPR q "(${i} * 97) % 2000")
+  math(EXPR kind "${i} % 3")
+  if(kind EQUAL 0)
+    list(APPEND many --element source,${x},${y},${q})
+  elseif(kind EQUAL 1)
+    list(APPEND many --element sink,${x},${y},${q})
+  else()
+    list(APPEND many --element vortex,${x},${y},-${q})
+  endif()
+endforeach()
+run_render(0 out err ${many} --streamlines --landmarks -o many.png)
+if(NOT EXISTS "${out_dir}/many.png"
+   OR NOT err STREQUAL "zef-render: Построены не все линии: для стольких элементов не хватило отведённой работы
+zef-render: Найдены не все критические точки: для стольких элементов не хватило отведённой работы
+")
+  message(FATAL_ERROR "many elements: no picture, or standard error said:\n${err}")
+endif()
+
+# Streamlines closer together than can be drawn: said so, not "no flow".
+run_render(2 out err --element stream,100,0 --streamlines -o dense.png)
+if(NOT err MATCHES "^zef-render: --streamlines: линии не построены: соседние линии легли бы ближе")
+  message(FATAL_ERROR "--element stream,100,0 --streamlines said:\n${err}")
+endif()
+
 # Each error: exit code, one line naming the program, and OUT as it was.
 file(WRITE "${out_dir}/kept.png" "earlier")
 function(refused expected_code output)

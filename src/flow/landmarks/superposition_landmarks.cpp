@@ -18,12 +18,14 @@ Point fieldCentre(int width, int height) {
 }
 
 std::vector<Landmark> superpositionStagnationLandmarks(const std::vector<sp::Element>& elements,
-                                                       int width, int height) {
+                                                       int width, int height, bool* complete) {
     const Point centre = fieldCentre(width, height);
     std::vector<sp::PicturePoint> points;
-    for (const sp::Complex z :
-         sp::stagnationPoints(sp::Field(elements), sp::Region::aroundField(width, height, 0)))
+    sp::StepBudget budget = sp::stagnationBudget();
+    for (const sp::Complex z : sp::stagnationPoints(
+             sp::Field(elements), sp::Region::aroundField(width, height, 0), budget))
         points.push_back(sp::toPicture(z));
+    if (complete) *complete = !budget.ranOut();
     // Ordered by the places as printed, to a tenth of a pixel, so that points
     // on one vertical keep their order whatever the last digits say.
     const auto printed = [](const sp::PicturePoint& p) {

@@ -14,8 +14,12 @@ namespace flow::superposition {
 
 namespace {
 
-constexpr double kWorkPerDrawing = 1e7;  // element evaluations, a guard against endless work
-constexpr double kFirstArrow = 100;      // arc length to the first arrowhead, pixels
+// The work budget of one drawing's lines, in evaluations of one element's
+// dW/dz: a hundred elements of every kind at the dialogs' defaults took at
+// most 60 % of it.
+constexpr long long kWorkPerDrawing = 300'000'000;
+
+constexpr double kFirstArrow = 100;  // arc length to the first arrowhead, pixels
 constexpr double kArrowSpacing = 200;
 constexpr double kShortestArrowed = 40;  // shorter curves get none
 constexpr double kArrowHalfAngle = 20;
@@ -84,6 +88,14 @@ struct Job {
 
     bool possible() const { return !field.empty() && levels.any(); }
 
+    // The stagnation points, found within their own budget.
+    std::vector<Complex> stagnation() {
+        StepBudget search = stagnationBudget();
+        std::vector<Complex> points = stagnationPoints(field, region, search);
+        searchComplete = !search.ranOut();
+        return points;
+    }
+
     Outcome draw(const Canvas& canvas, const CurveSet& set, bool arrows) const {
         bool any = false;
         for (const Curve& curve : set.curves) {
@@ -92,21 +104,21 @@ struct Job {
             if (arrows) drawArrows(canvas.surface, field, curve.points, width, height);
             canvas.gauge.advance(1);
         }
-        if (!any) return Outcome::NothingToDraw;
-        return set.complete ? Outcome::Drawn : Outcome::Truncated;
+        if (!any) return set.crowded ? Outcome::TooDense : Outcome::NothingToDraw;
+        return set.complete && searchComplete ? Outcome::Drawn : Outcome::Truncated;
     }
 
     const Field field;
     const Levels levels;
     const double width, height;
     const Region region;
+    bool searchComplete = true;
 };
 
 }  // namespace
 
-StepBudget budgetFor(const Field& field) {
-    const double perStep = static_cast<double>(field.singularities().size() + 1);
-    return {static_cast<long long>(kWorkPerDrawing / perStep)};
+StepBudget lineBudget() {
+    return {kWorkPerDrawing};
 }
 
 Outcome drawStreamlines(const Canvas& canvas, const std::vector<Element>& elements,
@@ -115,10 +127,10 @@ Outcome drawStreamlines(const Canvas& canvas, const std::vector<Element>& elemen
     const StreamlineSettings& dialog = canvas.settings.streamlines;
     setStreamlinePen(canvas);
     const int increment = dialog.increment();
-    const Job job(canvas, elements, increment, dialog.lineCount());
+    Job job(canvas, elements, increment, dialog.lineCount());
     if (!job.possible()) return Outcome::NothingToDraw;
-    const std::vector<Complex> stagnation = stagnationPoints(job.field, job.region);
-    StepBudget budget = budgetFor(job.field);
+    const std::vector<Complex> stagnation = job.stagnation();
+    StepBudget budget = lineBudget();
     const CurveSet set =
         options.evenlySpaced
             ? evenlySpacedStreamlines(job.field, job.region, increment, stagnation, budget)
@@ -132,11 +144,11 @@ Outcome drawEquipotentials(const Canvas& canvas, const std::vector<Element>& ele
     const EquipotentialSettings& dialog = canvas.settings.equipotentials;
     setEquipotentialPen(canvas);
     const int increment = dialog.increment();
-    const Job job(canvas, elements, increment, dialog.lineCount());
+    Job job(canvas, elements, increment, dialog.lineCount());
     if (!job.possible()) return Outcome::NothingToDraw;
-    StepBudget budget = budgetFor(job.field);
+    StepBudget budget = lineBudget();
     const CurveSet set = levelCurves(job.field, Quantity::Potential, job.region, job.levels,
-                                     stagnationPoints(job.field, job.region), budget);
+                                     job.stagnation(), budget);
     return job.draw(canvas, set, false);
 }
 

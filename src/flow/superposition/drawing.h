@@ -5,6 +5,7 @@
 // the dialog asks for them.
 #pragma once
 
+#include <string_view>
 #include <vector>
 
 #include "flow/settings.h"
@@ -17,7 +18,16 @@ enum class Outcome {
     Drawn,
     Truncated,      // drawn, but the work limit stopped it before every line was traced
     NothingToDraw,  // no element acts, no level is asked for, or no curve meets the field
+    TooDense,       // nothing drawn: the levels lie too close together to be drawn apart
 };
+
+// What the window's status line and zef-render say of a drawing cut short
+// by the work budget, and (after what was asked for) of levels too close
+// together to be drawn.
+inline constexpr std::string_view kTruncatedText =
+    "Построены не все линии: для стольких элементов не хватило отведённой работы";
+inline constexpr std::string_view kTooDenseText =
+    "соседние линии легли бы ближе двух пикселей друг к другу";
 
 struct StreamlineOptions {
     // Streamlines seeded by separation distance (the increment A, in
@@ -46,8 +56,9 @@ inline PicturePoint toPicture(Complex z) {
     return {-z.real(), -z.imag()};
 }
 
-// The step budget of one drawing of the field: the work of a step grows with
-// the number of elements.
-StepBudget budgetFor(const Field& field);
+// The work budget of one drawing's lines (the stagnation points have their
+// own). The work of a step grows with the number of elements, so many
+// elements get fewer steps.
+StepBudget lineBudget();
 
 }  // namespace flow::superposition

@@ -12,7 +12,8 @@ namespace {
 
 constexpr double kSmallestSeparation = 4;  // pixels
 constexpr double kSeedClearance = 2 * kSingularStop;
-constexpr double kMostScanSteps = 500;  // along either side of the region
+constexpr double kMostScanSteps = 500;    // along either side of the region
+constexpr long long kPotentialWork = 16;  // W at a point, in evaluations of dW/dz
 
 class Spacer {
   public:
@@ -36,12 +37,14 @@ class Spacer {
 
     void fill();
     CurveSet result() {
-        set_.complete = !budget_.exhausted();
+        set_.complete = !budget_.ranOut();
         return std::move(set_);
     }
 
   private:
+    // Whether p is free for a new streamline; the test costs a look at every element.
     bool free(Complex p) const {
+        budget_.spend(workPerEvaluation(field_));
         return region_.contains(p) && field_.distanceToSingularity(p) > kSeedClearance &&
                !index_.near(p, 0.99 * separation_);
     }
@@ -61,6 +64,7 @@ class Spacer {
 };
 
 bool Spacer::startAt(Complex p) {
+    budget_.spend(kPotentialWork * workPerEvaluation(field_));
     const double value = valueOf(Quantity::StreamFunction, field_.potential(p));
     if (!std::isfinite(value)) return false;
     Trace trace = tracer_.traceThrough(p, value);
@@ -102,7 +106,7 @@ void Spacer::fill() {
         }
         if (budget_.exhausted()) return;
         bool started = false;
-        for (; scanned < columns * rows && !started; ++scanned) {
+        for (; scanned < columns * rows && !started && !budget_.exhausted(); ++scanned) {
             const Complex p = toFlow(region_.left + static_cast<double>(scanned % columns) * step,
                                      region_.top + static_cast<double>(scanned / columns) * step);
             if (free(p)) started = startAt(p);

@@ -23,9 +23,18 @@ constexpr double kSameCurve = 0.3;            // a seed this near a traced chord
 constexpr double kSameLevelNear = 1.5;        // pixels
 constexpr int kSeedIterations = 8;
 constexpr double kSeedPrecision = 1e-4;  // pixels
+// The work of W itself and of its change along a segment, in evaluations of
+// dW/dz: logarithms and arctangents cost many times a quotient.
+constexpr long long kPotentialWork = 16;
+constexpr long long kChangeWork = 7;
+// The parts of the budget the branches and the element rays may take
+// together, and the grid's own values, at most.
+constexpr double kSeedsBeforeGrid = 0.7;
+constexpr double kGridValuesShare = 0.25;
 
 struct LevelRange {
     long long low = 0, high = -1;
+    bool crowded = false;  // left out for lying too close together
 };
 
 // Indices k of the levels between the values a and b, at most `most` of them.
@@ -35,7 +44,8 @@ LevelRange levelsBetween(double a, double b, const Levels& levels, double most) 
     const double reach = static_cast<double>(levels.count - 1);
     const double low = std::max(std::ceil(std::min(a, b) / levels.increment), middle - reach);
     const double high = std::min(std::floor(std::max(a, b) / levels.increment), middle + reach);
-    if (!(low <= high) || high - low >= std::max(1.0, most)) return {};
+    if (!(low <= high)) return {};
+    if (high - low >= std::max(1.0, most)) return {.crowded = true};
     return {static_cast<long long>(low), static_cast<long long>(high)};
 }
 
@@ -56,9 +66,11 @@ class CurveBuilder {
     void seedAlongRays();
     void seedAlongGrid();
     CurveSet result() {
-        set_.complete = !budget_.exhausted();
+        set_.complete = !budget_.ranOut();
         return std::move(set_);
     }
+    // The budget's work for `evaluations` of dW/dz.
+    long long work(long long evaluations) const { return evaluations * workPerEvaluation(field_); }
 
   private:
     double value(Complex W) const { return valueOf(quantity_, W); }
@@ -86,6 +98,8 @@ class CurveBuilder {
 };
 
 void CurveBuilder::branchesAt(Complex s) {
+    if (budget_.exhausted()) return;
+    budget_.spend(work(kPotentialWork + kBranchSamples * kChangeWork));
     const double atS = value(field_.potential(s));
     if (!std::isfinite(atS)) return;
     std::vector<Complex> ring(kBranchSamples + 1);
@@ -129,6 +143,7 @@ std::optional<Complex> CurveBuilder::onLevel(Complex a, double va, Complex z, do
     // traced chord is dropped.
     double atZ = va + value(field_.change(a, z));
     for (int k = 0; k < kSeedIterations; ++k) {
+        budget_.spend(work(1 + kChangeWork));
         const Complex w = field_.derivative(z);
         const Complex g = gradientOf(quantity_, w);
         const double gg = squaredLength(g);
@@ -148,6 +163,7 @@ std::optional<Complex> CurveBuilder::onLevel(Complex a, double va, Complex z, do
 
 void CurveBuilder::seedAlong(Complex a, double va, Complex b, double vb) {
     const LevelRange range = levelsBetween(va, vb, levels_, lengthOf(b - a) / kDensest);
+    set_.crowded = set_.crowded || range.crowded;
     for (long long k = range.low; k <= range.high && !budget_.exhausted(); ++k) {
         const double level = static_cast<double>(k) * levels_.increment;
         const double t = va == vb ? 0 : (level - va) / (vb - va);
@@ -165,9 +181,12 @@ void CurveBuilder::seedAlongRays() {
     for (const Singularity& s : field_.singularities()) {
         if (!region_.contains(s.z)) continue;
         for (const Complex direction : {Complex(1, 0), Complex(0, 1)}) {
+            if (budget_.exhausted()) return;
+            budget_.spend(work(kPotentialWork));
             Complex a = s.z + kRayStart * direction;
             double va = value(field_.potential(a));
             for (double r = kRayStart * kRayGrowth; r <= kRayEnd; r *= kRayGrowth) {
+                budget_.spend(work(kChangeWork));
                 const Complex b = s.z + r * direction;
                 const double vb = va + value(field_.change(a, b));
                 seedAlong(a, va, b, vb);
@@ -182,9 +201,17 @@ void CurveBuilder::prepareGrid() {
     // Grid lines slightly off whole pixels, so elements never sit on them.
     const double x0 = region_.left + 0.371, y0 = region_.top + 0.529;
     if (region_.empty()) return;
-    const double spacing = region_.spacing(kGridSpacing, kMostGridLines);
+    double spacing = region_.spacing(kGridSpacing, kMostGridLines);
+    // With very many elements the grid's values alone would take much of
+    // the budget: a coarser grid keeps them to their share.
+    const double pointWork = static_cast<double>(work(kPotentialWork));
+    const double points =
+        ((region_.right - x0) / spacing + 1) * ((region_.bottom - y0) / spacing + 1);
+    const double affordable = kGridValuesShare * static_cast<double>(budget_.remaining) / pointWork;
+    if (points > affordable) spacing *= std::sqrt(points / std::max(affordable, 1.0));
     columns_ = static_cast<int>((region_.right - x0) / spacing) + 1;
     rows_ = static_cast<int>((region_.bottom - y0) / spacing) + 1;
+    budget_.spend(static_cast<long long>(columns_) * rows_ * work(kPotentialWork));
     gridZ_.resize(static_cast<std::size_t>(columns_) * rows_);
     gridW_.resize(gridZ_.size());
     std::vector<double> values;
@@ -206,13 +233,16 @@ void CurveBuilder::prepareGrid() {
 
 void CurveBuilder::seedAlongGrid() {
     const auto side = [&](std::size_t from, std::size_t to) {
+        budget_.spend(work(1));
         const double va = value(gridW_[from]);
         const double vb =
             va + value(field_.changeBetween(gridZ_[from], gridW_[from], gridZ_[to], gridW_[to]));
         seedAlong(gridZ_[from], va, gridZ_[to], vb);
     };
-    for (int j = 0; j < rows_; ++j) {
-        for (int i = 0; i < columns_; ++i) {
+    // Rows spread over the field first, so that a budget that runs out
+    // leaves no part of it without lines.
+    for (const int j : coarseToFine(rows_)) {
+        for (int i = 0; i < columns_ && !budget_.exhausted(); ++i) {
             const std::size_t n = static_cast<std::size_t>(j) * columns_ + i;
             if (i + 1 < columns_) side(n, n + 1);
             if (j + 1 < rows_) side(n, n + columns_);
@@ -228,11 +258,17 @@ CurveSet levelCurves(const Field& field, Quantity quantity, const Region& region
     CurveBuilder builder(field, quantity, region, levels, stagnation, budget);
     // The grid's values fix the middle level, which the branches need too.
     if (levels.any()) builder.prepareGrid();
-    for (const Complex s : stagnation) builder.branchesAt(s);
-    if (levels.any()) {
-        builder.seedAlongRays();
-        builder.seedAlongGrid();
-    }
+    // The branches and the element rays leave the grid's seeds a part of
+    // the budget, so that a budget that runs out still covers the field.
+    const long long share =
+        levels.any()
+            ? static_cast<long long>(kSeedsBeforeGrid * static_cast<double>(budget.remaining))
+            : budget.remaining;
+    withShare(budget, share, [&] {
+        for (const Complex s : stagnation) builder.branchesAt(s);
+        if (levels.any()) builder.seedAlongRays();
+    });
+    if (levels.any()) builder.seedAlongGrid();
     return builder.result();
 }
 

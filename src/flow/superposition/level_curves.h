@@ -32,7 +32,8 @@ struct Curve {
 
 struct CurveSet {
     std::vector<Curve> curves;
-    bool complete = true;  // false when the step budget ran out
+    bool complete = true;  // false when the work budget ran out
+    bool crowded = false;  // some levels lay too close together to be seeded
 };
 
 // Level curves of the quantity. For the stream function the dividing

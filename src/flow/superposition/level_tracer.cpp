@@ -33,6 +33,20 @@ bool Region::contains(Complex z) const {
     return x >= left && x <= right && y >= top && y <= bottom;
 }
 
+std::vector<int> coarseToFine(int count) {
+    std::vector<int> order;
+    std::vector<bool> taken(static_cast<std::size_t>(std::max(count, 0)));
+    int stride = 1;
+    while (stride * 2 < count) stride *= 2;
+    for (; stride >= 1; stride /= 2)
+        for (int i = 0; i < count; i += stride)
+            if (!taken[i]) {
+                taken[i] = true;
+                order.push_back(i);
+            }
+    return order;
+}
+
 namespace {
 
 // Newton corrections and the turn between steps are kept this small.
@@ -41,6 +55,7 @@ constexpr double kMinStep = 1e-3;              // pixels
 constexpr double kNewtonDone = 1e-2;           // pixels: what is left after this is far smaller
 constexpr double kCloseDistance = 0.3;         // a curve closes passing this near its start
 constexpr long long kMaxStepsPerCurve = 200000;
+constexpr long long kEvaluationsPerAttempt = 6;  // of dW/dz, counting the change along the step
 
 // A point with dW/dz there and the quantity's value carried to it.
 struct Anchor {
@@ -62,7 +77,9 @@ LevelTracer::LevelTracer(const Field& field, Quantity quantity, const Region& re
       quantity_(quantity),
       region_(region),
       stagnation_(stagnationPoints),
-      budget_(budget) {}
+      budget_(budget),
+      attemptWork_(kEvaluationsPerAttempt * workPerEvaluation(field) +
+                   static_cast<long long>(stagnationPoints.size())) {}
 
 Trace LevelTracer::follow(Complex start, double value, int direction) const {
     Trace trace;
@@ -76,7 +93,6 @@ Trace LevelTracer::follow(Complex start, double value, int direction) const {
     double farthest = 0;
     const double sense = direction >= 0 ? 1.0 : -1.0;
     for (long long n = 0; n < kMaxStepsPerCurve && !budget_.exhausted(); ++n) {
-        --budget_.remaining;
         const Complex t0 = sense * unit(tangentOf(quantity_, anchor.w));
         if (t0 == Complex{}) break;
         // Steps shorter than a third of the way to the nearest singularity
@@ -87,6 +103,7 @@ Trace LevelTracer::follow(Complex start, double value, int direction) const {
         Complex z1;
         Anchor anchor1;
         while (step >= kMinStep) {
+            budget_.spend(attemptWork_);
             // Midpoint predictor along the tangent, then Newton back onto the level.
             const Complex tm =
                 sense * unit(tangentOf(quantity_, field_.derivative(z + 0.5 * step * t0)));

@@ -35,11 +35,38 @@ struct Region {
     }
 };
 
-// How many steps a whole drawing may take; tracing stops when they run out.
+// 0 .. count - 1, every 2^k-th first and then the ones between, halving
+// the stride until none is left out: rows in this order cover a region
+// evenly however early the work stops.
+std::vector<int> coarseToFine(int count);
+
+// How much work a drawing or a search may do, counted in evaluations of one
+// element's velocity term (a logarithm costs several); the work stops when
+// it runs out. Counting work rather than time keeps the pictures the same
+// on every machine.
 struct StepBudget {
     long long remaining = 0;
+    bool cut = false;  // a share of it ran out (see withShare)
     bool exhausted() const { return remaining <= 0; }
+    bool ranOut() const { return cut || exhausted(); }
+    void spend(long long work) { remaining -= work; }
 };
+
+// Runs `part` with at most `share` of the budget (so that one part cannot
+// starve the others); what the part leaves stays in the budget.
+template <class Part>
+void withShare(StepBudget& budget, long long share, Part part) {
+    const long long kept = budget.remaining - std::max(0LL, std::min(share, budget.remaining));
+    budget.remaining -= kept;
+    part();
+    budget.cut = budget.cut || budget.exhausted();
+    budget.remaining += kept;
+}
+
+// The work of evaluating dW/dz once, per element (and for the stream).
+inline long long workPerEvaluation(const Field& field) {
+    return static_cast<long long>(field.singularities().size()) + 1;
+}
 
 // Curves end this close to a singularity, at the singularity.
 inline constexpr double kSingularStop = 1.0;
@@ -78,6 +105,7 @@ class LevelTracer {
     StepBudget& budget_;
     double maxStep_ = 8;
     std::function<bool(Complex)> stop_;
+    long long attemptWork_;  // one try at a step: a few evaluations, the stagnation points checked
 };
 
 }  // namespace flow::superposition

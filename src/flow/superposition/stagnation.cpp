@@ -16,11 +16,17 @@ constexpr double kSamePoint = 0.05;         // pixels
 constexpr double kBesideSingularity = 0.5;  // pixels
 constexpr double kPartnerStart = 0.25;      // pixels
 
+// The work budget: a Newton step evaluates dW/dz and its derivative.
+constexpr long long kEvaluationsPerIteration = 3;
+constexpr long long kWorkOfTheSearch = 40'000'000;
+
 // Newton's method on w(z) = 0 from `z`, or with `other` on w(z) / (z - other)
 // (the zeros but `other`); nothing when it does not settle.
-std::optional<Complex> zeroFrom(const Field& field, Complex z,
+std::optional<Complex> zeroFrom(const Field& field, Complex z, StepBudget& budget,
                                 std::optional<Complex> other = std::nullopt) {
     for (int i = 0; i < kMaxIterations; ++i) {
+        if (budget.exhausted()) return std::nullopt;
+        budget.spend(kEvaluationsPerIteration * workPerEvaluation(field));
         const Complex w = field.derivative(z);
         Complex dw = field.secondDerivative(z);
         if (w == Complex{}) return z;
@@ -42,12 +48,23 @@ std::optional<Complex> zeroFrom(const Field& field, Complex z,
 }  // namespace
 
 std::vector<Complex> stagnationPoints(const Field& field, const Region& region) {
+    StepBudget budget = stagnationBudget();
+    return stagnationPoints(field, region, budget);
+}
+
+StepBudget stagnationBudget() {
+    return {kWorkOfTheSearch};
+}
+
+std::vector<Complex> stagnationPoints(const Field& field, const Region& region,
+                                      StepBudget& budget) {
     if (region.empty() || field.empty()) return {};
     std::vector<Complex> starts;
     const double spacing = region.spacing(kStartSpacing, kMostStarts);
-    for (double y = region.top; y <= region.bottom; y += spacing)
+    const int rows = static_cast<int>((region.bottom - region.top) / spacing) + 1;
+    for (const int row : coarseToFine(rows))
         for (double x = region.left; x <= region.right; x += spacing)
-            starts.push_back(toFlow(x, y));
+            starts.push_back(toFlow(x, region.top + row * spacing));
     for (const Singularity& s : field.singularities()) {
         for (const double r : {3.0, 15.0, 60.0}) {
             for (int k = 0; k < 8; ++k) starts.push_back(s.z + std::polar(r, k * 0.785398));
@@ -57,15 +74,19 @@ std::vector<Complex> stagnationPoints(const Field& field, const Region& region) 
     const auto add = [&](std::optional<Complex> zero) {
         if (!zero || !region.contains(*zero)) return;
         if (field.distanceToSingularity(*zero) < kBesideSingularity) return;
+        budget.spend(static_cast<long long>(found.size()));
         bool known = false;
         for (const Complex f : found) known = known || std::abs(f - *zero) < kSamePoint;
         if (!known) found.push_back(*zero);
     };
-    for (const Complex start : starts) add(zeroFrom(field, start));
+    for (const Complex start : starts) {
+        if (budget.exhausted()) break;
+        add(zeroFrom(field, start, budget));
+    }
     // Two points close together draw Newton's method from afar to one of
     // them: the other is sought with the first divided out.
-    for (std::size_t k = 0, first = found.size(); k < first; ++k)
-        add(zeroFrom(field, found[k] + kPartnerStart, found[k]));
+    for (std::size_t k = 0, first = found.size(); k < first && !budget.exhausted(); ++k)
+        add(zeroFrom(field, found[k] + kPartnerStart, budget, found[k]));
     return found;
 }
 

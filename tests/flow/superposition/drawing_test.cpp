@@ -7,6 +7,7 @@
 
 #include "../streamlines/streamline_test_support.h"
 #include "flow/geometry.h"
+#include "superposition_test_support.h"
 
 namespace flow::superposition {
 namespace {
@@ -146,6 +147,59 @@ TEST(SuperpositionDrawing, AHundredElements) {
     FakeSettings fake;
     EXPECT_EQ(streamlinesOf(fake, elements).outcome, Outcome::Drawn);
     EXPECT_EQ(equipotentialsOf(fake, elements).outcome, Outcome::Drawn);
+}
+
+// A stream and `count - 1` sources, sinks, vortices, dipoles and
+// vortex-sources at random places on the field.
+std::vector<Element> randomElements(int count, unsigned seed) {
+    std::mt19937 random(seed);
+    std::uniform_real_distribution<double> x(0, 800), y(0, 600), q(0, 2000), turn(-180, 180);
+    std::vector<Element> elements{stream(1, 15)};
+    for (int i = 1; i < count; ++i) {
+        const double px = x(random), py = y(random), s = q(random);
+        const Element kinds[] = {source(px, py, s), sink(px, py, s), vortex(px, py, s - 1000),
+                                 dipole(px, py, 30 * s, turn(random)),
+                                 vortexSource(px, py, s, s - 1000)};
+        elements.push_back(kinds[i % 5]);
+    }
+    return elements;
+}
+
+// A hundred elements at the dialogs' defaults get every line; two thousand
+// stop at the work budget (the work counted, not the time), say so, and
+// still have lines in every third of the picture.
+TEST(SuperpositionDrawing, ManyElementsKeepToTheWorkBudget) {
+    FakeSettings fake;
+    for (const unsigned seed : {1u, 2u}) {
+        EXPECT_EQ(streamlinesOf(fake, randomElements(100, seed)).outcome, Outcome::Drawn) << seed;
+        EXPECT_EQ(equipotentialsOf(fake, randomElements(100, seed)).outcome, Outcome::Drawn)
+            << seed;
+    }
+    const std::vector<Element> many = randomElements(2000, 3);
+    const Field field(many);
+    const Region region = test::fieldRegion();
+    StepBudget search = stagnationBudget();
+    const std::vector<Complex> stagnation = stagnationPoints(field, region, search);
+    EXPECT_TRUE(search.ranOut());
+    // Past the budget by no more than the last Newton step.
+    EXPECT_GT(search.remaining, -3 * workPerEvaluation(field) - 10000);
+    StepBudget budget = lineBudget();
+    const CurveSet set =
+        levelCurves(field, Quantity::StreamFunction, region, {50, 20}, stagnation, budget);
+    EXPECT_FALSE(set.complete);
+    EXPECT_GT(budget.remaining, -400 * workPerEvaluation(field));
+    double thirds[3] = {}, total = 0;
+    for (const Curve& curve : set.curves)
+        for (std::size_t k = 1; k < curve.points.size(); ++k) {
+            const PicturePoint p = toPicture(0.5 * (curve.points[k] + curve.points[k - 1]));
+            if (p.x < 0 || p.x > 800 || p.y < 0 || p.y > 600) continue;
+            const double length = std::abs(curve.points[k] - curve.points[k - 1]);
+            thirds[std::min(2, static_cast<int>(p.y / 200))] += length;
+            total += length;
+        }
+    for (const double third : thirds) EXPECT_GT(third, 0.05 * total);
+    EXPECT_EQ(streamlinesOf(fake, many).outcome, Outcome::Truncated);
+    EXPECT_EQ(equipotentialsOf(fake, many).outcome, Outcome::Truncated);
 }
 
 }  // namespace

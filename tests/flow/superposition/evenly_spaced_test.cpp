@@ -30,7 +30,7 @@ TEST(SuperpositionEvenlySpaced, StreamlinesKeepTheirDistanceAndCoverTheField) {
         const Field field(elements);
         const Region region = test::fieldRegion();
         const std::vector<Complex> stagnation = stagnationPoints(field, region);
-        StepBudget budget = budgetFor(field);
+        StepBudget budget = lineBudget();
         const CurveSet set = evenlySpacedStreamlines(field, region, separation, stagnation, budget);
         ASSERT_TRUE(set.complete);
         ASSERT_GT(set.curves.size(), 20u);

@@ -25,7 +25,7 @@ inline Region fieldRegion() {
 
 inline CurveSet curvesOf(const Field& field, Quantity quantity, Levels levels) {
     const Region region = fieldRegion();
-    StepBudget budget = budgetFor(field);
+    StepBudget budget = lineBudget();
     return levelCurves(field, quantity, region, levels, stagnationPoints(field, region), budget);
 }
 
