@@ -19,6 +19,7 @@
 #include <algorithm>
 
 #include "app/glyphs.h"
+#include "app/help_menu.h"
 #include "app/superposition_panel.h"
 #include "app/tool_group.h"
 #include "dialogs/dialog_style.h"
@@ -136,6 +137,7 @@ void TMainForm::createMenus() {
     windowMenuFixed_ = {cascadeItem, tileItem, minimizeAllItem};
     windowMenu->addActions(windowMenuFixed_);
     connect(windowMenu, &QMenu::aboutToShow, this, &TMainForm::fillWindowMenu);
+    addHelpMenu(this);
 
     elementPopup = new QMenu(this);
     elementPopup->setObjectName("PopupMenu1");

@@ -5,12 +5,14 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <QStatusBar>
 #include <QTest>
+#include <QTextBrowser>
 #include <QToolButton>
 #include <memory>
 
@@ -240,6 +242,37 @@ class MainWindowTest : public QObject {
         QCOMPARE(named<QStatusBar>(form, "StatusBar")->currentMessage(),
                  QString("Exit the application"));
         fileMenu->close();
+    }
+
+    void helpMenuIsLastAndF1ShowsTheHandbookWithItsPictures() {
+        const QList<QAction*> menus = form->menuBar()->actions();
+        QCOMPARE(menus.last()->menu()->objectName(), QString("HelpMenu"));
+        QCOMPARE(menus.last()->text(), QString("&Справка"));
+        QCOMPARE(menus[menus.size() - 2]->text(), QString("&Окна"));
+        QCOMPARE(menus.last()->menu()->actions(),
+                 (QList<QAction*>{named<QAction>(form, "HandbookItem"),
+                                  named<QAction>(form, "AboutItem")}));
+
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        QTest::keyClick(form, Qt::Key_F1);
+        auto* handbook = named<QTextBrowser>(form, "HandbookWindow");
+        QVERIFY(QTest::qWaitForWindowExposed(handbook));
+        QVERIFY(handbook->toPlainText().contains("Овал Ренкина"));
+        for (const char* picture :
+             {"source-in-stream.png", "oval.png", "cylinder-circulation.png"}) {
+            const QVariant bytes =
+                handbook->loadResource(QTextDocument::ImageResource, QUrl(picture));
+            QVERIFY2(!QImage::fromData(bytes.toByteArray()).isNull(), picture);
+        }
+        // A second F1 raises the same window.
+        QTest::keyClick(form, Qt::Key_F1);
+        QCOMPARE(form->findChildren<QTextBrowser*>("HandbookWindow").size(), 1);
+
+        std::unique_ptr<ModalAnswer> answer(acceptNextMessageBox());
+        named<QAction>(form, "AboutItem")->trigger();
+        QVERIFY(answer->answered());
+        QVERIFY(answer->text().contains(QCoreApplication::applicationVersion()));
     }
 };
 

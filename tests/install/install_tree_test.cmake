@@ -8,7 +8,8 @@ if(NOT result EQUAL 0)
 endif()
 
 foreach(path bin/zef bin/zef-render share/applications/zef.desktop
-             share/icons/hicolor/scalable/apps/zef.svg share/mime/packages/zef.xml)
+             share/icons/hicolor/scalable/apps/zef.svg share/mime/packages/zef.xml
+             share/zef/handbook/index.html share/zef/handbook/oval.png)
   if(NOT EXISTS "${prefix}/${path}")
     message(FATAL_ERROR "not installed: ${path}")
   endif()
