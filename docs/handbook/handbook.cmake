@@ -26,6 +26,7 @@ foreach(picture ${HANDBOOK_PICTURES})
   list(APPEND handbook_outputs ${HANDBOOK_DIR}/${name})
 endforeach()
 add_custom_target(handbook ALL DEPENDS ${handbook_outputs})
-add_dependencies(zefgui handbook)
+# The program needs it; the libraries build meanwhile.
+add_dependencies(zef handbook)
 target_compile_definitions(zefgui PRIVATE ZEF_HANDBOOK_DIR="${HANDBOOK_DIR}")
 install(DIRECTORY ${HANDBOOK_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/zef/handbook)
