@@ -198,9 +198,10 @@ class ConstructionFilesTest : public QObject {
         QStringList captions;
         for (QAction* action : named<QMenu>(form, "File1")->actions())
             captions << (action->isSeparator() ? "-" : action->text());
-        QCOMPARE(captions, QStringList({"&Новый", "&Закрыть", "Сохранить &как ...",
-                                        "Открыть построение ...", "Сохранить построение ...",
-                                        "Печать ...", "Копировать", "-", "В&ыход"}));
+        QCOMPARE(captions,
+                 QStringList({"&Новый", "&Закрыть", "Сохранить &как ...", "Открыть построение ...",
+                              "&Последние построения", "Сохранить построение ...", "Печать ...",
+                              "Копировать", "-", "В&ыход"}));
         const QList<std::pair<const char*, const char*>> shortcuts{
             {"N8", "Ctrl+N"},
             {"OpenConstructionItem", "Ctrl+O"},
