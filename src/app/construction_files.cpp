@@ -10,10 +10,12 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
+#include <QStatusBar>
 #include <memory>
 
 #include "app/errors.h"
 #include "app/main_form.h"
+#include "app/recent_files.h"
 #include "app/superposition_panel.h"
 #include "document/construction_file.h"
 #include "document/mdi_child.h"
@@ -36,6 +38,7 @@ void prepareConstructionDialog(QFileDialog& dialog, const char* name, const QStr
     dialog.setWindowTitle(caption);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setNameFilters({kConstructionFilter, "All files (*)"});
+    RecentFiles::startInLastFolder(dialog);
 }
 
 }  // namespace
@@ -52,7 +55,12 @@ void TMainForm::addKeepingItems(QMenu* fileMenu) {
                          QKeySequence("Ctrl+P"));
     copyItem = makeItem(this, "CopyItem", "Копировать", "Copy the current picture",
                         QKeySequence("Ctrl+C"));
-    fileMenu->addActions({openConstructionItem, saveConstructionItem, printItem, copyItem});
+    fileMenu->addAction(openConstructionItem);
+    QMenu* recentMenu = fileMenu->addMenu("&Последние построения");
+    recentMenu->setObjectName("RecentConstructionsMenu");
+    recentMenu->menuAction()->setStatusTip("Open a construction used lately");
+    recentFiles_ = new RecentFiles(recentMenu, this);
+    fileMenu->addActions({saveConstructionItem, printItem, copyItem});
     newDocumentItem->setShortcut(QKeySequence("Ctrl+N"));
     saveAsItem->setShortcut(QKeySequence("Ctrl+Shift+S"));
     closeItem->setShortcut(QKeySequence("Ctrl+W"));
@@ -65,6 +73,7 @@ void TMainForm::addKeepingItems(QMenu* fileMenu) {
     });
     connect(printItem, &QAction::triggered, this, [this] { PrintItemClick(); });
     connect(copyItem, &QAction::triggered, this, [this] { CopyItemClick(); });
+    connect(recentFiles_, &RecentFiles::chosen, this, &TMainForm::openRecent);
 }
 
 void TMainForm::OpenConstructionItemClick() {
@@ -74,13 +83,25 @@ void TMainForm::OpenConstructionItemClick() {
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (dialog.exec() != QDialog::Accepted) return;
     const QString fileName = dialog.selectedFiles().value(0);
-    if (!fileName.isEmpty()) openConstruction(fileName);
+    if (fileName.isEmpty()) return;
+    RecentFiles::rememberFolderOf(fileName);
+    openConstruction(fileName);
+}
+
+void TMainForm::openRecent(const QString& fileName) {
+    if (QFileInfo::exists(fileName)) {
+        openConstruction(fileName);
+        return;
+    }
+    recentFiles_->remove(fileName);
+    statusLine->showMessage(QString("Файл «%1» не найден: он убран из списка последних построений")
+                                .arg(QFileInfo(fileName).fileName()));
 }
 
 // Everything is read and checked before the document is made, so a bad
 // file opens nothing.
 bool TMainForm::openConstruction(const QString& fileName) {
-    return runReportingErrors([&] {
+    const bool opened = runReportingErrors([&] {
         const Construction construction = readConstructionFile(fileName);
         if (strengthPanel->isVisible()) resetStrengthPanel();
         auto made = std::make_unique<TMDIChild>();
@@ -96,6 +117,8 @@ bool TMainForm::openConstruction(const QString& fileName) {
         workspace->setActiveSubWindow(child);
         if (!complete) reportLinesCutShort();
     });
+    if (opened) recentFiles_->add(fileName);
+    return opened;
 }
 
 // Asks for the file, offering the one the document came from or was last
@@ -111,11 +134,14 @@ bool TMainForm::saveConstruction(TMDIChild& document) {
     if (dialog.exec() != QDialog::Accepted || !d) return false;
     const QString fileName = dialog.selectedFiles().value(0);
     if (fileName.isEmpty()) return false;
-    return runReportingErrors([&] {
+    RecentFiles::rememberFolderOf(fileName);
+    const bool saved = runReportingErrors([&] {
         writeConstructionFile(d->construction(), fileName);
         d->setConstructionFile(fileName);
         d->markSaved();
     });
+    if (saved) recentFiles_->add(fileName);
+    return saved;
 }
 
 // True when the document may go: nothing unsaved, or the user saved it or
@@ -157,5 +183,6 @@ void TMainForm::closeEvent(QCloseEvent* event) {
             return;
         }
     leaving_ = true;
+    savePlacement();
     QMainWindow::closeEvent(event);
 }

@@ -8,6 +8,7 @@
 
 #include "app/errors.h"
 #include "app/main_form.h"
+#include "app/recent_files.h"
 #include "document/mdi_child.h"
 #include "document/picture_export.h"
 
@@ -80,6 +81,7 @@ void TMainForm::FileSaveAsItemClick() {
     dialog.setNameFilters({"Bitmap files (*.bmp)", "PNG files (*.png)", "SVG files (*.svg)",
                            "PDF files (*.pdf)", "All files (*)"});
     dialog.setDefaultSuffix("bmp");
+    RecentFiles::startInLastFolder(dialog);
     // A name typed without an extension gets the chosen type's.
     connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
         const QString suffix = filter.section("*.", 1).section(')', 0, 0);
@@ -88,5 +90,6 @@ void TMainForm::FileSaveAsItemClick() {
     if (dialog.exec() != QDialog::Accepted || !d) return;
     const QString fileName = dialog.selectedFiles().value(0);
     if (fileName.isEmpty()) return;
+    RecentFiles::rememberFolderOf(fileName);
     runReportingErrors([&] { savePictureAs(*d, fileName); });
 }

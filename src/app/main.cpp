@@ -11,7 +11,11 @@ int main(int argc, char** argv) {
     TApplication app(argc, argv);
     if (const auto exitCode = answerCommandLine(app.arguments(), true)) return *exitCode;
     TProgram program;
-    program.mainForm().showMaximized();
+    // The first start, with nothing kept, fills the screen.
+    if (program.mainForm().restorePlacement())
+        program.mainForm().show();
+    else
+        program.mainForm().showMaximized();
     for (const QString& file : constructionFiles(app.arguments()))
         program.mainForm().openConstruction(file);
     return app.exec();

@@ -54,6 +54,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     setFont(font);
     // Size and place when restored from maximized.
     setGeometry(129, 114, 671, 400);
+    setAcceptDrops(true);
 
     elementTools_ = new ToolGroup(this);
     pictureTools_ = new ToolGroup(this);

@@ -16,6 +16,7 @@
 //   saveConstructionItem                           SaveConstructionItem
 //   printItem                                      PrintItem
 //   copyItem                                       CopyItem
+//   recentFiles_ (its menu)                        RecentConstructionsMenu
 //   streamlineSettingsItem                         N3
 //   equipotentialSettingsItem                      N4
 //   vectorSettingsItem                             N25
@@ -79,6 +80,9 @@
 #include "document/flow_commands.h"
 
 class QAction;
+class QDragEnterEvent;
+class QDropEvent;
+class RecentFiles;
 struct PlacingValues;
 class QFrame;
 class QLabel;
@@ -177,6 +181,9 @@ class TMainForm : public QMainWindow {
     // Opens the construction file in a new document; false (after saying
     // why) when the file was refused.
     bool openConstruction(const QString& fileName);
+    // The window's size, place and bars as they were when the program was
+    // last left (window_placement.cpp); false when nothing was kept.
+    bool restorePlacement();
 
     // What happens on a document: placing by a click on its picture, pointer
     // tracking, the velocity vectors by a click on the marker, its popup
@@ -189,6 +196,9 @@ class TMainForm : public QMainWindow {
   protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Construction files dropped on the window open (file_drop.cpp).
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     struct StrengthRowControls {
@@ -211,6 +221,9 @@ class TMainForm : public QMainWindow {
     std::int64_t picturesInUse() const;
     void addKeepingItems(QMenu* fileMenu);
     bool saveConstruction(TMDIChild& document);
+    // Opens a file of the recent list; a file gone is dropped from it.
+    void openRecent(const QString& fileName);
+    void savePlacement();
     bool confirmClose(TMDIChild& document);
     QToolButton* addToolButton(QToolBar* bar, const QString& name, const QString& hint, int width,
                                ToolGroup* group);
@@ -260,6 +273,7 @@ class TMainForm : public QMainWindow {
     ToolGroup* elementTools_;
     ToolGroup* pictureTools_;
     QList<QAction*> windowMenuFixed_;
+    RecentFiles* recentFiles_;
     bool leaving_ = false;  // the program is closing: its documents go without a question
 
     // Main menu.

@@ -12,9 +12,12 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPointer>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QSettings>
+#include <QStatusBar>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,6 +27,7 @@
 
 #include "app/command_line.h"
 #include "app/program.h"
+#include "app/recent_files.h"
 #include "dialogs/field_size_dialog.h"
 #include "dialogs/streamline_dialog.h"
 #include "document/configuration_slots.h"
@@ -185,6 +189,7 @@ class ConstructionFilesTest : public QObject {
 
   private slots:
     void init() {
+        programSettings()->clear();
         QVERIFY(startProgram(program, form, QSize(1400, 1000)));
         folder = std::make_unique<QTemporaryDir>();
         QVERIFY(folder->isValid());
@@ -198,9 +203,10 @@ class ConstructionFilesTest : public QObject {
         QStringList captions;
         for (QAction* action : named<QMenu>(form, "File1")->actions())
             captions << (action->isSeparator() ? "-" : action->text());
-        QCOMPARE(captions, QStringList({"&Новый", "&Закрыть", "Сохранить &как ...",
-                                        "Открыть построение ...", "Сохранить построение ...",
-                                        "Печать ...", "Копировать", "-", "В&ыход"}));
+        QCOMPARE(captions,
+                 QStringList({"&Новый", "&Закрыть", "Сохранить &как ...", "Открыть построение ...",
+                              "&Последние построения", "Сохранить построение ...", "Печать ...",
+                              "Копировать", "-", "В&ыход"}));
         const QList<std::pair<const char*, const char*>> shortcuts{
             {"N8", "Ctrl+N"},
             {"OpenConstructionItem", "Ctrl+O"},
@@ -219,6 +225,100 @@ class ConstructionFilesTest : public QObject {
             QVERIFY(named<QAction>(form, item)->isEnabled());
         QVERIFY(named<QAction>(form, "OpenConstructionItem")->isEnabled());
         QCOMPARE(constructionFiles({"zef", "lesson.zef"}), QStringList({"lesson.zef"}));
+    }
+
+    // Opened and saved files go first, eight at most; a file gone is
+    // dropped from the list when chosen.
+    void recentConstructions() {
+        auto* menu = named<QMenu>(form, "RecentConstructionsMenu");
+        QVERIFY(!menu->menuAction()->isEnabled());
+        newDocument(*form);
+        QVERIFY(saveThroughTheMenu("f0.zef").isEmpty());
+        for (int i = 1; i <= 8; ++i) QFile::copy(path("f0.zef"), path(QString("f%1.zef").arg(i)));
+        for (int i = 1; i <= 8; ++i)
+            QVERIFY(form->openConstruction(path(QString("f%1.zef").arg(i))));
+        QVERIFY(openThroughTheMenu("f3.zef"));
+        QStringList captions;
+        for (QAction* item : menu->actions()) captions << item->text();
+        QCOMPARE(captions, QStringList({"&1 f3.zef", "&2 f8.zef", "&3 f7.zef", "&4 f6.zef",
+                                        "&5 f5.zef", "&6 f4.zef", "&7 f2.zef", "&8 f1.zef"}));
+        QCOMPARE(menu->actions().first()->statusTip(), QDir::toNativeSeparators(path("f3.zef")));
+        QVERIFY(menu->menuAction()->isEnabled());
+
+        const int documents = form->MDIChildCount();
+        menu->actions().at(2)->trigger();
+        QCOMPARE(form->MDIChildCount(), documents + 1);
+        QCOMPARE(RecentFiles::files().first(), path("f7.zef"));
+        QFile::remove(path("f8.zef"));
+        menu->actions().at(2)->trigger();
+        QCOMPARE(form->MDIChildCount(), documents + 1);
+        QVERIFY(!RecentFiles::files().contains(path("f8.zef")));
+        QCOMPARE(RecentFiles::files().size(), 7);
+        QCOMPARE(named<QStatusBar>(form, "StatusBar")->currentMessage(),
+                 "Файл «f8.zef» не найден: он убран из списка последних построений");
+    }
+
+    // Every file dialog starts in the folder a file was last chosen in.
+    void dialogsStartInTheLastFolder() {
+        QVERIFY(QDir(folder->path()).mkdir("lessons"));
+        newDocument(*form);
+        {
+            SaveAs save(path("lessons"), "a.zef");
+            trigger("SaveConstructionItem");
+        }
+        newDocument(*form);
+        for (const char* item :
+             {"OpenConstructionItem", "SaveConstructionItem", "FileSaveAsItem"}) {
+            QString started;
+            ModalAnswer look([&started](QWidget* modal) {
+                if (auto* dialog = qobject_cast<QFileDialog*>(modal))
+                    started = dialog->directory().absolutePath();
+                modal->close();
+            });
+            trigger(item);
+            QCOMPARE(started, path("lessons"));
+        }
+    }
+
+    void droppedFiles_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("opened");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("construction") << "lesson.zef" << 1 << QString();
+        QTest::newRow("picture") << "lesson.png" << 0
+                                 << "Перетащите файл построения .zef: рисунки не открываются";
+        QTest::newRow("other") << "notes.txt" << 0
+                               << "Перетащите файл построения .zef: «notes.txt» не открывается";
+    }
+    void droppedFiles() {
+        QFETCH(QString, name);
+        QFETCH(int, opened);
+        QFETCH(QString, message);
+        newDocument(*form);
+        QVERIFY(saveThroughTheMenu("lesson.zef").isEmpty());
+        QFile::copy(path("lesson.zef"), path(name));
+        const int before = form->MDIChildCount();
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path(name))});
+        // As a drag over the window does: the drop goes where the entering was accepted.
+        QDragEnterEvent enter(QPoint(300, 300), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(form, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(300, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(form, &drop);
+        QCOMPARE(form->MDIChildCount(), before + opened);
+        QCOMPARE(named<QStatusBar>(form, "StatusBar")->currentMessage(), message);
+    }
+
+    // The window's size is given back at the next start; none is kept before.
+    void placementKeptWhenLeft() {
+        QVERIFY(!form->restorePlacement());
+        form->resize(900, 700);
+        QVERIFY(form->close());
+        QVERIFY(startProgram(program, form));
+        QVERIFY(form->restorePlacement());
+        QCOMPARE(form->size(), QSize(900, 700));
     }
 
     void roundTrip_data() {
