@@ -28,5 +28,5 @@ endforeach()
 add_custom_target(handbook ALL DEPENDS ${handbook_outputs})
 # The program needs it; the libraries build meanwhile.
 add_dependencies(zef handbook)
-target_compile_definitions(zefgui PRIVATE ZEF_HANDBOOK_DIR="${HANDBOOK_DIR}")
+target_compile_definitions(app PRIVATE ZEF_HANDBOOK_DIR="${HANDBOOK_DIR}")
 install(DIRECTORY ${HANDBOOK_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/zef/handbook)

@@ -9,9 +9,8 @@
 #include <QPointer>
 #include <vector>
 
+#include "document/mdi_child.h"
 #include "flow/superposition/elements.h"
-
-class TMDIChild;
 
 class SuperpositionModel : public QAbstractTableModel {
     Q_OBJECT
