@@ -34,7 +34,7 @@ TMDIChild* clickNewDocument(TMainForm& form) {
 
 // Closed without the question about saving its construction.
 void closeDocument(TMDIChild* d) {
-    d->markSaved();
+    d->document().markSaved();
     d->close();
     settle();
 }

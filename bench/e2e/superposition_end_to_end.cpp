@@ -25,14 +25,14 @@ namespace sp = flow::superposition;
 TMDIChild* superpositionWith(TMainForm& form, const std::vector<sp::Element>& elements) {
     named<QAction>(&form, "SuperpositionItem")->trigger();
     TMDIChild* d = form.ActiveMDIChild();
-    for (const sp::Element& e : elements) d->addSuperpositionElement(e);
+    for (const sp::Element& e : elements) d->document().addSuperpositionElement(e);
     settle();
     return d;
 }
 
 // Closes the document without the question about its unsaved drawing.
 void closeUnsaved(TMDIChild* d) {
-    d->markSaved();
+    d->document().markSaved();
     d->close();
     settle();
 }

@@ -4,7 +4,6 @@
 // into the document's title. A superposition document draws its elements'
 // lines instead.
 #include <QLabel>
-#include <QPointer>
 #include <QProgressBar>
 #include <QStatusBar>
 #include <QWidget>
@@ -26,24 +25,15 @@ namespace {
 // the status bar when the field was traced only to the limit. An error leaves
 // the gauge showing, as it stopped.
 void drawWithGauge(QProgressBar* bar, QStatusBar* status, TMDIChild& document,
-                   const flow::Settings& settings, const flow::RoutineCall& call) {
+                   const flow::Settings& settings, const CommandRun& run) {
     bar->setValue(0);
     bool fieldLimited = false;
     {
         ProgressGauge gauge(bar, ProgressGauge::Bar::ShownWhileRunning);
-        fieldLimited = document.runRoutine(call, settings, gauge);
+        fieldLimited = document.document().runCommand(run, settings, gauge);
     }
     if (fieldLimited)
         status->showMessage(QString("Размер поля ограничен: %1").arg(flow::kMaxFieldSide));
-}
-
-// Runs a command on the document; a title it writes is kept with its step.
-void runCommand(TMDIChild* d, const std::function<void()>& command) {
-    const QPointer<TMDIChild> document = d;
-    const QString before = d->windowTitle();
-    runReportingErrors(command);
-    if (document && document->windowTitle() != before)
-        document->keepCommandTitle(document->windowTitle());
 }
 
 }  // namespace
@@ -55,17 +45,14 @@ void TMainForm::carryOut(TMDIChild& d, const flow::Settings& settings, const Com
         if (*refusal == CommandRefusal::NoEquipotentials) explain(Unchanged::NoEquipotentials);
         return;
     }
-    const CommandRun& run = std::get<CommandRun>(plan);
-    if (run.titleFirst) d.setWindowTitle(run.title);
-    drawWithGauge(gauge, statusLine, d, settings, run.call);
-    if (!run.titleFirst && !run.title.isEmpty()) d.setWindowTitle(run.title);
+    drawWithGauge(gauge, statusLine, d, settings, std::get<CommandRun>(plan));
 }
 
 void TMainForm::SpeedButton1Click() {
     TMDIChild* d = ActiveMDIChild();
     if (!d) return;
     if (d->isSuperposition()) return drawSuperpositionLines(*d, SuperpositionLines::Streamlines);
-    runCommand(d, [this, d] {
+    runReportingErrors([this, d] {
         const flow::Settings settings = settingsOf(dialogs_);
         const Configuration c = readConfiguration(*d);
         // A pair is drawn once the strength panel is put away.
@@ -83,7 +70,7 @@ void TMainForm::SpeedButton17Click() {
     TMDIChild* d = ActiveMDIChild();
     if (!d) return;
     if (d->isSuperposition()) return drawSuperpositionLines(*d, SuperpositionLines::Equipotentials);
-    runCommand(d, [this, d] {
+    runReportingErrors([this, d] {
         const flow::Settings settings = settingsOf(dialogs_);
         carryOut(*d, settings, planEquipotentials(readConfiguration(*d), settings));
     });

@@ -106,10 +106,9 @@ bool TMainForm::openConstruction(const QString& fileName) {
         if (strengthPanel->isVisible()) resetStrengthPanel();
         auto made = std::make_unique<TMDIChild>();
         const bool complete = made->adoptConstruction(construction, picturesInUse());
-        made->setConstructionFile(fileName);
-        const QString title = construction.title();
-        const QString name = title.isEmpty() ? QFileInfo(fileName).fileName() : title;
-        made->setWindowTitle(construction.superposition ? superpositionCaption(name) : name);
+        made->document().setFileName(fileName);
+        const QString name = QFileInfo(fileName).fileName();
+        made->document().setName(construction.superposition ? superpositionCaption(name) : name);
         TMDIChild* child = made.release();
         connectDocument(child);
         workspace->addSubWindow(child);
@@ -130,15 +129,16 @@ bool TMainForm::saveConstruction(TMDIChild& document) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix("zef");
-    if (!document.constructionFile().isEmpty()) dialog.selectFile(document.constructionFile());
+    if (!document.document().fileName().isEmpty())
+        dialog.selectFile(document.document().fileName());
     if (dialog.exec() != QDialog::Accepted || !d) return false;
     const QString fileName = dialog.selectedFiles().value(0);
     if (fileName.isEmpty()) return false;
     RecentFiles::rememberFolderOf(fileName);
     const bool saved = runReportingErrors([&] {
-        writeConstructionFile(d->construction(), fileName);
-        d->setConstructionFile(fileName);
-        d->markSaved();
+        writeConstructionFile(d->document().construction(), fileName);
+        d->document().setFileName(fileName);
+        d->document().markSaved();
     });
     if (saved) recentFiles_->add(fileName);
     return saved;
@@ -147,7 +147,7 @@ bool TMainForm::saveConstruction(TMDIChild& document) {
 // True when the document may go: nothing unsaved, or the user saved it or
 // chose to discard it.
 bool TMainForm::confirmClose(TMDIChild& document) {
-    if (!document.isModified()) return true;
+    if (!document.document().isModified()) return true;
     workspace->setActiveSubWindow(&document);
     QMessageBox box(QMessageBox::Question, QApplication::applicationName(),
                     QString("Сохранить построение «%1»?").arg(document.windowTitle()),

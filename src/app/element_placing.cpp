@@ -21,13 +21,11 @@
 
 namespace {
 
-// An element placed with its tool: recorded in the configuration, written to
-// the slots and drawn.
+// An element placed with its tool: recorded in the configuration and drawn.
 void place(TMDIChild& d, Configuration& c, const flow::Settings& live, const PlacingValues& values,
            ElementKind kind, int x, int y) {
     const ElementDrawing element = placeElement(c, kind, x, y, values);
-    writeConfiguration(c, d);
-    d.drawPlacedElement(element, live);
+    d.document().placeElement(element, c, live);
 }
 
 // Placed, and the tool let go. A sink added to a source in a stream, or the
@@ -101,7 +99,6 @@ void TMainForm::placePairPoint(TMDIChild& d, int x, int y, bool second) {
 // the right with the theta label beside it, the centre's "0" and the axes.
 void TMainForm::placeCylinder(TMDIChild& d, int x, int y) {
     const PlacingValues values = placingValues();
-    d.showThetaLabel(x, y, values.radius);
     Configuration c = readConfiguration(d);
     place(d, c, settingsOf(dialogs_), values, ElementKind::Cylinder, x, y);
     cylinderTool->setChecked(false);

@@ -18,7 +18,7 @@ namespace {
 // picture's font and brush, and puts the box away empty.
 void commitLabel(TMDIChild& d) {
     QLineEdit* edit = d.EditText;
-    if (!edit->text().isEmpty()) d.stampLabel(edit->x(), edit->y(), edit->text());
+    if (!edit->text().isEmpty()) d.document().stampLabel(edit->x(), edit->y(), edit->text());
     edit->hide();
     d.setPointer(Qt::ArrowCursor);
     edit->clear();
@@ -27,9 +27,9 @@ void commitLabel(TMDIChild& d) {
 // The form a picture is saved in follows the file name's extension; any
 // other extension gives a Windows bitmap.
 void savePictureAs(TMDIChild& d, const QString& fileName) {
-    writePicture(pictureFormatOf(fileName).value_or(PictureFormat::Bmp), d.construction(),
-                 d.surface().image(), fileName);
-    d.markSaved();
+    writePicture(pictureFormatOf(fileName).value_or(PictureFormat::Bmp),
+                 d.document().construction(), d.surface().image(), fileName);
+    d.document().markSaved();
 }
 
 }  // namespace

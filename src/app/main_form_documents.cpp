@@ -33,7 +33,7 @@ void TMainForm::openNewDocument(bool superposition) {
     const QString name = "ZEF NONAME" + QString::number(MDIChildCount() + 1);
     const QString caption = superposition ? superpositionCaption(name) : name;
     auto* child = new TMDIChild;
-    if (superposition) child->makeSuperposition();
+    if (superposition) child->document().makeSuperposition();
     // A bad field size is reported; the document then makes its picture at
     // its first use. A refused picture is reported and no document opens.
     bool refused = false;
@@ -51,7 +51,7 @@ void TMainForm::openNewDocument(bool superposition) {
         return;
     }
     connectDocument(child);
-    child->setWindowTitle(caption);
+    child->document().setName(caption);
     workspace->addSubWindow(child);
     child->showMaximized();
     workspace->setActiveSubWindow(child);

@@ -19,7 +19,7 @@ void TMainForm::PrintItemClick() {
     QPrintDialog dialog(&printer, this);
     dialog.setObjectName("PrintDialog");
     if (dialog.exec() != QDialog::Accepted || !d) return;
-    runReportingErrors([&] { printConstruction(d->construction(), printer); });
+    runReportingErrors([&] { printConstruction(d->document().construction(), printer); });
 }
 
 void TMainForm::CopyItemClick() {

@@ -76,7 +76,7 @@ void SuperpositionModel::setDocument(TMDIChild* document) {
 
 void SuperpositionModel::refresh() {
     std::vector<sp::Element> now;
-    if (document_) now = document_->superpositionElements();
+    if (document_) now = document_->document().superpositionElements();
     if (now.size() != elements_.size()) {
         beginResetModel();
         elements_ = std::move(now);
@@ -145,5 +145,6 @@ bool SuperpositionModel::setData(const QModelIndex& index, const QVariant& value
         emit refused(QString::fromStdString(*problem));
         return false;
     }
-    return runReportingErrors([&] { document_->changeSuperpositionElement(index.row(), e); });
+    return runReportingErrors(
+        [&] { document_->document().changeSuperpositionElement(index.row(), e); });
 }

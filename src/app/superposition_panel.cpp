@@ -63,7 +63,7 @@ void SuperpositionPanel::removeSelected() {
         return;
     }
     const int row = current.row();
-    runReportingErrors([&] { document->removeSuperpositionElement(row); });
+    runReportingErrors([&] { document->document().removeSuperpositionElement(row); });
     // The next element (or the last) stays selected for another removal.
     const int rows = model_->rowCount();
     if (rows > 0) table_->selectRow(std::min(row, rows - 1));

@@ -83,19 +83,20 @@ bool TMainForm::placeSuperpositionElement(TMDIChild& d, int x, int y) {
         tool = down(sourceInStreamTool) ? sourceInStreamTool : sinkInStreamTool;
     }
     if (!element) return false;
-    d.addSuperpositionElement(*element);
+    d.document().addSuperpositionElement(*element);
     tool->setChecked(false);
     d.setPointer(Qt::ArrowCursor);
     return true;
 }
 
 void TMainForm::drawSuperpositionLines(TMDIChild& d, SuperpositionLines lines) {
-    if (d.superpositionElements().empty()) return explain(Unchanged::NoElement);
+    if (d.document().superpositionElements().empty()) return explain(Unchanged::NoElement);
     runReportingErrors([&] {
         gauge->setValue(0);
         gauge->show();
         ProgressGauge progress(gauge);
-        const sp::Outcome outcome = d.drawSuperpositionLines(lines, settingsOf(dialogs_), progress);
+        const sp::Outcome outcome =
+            d.document().drawSuperpositionLines(lines, settingsOf(dialogs_), progress);
         gauge->hide();
         if (const QString text = outcomeText(outcome); !text.isEmpty())
             statusLine->showMessage(text);

@@ -46,7 +46,7 @@ void TMainForm::Shape1MouseDown(TMDIChild& document) {
             velocityInputAt(c, settings, {document.Shape1->x() + 3, document.Shape1->y() + 3});
         if (!in) return;
         ProgressGauge progress(gauge);
-        document.drawVelocity(*in, settings, progress);
+        document.document().drawVelocity(*in, settings, progress);
         const flow::LeftOut leftOut = leftOutOf(c);
         if (const auto v = flow::VelocityNumbersAt(*in, leftOut))
             statusLine->showMessage(velocityText(in->p, *v, leftOut.any()));
@@ -57,10 +57,11 @@ void TMainForm::drawSuperpositionVelocity(TMDIChild& d) {
     runReportingErrors([&] {
         const flow::Point p{d.Shape1->x() + 3, d.Shape1->y() + 3};
         ProgressGauge progress(gauge);
-        if (!d.drawSuperpositionVelocity(p, settingsOf(dialogs_), progress))
+        if (!d.document().drawSuperpositionVelocity(p, settingsOf(dialogs_), progress))
             return statusLine->showMessage(
                 "Скорость не нарисована: в этой точке элемент, точка покоя или течения нет");
-        if (const auto v = flow::superposition::velocityNumbersAt(d.superpositionElements(), p))
+        if (const auto v =
+                flow::superposition::velocityNumbersAt(d.document().superpositionElements(), p))
             statusLine->showMessage(velocityText(p, *v));
     });
 }

@@ -28,6 +28,7 @@ struct SlotValue {
     int number() const;
     void set(const QString& value);
     void set(long long value);
+    friend bool operator==(const SlotValue&, const SlotValue&) = default;
 };
 
 struct Configuration {
@@ -51,4 +52,5 @@ struct Configuration {
     bool isEmpty() const { return kind() == FlowKind::Empty; }
     // The pair's first point is placed, its second is not.
     bool pairAwaitsSecondPoint() const { return pair.filled && !secondX.filled; }
+    friend bool operator==(const Configuration&, const Configuration&) = default;
 };

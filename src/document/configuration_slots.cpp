@@ -47,3 +47,13 @@ void writeConfiguration(const Configuration& configuration, TMDIChild& document)
         if (value.filled) writeSlot(document.*entry.slot, value.text);
     }
 }
+
+void mirrorConfiguration(const Configuration& configuration, TMDIChild& document) {
+    for (const SlotOfValue& entry : kSlots) {
+        const SlotValue& value = configuration.*entry.value;
+        if (value.filled)
+            writeSlot(document.*entry.slot, value.text);
+        else
+            clearSlot(document.*entry.slot);
+    }
+}

@@ -8,3 +8,5 @@ class TMDIChild;
 
 Configuration readConfiguration(const TMDIChild& document);
 void writeConfiguration(const Configuration& configuration, TMDIChild& document);
+// Every slot takes the configuration's value; an unset one its sentinel.
+void mirrorConfiguration(const Configuration& configuration, TMDIChild& document);

@@ -22,13 +22,21 @@ struct Overloaded : Visitors... {
 }  // namespace
 
 Configuration Construction::configuration() const {
+    return lastConfiguration(steps);
+}
+
+QString Construction::title() const {
+    return lastTitle(steps);
+}
+
+Configuration lastConfiguration(const std::vector<ConstructionStep>& steps) {
     for (auto step = steps.rbegin(); step != steps.rend(); ++step)
         if (const auto* element = std::get_if<ElementStep>(&step->action))
             return element->configuration;
     return {};
 }
 
-QString Construction::title() const {
+QString lastTitle(const std::vector<ConstructionStep>& steps) {
     for (auto step = steps.rbegin(); step != steps.rend(); ++step)
         if (const auto* command = std::get_if<CommandStep>(&step->action);
             command && !command->title.isEmpty())

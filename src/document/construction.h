@@ -83,6 +83,11 @@ struct Construction {
     QString title() const;
 };
 
+// The configuration the last element step left (empty when none), and the
+// title the last command wrote (empty when none did).
+Configuration lastConfiguration(const std::vector<ConstructionStep>& steps);
+QString lastTitle(const std::vector<ConstructionStep>& steps);
+
 // Runs `draw` with readers that note what it reads, taken with `bounds`,
 // then appends the step with those values, also when `draw` throws (what it
 // drew stays drawn). True when a field side read was held to its limit.

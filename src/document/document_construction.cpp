@@ -1,57 +1,37 @@
-// A document's construction: the steps that drew its picture, kept as they
-// are drawn, and an opened construction drawn again on a new picture.
+// The window as a view of its document: an opened construction drawn on a
+// new picture, and what the window shows of the steps after each change.
 #include <QLabel>
 #include <QLineEdit>
 
 #include "document/configuration_slots.h"
 #include "document/mdi_child.h"
+#include "document/picture_view.h"
 #include "flow/geometry.h"
-
-Construction TMDIChild::construction() {
-    return Construction{surface_.image().size(), surface_.qfont(), steps_, superposition_};
-}
-
-void TMDIChild::drawPlacedElement(const ElementDrawing& element, const flow::Settings& live) {
-    modified_ = true;
-    recorder().placeElement(element, readConfiguration(*this), live);
-}
-
-bool TMDIChild::runRoutine(const flow::RoutineCall& call, const flow::Settings& live,
-                           flow::Gauge& gauge) {
-    modified_ = true;
-    return recorder().runRoutine(call, live, gauge);
-}
-
-void TMDIChild::drawVelocity(const flow::VelocityInput& input, const flow::Settings& live,
-                             flow::Gauge& gauge) {
-    // A point where the velocity is not drawn leaves the picture as it is.
-    if (!flow::ComputeVelocity(input)) return;
-    modified_ = true;
-    recorder().drawVelocity(input, live, gauge);
-}
-
-void TMDIChild::stampLabel(int x, int y, const QString& text) {
-    modified_ = true;
-    recorder().stampLabel(x, y, text);
-}
-
-void TMDIChild::keepCommandTitle(const QString& title) {
-    recorder().keepCommandTitle(title);
-}
 
 bool TMDIChild::adoptConstruction(const Construction& construction, std::int64_t picturesInUse) {
     createPicture(construction.field, picturesInUse);
-    const bool complete = replay(construction, surface_);
-    steps_ = construction.steps;
-    superposition_ = construction.superposition;
-    const Configuration configuration = construction.configuration();
-    writeConfiguration(configuration, *this);
-    if (configuration.radius.filled)
-        showThetaLabel(configuration.centreX.number(), configuration.centreY.number(),
-                       configuration.radius.number());
+    const bool complete = document_->adopt(construction);
     EditText->setFont(construction.font);
-    modified_ = false;
     return complete;
+}
+
+void TMDIChild::showSteps() {
+    Image->update();
+    if (const Configuration configuration = document_->configuration();
+        configuration != shownConfiguration_) {
+        shownConfiguration_ = configuration;
+        mirrorConfiguration(configuration, *this);
+        if (configuration.radius.filled)
+            showThetaLabel(configuration.centreX.number(), configuration.centreY.number(),
+                           configuration.radius.number());
+        else
+            Image1->hide();
+    }
+    if (!isSuperposition()) return;
+    std::vector<flow::superposition::Element> elements = document_->superpositionElements();
+    if (elements == shownElements_) return;
+    shownElements_ = std::move(elements);
+    emit superpositionChanged();
 }
 
 void TMDIChild::showThetaLabel(int x, int y, int r) {

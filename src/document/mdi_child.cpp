@@ -35,7 +35,7 @@ QString megabytes(std::int64_t bytes) {
 
 }  // namespace
 
-TMDIChild::TMDIChild() {
+TMDIChild::TMDIChild() : document_(new Document(this)) {
     setObjectName("MDIChild");
     setAttribute(Qt::WA_DeleteOnClose);
     auto* client = new QWidget;
@@ -47,7 +47,7 @@ TMDIChild::TMDIChild() {
     auto* layout = new QVBoxLayout(client);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(pictureArea_);
-    Image = new TImage(surface_, nullptr);
+    Image = new TImage(surface(), nullptr);
     makeSlots(client);
 
     EditText = new QLineEdit(Image);
@@ -84,10 +84,15 @@ TMDIChild::TMDIChild() {
     connect(Image, &TImage::popupRequested, this, &TMDIChild::showPopupMenu);
     connect(Image, &TImage::left, Shape1, &QWidget::hide);
     connect(Shape1, &TShape::clicked, this, &TMDIChild::Shape1MouseDown);
-    surface_.setChangeListener([this] {
+    surface().setChangeListener([this] {
         QMetaObject::invokeMethod(Image, &TImage::repaintChanged, Qt::QueuedConnection);
     });
-    surface_.setFallbackSize([this] { return Image->size(); });
+    surface().setFallbackSize([this] { return Image->size(); });
+    connect(document_, &Document::stepsChanged, this, &TMDIChild::showSteps);
+    connect(document_, &Document::captionChanged, this, &QWidget::setWindowTitle);
+    connect(document_, &Document::linesCutShort, this, &TMDIChild::linesCutShort);
+    connect(&document_->history(), &QUndoStack::cleanChanged, this,
+            [this](bool clean) { setWindowModified(!clean); });
 }
 
 void TMDIChild::makeSlots(QWidget* holder) {
@@ -126,7 +131,7 @@ void TMDIChild::createPicture(QSize size, std::int64_t picturesInUse) {
                 .arg(height)
                 .arg(megabytes(pictureMemoryBudget()))
                 .toStdString());
-    if (!surface_.createPicture(width, height))
+    if (!surface().createPicture(width, height))
         throw PictureRefused(
             QString("Документ не создан: не хватает памяти для рисунка %1 x %2 (%3 МБ).")
                 .arg(width)
@@ -139,7 +144,7 @@ void TMDIChild::createPicture(QSize size, std::int64_t picturesInUse) {
 // The picture control covers the picture and at least the visible area;
 // beyond the picture it shows the workspace colour.
 void TMDIChild::fitPicture() {
-    const QSize picture = surface_.hasPicture() ? surface_.image().size() : QSize();
+    const QSize picture = surface().hasPicture() ? surface().image().size() : QSize();
     Image->resize(picture.expandedTo(pictureArea_->viewport()->size()));
 }
 
@@ -178,7 +183,7 @@ void TMDIChild::showPopupMenu(const QPoint& globalPos) {
 }
 
 bool TMDIChild::carriesMarker(int x, int y) const {
-    const std::optional<flow::Color> colour = surface_.pixel(x, y);
+    const std::optional<flow::Color> colour = document_->surface().pixel(x, y);
     return colour && *colour != flow::kWhite;
 }
 

@@ -8,9 +8,7 @@
 #include <cstdint>
 #include <stdexcept>
 
-#include "document/construction.h"
-#include "document/construction_recorder.h"
-#include "document/raster_surface.h"
+#include "document/document.h"
 
 class QLabel;
 class QLineEdit;
@@ -20,8 +18,6 @@ class TShape;
 
 namespace flow {
 class FieldSettings;
-class Gauge;
-struct Settings;
 }  // namespace flow
 
 // A picture the document cannot have for want of memory.
@@ -35,7 +31,6 @@ class TMDIChild : public QMdiSubWindow {
   public:
     TMDIChild();
 
-    RasterSurface& surface() { return surface_; }
     bool isClosing() const { return closing_; }
 
     // Makes the white picture of the field size. A size that is no integer
@@ -47,51 +42,16 @@ class TMDIChild : public QMdiSubWindow {
     void createPicture(const flow::FieldSettings& field, std::int64_t picturesInUse);
     void createPicture(QSize size, std::int64_t picturesInUse);
 
-    // What has been drawn on the picture, step by step, with the picture's
-    // size and font as they are now.
-    Construction construction();
-    // Something was drawn since the document was made, opened or saved.
-    bool isModified() const { return modified_; }
-    void markSaved() { modified_ = false; }
+    // The construction the window shows; it changes only through it.
+    Document& document() { return *document_; }
+    RasterSurface& surface() { return document_->surface(); }
+    bool isSuperposition() const { return document_->isSuperposition(); }
 
-    // Drawing kept as steps of the construction: each draws on the picture,
-    // reading the settings through `live`, and keeps what it read.
-    void drawPlacedElement(const ElementDrawing& element, const flow::Settings& live);
-    // With the settings held within the dialogs' ranges; true when the field
-    // was traced only to its limit.
-    bool runRoutine(const flow::RoutineCall& call, const flow::Settings& live, flow::Gauge& gauge);
-    void drawVelocity(const flow::VelocityInput& input, const flow::Settings& live,
-                      flow::Gauge& gauge);
-    void stampLabel(int x, int y, const QString& text);
-    // The title the last construction command wrote, kept with it.
-    void keepCommandTitle(const QString& title);
     // Makes the picture of an opened construction: draws its steps on a new
     // white picture of its field size (refused as createPicture says) and
     // takes its configuration and font. False when the tracer's work budget
     // left some of a superposition's lines undrawn.
     bool adoptConstruction(const Construction& construction, std::int64_t picturesInUse);
-
-    // A superposition document: any number of elements, kept as steps of
-    // its construction; every change draws the picture again from them.
-    bool isSuperposition() const { return superposition_; }
-    void makeSuperposition() { superposition_ = true; }
-    std::vector<flow::superposition::Element> superpositionElements() const;
-    // Adds the element; a stream takes the place of the stream there is.
-    void addSuperpositionElement(const flow::superposition::Element& element);
-    // The element at `index` (in the order of superpositionElements) changed
-    // or removed; an index out of range changes nothing.
-    void changeSuperpositionElement(int index, const flow::superposition::Element& element);
-    void removeSuperpositionElement(int index);
-    // Drawn on the picture as it is and kept as a step, like the commands.
-    flow::superposition::Outcome drawSuperpositionLines(SuperpositionLines lines,
-                                                        const flow::Settings& live,
-                                                        flow::Gauge& gauge);
-    // False, and nothing kept, where the elements give no velocity.
-    bool drawSuperpositionVelocity(flow::Point p, const flow::Settings& live, flow::Gauge& gauge);
-
-    // The construction file the document was opened from or last saved to.
-    const QString& constructionFile() const { return constructionFile_; }
-    void setConstructionFile(const QString& fileName) { constructionFile_ = fileName; }
 
     // The theta label beside a cylinder of radius r centred at (x, y).
     void showThetaLabel(int x, int y, int r);
@@ -150,19 +110,15 @@ class TMDIChild : public QMdiSubWindow {
 
   private:
     void makeSlots(QWidget* holder);
-    ConstructionRecorder recorder() { return {surface_, steps_}; }
     void fitPicture();
-    // The white picture again, with every step drawn on it.
-    void redrawPicture();
-    // The step of the superposition element at `index`, or null.
-    SuperpositionElementStep* superpositionStep(int index);
+    // Shows the document's steps: the slots mirror its configuration, the
+    // theta label follows its cylinder, the picture is repainted.
+    void showSteps();
 
-    RasterSurface surface_;
+    Document* document_;
     QScrollArea* pictureArea_;
     bool closing_ = false;
-    bool pictureRefused_ = false;
-    std::vector<ConstructionStep> steps_;
-    bool modified_ = false;
-    bool superposition_ = false;
-    QString constructionFile_;
+    // What the slots and marks show, to follow the document's changes.
+    Configuration shownConfiguration_;
+    std::vector<flow::superposition::Element> shownElements_;
 };

@@ -25,3 +25,7 @@ void writeSlot(QLabel* slot, const QString& text) {
 void writeSlot(QLabel* slot, long long number) {
     slot->setText(QString::number(number));
 }
+
+void clearSlot(QLabel* slot) {
+    slot->setText(slot->property(kSentinel).toString());
+}

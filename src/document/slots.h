@@ -13,3 +13,5 @@ inline bool slotFilled(const QLabel* slot) {
 }
 void writeSlot(QLabel* slot, const QString& text);
 void writeSlot(QLabel* slot, long long number);
+// Back to the sentinel.
+void clearSlot(QLabel* slot);

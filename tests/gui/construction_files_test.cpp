@@ -332,15 +332,15 @@ class ConstructionFilesTest : public QObject {
         QFETCH(QString, configuration);
         program->dialogs().streamlineDialog->Label8->setText("6");
         TMDIChild* d = drawnDocument(configuration);
-        QVERIFY(d->isModified());
+        QVERIFY(d->document().isModified());
         const QImage picture = d->surface().image();
         QVERIFY(picture != whitePicture());
-        const std::vector<ConstructionStep> steps = d->construction().steps;
+        const std::vector<ConstructionStep> steps = d->document().construction().steps;
         QVERIFY(std::holds_alternative<ElementStep>(steps.front().action));
         QVERIFY(std::holds_alternative<LabelStep>(steps.back().action));
 
         QCOMPARE(saveThroughTheMenu("kept"), QString());
-        QVERIFY(!d->isModified());
+        QVERIFY(!d->document().isModified());
         QVERIFY(contents(path("kept.zef")).contains("\"streamlines.count\": 6"));
 
         TMDIChild* reopened = openThroughTheMenu("kept.zef");
@@ -350,15 +350,15 @@ class ConstructionFilesTest : public QObject {
                  d->windowTitle() == "ZEF NONAME1" ? QString("kept.zef") : d->windowTitle());
         QCOMPARE(readConfiguration(*reopened).kind(), readConfiguration(*d).kind());
         QCOMPARE(reopened->Image1->isVisibleTo(reopened->Image), d->Image1->isVisibleTo(d->Image));
-        QVERIFY(!reopened->isModified());
-        QCOMPARE(reopened->constructionFile(), path("kept.zef"));
+        QVERIFY(!reopened->document().isModified());
+        QCOMPARE(reopened->document().fileName(), path("kept.zef"));
     }
 
     // The reopened document carries on like the one it was saved from.
     void reopenedConstructionGoesOn() {
         TMDIChild* d = drawnDocument("dipole");
         const QString file = path("go-on.zef");
-        writeConstructionFile(d->construction(), file);
+        writeConstructionFile(d->document().construction(), file);
         QVERIFY(form->openConstruction(file));
         TMDIChild* reopened = form->ActiveMDIChild();
         for (TMDIChild* document : {d, reopened}) {
@@ -370,7 +370,7 @@ class ConstructionFilesTest : public QObject {
             click("SpeedButton7");
         }
         QCOMPARE(reopened->surface().image(), d->surface().image());
-        QVERIFY(reopened->isModified());
+        QVERIFY(reopened->document().isModified());
     }
 
     void badFilesOpenNothing_data() {
@@ -449,12 +449,12 @@ class ConstructionFilesTest : public QObject {
         };
         QCOMPARE(saveAs("picture.png"), QString());
         QCOMPARE(QImage(path("picture.png")).convertToFormat(QImage::Format_RGB32), picture);
-        QVERIFY(!d->isModified());
+        QVERIFY(!d->document().isModified());
 
         QCOMPARE(saveAs("picture.svg"), QString());
         QVERIFY(QSvgRenderer(path("picture.svg")).isValid());
         LineCounter counter;
-        replay(d->construction(), counter);
+        replay(d->document().construction(), counter);
         QVERIFY(counter.lines > 10);
         QCOMPARE(svgSegments(contents(path("picture.svg"))), counter.lines);
         QVERIFY(contents(path("picture.svg")).contains("Vortex"));
@@ -465,7 +465,7 @@ class ConstructionFilesTest : public QObject {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path("printed.pdf"));
-        printConstruction(d->construction(), printer);
+        printConstruction(d->document().construction(), printer);
         QVERIFY(contents(path("printed.pdf")).startsWith("%PDF"));
 
         trigger("CopyItem");
@@ -516,7 +516,7 @@ class ConstructionFilesTest : public QObject {
         QVERIFY(failing->followUp().startsWith("Не удалось сохранить построение"));
         failing.reset();
         QCOMPARE(form->MDIChildCount(), 1);
-        QVERIFY(d->isModified());
+        QVERIFY(d->document().isModified());
 
         // Save that works closes it.
         std::unique_ptr<SaveAs> working;
@@ -546,7 +546,7 @@ class ConstructionFilesTest : public QObject {
             SaveAs bitmap(folder->path(), "picture.bmp");
             trigger("FileSaveAsItem");
         }
-        QVERIFY(!d->isModified());
+        QVERIFY(!d->document().isModified());
         trigger("FileCloseItem");
         QTRY_COMPARE(form->MDIChildCount(), 0);
     }
@@ -582,14 +582,14 @@ class ConstructionFilesTest : public QObject {
     void interruptedSaveLeavesThePreviousFileWhole() {
         TMDIChild* d = drawnDocument();
         const QString file = path("whole.zef");
-        writeConstructionFile(d->construction(), file);
+        writeConstructionFile(d->document().construction(), file);
         const QByteArray before = contents(file);
-        const std::size_t savedSteps = d->construction().steps.size();
+        const std::size_t savedSteps = d->document().construction().steps.size();
         drawOn(d);
         {
             FileSizeLimit diskAlmostFull;
             QVERIFY_THROWS_EXCEPTION(ConstructionFileError,
-                                     writeConstructionFile(d->construction(), file));
+                                     writeConstructionFile(d->document().construction(), file));
         }
         QCOMPARE(contents(file), before);
         QCOMPARE(QDir(folder->path()).entryList(QDir::Files), QStringList({"whole.zef"}));

@@ -267,7 +267,7 @@ class ConstructionLandmarksTest : public QObject {
         d->Shape1->show();
         QTest::mouseClick(d->Shape1, Qt::LeftButton, Qt::NoModifier, QPoint(1, 1));
 
-        const std::vector<flow::Landmark> landmarks = landmarksOf(d->construction());
+        const std::vector<flow::Landmark> landmarks = landmarksOf(d->document().construction());
         const auto points = ofKind(landmarks, LandmarkKind::StagnationPoint);
         QCOMPARE(points.size(), std::size_t{2});
         const double sine = 600 / (4 * 3.141592653589793 * 100);
@@ -303,7 +303,7 @@ class ConstructionLandmarksTest : public QObject {
         TMDIChild* d = form->ActiveMDIChild();
         for (const sp::Element& e :
              {sp::stream(1, 0), sp::source(300, 300, 1500), sp::sink(500, 300, 1500)})
-            d->addSuperpositionElement(e);
+            d->document().addSuperpositionElement(e);
         named<QToolButton>(form, "SpeedButton8")->click();
         d->Shape1->move(427, 167);
         d->Shape1->show();
@@ -311,14 +311,14 @@ class ConstructionLandmarksTest : public QObject {
         const QString status = named<QStatusBar>(form, "StatusBar")->currentMessage();
         QVERIFY2(status.startsWith("Скорость в точке (430,170): |V| = "), qPrintable(status));
 
-        const std::vector<flow::Landmark> landmarks = landmarksOf(d->construction());
+        const std::vector<flow::Landmark> landmarks = landmarksOf(d->document().construction());
         QCOMPARE(ofKind(landmarks, LandmarkKind::StagnationPoint).size(), std::size_t{2});
         const QString text = QString::fromStdString(landmarksText(landmarks));
         const QString velocity =
             "Скорость в точке (430.0, 170.0) пикс.; (30.0, 130.0) от центра поля" +
             status.mid(status.indexOf(": |V|")) + "\n";
         QVERIFY2(text.endsWith(velocity), qPrintable(text));
-        d->markSaved();
+        d->document().markSaved();
     }
 };
 

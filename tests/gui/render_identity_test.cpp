@@ -149,7 +149,7 @@ class RenderIdentityTest : public QObject {
              << "520,210"
              << "--label"
              << "40,30,Поток, 1";
-        const Construction document = d->construction();
+        const Construction document = d->document().construction();
 
         const RenderRequest request = parseRenderArguments(QStringList{"zef-render"} << flow << "-o"
                                                                                      << "x.png");
@@ -185,7 +185,7 @@ class RenderIdentityTest : public QObject {
                                   "-o",
                                   "x.svg"};
         QCOMPARE(QString(constructionToJson(flowConstruction(parseRenderArguments(flow).flow))),
-                 QString(constructionToJson(d->construction())));
+                 QString(constructionToJson(d->document().construction())));
 
         program->dialogs().sourceSinkDialog->setSinkStrength("2000");
         TMDIChild* sink = newDocument(*form);
@@ -204,7 +204,7 @@ class RenderIdentityTest : public QObject {
                                       "-o",
                                       "x.pdf"};
         QCOMPARE(QString(constructionToJson(flowConstruction(parseRenderArguments(sinkFlow).flow))),
-                 QString(constructionToJson(sink->construction())));
+                 QString(constructionToJson(sink->document().construction())));
     }
 
     // The crosses go over the document's picture, at each landmark and
@@ -224,7 +224,7 @@ class RenderIdentityTest : public QObject {
         QCOMPARE(render(QStringList(flow) << path("marked.png")), 0);
         QCOMPARE(render(QStringList(flow) << path("marked.svg")), 0);
 
-        const std::vector<flow::Landmark> landmarks = landmarksOf(d->construction());
+        const std::vector<flow::Landmark> landmarks = landmarksOf(d->document().construction());
         QCOMPARE(landmarks.size(), std::size_t{4});
         const QImage picture = rgb(d->surface().image());
         const QImage marked = rgb(QImage(path("marked.png")));

@@ -97,14 +97,14 @@ class RenderSuperpositionTest : public QObject {
         QVERIFY(startProgram(program, form));
         named<QAction>(form, "SuperpositionItem")->trigger();
         TMDIChild* d = form->ActiveMDIChild();
-        d->addSuperpositionElement({sp::ElementKind::Stream, 40, 20, 1, 0, 0});
-        d->addSuperpositionElement(sp::source(300, 300, 1500));
-        d->addSuperpositionElement(sp::sink(500, 300, 1500));
+        d->document().addSuperpositionElement({sp::ElementKind::Stream, 40, 20, 1, 0, 0});
+        d->document().addSuperpositionElement(sp::source(300, 300, 1500));
+        d->document().addSuperpositionElement(sp::sink(500, 300, 1500));
         named<QToolButton>(form, "SpeedButton1")->click();
         named<QToolButton>(form, "SpeedButton17")->click();
         QCOMPARE(QImage(file).convertToFormat(QImage::Format_RGB32),
                  d->surface().image().convertToFormat(QImage::Format_RGB32));
-        d->markSaved();
+        d->document().markSaved();
     }
 
     // The oval's stagnation points, a^2 = b^2 + Q b / (pi U) from the middle

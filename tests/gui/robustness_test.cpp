@@ -143,8 +143,8 @@ class RobustnessTest : public QObject {
                     run(command);
                     QVERIFY2(same->surface().image() == doc->surface().image(), qPrintable(what));
                     // Drawn, so let go without the save question.
-                    doc->markSaved();
-                    same->markSaved();
+                    doc->document().markSaved();
+                    same->document().markSaved();
                     doc->close();
                     same->close();
                 }

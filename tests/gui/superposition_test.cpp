@@ -98,7 +98,7 @@ class SuperpositionTest : public QObject {
     // that draw streamlines and equipotentials.
     QImage drawnFresh(const std::vector<sp::Element>& elements) {
         TMDIChild* d = newSuperposition();
-        for (const sp::Element& e : elements) d->addSuperpositionElement(e);
+        for (const sp::Element& e : elements) d->document().addSuperpositionElement(e);
         click("SpeedButton1");
         click("SpeedButton17");
         return d->surface().image();
@@ -173,7 +173,7 @@ class SuperpositionTest : public QObject {
             {sp::ElementKind::Stream, 700, 100, 1, 0, 0},
             sp::sink(600, 100, 1500),
         };
-        QVERIFY(sameElements(d->superpositionElements(), expected));
+        QVERIFY(sameElements(d->document().superpositionElements(), expected));
         QCOMPARE(table()->model()->rowCount(), 6);
         QCOMPARE(table()->model()->index(1, 0).data().toString(), QString("Вихрь"));
         QCOMPARE(table()->model()->index(1, 4).data().toString(), QString("-1000"));
@@ -181,13 +181,13 @@ class SuperpositionTest : public QObject {
         // Each mark is on the picture.
         for (int x : {100, 200, 300, 400, 600})
             QVERIFY(pixelsOf(d->surface().image().copy(x - 4, 96, 9, 9), 0) > 8);
-        QVERIFY(d->isModified());
+        QVERIFY(d->document().isModified());
 
         d->setPointer(Qt::CrossCursor);
         named<QToolButton>(form, "SpeedButton2")->setChecked(true);
         clickPicture(d, {50, 50});
         QVERIFY(status().contains("цилиндр собирается из диполя"));
-        QCOMPARE(d->superpositionElements().size(), std::size_t{6});
+        QCOMPARE(d->document().superpositionElements().size(), std::size_t{6});
         // No slot is written: the tools stay usable on the same document.
         QCOMPARE(readConfiguration(*d).kind(), FlowKind::Empty);
     }
@@ -218,21 +218,21 @@ class SuperpositionTest : public QObject {
         QVERIFY(status().contains("угол 0.0°") || status().contains("угол -0.0°"));
         // At an element itself there is no velocity, and nothing is drawn.
         before = d->surface().image();
-        const std::size_t steps = d->construction().steps.size();
+        const std::size_t steps = d->document().construction().steps.size();
         clickVelocityAt(d, {300, 300});
         QVERIFY2(status().startsWith("Скорость не нарисована"), qPrintable(status()));
         QCOMPARE(d->surface().image(), before);
-        QCOMPARE(d->construction().steps.size(), steps);
+        QCOMPARE(d->document().construction().steps.size(), steps);
 
         TMDIChild* cancelled = newSuperposition();
-        cancelled->addSuperpositionElement(sp::source(400, 300, 1500));
-        cancelled->addSuperpositionElement(sp::sink(400, 300, 1500));
+        cancelled->document().addSuperpositionElement(sp::source(400, 300, 1500));
+        cancelled->document().addSuperpositionElement(sp::sink(400, 300, 1500));
         click("SpeedButton1");
         QVERIFY(status().startsWith("Линии не построены"));
 
         // Streamlines of a fast stream half a pixel apart: said so.
         TMDIChild* dense = newSuperposition();
-        dense->addSuperpositionElement(sp::stream(100, 0));
+        dense->document().addSuperpositionElement(sp::stream(100, 0));
         click("SpeedButton1");
         QVERIFY2(status().contains("линии легли бы ближе двух пикселей"), qPrintable(status()));
     }
@@ -249,7 +249,7 @@ class SuperpositionTest : public QObject {
         TMDIChild* e = rankineOval();
         click("SpeedButton1");
         QVERIFY(e->surface().image() != byLevel);
-        const ConstructionStep step = e->construction().steps.back();
+        const ConstructionStep step = e->document().construction().steps.back();
         QCOMPARE(step.settings.value("streamlines.evenlySpaced"), flow::SettingValue(true));
     }
 
@@ -260,7 +260,7 @@ class SuperpositionTest : public QObject {
         click("SpeedButton1");
         click("SpeedButton17");
         editCell(1, 3, "2500");
-        std::vector<sp::Element> now = d->superpositionElements();
+        std::vector<sp::Element> now = d->document().superpositionElements();
         QCOMPARE(now[1].strength, 2500.0);
         const QImage edited = d->surface().image();
 
@@ -270,7 +270,7 @@ class SuperpositionTest : public QObject {
         QVERIFY(status().startsWith("Не принято: Q: -5 вне пределов 0.."));
         editCell(0, 5, "400");
         QVERIFY(status().contains("угол: 400 вне пределов"));
-        QVERIFY(sameElements(d->superpositionElements(), now));
+        QVERIFY(sameElements(d->document().superpositionElements(), now));
         QCOMPARE(d->surface().image(), edited);
         // Cells the kind does not use cannot be edited.
         QVERIFY(!(table()->model()->flags(table()->model()->index(1, 4)) & Qt::ItemIsEditable));
@@ -283,12 +283,12 @@ class SuperpositionTest : public QObject {
         table()->setCurrentIndex(table()->model()->index(2, 0));
         QTest::keyClick(table(), Qt::Key_Delete);
         now.erase(now.begin() + 2);
-        QVERIFY(sameElements(d->superpositionElements(), now));
+        QVERIFY(sameElements(d->document().superpositionElements(), now));
         QCOMPARE(table()->model()->rowCount(), 2);
         const QImage removed = d->surface().image();
         named<QPushButton>(form, "SuperpositionRemove")->click();
         named<QPushButton>(form, "SuperpositionRemove")->click();
-        QVERIFY(d->superpositionElements().empty());
+        QVERIFY(d->document().superpositionElements().empty());
         named<QPushButton>(form, "SuperpositionRemove")->click();
         QVERIFY(status().contains("Выберите в таблице элемент"));
         QCOMPARE(d->surface().image(), whitePicture());
@@ -301,7 +301,7 @@ class SuperpositionTest : public QObject {
     void filesRoundTrip() {
         QTemporaryDir folder;
         TMDIChild* d = rankineOval();
-        d->addSuperpositionElement(sp::vortex(420, 200, 700.5));
+        d->document().addSuperpositionElement(sp::vortex(420, 200, 700.5));
         click("SpeedButton1");
         click("SpeedButton17");
         clickVelocityAt(d, {400, 120});
@@ -310,7 +310,7 @@ class SuperpositionTest : public QObject {
         typeText(d->EditText, "Овал");
         click("SpeedButton7");
         const QString file = folder.filePath("oval.zef");
-        writeConstructionFile(d->construction(), file);
+        writeConstructionFile(d->document().construction(), file);
         const QByteArray json = contents(file);
         QVERIFY(json.contains("\"version\": 2"));
         QVERIFY(json.contains("\"superposition\": true"));
@@ -320,13 +320,14 @@ class SuperpositionTest : public QObject {
         TMDIChild* reopened = form->ActiveMDIChild();
         QVERIFY(reopened != d && reopened->isSuperposition());
         QCOMPARE(reopened->windowTitle(), QString("oval.zef — суперпозиция"));
-        QVERIFY(sameElements(reopened->superpositionElements(), d->superpositionElements()));
+        QVERIFY(sameElements(reopened->document().superpositionElements(),
+                             d->document().superpositionElements()));
         QCOMPARE(reopened->surface().image(), d->surface().image());
-        QVERIFY(!reopened->isModified());
+        QVERIFY(!reopened->document().isModified());
         QCOMPARE(table()->model()->rowCount(), 4);
 
         TMDIChild* ordinary = newDocument(*form);
-        writeConstructionFile(ordinary->construction(), folder.filePath("plain.zef"));
+        writeConstructionFile(ordinary->document().construction(), folder.filePath("plain.zef"));
         QVERIFY(contents(folder.filePath("plain.zef")).contains("\"version\": 1"));
         QVERIFY(!contents(folder.filePath("plain.zef")).contains("superposition"));
 
@@ -359,7 +360,7 @@ class SuperpositionTest : public QObject {
         };
         for (const auto& [name, elements] : nothing) {
             TMDIChild* d = newSuperposition();
-            for (const sp::Element& e : elements) d->addSuperpositionElement(e);
+            for (const sp::Element& e : elements) d->document().addSuperpositionElement(e);
             const QImage marks = d->surface().image();
             for (const char* command : {"SpeedButton1", "SpeedButton17"}) {
                 click(command);
@@ -370,15 +371,16 @@ class SuperpositionTest : public QObject {
 
         // Far outside the field, the lines of a stream still cross it.
         TMDIChild* far = newSuperposition();
-        far->addSuperpositionElement(sp::source(-900000, 5000, 1e6));
-        far->addSuperpositionElement(sp::stream(2, 30));
+        far->document().addSuperpositionElement(sp::source(-900000, 5000, 1e6));
+        far->document().addSuperpositionElement(sp::stream(2, 30));
         click("SpeedButton1");
         QVERIFY(pixelsOf(far->surface().image(), kRed) > 1000);
 
         TMDIChild* crowd = newSuperposition();
         for (int i = 0; i < 100; ++i)
-            crowd->addSuperpositionElement(i % 2 ? sp::source(37 * i % 800, 23 * i % 600, 900)
-                                                 : sp::vortex(53 * i % 800, 31 * i % 600, -700));
+            crowd->document().addSuperpositionElement(
+                i % 2 ? sp::source(37 * i % 800, 23 * i % 600, 900)
+                      : sp::vortex(53 * i % 800, 31 * i % 600, -700));
         QElapsedTimer clock;
         clock.start();
         click("SpeedButton1");
@@ -393,9 +395,9 @@ class SuperpositionTest : public QObject {
     void manyElementsSaySo() {
         QTemporaryDir folder;
         TMDIChild* d = newSuperposition();
-        d->addSuperpositionElement(sp::stream(1, 15));
+        d->document().addSuperpositionElement(sp::stream(1, 15));
         click("SpeedButton1");
-        Construction many = d->construction();
+        Construction many = d->document().construction();
         for (int i = 1; i < 2000; ++i) {
             const double x = 389 * i % 800, y = 263 * i % 600, q = 97 * i % 2000;
             const sp::Element e = i % 2 ? sp::source(x, y, q) : sp::vortex(x, y, -q);

@@ -25,6 +25,7 @@ struct Element {
     double strength = 0;     // Q (sink: its magnitude), dipole moment M, stream speed U
     double circulation = 0;  // vortex and vortex-source
     double angle = 0;  // dipole axis (from its sink side to its source side), stream direction
+    friend bool operator==(const Element&, const Element&) = default;
 };
 
 Element source(double x, double y, double Q);

@@ -1,0 +1,109 @@
+#include "document/document.h"
+
+#include <QUndoCommand>
+#include <stdexcept>
+
+namespace {
+
+// One step of the history: the steps from `at` as they were before it and
+// as it left them. It is made after the change, so its first redo is none.
+class StepsChange : public QUndoCommand {
+  public:
+    StepsChange(Document& document, const QString& name, std::size_t at,
+                std::vector<ConstructionStep> before, std::vector<ConstructionStep> after)
+        : QUndoCommand(name),
+          document_(document),
+          at_(at),
+          before_(std::move(before)),
+          after_(std::move(after)) {}
+
+    void undo() override { document_.replaceSteps(at_, after_.size(), before_); }
+    void redo() override {
+        if (made_) {
+            made_ = false;
+            return;
+        }
+        document_.replaceSteps(at_, before_.size(), after_);
+    }
+
+  private:
+    Document& document_;
+    std::size_t at_;
+    std::vector<ConstructionStep> before_;
+    std::vector<ConstructionStep> after_;
+    bool made_ = true;
+};
+
+}  // namespace
+
+Document::Document(QObject* parent) : QObject(parent) {}
+
+Construction Document::construction() {
+    return Construction{surface_.image().size(), surface_.qfont(), steps_, superposition_};
+}
+
+Configuration Document::configuration() const {
+    return lastConfiguration(steps_);
+}
+
+std::vector<flow::superposition::Element> Document::superpositionElements() const {
+    return ::superpositionElements(steps_);
+}
+
+QString Document::caption() const {
+    const QString title = lastTitle(steps_);
+    return title.isEmpty() ? name_ : title;
+}
+
+void Document::setName(const QString& name) {
+    const QString before = caption();
+    name_ = name;
+    if (caption() != before) emit captionChanged(caption());
+}
+
+void Document::setFileName(const QString& fileName) {
+    fileName_ = fileName;
+}
+
+void Document::keepAsStep(const QString& name, std::size_t from) {
+    const std::vector<ConstructionStep> made(steps_.begin() + static_cast<std::ptrdiff_t>(from),
+                                             steps_.end());
+    if (!made.empty()) keepChange(name, from, {}, made);
+}
+
+void Document::keepChange(const QString& name, std::size_t at, std::vector<ConstructionStep> before,
+                          std::vector<ConstructionStep> after) {
+    history_.push(new StepsChange(*this, name, at, std::move(before), std::move(after)));
+}
+
+void Document::replaceSteps(std::size_t at, std::size_t count,
+                            const std::vector<ConstructionStep>& steps) {
+    const QString before = caption();
+    const auto first = steps_.begin() + static_cast<std::ptrdiff_t>(at);
+    steps_.insert(steps_.erase(first, first + static_cast<std::ptrdiff_t>(count)), steps.begin(),
+                  steps.end());
+    redrawPicture();
+    announce(before);
+}
+
+void Document::announce(const QString& captionBefore) {
+    emit stepsChanged();
+    if (caption() != captionBefore) emit captionChanged(caption());
+}
+
+void Document::redrawPicture() {
+    const QSize size = surface_.image().size();
+    if (!surface_.createPicture(size.width(), size.height()))
+        throw std::runtime_error("Не хватает памяти, чтобы нарисовать рисунок заново.");
+    if (!replay(construction(), surface_)) emit linesCutShort();
+}
+
+bool Document::adopt(const Construction& construction) {
+    const QString before = caption();
+    const bool complete = replay(construction, surface_);
+    steps_ = construction.steps;
+    superposition_ = construction.superposition;
+    history_.clear();
+    announce(before);
+    return complete;
+}

@@ -1,0 +1,182 @@
+// The changes a document takes, each kept as one step of its history.
+#include <QFontMetrics>
+
+#include "document/construction_recorder.h"
+#include "document/document.h"
+#include "document/flow_commands.h"
+
+namespace sp = flow::superposition;
+
+namespace {
+
+// The picture's own size as the field the tracer works in, whatever the
+// field-size dialog holds now.
+class PictureField : public flow::FieldSettings {
+  public:
+    explicit PictureField(QSize size) : size_(size) {}
+    int width() const override { return size_.width(); }
+    int height() const override { return size_.height(); }
+
+  private:
+    QSize size_;
+};
+
+flow::Settings onField(const flow::Settings& s, const flow::FieldSettings& field) {
+    return {s.streamlines,  s.equipotentials, field,         s.sourceSink, s.streamSpeed,
+            s.vortexSource, s.cylinder,       s.vectorStyle, s.vectorScale};
+}
+
+constexpr const char* kStreamlines = "линии тока";
+constexpr const char* kEquipotentials = "линии равного потенциала";
+
+QString commandName(const flow::RoutineCall& call) {
+    const bool equipotentials = call.routine && call.routine->name.starts_with("Equipotential");
+    return equipotentials ? kEquipotentials : kStreamlines;
+}
+
+}  // namespace
+
+void Document::record(const QString& name, const std::function<void(ConstructionRecorder&)>& draw) {
+    const QString before = caption();
+    const std::size_t from = steps_.size();
+    ConstructionRecorder recorder(surface_, steps_);
+    try {
+        draw(recorder);
+    } catch (...) {
+        keepAsStep(name, from);
+        announce(before);
+        throw;
+    }
+    keepAsStep(name, from);
+    announce(before);
+}
+
+void Document::placeElement(const ElementDrawing& element, const Configuration& configuration,
+                            const flow::Settings& live) {
+    record("размещение элемента",
+           [&](ConstructionRecorder& r) { r.placeElement(element, configuration, live); });
+}
+
+bool Document::runCommand(const CommandRun& run, const flow::Settings& live, flow::Gauge& gauge) {
+    // A title that changes the caption is kept with the step.
+    const bool newTitle = !run.title.isEmpty() && run.title != caption();
+    bool fieldLimited = false;
+    record(commandName(run.call), [&](ConstructionRecorder& r) {
+        try {
+            fieldLimited = r.runRoutine(run.call, live, gauge);
+        } catch (...) {
+            if (newTitle && run.titleFirst) r.keepCommandTitle(run.title);
+            throw;
+        }
+        if (newTitle) r.keepCommandTitle(run.title);
+    });
+    return fieldLimited;
+}
+
+bool Document::drawVelocity(const flow::VelocityInput& input, const flow::Settings& live,
+                            flow::Gauge& gauge) {
+    bool drawn = false;
+    record("векторы скорости",
+           [&](ConstructionRecorder& r) { drawn = r.drawVelocity(input, live, gauge); });
+    return drawn;
+}
+
+void Document::stampLabel(int x, int y, const QString& text) {
+    record("надпись", [&](ConstructionRecorder& r) { r.stampLabel(x, y, text); });
+}
+
+std::optional<std::size_t> Document::labelAt(int x, int y) const {
+    for (std::size_t i = steps_.size(); i-- > 0;)
+        if (const auto* label = std::get_if<LabelStep>(&steps_[i].action)) {
+            const QRect box = QFontMetrics(label->font).boundingRect(label->text);
+            if (QRect(label->x, label->y, box.width(), QFontMetrics(label->font).height())
+                    .contains(x, y))
+                return i;
+        }
+    return std::nullopt;
+}
+
+void Document::retypeLabel(std::size_t step, const QString& text) {
+    if (step >= steps_.size() || !std::holds_alternative<LabelStep>(steps_[step].action)) return;
+    const std::vector<ConstructionStep> before{steps_[step]};
+    if (text == std::get<LabelStep>(before.front().action).text) return;
+    std::vector<ConstructionStep> after = before;
+    if (text.isEmpty())
+        after.clear();
+    else
+        std::get<LabelStep>(after.front().action).text = text;
+    replaceSteps(step, 1, after);
+    keepChange(text.isEmpty() ? "удаление надписи" : "изменение надписи", step, before, after);
+}
+
+bool Document::removeElement() {
+    if (superposition_ || configuration().isEmpty()) return false;
+    std::vector<ConstructionStep> labels;
+    for (const ConstructionStep& step : steps_)
+        if (std::holds_alternative<LabelStep>(step.action)) labels.push_back(step);
+    const std::vector<ConstructionStep> before = steps_;
+    replaceSteps(0, steps_.size(), labels);
+    keepChange("удаление элемента", 0, before, labels);
+    return true;
+}
+
+std::optional<std::size_t> Document::superpositionStep(int index) const {
+    for (std::size_t i = 0; i < steps_.size(); ++i)
+        if (std::holds_alternative<SuperpositionElementStep>(steps_[i].action) && index-- == 0)
+            return i;
+    return std::nullopt;
+}
+
+void Document::addSuperpositionElement(const sp::Element& element) {
+    const ConstructionStep added{SuperpositionElementStep{element, surface_.qfont()}, {}};
+    std::optional<std::size_t> at;
+    if (element.kind == sp::ElementKind::Stream)
+        for (std::size_t i = 0; i < steps_.size(); ++i)
+            if (const auto* e = std::get_if<SuperpositionElementStep>(&steps_[i].action);
+                e && e->element.kind == sp::ElementKind::Stream)
+                at = i;
+    const std::size_t place = at.value_or(steps_.size());
+    std::vector<ConstructionStep> before;
+    if (at) before.push_back(steps_[*at]);
+    replaceSteps(place, before.size(), {added});
+    keepChange("добавление элемента", place, before, {added});
+}
+
+void Document::changeSuperpositionElement(int index, const sp::Element& element) {
+    const std::optional<std::size_t> at = superpositionStep(index);
+    if (!at) return;
+    const std::vector<ConstructionStep> before{steps_[*at]};
+    std::vector<ConstructionStep> after = before;
+    std::get<SuperpositionElementStep>(after.front().action).element = element;
+    replaceSteps(*at, 1, after);
+    keepChange("изменение элемента", *at, before, after);
+}
+
+void Document::removeSuperpositionElement(int index) {
+    const std::optional<std::size_t> at = superpositionStep(index);
+    if (!at) return;
+    const std::vector<ConstructionStep> before{steps_[*at]};
+    replaceSteps(*at, 1, {});
+    keepChange("удаление элемента", *at, before, {});
+}
+
+sp::Outcome Document::drawSuperpositionLines(SuperpositionLines lines, const flow::Settings& live,
+                                             flow::Gauge& gauge) {
+    const PictureField field(surface_.image().size());
+    auto outcome = sp::Outcome::NothingToDraw;
+    record(lines == SuperpositionLines::Streamlines ? kStreamlines : kEquipotentials,
+           [&](ConstructionRecorder& r) {
+               outcome = r.drawSuperpositionLines(lines, superpositionElements(),
+                                                  onField(live, field), gauge);
+           });
+    return outcome;
+}
+
+bool Document::drawSuperpositionVelocity(flow::Point p, const flow::Settings& live,
+                                         flow::Gauge& gauge) {
+    bool drawn = false;
+    record("векторы скорости", [&](ConstructionRecorder& r) {
+        drawn = r.drawSuperpositionVelocity(p, superpositionElements(), live, gauge);
+    });
+    return drawn;
+}
