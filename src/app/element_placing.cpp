@@ -46,12 +46,6 @@ void placeFirst(TMDIChild& d, Configuration& c, const flow::Settings& live,
     d.setPointer(Qt::ArrowCursor);
 }
 
-void startTextLabel(TMDIChild& d, int x, int y) {
-    d.EditText->move(x, y);
-    d.EditText->show();
-    d.EditText->setFocus();
-}
-
 }  // namespace
 
 PlacingValues TMainForm::placingValues() {
@@ -113,7 +107,7 @@ void TMainForm::ImageMouseDown(TMDIChild& d, int x, int y) {
             const bool placed =
                 d.pointer() == Qt::CrossCursor && placeSuperpositionElement(d, x, y);
             if (placed) return;
-            if (textTool->isChecked()) return startTextLabel(d, x, y);
+            if (textTool->isChecked()) return d.openLabel(x, y);
             return explainIdleClick(d, x, y);
         }
         Configuration c = readConfiguration(d);
@@ -151,7 +145,7 @@ void TMainForm::ImageMouseDown(TMDIChild& d, int x, int y) {
             !c.vortex.filled)
             return placeAndLetGo(d, c, live, placingValues(), sourceInStreamTool,
                                  ElementKind::SourceAdded, x, y);
-        if (down(textTool)) return startTextLabel(d, x, y);
+        if (down(textTool)) return d.openLabel(x, y);
         if (down(sinkInStreamTool)) {
             if (!cross) return explainIdleClick(d, x, y);
             if (!empty) return explain(Unchanged::ElementPresent);

@@ -14,16 +14,6 @@
 
 namespace {
 
-// Burns the typed label into the picture where the edit box stands, in the
-// picture's font and brush, and puts the box away empty.
-void commitLabel(TMDIChild& d) {
-    QLineEdit* edit = d.EditText;
-    if (!edit->text().isEmpty()) d.document().stampLabel(edit->x(), edit->y(), edit->text());
-    edit->hide();
-    d.setPointer(Qt::ArrowCursor);
-    edit->clear();
-}
-
 // The form a picture is saved in follows the file name's extension; any
 // other extension gives a Windows bitmap.
 void savePictureAs(TMDIChild& d, const QString& fileName) {
@@ -41,7 +31,7 @@ void TMainForm::SpeedButton7Click() {
     if (textTool->isChecked())
         d->setPointer(Qt::IBeamCursor);
     else
-        commitLabel(*d);
+        runReportingErrors([d] { d->commitLabel(); });
 }
 
 void TMainForm::N18Click() {

@@ -121,6 +121,7 @@ void TMainForm::createMenus() {
     addKeepingItems(fileMenu);
     fileMenu->addSeparator();
     fileMenu->addAction(exitItem);
+    addEditMenu();
 
     QMenu* settingsMenu = menuBar()->addMenu("&Настройки");
     settingsMenu->setObjectName("N2");
@@ -147,6 +148,8 @@ void TMainForm::createMenus() {
     elementPopup->addActions({vortexSourceItem, cylinderItem, sourceItem, sinkItem});
     elementPopup->addSeparator()->setObjectName("N17");
     elementPopup->addAction(textItem);
+    elementPopup->addSeparator();
+    elementPopup->addAction(deleteElementItem);
     connect(elementPopup, &QMenu::aboutToShow, this, &TMainForm::PopupMenu1Popup);
 }
 

@@ -17,6 +17,8 @@
 //   printItem                                      PrintItem
 //   copyItem                                       CopyItem
 //   recentFiles_ (its menu)                        RecentConstructionsMenu
+//   undoItem, redoItem (menu EditMenu)             UndoItem, RedoItem
+//   deleteElementItem (also in the popup)          DeleteElementItem
 //   streamlineSettingsItem                         N3
 //   equipotentialSettingsItem                      N4
 //   vectorSettingsItem                             N25
@@ -93,6 +95,7 @@ class QProgressBar;
 class QRadioButton;
 class QSlider;
 class QStatusBar;
+class QUndoGroup;
 class QToolBar;
 class QToolButton;
 class TMDIChild;
@@ -220,6 +223,13 @@ class TMainForm : public QMainWindow {
     // The memory the open documents' pictures take, in bytes.
     std::int64_t picturesInUse() const;
     void addKeepingItems(QMenu* fileMenu);
+    // Undo, redo and removing (edit_menu.cpp); the items follow the active
+    // document's history.
+    void addEditMenu();
+    void followHistory(TMDIChild* document);
+    void stepHistory(bool back);
+    void followSteps(TMDIChild& document);
+    void deleteElementClick();
     bool saveConstruction(TMDIChild& document);
     // Opens a file of the recent list; a file gone is dropped from it.
     void openRecent(const QString& fileName);
@@ -274,6 +284,7 @@ class TMainForm : public QMainWindow {
     ToolGroup* pictureTools_;
     QList<QAction*> windowMenuFixed_;
     RecentFiles* recentFiles_;
+    QUndoGroup* histories_;
     bool leaving_ = false;  // the program is closing: its documents go without a question
 
     // Main menu.
@@ -286,6 +297,9 @@ class TMainForm : public QMainWindow {
     QAction* saveConstructionItem;
     QAction* printItem;
     QAction* copyItem;
+    QAction* undoItem;
+    QAction* redoItem;
+    QAction* deleteElementItem;
     QAction* streamlineSettingsItem;
     QAction* equipotentialSettingsItem;
     QAction* vectorSettingsItem;

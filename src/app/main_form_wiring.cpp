@@ -105,6 +105,7 @@ void TMainForm::connectHandlers() {
                 }
                 UpdateMenuItems();
                 followActiveDocument();
+                followHistory(ActiveMDIChild());
             });
 }
 
@@ -143,4 +144,5 @@ void TMainForm::connectDocument(TMDIChild* document) {
     connect(document, &TMDIChild::popupRequested, this,
             [this](QPoint globalPos) { elementPopup->exec(globalPos); });
     connect(document, &TMDIChild::linesCutShort, this, &TMainForm::reportLinesCutShort);
+    document->addAction(deleteElementItem);
 }

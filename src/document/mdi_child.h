@@ -6,6 +6,7 @@
 
 #include <QMdiSubWindow>
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 
 #include "document/document.h"
@@ -52,6 +53,14 @@ class TMDIChild : public QMdiSubWindow {
     // takes its configuration and font. False when the tracer's work budget
     // left some of a superposition's lines undrawn.
     bool adoptConstruction(const Construction& construction, std::int64_t picturesInUse);
+
+    // The label editor (EditText): opened where the text tool clicks, on the
+    // label drawn there (to retype it, or remove it by emptying it) or for
+    // a new one; committing draws the new label or keeps the new text as a
+    // step. An edit of a drawn label is dropped when the history moves.
+    void openLabel(int x, int y);
+    void commitLabel();
+    void dropLabelEdit();
 
     // The theta label beside a cylinder of radius r centred at (x, y).
     void showThetaLabel(int x, int y, int r);
@@ -114,10 +123,12 @@ class TMDIChild : public QMdiSubWindow {
     // Shows the document's steps: the slots mirror its configuration, the
     // theta label follows its cylinder, the picture is repainted.
     void showSteps();
+    void closeLabelEditor();
 
     Document* document_;
     QScrollArea* pictureArea_;
     bool closing_ = false;
+    std::optional<std::size_t> editedLabel_;  // the drawn label the editor has open
     // What the slots and marks show, to follow the document's changes.
     Configuration shownConfiguration_;
     std::vector<flow::superposition::Element> shownElements_;
