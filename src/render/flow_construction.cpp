@@ -1,10 +1,9 @@
 #include "render/flow_construction.h"
 
-#include "document/construction_recorder.h"
+#include "document/document.h"
 #include "document/element_placement.h"
 #include "document/field_size_limit.h"
 #include "document/flow_commands.h"
-#include "document/superposition_marks.h"
 #include "document/velocity_input.h"
 
 namespace {
@@ -72,34 +71,27 @@ DrawnFlow superpositionFlow(const FlowRequest& request) {
     const flow::Settings& live = request.settings.settings();
     const QSize field = fieldOf(live);
     DrawnFlow drawn;
-    drawn.surface = std::make_shared<RasterSurface>();
-    RasterSurface& surface = *drawn.surface;
-    createPicture(surface, field);
-
-    Construction& construction = drawn.construction;
-    construction.field = field;
-    construction.superposition = true;
-    std::vector<sp::Element> elements = request.elements;
-    // The marks first, as a replay draws them.
-    for (sp::Element& e : elements) {
+    drawn.document = std::make_shared<Document>();
+    Document& document = *drawn.document;
+    document.makeSuperposition();
+    createPicture(document.surface(), field);
+    for (sp::Element e : request.elements) {
         if (e.kind == sp::ElementKind::Stream) {
             e.x = kStreamMark.x();
             e.y = kStreamMark.y();
         }
-        construction.steps.push_back({SuperpositionElementStep{e, surface.qfont()}, {}});
-        drawSuperpositionMark(surface, e);
+        document.addSuperpositionElement(e);
     }
-    ConstructionRecorder recorder(surface, construction.steps);
     NoGauge gauge;
     for (const DrawCommand& command : request.commands) {
         switch (command.kind) {
             case DrawCommand::Streamlines:
             case DrawCommand::Equipotentials: {
                 const bool streamlines = command.kind == DrawCommand::Streamlines;
-                const sp::Outcome outcome = recorder.drawSuperpositionLines(
+                const sp::Outcome outcome = document.drawSuperpositionLines(
                     streamlines ? SuperpositionLines::Streamlines
                                 : SuperpositionLines::Equipotentials,
-                    elements, live, gauge);
+                    live, gauge);
                 const char* option = streamlines ? "--streamlines" : "--equipotentials";
                 if (outcome == sp::Outcome::NothingToDraw)
                     fail(QString("%1: линии не построены: элементы не дают течения на поле")
@@ -112,16 +104,16 @@ DrawnFlow superpositionFlow(const FlowRequest& request) {
                 break;
             }
             case DrawCommand::Velocity:
-                if (!recorder.drawSuperpositionVelocity({command.at.x(), command.at.y()}, elements,
-                                                        live, gauge))
+                if (!document.drawSuperpositionVelocity({command.at.x(), command.at.y()}, live,
+                                                        gauge))
                     refuseVelocity(command.at);
                 break;
             case DrawCommand::Label:
-                recorder.stampLabel(command.at.x(), command.at.y(), command.text);
+                document.stampLabel(command.at.x(), command.at.y(), command.text);
                 break;
         }
     }
-    construction.font = surface.qfont();
+    drawn.construction = document.construction();
     return drawn;
 }
 
@@ -136,12 +128,8 @@ Construction flowConstruction(const FlowRequest& request) {
     const flow::SettingValues values = flowSettings(request);
     const flow::Settings& live = values.settings();
     const QSize field = fieldOf(live);
-    RasterSurface surface;
-    createPicture(surface, field);
-
-    Construction construction;
-    construction.field = field;
-    ConstructionRecorder recorder(surface, construction.steps);
+    Document document;
+    createPicture(document.surface(), field);
     const PlacingValues placing = placingValues(values, request.placing);
     const bool twoElements = request.flow->elements.size() > 1;
     const QPoint centre(field.width() / 2, field.height() / 2);
@@ -150,12 +138,11 @@ Construction flowConstruction(const FlowRequest& request) {
     Configuration c;
     for (std::size_t i = 0; i < request.flow->elements.size(); ++i) {
         const QPoint at = places[i];
-        recorder.placeElement(placeElement(c, request.flow->elements[i], at.x(), at.y(), placing),
+        document.placeElement(placeElement(c, request.flow->elements[i], at.x(), at.y(), placing),
                               c, live);
     }
 
     NoGauge gauge;
-    QString title;  // the document's; a new document's is no command's
     for (const DrawCommand& command : request.commands) {
         switch (command.kind) {
             case DrawCommand::Streamlines:
@@ -165,27 +152,20 @@ Construction flowConstruction(const FlowRequest& request) {
                                              : planEquipotentials(c, live);
                 if (std::holds_alternative<CommandRefusal>(plan))
                     fail(refusal(command.kind, *request.flow));
-                const CommandRun& run = std::get<CommandRun>(plan);
-                recorder.runRoutine(run.call, live, gauge);
-                // The step keeps a title the command changed.
-                if (!run.title.isEmpty() && run.title != title) {
-                    recorder.keepCommandTitle(run.title);
-                    title = run.title;
-                }
+                document.runCommand(std::get<CommandRun>(plan), live, gauge);
                 break;
             }
             case DrawCommand::Velocity: {
                 const flow::Point p{command.at.x(), command.at.y()};
                 const auto input = velocityInputAt(c, live, p);
-                if (!input || !recorder.drawVelocity(*input, live, gauge))
+                if (!input || !document.drawVelocity(*input, live, gauge))
                     refuseVelocity(command.at);
                 break;
             }
             case DrawCommand::Label:
-                recorder.stampLabel(command.at.x(), command.at.y(), command.text);
+                document.stampLabel(command.at.x(), command.at.y(), command.text);
                 break;
         }
     }
-    construction.font = surface.qfont();
-    return construction;
+    return document.construction();
 }

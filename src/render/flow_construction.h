@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "document/construction.h"
+#include "document/document.h"
 #include "document/raster_surface.h"
 #include "render/render_request.h"
 
@@ -19,12 +20,12 @@ flow::SettingValues flowSettings(const FlowRequest& request);
 void createPicture(RasterSurface& surface, QSize size);
 
 // A flow built from the arguments: its construction and, for a
-// superposition, the surface its steps drew on (the picture a replay draws,
-// so that its lines are traced once); a named flow has none, its
+// superposition, the document that drew it (its picture is the one a replay
+// draws, so that its lines are traced once); a named flow has none, its
 // construction is drawn again.
 struct DrawnFlow {
     Construction construction;
-    std::shared_ptr<RasterSurface> surface = nullptr;
+    std::shared_ptr<Document> document = nullptr;
     bool linesComplete = true;  // false when the work budget left some lines undrawn
 };
 

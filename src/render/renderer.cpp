@@ -66,9 +66,9 @@ void render(const RenderRequest& request) {
         const PictureFormat format = *pictureFormatOf(request.output);
         const bool raster = format == PictureFormat::Bmp || format == PictureFormat::Png;
         QImage picture;
-        if (raster && drawn.surface) {
-            if (marks) marks(*drawn.surface);
-            picture = drawn.surface->image();
+        if (raster && drawn.document) {
+            if (marks) marks(drawn.document->surface());
+            picture = drawn.document->surface().image();
         } else if (raster) {
             picture = rasterPicture(construction, marks, linesComplete);
         }
