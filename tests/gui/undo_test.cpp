@@ -16,6 +16,7 @@
 #include "app/main_form.h"
 #include "app/program.h"
 #include "document/mdi_child.h"
+#include "document/picture_view.h"
 #include "document/velocity_marker.h"
 #include "gui_test_support.h"
 
@@ -174,10 +175,15 @@ class UndoTest : public QObject {
         clickPicture(d, {500, 300});
         const Seen placed = seen(d);
         QVERIFY(!placed.panelShown);
-        named<QAction>(form, "UndoItem")->trigger();
+        QTest::keyClick(d->Image, Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(seen(d) == waiting);
         QVERIFY(named<QToolButton>(form, "SpeedButton15")->isChecked());
         clickPicture(d, {500, 300});
+        QVERIFY(seen(d) == placed);
+        QTest::keyClick(d->Image, Qt::Key_Delete);
+        QCOMPARE(d->surface().image(), whitePicture());
+        QTest::keyClick(d->Image, Qt::Key_Y, Qt::ControlModifier);  // nothing to redo
+        QTest::keyClick(d->Image, Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(seen(d) == placed);
         // Undo history ends with its document: the items then have nothing.
         d->document().markSaved();
