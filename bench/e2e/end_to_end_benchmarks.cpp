@@ -6,7 +6,6 @@
 #include <sys/wait.h>
 
 #include <QToolButton>
-#include <ctime>
 
 #include "app/application.h"
 #include "app/main_form.h"
@@ -30,21 +29,6 @@ namespace {
 TMDIChild* clickNewDocument(TMainForm& form) {
     named<QToolButton>(&form, "SpeedButton3")->click();
     return form.ActiveMDIChild();
-}
-
-// Closed without the question about saving its construction.
-void closeDocument(TMDIChild* d) {
-    d->document().markSaved();
-    d->close();
-    settle();
-}
-
-// Processor time of the whole process so far, in milliseconds, the clock the
-// clicks are measured with.
-double processMilliseconds() {
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
 }
 
 // The command clicked again and again on one document; before each click
@@ -75,7 +59,7 @@ void runCommand(benchmark::State& state, const EndToEndCase& c, TMainForm& form)
             break;
         }
     }
-    closeDocument(d);
+    closeAsSaved(d);
     const flow::Settings settings = settingsOf(form.dialogs());
     RoutineOnRaster routine(c.routineAlone, settings, c.settings.fieldWidth,
                             c.settings.fieldHeight);
@@ -92,7 +76,7 @@ void runNewDocument(benchmark::State& state, TMainForm& form) {
         const PaintCounter painted(d->Image);
         const bool shown = processUntilPainted(painted, 0);
         state.PauseTiming();
-        closeDocument(d);
+        closeAsSaved(d);
         state.ResumeTiming();
         if (!shown) {
             state.SkipWithError("the new document was not painted");

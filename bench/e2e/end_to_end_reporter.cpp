@@ -8,6 +8,7 @@
 
 #include "end_to_end_benchmarks.h"
 #include "summary_reporter.h"
+#include "undo_end_to_end.h"
 
 namespace bench {
 
@@ -17,7 +18,9 @@ namespace {
 // never over 6 ms; in the stress cases at most 1.1 times the routine's time;
 // a new document within 10 ms, the first window within 300 ms; a
 // superposition's streamlines and equipotentials within 40 ms for ten
-// elements and 1 s for a hundred, a panel edit within 60 ms for ten.
+// elements and 1 s for a hundred, a panel edit within 60 ms for ten; the
+// last step undone or redone within 30 ms, and a hundred undos in a row
+// adding at most two pictures' bytes to the resident memory.
 constexpr double kDefaultOverheadMs = 2;
 constexpr double kDefaultCeilingMs = 6;
 constexpr double kStressRatio = 1.1;
@@ -26,12 +29,39 @@ constexpr double kProgramStartMs = 300;
 constexpr double kSuperpositionTenMs = 40;
 constexpr double kSuperpositionHundredMs = 1000;
 constexpr double kSuperpositionEditMs = 60;
+constexpr double kUndoRedoMs = 30;
+// The document's picture and the one a replay draws before letting it go.
+constexpr double kUndoMemoryPictures = 2;
 
 const char* missed(bool met) {
     return met ? "" : " MISSED";
 }
 
 }  // namespace
+
+int EndToEndReporter::printUndoMemory() const {
+    const auto found = std::find_if(counters_.begin(), counters_.end(), [](const auto& entry) {
+        return entry.first.rfind("UndoMemoryHundred", 0) == 0;
+    });
+    if (found == counters_.end()) return 0;
+    const auto value = [&](const char* counter) {
+        const auto it = found->second.find(counter);
+        return it == found->second.end() ? 0.0 : it->second.value;
+    };
+    const double picture = value(kPictureBytesCounter);
+    if (picture <= 0) return 0;
+    const double growth = value(kResidentGrowthCounter);
+    const bool met = growth <= kUndoMemoryPictures * picture;
+    std::printf(
+        "\n| 100 undos in a row, 100-step construction | resident growth, median bytes | "
+        "over the last 50 | picture bytes | growth / picture | figure |\n"
+        "|---|---:|---:|---:|---:|---|\n");
+    std::printf("| %s | %.0f | %.0f | %.0f | %.2f | <= %g pictures%s |\n",
+                value(kByKeyCounter) > 0 ? "by the key's action" : "by the history's undo", growth,
+                value(kLastHalfGrowthCounter), picture, growth / picture, kUndoMemoryPictures,
+                missed(met));
+    return met ? 0 : 1;
+}
 
 bool EndToEndReporter::timesItself(const std::string& name) const {
     return name.rfind("ProgramStart", 0) == 0;
@@ -73,20 +103,33 @@ void EndToEndReporter::printTable() const {
         const char* benchmark;
         const char* step;
         double limit;
-    } steps[] = {{"NewDocument", "new document to its painted picture", kNewDocumentMs},
-                 {"ProgramStart", "program start to the first painted window", kProgramStartMs},
-                 {"SuperpositionLinesTen",
-                  "superposition, 10 elements: streamlines + equipotentials, clicks to the "
-                  "repainted picture",
-                  kSuperpositionTenMs},
-                 {"SuperpositionLinesHundred",
-                  "superposition, 100 elements: streamlines + equipotentials, clicks to the "
-                  "repainted picture",
-                  kSuperpositionHundredMs},
-                 {"SuperpositionEditTen",
-                  "superposition, 10 elements: one value edited in the panel to the repainted "
-                  "picture",
-                  kSuperpositionEditMs}};
+    } steps[] = {
+        {"NewDocument", "new document to its painted picture", kNewDocumentMs},
+        {"ProgramStart", "program start to the first painted window", kProgramStartMs},
+        {"SuperpositionLinesTen",
+         "superposition, 10 elements: streamlines + equipotentials, clicks to the "
+         "repainted picture",
+         kSuperpositionTenMs},
+        {"SuperpositionLinesHundred",
+         "superposition, 100 elements: streamlines + equipotentials, clicks to the "
+         "repainted picture",
+         kSuperpositionHundredMs},
+        {"SuperpositionEditTen",
+         "superposition, 10 elements: one value edited in the panel to the repainted "
+         "picture",
+         kSuperpositionEditMs},
+        {"UndoOrdinaryTwenty",
+         "20-step construction: the last step undone to the repainted picture", kUndoRedoMs},
+        {"RedoOrdinaryTwenty",
+         "20-step construction: the last step redone to the repainted picture", kUndoRedoMs},
+        {"UndoSuperpositionTen",
+         "superposition, 10 elements with streamlines and equipotentials: the last "
+         "step undone to the repainted picture",
+         kUndoRedoMs},
+        {"RedoSuperpositionTen",
+         "superposition, 10 elements with streamlines and equipotentials: the last "
+         "step redone to the repainted picture",
+         kUndoRedoMs}};
     for (const auto& step : steps) {
         // Fixed iteration counts add a suffix to the name.
         auto found = std::find_if(times_.begin(), times_.end(), [&](const auto& entry) {
@@ -98,6 +141,7 @@ void EndToEndReporter::printTable() const {
         std::printf("| %s | %.3f | <= %g ms%s |\n", step.step, found->second, step.limit,
                     missed(met));
     }
+    misses += printUndoMemory();
     std::printf("\n%d figure%s missed\n", misses, misses == 1 ? "" : "s");
 }
 

@@ -1,8 +1,9 @@
 // Times the program as a user meets it, on the offscreen platform with one
 // 1920 x 1200 screen and the main window maximized: each construction command
 // from the button's click to the repainted picture, next to the routine's own
-// time measured alongside; a new document; the start to the first painted window; superposition
-// documents' lines and panel edits.
+// time measured alongside; a new document; the start to the first painted
+// window; superposition documents' lines and panel edits; the undo and redo
+// of a step and the memory a hundred undos take.
 #include <unistd.h>
 
 #include <QStandardPaths>
@@ -18,6 +19,7 @@
 #include "end_to_end_benchmarks.h"
 #include "end_to_end_reporter.h"
 #include "superposition_end_to_end.h"
+#include "undo_end_to_end.h"
 
 namespace {
 
@@ -53,6 +55,7 @@ int main(int argc, char** argv) {
     const std::vector<bench::EndToEndCase> endToEnd = bench::endToEndCases();
     bench::registerEndToEnd(endToEnd, program.mainForm(), "/proc/self/exe");
     bench::registerSuperpositionEndToEnd(program.mainForm());
+    bench::registerUndoEndToEnd(program.mainForm());
 
     bench::EndToEndReporter reporter;
     return bench::runBenchmarks(count, args.data(), reporter);

@@ -21,22 +21,6 @@ namespace {
 
 namespace sp = flow::superposition;
 
-// A new superposition document through its menu item, holding the elements.
-TMDIChild* superpositionWith(TMainForm& form, const std::vector<sp::Element>& elements) {
-    named<QAction>(&form, "SuperpositionItem")->trigger();
-    TMDIChild* d = form.ActiveMDIChild();
-    for (const sp::Element& e : elements) d->document().addSuperpositionElement(e);
-    settle();
-    return d;
-}
-
-// Closes the document without the question about its unsaved drawing.
-void closeUnsaved(TMDIChild* d) {
-    d->document().markSaved();
-    d->close();
-    settle();
-}
-
 // Clicks the command and waits for the repainted picture.
 bool clickAndPaint(QToolButton* command, const PaintCounter& painted) {
     const int before = painted.count();
@@ -55,7 +39,7 @@ void runLines(benchmark::State& state, TMainForm& form, const std::vector<sp::El
             break;
         }
     }
-    closeUnsaved(d);
+    closeAsSaved(d);
 }
 
 // The first source's strength typed into the panel, alternating between
@@ -78,10 +62,18 @@ void runEdit(benchmark::State& state, TMainForm& form) {
             break;
         }
     }
-    closeUnsaved(d);
+    closeAsSaved(d);
 }
 
 }  // namespace
+
+TMDIChild* superpositionWith(TMainForm& form, const std::vector<sp::Element>& elements) {
+    named<QAction>(&form, "SuperpositionItem")->trigger();
+    TMDIChild* d = form.ActiveMDIChild();
+    for (const sp::Element& e : elements) d->document().addSuperpositionElement(e);
+    settle();
+    return d;
+}
 
 void registerSuperpositionEndToEnd(TMainForm& form) {
     benchmark::RegisterBenchmark(

@@ -4,6 +4,9 @@
 #include <QDeadlineTimer>
 #include <QEvent>
 #include <QWidget>
+#include <ctime>
+
+#include "document/mdi_child.h"
 
 namespace bench {
 
@@ -31,6 +34,18 @@ void settle() {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
     }
+}
+
+double processMilliseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
+}
+
+void closeAsSaved(TMDIChild* d) {
+    d->document().markSaved();
+    d->close();
+    settle();
 }
 
 }  // namespace bench

@@ -5,6 +5,7 @@
 #include <QObject>
 
 class QWidget;
+class TMDIChild;
 
 namespace bench {
 
@@ -28,5 +29,12 @@ bool processUntilPainted(const PaintCounter& painted, int before);
 
 // Runs the event loop until nothing is left to do right now.
 void settle();
+
+// Processor time of the whole process so far, in milliseconds, the clock the
+// end-to-end benchmarks are measured with.
+double processMilliseconds();
+
+// Closes the document without the question about saving its construction.
+void closeAsSaved(TMDIChild* d);
 
 }  // namespace bench
