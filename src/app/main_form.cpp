@@ -48,7 +48,6 @@ QFrame* separatorLine(int width) {
 
 TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     setObjectName("MainForm");
-    setWindowTitle("ZEF");
     QFont font("DejaVu Sans");
     font.setPixelSize(11);
     setFont(font);
@@ -63,6 +62,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     createToolBars();
     createPanels();
     connectHandlers();
+    keepTitleWithActiveDocument();
     UpdateMenuItems();
 }
 
@@ -70,6 +70,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
 // not reach the menu upkeep of a half-destroyed window.
 TMainForm::~TMainForm() {
     disconnect(workspace, nullptr, this, nullptr);
+    disconnect(titleFollowsDocument_);
 }
 
 void TMainForm::createActions() {

@@ -14,6 +14,7 @@
 //   exitItem                                       FileExitItem
 //   openConstructionItem                           OpenConstructionItem
 //   saveConstructionItem                           SaveConstructionItem
+//   saveConstructionAsItem                         SaveConstructionAsItem
 //   printItem                                      PrintItem
 //   copyItem                                       CopyItem
 //   recentFiles_ (its menu)                        RecentConstructionsMenu
@@ -220,7 +221,14 @@ class TMainForm : public QMainWindow {
     // The memory the open documents' pictures take, in bytes.
     std::int64_t picturesInUse() const;
     void addKeepingItems(QMenu* fileMenu);
+    // Writes to the document's file, asking for one only when it has none;
+    // the "as" one always asks. True when the construction was written.
     bool saveConstruction(TMDIChild& document);
+    bool saveConstructionAs(TMDIChild& document);
+    bool writeConstruction(TMDIChild& document, const QString& fileName);
+    // The main window's title follows the active document (window_title.cpp).
+    void keepTitleWithActiveDocument();
+    void showActiveDocumentInTitle();
     // Opens a file of the recent list; a file gone is dropped from it.
     void openRecent(const QString& fileName);
     void savePlacement();
@@ -275,6 +283,7 @@ class TMainForm : public QMainWindow {
     QList<QAction*> windowMenuFixed_;
     RecentFiles* recentFiles_;
     bool leaving_ = false;  // the program is closing: its documents go without a question
+    QMetaObject::Connection titleFollowsDocument_;  // the active document's saved state
 
     // Main menu.
     QAction* newDocumentItem;
@@ -284,6 +293,7 @@ class TMainForm : public QMainWindow {
     QAction* exitItem;
     QAction* openConstructionItem;
     QAction* saveConstructionItem;
+    QAction* saveConstructionAsItem;
     QAction* printItem;
     QAction* copyItem;
     QAction* streamlineSettingsItem;
