@@ -2,13 +2,11 @@
 // files, print and copy the picture, their shortcuts, and the question asked
 // before a document with unsaved drawing is closed or the program left.
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPointer>
 #include <QStatusBar>
 #include <memory>
@@ -51,6 +49,9 @@ void TMainForm::addKeepingItems(QMenu* fileMenu) {
     saveConstructionItem =
         makeItem(this, "SaveConstructionItem", "Сохранить построение ...",
                  "Save the construction of the current file", QKeySequence("Ctrl+S"));
+    saveConstructionAsItem =
+        makeItem(this, "SaveConstructionAsItem", "Сохранить построение &как ...",
+                 "Save the construction in another file", QKeySequence());
     printItem = makeItem(this, "PrintItem", "Печать ...", "Print the current picture",
                          QKeySequence("Ctrl+P"));
     copyItem = makeItem(this, "CopyItem", "Копировать", "Copy the current picture",
@@ -60,7 +61,7 @@ void TMainForm::addKeepingItems(QMenu* fileMenu) {
     recentMenu->setObjectName("RecentConstructionsMenu");
     recentMenu->menuAction()->setStatusTip("Open a construction used lately");
     recentFiles_ = new RecentFiles(recentMenu, this);
-    fileMenu->addActions({saveConstructionItem, printItem, copyItem});
+    fileMenu->addActions({saveConstructionItem, saveConstructionAsItem, printItem, copyItem});
     newDocumentItem->setShortcut(QKeySequence("Ctrl+N"));
     saveAsItem->setShortcut(QKeySequence("Ctrl+Shift+S"));
     closeItem->setShortcut(QKeySequence("Ctrl+W"));
@@ -70,6 +71,9 @@ void TMainForm::addKeepingItems(QMenu* fileMenu) {
             [this] { OpenConstructionItemClick(); });
     connect(saveConstructionItem, &QAction::triggered, this, [this] {
         if (TMDIChild* d = ActiveMDIChild()) saveConstruction(*d);
+    });
+    connect(saveConstructionAsItem, &QAction::triggered, this, [this] {
+        if (TMDIChild* d = ActiveMDIChild()) saveConstructionAs(*d);
     });
     connect(printItem, &QAction::triggered, this, [this] { PrintItemClick(); });
     connect(copyItem, &QAction::triggered, this, [this] { CopyItemClick(); });
@@ -120,9 +124,16 @@ bool TMainForm::openConstruction(const QString& fileName) {
     return opened;
 }
 
+// Writes to the document's file without asking once it has one.
+bool TMainForm::saveConstruction(TMDIChild& document) {
+    const QString fileName = document.document().fileName();
+    return fileName.isEmpty() ? saveConstructionAs(document)
+                              : writeConstruction(document, fileName);
+}
+
 // Asks for the file, offering the one the document came from or was last
 // saved to; true when the construction was written.
-bool TMainForm::saveConstruction(TMDIChild& document) {
+bool TMainForm::saveConstructionAs(TMDIChild& document) {
     QPointer<TMDIChild> d = &document;
     QFileDialog dialog(this);
     prepareConstructionDialog(dialog, "SaveConstructionDialog", "Сохранить построение");
@@ -135,31 +146,25 @@ bool TMainForm::saveConstruction(TMDIChild& document) {
     const QString fileName = dialog.selectedFiles().value(0);
     if (fileName.isEmpty()) return false;
     RecentFiles::rememberFolderOf(fileName);
-    const bool saved = runReportingErrors([&] {
-        writeConstructionFile(d->document().construction(), fileName);
-        d->document().setFileName(fileName);
-        d->document().markSaved();
-    });
-    if (saved) recentFiles_->add(fileName);
-    return saved;
+    return writeConstruction(*d, fileName);
 }
 
-// True when the document may go: nothing unsaved, or the user saved it or
-// chose to discard it.
+bool TMainForm::writeConstruction(TMDIChild& document, const QString& fileName) {
+    const bool saved = runReportingErrors([&] {
+        writeConstructionFile(document.document().construction(), fileName);
+        document.document().setFileName(fileName);
+        document.document().markSaved();
+    });
+    if (!saved) return false;
+    recentFiles_->add(fileName);
+    showActiveDocumentInTitle();  // the file's name may have changed
+    return true;
+}
+
+// True when the document may go: its own question, answered Save, saves as
+// Ctrl+S does.
 bool TMainForm::confirmClose(TMDIChild& document) {
-    if (!document.document().isModified()) return true;
-    workspace->setActiveSubWindow(&document);
-    QMessageBox box(QMessageBox::Question, QApplication::applicationName(),
-                    QString("Сохранить построение «%1»?").arg(document.windowTitle()),
-                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
-    box.setObjectName("SaveQuestion");
-    box.setDefaultButton(QMessageBox::Save);
-    QPointer<TMDIChild> d = &document;
-    const int answer = box.exec();
-    if (!d) return false;
-    if (answer == QMessageBox::Discard) return true;
-    if (answer == QMessageBox::Save) return saveConstruction(*d);
-    return false;
+    return document.maybeSave([this, &document] { return saveConstruction(document); });
 }
 
 // A document's close passes here first: an unsaved one is let go only when

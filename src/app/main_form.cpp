@@ -15,6 +15,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUndoGroup>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -48,7 +49,6 @@ QFrame* separatorLine(int width) {
 
 TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     setObjectName("MainForm");
-    setWindowTitle("ZEF");
     QFont font("DejaVu Sans");
     font.setPixelSize(11);
     setFont(font);
@@ -63,6 +63,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     createToolBars();
     createPanels();
     connectHandlers();
+    keepTitleWithActiveDocument();
     UpdateMenuItems();
 }
 
@@ -70,6 +71,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
 // not reach the menu upkeep of a half-destroyed window.
 TMainForm::~TMainForm() {
     disconnect(workspace, nullptr, this, nullptr);
+    disconnect(histories_, nullptr, this, nullptr);
 }
 
 void TMainForm::createActions() {

@@ -14,6 +14,7 @@
 //   exitItem                                       FileExitItem
 //   openConstructionItem                           OpenConstructionItem
 //   saveConstructionItem                           SaveConstructionItem
+//   saveConstructionAsItem                         SaveConstructionAsItem
 //   printItem                                      PrintItem
 //   copyItem                                       CopyItem
 //   recentFiles_ (its menu)                        RecentConstructionsMenu
@@ -230,7 +231,14 @@ class TMainForm : public QMainWindow {
     void stepHistory(bool back);
     void followSteps(TMDIChild& document);
     void deleteElementClick();
+    // Writes to the document's file, asking for one only when it has none;
+    // the "as" one always asks. True when the construction was written.
     bool saveConstruction(TMDIChild& document);
+    bool saveConstructionAs(TMDIChild& document);
+    bool writeConstruction(TMDIChild& document, const QString& fileName);
+    // The main window's title follows the active document (window_title.cpp).
+    void keepTitleWithActiveDocument();
+    void showActiveDocumentInTitle();
     // Opens a file of the recent list; a file gone is dropped from it.
     void openRecent(const QString& fileName);
     void savePlacement();
@@ -295,6 +303,7 @@ class TMainForm : public QMainWindow {
     QAction* exitItem;
     QAction* openConstructionItem;
     QAction* saveConstructionItem;
+    QAction* saveConstructionAsItem;
     QAction* printItem;
     QAction* copyItem;
     QAction* undoItem;

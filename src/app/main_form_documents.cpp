@@ -124,8 +124,8 @@ void TMainForm::WindowMinimizeItemClick() {
 
 void TMainForm::UpdateMenuItems() {
     const bool any = MDIChildCount() > 0;
-    for (QAction* item : {closeItem, saveAsItem, saveConstructionItem, printItem, copyItem,
-                          cascadeItem, tileItem, minimizeAllItem})
+    for (QAction* item : {closeItem, saveAsItem, saveConstructionItem, saveConstructionAsItem,
+                          printItem, copyItem, cascadeItem, tileItem, minimizeAllItem})
         item->setEnabled(any);
 }
 

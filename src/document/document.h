@@ -38,6 +38,7 @@ class Document : public QObject {
     // The window's caption: the title the last command wrote, or the name.
     QString caption() const;
     void setName(const QString& name);
+    const QString& name() const { return name_; }
     // The construction file the document was opened from or last saved to.
     const QString& fileName() const { return fileName_; }
     void setFileName(const QString& fileName);

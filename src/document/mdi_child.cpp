@@ -1,8 +1,12 @@
 #include "document/mdi_child.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMessageBox>
+#include <QPointer>
 #include <QScrollArea>
 #include <QVBoxLayout>
 #include <stdexcept>
@@ -164,6 +168,22 @@ void TMDIChild::setPointer(Qt::CursorShape shape) {
 void TMDIChild::closeEvent(QCloseEvent* event) {
     closing_ = true;
     QMdiSubWindow::closeEvent(event);
+}
+
+bool TMDIChild::maybeSave(const std::function<bool()>& save) {
+    if (!document_->isModified()) return true;
+    if (QMdiArea* area = mdiArea()) area->setActiveSubWindow(this);
+    QMessageBox box(QMessageBox::Question, QApplication::applicationName(),
+                    QString("Сохранить построение «%1»?").arg(windowTitle()),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, window());
+    box.setObjectName("SaveQuestion");
+    box.setDefaultButton(QMessageBox::Save);
+    const QPointer<TMDIChild> alive = this;
+    const int answer = box.exec();
+    if (!alive) return false;
+    if (answer == QMessageBox::Discard) return true;
+    if (answer == QMessageBox::Save) return save();
+    return false;
 }
 
 void TMDIChild::ImageMouseMove(int x, int y) {

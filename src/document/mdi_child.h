@@ -6,6 +6,7 @@
 
 #include <QMdiSubWindow>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 
@@ -33,6 +34,10 @@ class TMDIChild : public QMdiSubWindow {
     TMDIChild();
 
     bool isClosing() const { return closing_; }
+    // True when the window may close: nothing unsaved, or the user chose to
+    // discard it, or chose to save it and `save` saved it. Asks with the
+    // window made the active one.
+    bool maybeSave(const std::function<bool()>& save);
 
     // Makes the white picture of the field size. A size that is no integer
     // or out of bounds throws; the document then gets a white picture as

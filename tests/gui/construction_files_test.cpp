@@ -203,10 +203,10 @@ class ConstructionFilesTest : public QObject {
         QStringList captions;
         for (QAction* action : named<QMenu>(form, "File1")->actions())
             captions << (action->isSeparator() ? "-" : action->text());
-        QCOMPARE(captions,
-                 QStringList({"&Новый", "&Закрыть", "Сохранить &как ...", "Открыть построение ...",
-                              "&Последние построения", "Сохранить построение ...", "Печать ...",
-                              "Копировать", "-", "В&ыход"}));
+        QCOMPARE(captions, QStringList({"&Новый", "&Закрыть", "Сохранить &как ...",
+                                        "Открыть построение ...", "&Последние построения",
+                                        "Сохранить построение ...", "Сохранить построение &как ...",
+                                        "Печать ...", "Копировать", "-", "В&ыход"}));
         const QList<std::pair<const char*, const char*>> shortcuts{
             {"N8", "Ctrl+N"},
             {"OpenConstructionItem", "Ctrl+O"},
@@ -218,13 +218,84 @@ class ConstructionFilesTest : public QObject {
             {"FileExitItem", "Ctrl+Q"}};
         for (const auto& [item, keys] : shortcuts)
             QCOMPARE(named<QAction>(form, item)->shortcut(), QKeySequence(keys));
-        for (const char* item : {"SaveConstructionItem", "PrintItem", "CopyItem"})
-            QVERIFY(!named<QAction>(form, item)->isEnabled());
+        const QStringList documentItems{"SaveConstructionItem", "SaveConstructionAsItem",
+                                        "PrintItem", "CopyItem"};
+        for (const QString& item : documentItems) QVERIFY(!named<QAction>(form, item)->isEnabled());
         newDocument(*form);
-        for (const char* item : {"SaveConstructionItem", "PrintItem", "CopyItem"})
-            QVERIFY(named<QAction>(form, item)->isEnabled());
+        for (const QString& item : documentItems) QVERIFY(named<QAction>(form, item)->isEnabled());
         QVERIFY(named<QAction>(form, "OpenConstructionItem")->isEnabled());
         QCOMPARE(constructionFiles({"zef", "lesson.zef"}), QStringList({"lesson.zef"}));
+    }
+
+    // The main title names the active document and marks unsaved work;
+    // Ctrl+S writes to the document's file without asking once it has one,
+    // the "как" item always asks; the document's own caption stays.
+    void titleAndSaveFollowTheDocument() {
+        QCOMPARE(form->windowTitle(), QString("ZEF"));
+        TMDIChild* d = newDocument(*form);
+        // The maximized document's caption follows, as Qt adds it.
+        auto title = [](const QString& name, TMDIChild* active) {
+            return name + "[*] — ZEF - [" + active->windowTitle() + "]";
+        };
+        QCOMPARE(form->windowTitle(), title("ZEF NONAME1", d));
+        QVERIFY(!form->isWindowModified());
+        place(d, "vortex");
+        QVERIFY(form->isWindowModified());
+        QCOMPARE(saveThroughTheMenu("x.zef"), QString());
+        QCOMPARE(form->windowTitle(), title("x.zef", d));
+        QVERIFY(!form->isWindowModified());
+
+        click("SpeedButton1");
+        const QString caption = d->windowTitle();
+        QVERIFY(form->isWindowModified());
+        const QByteArray before = contents(path("x.zef"));
+        {
+            ModalAnswer none([](QWidget* modal) { modal->close(); });
+            form->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(form));
+            QTest::keyClick(d->Image, Qt::Key_S, Qt::ControlModifier);
+            QVERIFY(!none.answered());
+        }
+        QVERIFY(contents(path("x.zef")) != before);
+        QVERIFY(!form->isWindowModified());
+        d->document().history().undo();
+        QVERIFY(form->isWindowModified());
+        d->document().history().redo();
+        QCOMPARE(form->windowTitle(), title("x.zef", d));
+        QVERIFY(!form->isWindowModified());
+        QCOMPARE(d->windowTitle(), caption);
+
+        QString offered;
+        {
+            ModalAnswer look([&offered](QWidget* modal) {
+                if (modal->objectName() == "SaveConstructionDialog")
+                    offered = qobject_cast<QFileDialog*>(modal)->selectedFiles().value(0);
+                modal->close();
+            });
+            trigger("SaveConstructionAsItem");
+        }
+        QCOMPARE(offered, path("x.zef"));
+
+        TMDIChild* second = newDocument(*form);
+        QCOMPARE(form->windowTitle(), title("ZEF NONAME2", second));
+        named<QMdiArea>(form, "Workspace")->setActiveSubWindow(d);
+        QCOMPARE(form->windowTitle(), title("x.zef", d));
+        trigger("WindowTileItem");
+        QCOMPARE(form->windowTitle(), QString("x.zef[*] — ZEF"));
+        // The question's Save writes to the document's file as Ctrl+S does.
+        click("SpeedButton17");
+        const QByteArray saved = contents(path("x.zef"));
+        std::unique_ptr<ModalAnswer> fileDialog;
+        {
+            std::unique_ptr<ModalAnswer> save(answerWith(QMessageBox::Save, nullptr, [&] {
+                fileDialog = std::make_unique<ModalAnswer>([](QWidget* m) { m->close(); });
+            }));
+            trigger("FileCloseItem");
+        }
+        QTRY_COMPARE(form->MDIChildCount(), 1);
+        QVERIFY(!fileDialog->answered() && contents(path("x.zef")) != saved);
+        trigger("FileCloseItem");
+        QTRY_COMPARE(form->windowTitle(), QString("ZEF"));
     }
 
     // Opened and saved files go first, eight at most; a file gone is
