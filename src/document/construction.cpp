@@ -139,3 +139,13 @@ bool replay(const Construction& construction, PictureSurface& surface) {
     surface.setQFont(construction.font);
     return complete;
 }
+
+bool replayFrom(const Construction& construction, PictureSurface& surface, std::size_t from) {
+    const std::vector<flow::superposition::Element> elements =
+        superpositionElements(construction.steps);
+    bool complete = true;
+    for (std::size_t i = from; i < construction.steps.size(); ++i)
+        complete = drawStep(construction.steps[i], surface, elements) && complete;
+    surface.setQFont(construction.font);
+    return complete;
+}

@@ -109,3 +109,8 @@ flow::superposition::Outcome drawSuperpositionLines(
 // integer stops where it stopped when it was made, and the next step goes on. False when the
 // tracer's work budget left some of a superposition's lines undrawn.
 bool replay(const Construction& construction, PictureSurface& surface);
+// Draws the steps from `from` on over a picture that a replay of the earlier
+// ones made, as a replay of them all would draw them: for a superposition,
+// either elements' marks over marks alone or other steps after them. False
+// as replay says.
+bool replayFrom(const Construction& construction, PictureSurface& surface, std::size_t from);

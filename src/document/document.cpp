@@ -1,6 +1,7 @@
 #include "document/document.h"
 
 #include <QUndoCommand>
+#include <algorithm>
 #include <stdexcept>
 
 namespace {
@@ -79,11 +80,29 @@ void Document::keepChange(const QString& name, std::size_t at, std::vector<Const
 void Document::replaceSteps(std::size_t at, std::size_t count,
                             const std::vector<ConstructionStep>& steps) {
     const QString before = caption();
+    const bool onTop = count == 0 && at == steps_.size() && drawnOnTop(steps);
     const auto first = steps_.begin() + static_cast<std::ptrdiff_t>(at);
     steps_.insert(steps_.erase(first, first + static_cast<std::ptrdiff_t>(count)), steps.begin(),
                   steps.end());
-    redrawPicture();
+    if (onTop) {
+        if (!replayFrom(construction(), surface_, at)) emit linesCutShort();
+    } else {
+        redrawPicture();
+    }
     announce(before);
+}
+
+// Steps added at the end draw over the picture as a replay would, except an
+// element added to a superposition that has drawn more than its marks: its
+// lines then change.
+bool Document::drawnOnTop(const std::vector<ConstructionStep>& added) const {
+    if (!superposition_) return true;
+    auto isElement = [](const ConstructionStep& step) {
+        return std::holds_alternative<SuperpositionElementStep>(step.action);
+    };
+    return std::none_of(added.begin(), added.end(), isElement) ||
+           (std::all_of(added.begin(), added.end(), isElement) &&
+            std::all_of(steps_.begin(), steps_.end(), isElement));
 }
 
 void Document::announce(const QString& captionBefore) {

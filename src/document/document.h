@@ -107,6 +107,7 @@ class Document : public QObject {
     // Keeps a change of the steps already made as one step of the history.
     void keepChange(const QString& name, std::size_t at, std::vector<ConstructionStep> before,
                     std::vector<ConstructionStep> after);
+    bool drawnOnTop(const std::vector<ConstructionStep>& added) const;
     // The white picture again with every step drawn on it.
     void redrawPicture();
     void announce(const QString& captionBefore);
