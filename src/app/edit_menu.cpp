@@ -75,6 +75,7 @@ void TMainForm::followHistory(TMDIChild* document) {
 }
 
 void TMainForm::stepHistory(bool back) {
+    endDrag(false);
     TMDIChild* d = ActiveMDIChild();
     if (!d) return;
     d->dropLabelEdit();

@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/element_drag.h"
 #include "app/glyphs.h"
 #include "app/help_menu.h"
 #include "app/superposition_panel.h"

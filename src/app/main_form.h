@@ -78,6 +78,7 @@
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <memory>
 
 #include "dialogs/dialogs.h"
 #include "document/flow_commands.h"
@@ -97,6 +98,7 @@ class QRadioButton;
 class QSlider;
 class QStatusBar;
 class QUndoGroup;
+class ElementDrag;
 class QToolBar;
 class QToolButton;
 class TMDIChild;
@@ -231,6 +233,13 @@ class TMainForm : public QMainWindow {
     void stepHistory(bool back);
     void followSteps(TMDIChild& document);
     void deleteElementClick();
+    // Moving a superposition element with the mouse (element_dragging.cpp):
+    // started by a press on its mark with no tool armed.
+    bool startDrag(TMDIChild& document, QPoint at);
+    void dragTo(TMDIChild& document, QPoint at);
+    void endDrag(bool keep);
+    // Esc and the blank tool button: the element tools let go.
+    void disarmElementTools();
     // Writes to the document's file, asking for one only when it has none;
     // the "as" one always asks. True when the construction was written.
     bool saveConstruction(TMDIChild& document);
@@ -293,6 +302,7 @@ class TMainForm : public QMainWindow {
     QList<QAction*> windowMenuFixed_;
     RecentFiles* recentFiles_;
     QUndoGroup* histories_;
+    std::unique_ptr<ElementDrag> drag_;
     bool leaving_ = false;  // the program is closing: its documents go without a question
 
     // Main menu.

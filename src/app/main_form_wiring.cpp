@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QSlider>
 #include <QStatusBar>
 #include <QToolButton>
@@ -70,6 +71,9 @@ void TMainForm::connectHandlers() {
     on(textItem, &TMainForm::N18Click);
     on(fontItem, &TMainForm::N16Click);
     on(saveAsItem, &TMainForm::FileSaveAsItemClick);
+    onClick(idleButton, &TMainForm::disarmElementTools);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &TMainForm::disarmElementTools);
     onClick(streamlineCommand, &TMainForm::SpeedButton1Click);
     onClick(equipotentialCommand, &TMainForm::SpeedButton17Click);
     // Items and buttons that only show a settings dialog.
@@ -134,11 +138,17 @@ void TMainForm::connectDocument(TMDIChild* document) {
         if (keys.removeAll(closeItem->shortcut())) action->setShortcuts(keys);
     }
     connect(document, &TMDIChild::pictureClicked, this,
-            [this, document](Qt::MouseButton, QPoint at) {
+            [this, document](Qt::MouseButton button, QPoint at) {
+                if (button == Qt::LeftButton && startDrag(*document, at)) return;
                 ImageMouseDown(*document, at.x(), at.y());
             });
-    connect(document, &TMDIChild::pointerMoved, this,
-            [this, document](QPoint at) { ImageMouseMove(*document, at.x(), at.y()); });
+    connect(document, &TMDIChild::pointerMoved, this, [this, document](QPoint at) {
+        dragTo(*document, at);
+        ImageMouseMove(*document, at.x(), at.y());
+    });
+    connect(document, &TMDIChild::pictureReleased, this, [this](Qt::MouseButton button) {
+        if (button == Qt::LeftButton) endDrag(true);
+    });
     connect(document, &TMDIChild::markerClicked, this,
             [this, document] { Shape1MouseDown(*document); });
     connect(document, &TMDIChild::popupRequested, this,

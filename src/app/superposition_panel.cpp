@@ -68,3 +68,7 @@ void SuperpositionPanel::removeSelected() {
     const int rows = model_->rowCount();
     if (rows > 0) table_->selectRow(std::min(row, rows - 1));
 }
+
+void SuperpositionPanel::selectElement(int index) {
+    table_->selectRow(index);
+}

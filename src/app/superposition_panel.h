@@ -24,6 +24,8 @@ class SuperpositionPanel : public QDockWidget {
     SuperpositionModel* model() const { return model_; }
 
     void removeSelected();
+    // Highlights the element's row.
+    void selectElement(int index);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -76,6 +76,15 @@ class Document : public QObject {
     void addSuperpositionElement(const flow::superposition::Element& element);
     void changeSuperpositionElement(int index, const flow::superposition::Element& element);
     void removeSuperpositionElement(int index);
+    // An element changed live, by a drag or the wheel: the picture follows
+    // each change; finishing keeps the whole change as one step of the
+    // history, cancelling puts the element back. Starting again finishes
+    // nothing: a change not finished is cancelled first.
+    void startLiveChange(int index);
+    bool changingLive() const { return live_.has_value(); }
+    void changeLive(const flow::superposition::Element& element);
+    void finishLiveChange(const QString& name);
+    void cancelLiveChange();
     flow::superposition::Outcome drawSuperpositionLines(SuperpositionLines lines,
                                                         const flow::Settings& live,
                                                         flow::Gauge& gauge);
@@ -113,6 +122,12 @@ class Document : public QObject {
     void announce(const QString& captionBefore);
     std::optional<std::size_t> superpositionStep(int index) const;
 
+    // The element changed live: its step, and the step as it was before.
+    struct LiveChange {
+        std::size_t at;
+        ConstructionStep before;
+    };
+    std::optional<LiveChange> live_;
     RasterSurface surface_;
     std::vector<ConstructionStep> steps_;
     bool superposition_ = false;

@@ -160,6 +160,37 @@ void Document::removeSuperpositionElement(int index) {
     keepChange("удаление элемента", *at, before, {});
 }
 
+void Document::startLiveChange(int index) {
+    cancelLiveChange();
+    if (const std::optional<std::size_t> at = superpositionStep(index))
+        live_ = LiveChange{*at, steps_[*at]};
+}
+
+void Document::changeLive(const sp::Element& element) {
+    if (!live_) return;
+    ConstructionStep step = steps_[live_->at];
+    std::get<SuperpositionElementStep>(step.action).element = element;
+    replaceSteps(live_->at, 1, {step});
+}
+
+void Document::finishLiveChange(const QString& name) {
+    if (!live_) return;
+    const LiveChange change = *live_;
+    live_.reset();
+    const std::vector<ConstructionStep> before{change.before};
+    const std::vector<ConstructionStep> after{steps_[change.at]};
+    const auto& was = std::get<SuperpositionElementStep>(change.before.action).element;
+    if (std::get<SuperpositionElementStep>(after.front().action).element != was)
+        keepChange(name, change.at, before, after);
+}
+
+void Document::cancelLiveChange() {
+    if (!live_) return;
+    const LiveChange change = *live_;
+    live_.reset();
+    replaceSteps(change.at, 1, {change.before});
+}
+
 sp::Outcome Document::drawSuperpositionLines(SuperpositionLines lines, const flow::Settings& live,
                                              flow::Gauge& gauge) {
     const PictureField field(surface_.image().size());

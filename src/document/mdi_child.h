@@ -110,6 +110,7 @@ class TMDIChild : public QMdiSubWindow {
   signals:
     void pictureClicked(Qt::MouseButton button, QPoint at);
     void pointerMoved(QPoint at);
+    void pictureReleased(Qt::MouseButton button, QPoint at);
     void markerClicked();
     void popupRequested(QPoint globalPos);
     // A superposition's elements changed.

@@ -34,6 +34,10 @@ void TImage::mouseMoveEvent(QMouseEvent* event) {
     emit moved(event->position().toPoint());
 }
 
+void TImage::mouseReleaseEvent(QMouseEvent* event) {
+    emit released(event->button(), event->position().toPoint());
+}
+
 void TImage::leaveEvent(QEvent*) {
     emit left();
 }

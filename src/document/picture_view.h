@@ -17,6 +17,7 @@ class TImage : public QWidget {
   signals:
     void pressed(Qt::MouseButton button, QPoint at);
     void moved(QPoint at);
+    void released(Qt::MouseButton button, QPoint at);
     void left();
     void popupRequested(QPoint globalPos);
 
@@ -24,6 +25,7 @@ class TImage : public QWidget {
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 

@@ -1,0 +1,74 @@
+// A superposition element dragged with the mouse ends in the picture of the
+// element placed where the drag ended; Esc puts it back; a drag is one step.
+#include <QAction>
+#include <QTest>
+#include <QToolButton>
+#include <memory>
+
+#include "app/main_form.h"
+#include "app/program.h"
+#include "document/mdi_child.h"
+#include "document/picture_view.h"
+#include "gui_test_support.h"
+
+class ElementDragTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TProgram> program;
+    TMainForm* form = nullptr;
+
+    void click(const char* button) { named<QToolButton>(form, button)->click(); }
+
+    // A stream, a source and a sink at `sink`, with streamlines, built click by click.
+    TMDIChild* oval(QPoint sink) {
+        named<QAction>(form, "SuperpositionItem")->trigger();
+        TMDIChild* d = form->ActiveMDIChild();
+        click("SpeedButton4");
+        clickPicture(d, {60, 40});
+        click("SpeedButton11");
+        clickPicture(d, {300, 300});
+        click("SpeedButton15");
+        named<QWidget>(form, "Panel1/RadioButton2")->setProperty("checked", true);
+        clickPicture(d, sink);
+        click("SpeedButton1");
+        return d;
+    }
+
+    void drag(TMDIChild* d, QPoint from, QPoint to, bool escape = false) {
+        QTest::mousePress(d->Image, Qt::LeftButton, Qt::NoModifier, from);
+        for (int step = 1; step <= 4; ++step)
+            QTest::mouseMove(d->Image, from + (to - from) * step / 4);
+        if (escape) QTest::keyClick(form, Qt::Key_Escape);
+        QTest::mouseRelease(d->Image, Qt::LeftButton, Qt::NoModifier, to);
+    }
+
+  private slots:
+    void init() { QVERIFY(startProgram(program, form, QSize(1400, 1000))); }
+    void cleanup() { program.reset(); }
+
+    void aDragEndsWhereAPlacedElementWouldBeAndIsOneStep() {
+        const QImage placedThere = oval({450, 330})->surface().image();
+        TMDIChild* d = oval({500, 300});
+        const QImage before = d->surface().image();
+        const int steps = d->document().history().count();
+
+        drag(d, {501, 299}, {451, 329}, true);  // Esc puts it back
+        QCOMPARE(d->surface().image(), before);
+        QCOMPARE(d->document().history().count(), steps);
+
+        drag(d, {501, 299}, {451, 329});
+        QCOMPARE(d->surface().image(), placedThere);
+        QCOMPARE(d->pointer(), Qt::ArrowCursor);
+        auto* undo = named<QAction>(form, "UndoItem");
+        QCOMPARE(undo->text(), QString("&Отменить: перемещение элемента"));
+        undo->trigger();
+        QCOMPARE(d->surface().image(), before);
+
+        // With an element tool armed a press places instead of taking the mark.
+        click("SpeedButton11");
+        clickPicture(d, {501, 299});
+        QCOMPARE(d->document().superpositionElements().size(), std::size_t{4});
+    }
+};
+
+QTEST_MAIN(ElementDragTest)
+#include "element_drag_test.moc"
