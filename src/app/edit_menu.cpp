@@ -76,6 +76,7 @@ void TMainForm::followHistory(TMDIChild* document) {
 
 void TMainForm::stepHistory(bool back) {
     endDrag(false);
+    finishWheelSeries();
     TMDIChild* d = ActiveMDIChild();
     if (!d) return;
     d->dropLabelEdit();

@@ -15,6 +15,7 @@ bool TMainForm::startDrag(TMDIChild& d, QPoint at) {
     const std::optional<int> index = superpositionElementAt(d, at);
     if (!index) return false;
     endDrag(false);
+    finishWheelSeries();
     runReportingErrors([&] { drag_ = std::make_unique<ElementDrag>(d, *index, at); });
     superpositionPanel->selectElement(*index);
     return true;

@@ -76,6 +76,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <functional>
 #include <memory>
@@ -98,6 +99,7 @@ class QRadioButton;
 class QSlider;
 class QStatusBar;
 class QUndoGroup;
+class QTimer;
 class ElementDrag;
 class QToolBar;
 class QToolButton;
@@ -238,6 +240,10 @@ class TMainForm : public QMainWindow {
     bool startDrag(TMDIChild& document, QPoint at);
     void dragTo(TMDIChild& document, QPoint at);
     void endDrag(bool keep);
+    // The wheel over a superposition element's mark (strength_wheel.cpp).
+    // False when no mark is under the wheel.
+    bool turnStrength(TMDIChild& document, QPoint at, int notches, bool tenfold);
+    void finishWheelSeries();
     // Esc and the blank tool button: the element tools let go.
     void disarmElementTools();
     // Writes to the document's file, asking for one only when it has none;
@@ -303,6 +309,12 @@ class TMainForm : public QMainWindow {
     RecentFiles* recentFiles_;
     QUndoGroup* histories_;
     std::unique_ptr<ElementDrag> drag_;
+    // The element the wheel is changing, until a second passes without a notch.
+    struct WheeledElement {
+        QPointer<TMDIChild> document;
+        int index = -1;
+    } wheeled_;
+    QTimer* wheelSeries_;
     bool leaving_ = false;  // the program is closing: its documents go without a question
 
     // Main menu.

@@ -10,6 +10,7 @@
 #include <QShortcut>
 #include <QSlider>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolButton>
 #include <type_traits>
 
@@ -72,6 +73,10 @@ void TMainForm::connectHandlers() {
     on(fontItem, &TMainForm::N16Click);
     on(saveAsItem, &TMainForm::FileSaveAsItemClick);
     onClick(idleButton, &TMainForm::disarmElementTools);
+    wheelSeries_ = new QTimer(this);
+    wheelSeries_->setSingleShot(true);
+    wheelSeries_->setInterval(1000);
+    connect(wheelSeries_, &QTimer::timeout, this, &TMainForm::finishWheelSeries);
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
             &TMainForm::disarmElementTools);
     onClick(streamlineCommand, &TMainForm::SpeedButton1Click);
@@ -149,6 +154,10 @@ void TMainForm::connectDocument(TMDIChild* document) {
     connect(document, &TMDIChild::pictureReleased, this, [this](Qt::MouseButton button) {
         if (button == Qt::LeftButton) endDrag(true);
     });
+    connect(document, &TMDIChild::pictureWheeled, this,
+            [this, document](QPoint at, int notches, Qt::KeyboardModifiers modifiers, bool& taken) {
+                taken = turnStrength(*document, at, notches, modifiers & Qt::ShiftModifier);
+            });
     connect(document, &TMDIChild::markerClicked, this,
             [this, document] { Shape1MouseDown(*document); });
     connect(document, &TMDIChild::popupRequested, this,

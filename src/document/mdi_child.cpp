@@ -86,6 +86,7 @@ TMDIChild::TMDIChild() : document_(new Document(this)) {
             [this](Qt::MouseButton button, QPoint at) { ImageMouseDown(button, at.x(), at.y()); });
     connect(Image, &TImage::moved, this, [this](QPoint at) { ImageMouseMove(at.x(), at.y()); });
     connect(Image, &TImage::released, this, &TMDIChild::pictureReleased);
+    connect(Image, &TImage::wheeled, this, &TMDIChild::pictureWheeled);
     connect(Image, &TImage::popupRequested, this, &TMDIChild::showPopupMenu);
     connect(Image, &TImage::left, Shape1, &QWidget::hide);
     connect(Shape1, &TShape::clicked, this, &TMDIChild::Shape1MouseDown);

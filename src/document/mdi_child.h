@@ -111,6 +111,7 @@ class TMDIChild : public QMdiSubWindow {
     void pictureClicked(Qt::MouseButton button, QPoint at);
     void pointerMoved(QPoint at);
     void pictureReleased(Qt::MouseButton button, QPoint at);
+    void pictureWheeled(QPoint at, int notches, Qt::KeyboardModifiers modifiers, bool& taken);
     void markerClicked();
     void popupRequested(QPoint globalPos);
     // A superposition's elements changed.

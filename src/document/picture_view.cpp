@@ -38,6 +38,13 @@ void TImage::mouseReleaseEvent(QMouseEvent* event) {
     emit released(event->button(), event->position().toPoint());
 }
 
+void TImage::wheelEvent(QWheelEvent* event) {
+    const int notches = event->angleDelta().y() / QWheelEvent::DefaultDeltasPerStep;
+    bool taken = false;
+    if (notches != 0) emit wheeled(event->position().toPoint(), notches, event->modifiers(), taken);
+    if (!taken) QWidget::wheelEvent(event);
+}
+
 void TImage::leaveEvent(QEvent*) {
     emit left();
 }

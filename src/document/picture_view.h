@@ -18,6 +18,9 @@ class TImage : public QWidget {
     void pressed(Qt::MouseButton button, QPoint at);
     void moved(QPoint at);
     void released(Qt::MouseButton button, QPoint at);
+    // Whole notches of the wheel (positive away from the user); a receiver
+    // that uses them sets `taken`, or the picture's area scrolls.
+    void wheeled(QPoint at, int notches, Qt::KeyboardModifiers modifiers, bool& taken);
     void left();
     void popupRequested(QPoint globalPos);
 
@@ -26,6 +29,7 @@ class TImage : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 

@@ -1,8 +1,11 @@
 // A superposition element dragged with the mouse ends in the picture of the
-// element placed where the drag ended; Esc puts it back; a drag is one step.
+// element placed where the drag ended; Esc puts it back; a drag, and a series
+// of wheel notches, is one step.
 #include <QAction>
+#include <QApplication>
 #include <QTest>
 #include <QToolButton>
+#include <QWheelEvent>
 #include <memory>
 
 #include "app/main_form.h"
@@ -61,6 +64,18 @@ class ElementDragTest : public QObject {
         auto* undo = named<QAction>(form, "UndoItem");
         QCOMPARE(undo->text(), QString("&Отменить: перемещение элемента"));
         undo->trigger();
+        QCOMPARE(d->surface().image(), before);
+
+        // Two notches of the wheel on the source are one step, undone at once.
+        for (int notch = 0; notch < 2; ++notch) {
+            QWheelEvent wheel({300, 300}, d->Image->mapToGlobal(QPointF(300, 300)), {},
+                              {0, QWheelEvent::DefaultDeltasPerStep}, Qt::NoButton, Qt::NoModifier,
+                              Qt::NoScrollPhase, false);
+            QApplication::sendEvent(d->Image, &wheel);
+        }
+        QCOMPARE(d->document().superpositionElements()[1].strength, 1700.0);
+        undo->trigger();
+        QCOMPARE(d->document().superpositionElements()[1].strength, 1500.0);
         QCOMPARE(d->surface().image(), before);
 
         // With an element tool armed a press places instead of taking the mark.
