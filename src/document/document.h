@@ -16,6 +16,7 @@
 #include "document/raster_surface.h"
 #include "flow/superposition/drawing.h"
 
+class BackgroundDrawing;
 class ConstructionRecorder;
 struct CommandRun;
 
@@ -77,9 +78,11 @@ class Document : public QObject {
     void changeSuperpositionElement(int index, const flow::superposition::Element& element);
     void removeSuperpositionElement(int index);
     // An element changed live, by a drag or the wheel: the picture follows
-    // each change; finishing keeps the whole change as one step of the
-    // history, cancelling puts the element back. Starting again finishes
-    // nothing: a change not finished is cancelled first.
+    // each change, drawn off the window's thread (a picture drawn for an
+    // earlier change is shown while none newer is ready); finishing draws
+    // the final picture exactly and keeps the whole change as one step of
+    // the history, cancelling puts the element back. Starting again
+    // finishes nothing: a change not finished is cancelled first.
     void startLiveChange(int index);
     bool changingLive() const { return live_.has_value(); }
     void changeLive(const flow::superposition::Element& element);
@@ -128,6 +131,10 @@ class Document : public QObject {
         ConstructionStep before;
     };
     std::optional<LiveChange> live_;
+    BackgroundDrawing* background_ = nullptr;  // made at the first live change
+    std::uint64_t firstLivePicture_ = 0;       // the live change's first request
+    std::uint64_t shownLivePicture_ = 0;
+    void showLivePicture(const QImage& picture, std::uint64_t request);
     RasterSurface surface_;
     std::vector<ConstructionStep> steps_;
     bool superposition_ = false;

@@ -1,6 +1,7 @@
 // The changes a document takes, each kept as one step of its history.
 #include <QFontMetrics>
 
+#include "document/background_drawing.h"
 #include "document/construction_recorder.h"
 #include "document/document.h"
 #include "document/flow_commands.h"
@@ -162,21 +163,38 @@ void Document::removeSuperpositionElement(int index) {
 
 void Document::startLiveChange(int index) {
     cancelLiveChange();
-    if (const std::optional<std::size_t> at = superpositionStep(index))
-        live_ = LiveChange{*at, steps_[*at]};
+    const std::optional<std::size_t> at = superpositionStep(index);
+    if (!at) return;
+    if (!background_) {
+        background_ = new BackgroundDrawing(this);
+        connect(background_, &BackgroundDrawing::drawn, this, &Document::showLivePicture);
+    }
+    live_ = LiveChange{*at, steps_[*at]};
+    firstLivePicture_ = shownLivePicture_ = 0;
 }
 
 void Document::changeLive(const sp::Element& element) {
     if (!live_) return;
-    ConstructionStep step = steps_[live_->at];
-    std::get<SuperpositionElementStep>(step.action).element = element;
-    replaceSteps(live_->at, 1, {step});
+    const QString before = caption();
+    std::get<SuperpositionElementStep>(steps_[live_->at].action).element = element;
+    const std::uint64_t request = background_->request(construction());
+    if (!firstLivePicture_) firstLivePicture_ = request;
+    announce(before);
+}
+
+void Document::showLivePicture(const QImage& picture, std::uint64_t request) {
+    if (!live_ || !firstLivePicture_ || request < firstLivePicture_ || request <= shownLivePicture_)
+        return;
+    shownLivePicture_ = request;
+    surface_.replacePicture(picture);
 }
 
 void Document::finishLiveChange(const QString& name) {
     if (!live_) return;
     const LiveChange change = *live_;
     live_.reset();
+    background_->drop();
+    redrawPicture();
     const std::vector<ConstructionStep> before{change.before};
     const std::vector<ConstructionStep> after{steps_[change.at]};
     const auto& was = std::get<SuperpositionElementStep>(change.before.action).element;
@@ -188,6 +206,7 @@ void Document::cancelLiveChange() {
     if (!live_) return;
     const LiveChange change = *live_;
     live_.reset();
+    background_->drop();
     replaceSteps(change.at, 1, {change.before});
 }
 

@@ -93,6 +93,13 @@ void RasterSurface::penChanged() {
     penApplied_ = false;
 }
 
+void RasterSurface::replacePicture(const QImage& picture) {
+    endPainting();
+    image_ = picture;
+    pixels_.reset();
+    markChangedPixels(0, 0, image_.width(), image_.height());
+}
+
 QRect RasterSurface::takeChangedRect() {
     const PixelBox box = dirty_;
     dirty_ = PixelBox{};

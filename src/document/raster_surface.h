@@ -56,6 +56,9 @@ class RasterSurface : public PictureSurface {
     // Called once after the first change since the rectangle was last taken.
     void setChangeListener(std::function<void()> listener) { changed_ = std::move(listener); }
 
+    // The picture drawn elsewhere, of the same construction, in place of
+    // this one; all of it needs repainting.
+    void replacePicture(const QImage& picture);
     // The rectangle changed since the last call, and forget it.
     QRect takeChangedRect();
     // The picture with every drawing so far in it.

@@ -58,6 +58,15 @@ class ElementDragTest : public QObject {
         QCOMPARE(d->surface().image(), before);
         QCOMPARE(d->document().history().count(), steps);
 
+        // The picture follows the pointer from the worker: the move returns
+        // at once, the event loop turns, and the new picture comes.
+        QTest::mousePress(d->Image, Qt::LeftButton, Qt::NoModifier, {501, 299});
+        QTest::mouseMove(d->Image, {481, 309});
+        QCOMPARE(d->surface().image(), before);
+        QTRY_VERIFY(d->surface().image() != before);
+        QTest::mouseRelease(d->Image, Qt::LeftButton, Qt::NoModifier, {481, 309});
+        named<QAction>(form, "UndoItem")->trigger();
+
         drag(d, {501, 299}, {451, 329});
         QCOMPARE(d->surface().image(), placedThere);
         QCOMPARE(d->pointer(), Qt::ArrowCursor);
