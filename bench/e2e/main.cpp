@@ -16,7 +16,6 @@
 #include "app/application.h"
 #include "app/program.h"
 #include "benchmark_arguments.h"
-#include "drag_end_to_end.h"
 #include "end_to_end_benchmarks.h"
 #include "end_to_end_reporter.h"
 #include "superposition_end_to_end.h"
@@ -57,7 +56,6 @@ int main(int argc, char** argv) {
     bench::registerEndToEnd(endToEnd, program.mainForm(), "/proc/self/exe");
     bench::registerSuperpositionEndToEnd(program.mainForm());
     bench::registerUndoEndToEnd(program.mainForm());
-    bench::registerDragEndToEnd(program.mainForm());
 
     bench::EndToEndReporter reporter;
     return bench::runBenchmarks(count, args.data(), reporter);

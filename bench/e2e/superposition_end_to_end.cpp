@@ -4,8 +4,12 @@
 
 #include <QAbstractItemModel>
 #include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QTableView>
+#include <QTest>
 #include <QToolButton>
+#include <algorithm>
 #include <vector>
 
 #include "app/main_form.h"
@@ -65,6 +69,63 @@ void runEdit(benchmark::State& state, TMainForm& form) {
     closeAsSaved(d);
 }
 
+constexpr int kMoves = 60;
+
+// Moves the pointer and runs the event loop until the picture drawn for the
+// move is shown and painted; the longest single pass of the loop (wall
+// clock) goes to `longestBlock`. False if no picture came.
+bool moveAndPaint(TMDIChild* d, QPoint at, const PaintCounter& painted, double& longestBlock) {
+    const qint64 shown = d->surface().image().cacheKey();
+    QElapsedTimer pass;
+    pass.start();
+    QTest::mouseMove(d->Image, at);
+    longestBlock = std::max(longestBlock, pass.nsecsElapsed() / 1e6);
+    QElapsedTimer waited;
+    waited.start();
+    while (d->surface().image().cacheKey() == shown) {
+        if (waited.elapsed() > 5000) return false;
+        pass.restart();
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        longestBlock = std::max(longestBlock, pass.nsecsElapsed() / 1e6);
+    }
+    return processUntilPainted(painted, painted.count() - 1);
+}
+
+void runDrag(benchmark::State& state, TMainForm& form) {
+    const std::vector<flow::superposition::Element> elements = tenElements();
+    TMDIChild* d = superpositionWith(form, elements);
+    named<QToolButton>(&form, "SpeedButton1")->click();
+    named<QToolButton>(&form, "SpeedButton17")->click();
+    settle();
+    const PaintCounter painted(d->Image);
+    const QPoint mark(static_cast<int>(elements[1].x), static_cast<int>(elements[1].y));
+    std::vector<double> moves;
+    double longestBlock = 0;
+    for (auto _ : state) {
+        QTest::mousePress(d->Image, Qt::LeftButton, Qt::NoModifier, mark);
+        for (int i = 1; i <= kMoves; ++i) {
+            QElapsedTimer latency;
+            latency.start();
+            if (!moveAndPaint(d, mark + QPoint(i % 20, i / 3), painted, longestBlock)) {
+                state.SkipWithError("a move was not drawn and repainted");
+                break;
+            }
+            moves.push_back(latency.nsecsElapsed() / 1e6);
+        }
+        state.PauseTiming();
+        QTest::mouseRelease(d->Image, Qt::LeftButton, Qt::NoModifier, mark);
+        settle();
+        state.ResumeTiming();
+    }
+    if (!moves.empty()) {
+        std::sort(moves.begin(), moves.end());
+        state.counters[kMoveP95Counter] = moves[moves.size() * 95 / 100];
+        state.counters[kMoveMedianCounter] = moves[moves.size() / 2];
+    }
+    state.counters[kLongestBlockCounter] = longestBlock;
+    closeAsSaved(d);
+}
+
 }  // namespace
 
 TMDIChild* superpositionWith(TMainForm& form, const std::vector<sp::Element>& elements) {
@@ -90,6 +151,11 @@ void registerSuperpositionEndToEnd(TMainForm& form) {
                                  [&form](benchmark::State& state) { runEdit(state, form); })
         ->Unit(benchmark::kMillisecond)
         ->MeasureProcessCPUTime();
+    // Sixty moves are one iteration.
+    benchmark::RegisterBenchmark("SuperpositionDragTen",
+                                 [&form](benchmark::State& state) { runDrag(state, form); })
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(1);
 }
 
 }  // namespace bench
