@@ -82,6 +82,10 @@ LevelTracer::LevelTracer(const Field& field, Quantity quantity, const Region& re
                    static_cast<long long>(stagnationPoints.size())) {}
 
 Trace LevelTracer::follow(Complex start, double value, int direction) const {
+    return follow(start, value, direction, budget_);
+}
+
+Trace LevelTracer::follow(Complex start, double value, int direction, StepBudget& budget) const {
     Trace trace;
     trace.points.push_back(start);
     Complex z = start;
@@ -92,7 +96,7 @@ Trace LevelTracer::follow(Complex start, double value, int direction) const {
     double step = maxStep_;
     double farthest = 0;
     const double sense = direction >= 0 ? 1.0 : -1.0;
-    for (long long n = 0; n < kMaxStepsPerCurve && !budget_.exhausted(); ++n) {
+    for (long long n = 0; n < kMaxStepsPerCurve && !budget.exhausted(); ++n) {
         const Complex t0 = sense * unit(tangentOf(quantity_, anchor.w));
         if (t0 == Complex{}) break;
         // Steps shorter than a third of the way to the nearest singularity
@@ -103,7 +107,7 @@ Trace LevelTracer::follow(Complex start, double value, int direction) const {
         Complex z1;
         Anchor anchor1;
         while (step >= kMinStep) {
-            budget_.spend(attemptWork_);
+            budget.spend(attemptWork_);
             // Midpoint predictor along the tangent, then Newton back onto the level.
             const Complex tm =
                 sense * unit(tangentOf(quantity_, field_.derivative(z + 0.5 * step * t0)));
@@ -178,9 +182,21 @@ Trace LevelTracer::follow(Complex start, double value, int direction) const {
 }
 
 Trace LevelTracer::traceThrough(Complex start, double value) const {
+    Trace backward;
+    StepBudget aside = budget_;
+    if (helper_) helper_->start([&] { backward = follow(start, value, -1, aside); });
+    const long long before = budget_.remaining;
     Trace forward = follow(start, value, +1);
+    if (helper_) helper_->finish();
     if (forward.closed) return forward;
-    Trace backward = follow(start, value, -1);
+    // The backward half traced aside is the one traced after the forward
+    // half when what is left still exceeds its work (the budget is tested
+    // before every step); otherwise it is traced again.
+    const long long spent = before - aside.remaining;
+    if (helper_ && budget_.remaining > spent)
+        budget_.spend(spent);
+    else
+        backward = follow(start, value, -1);
     std::reverse(backward.points.begin(), backward.points.end());
     backward.points.insert(backward.points.end(), forward.points.begin() + 1, forward.points.end());
     return backward;

@@ -1,0 +1,86 @@
+#include "flow/superposition/helper_thread.h"
+
+#include <algorithm>
+#include <atomic>
+#include <utility>
+
+namespace flow::superposition {
+
+namespace {
+
+std::atomic<int> threadsWanted{std::thread::hardware_concurrency() > 1 ? 2 : 1};
+
+// The tasks are short (a fraction of a millisecond): a thread waiting for
+// one gives way to others a few times before it sleeps, which would cost
+// more than the task.
+constexpr int kYieldsBeforeSleeping = 200;
+
+// Waits while the state is `state`; returns the new one.
+int awaitLeaving(std::atomic<int>& state, int from) {
+    for (int k = 0;; ++k) {
+        const int now = state.load(std::memory_order_acquire);
+        if (now != from) return now;
+        if (k < kYieldsBeforeSleeping)
+            std::this_thread::yield();
+        else
+            state.wait(from, std::memory_order_acquire);
+    }
+}
+
+}  // namespace
+
+int tracingThreads() {
+    return threadsWanted.load();
+}
+
+void setTracingThreads(int threads) {
+    threadsWanted.store(std::clamp(threads, 1, 2));
+}
+
+std::unique_ptr<HelperThread> helperIfWanted() {
+    return tracingThreads() > 1 ? std::make_unique<HelperThread>() : nullptr;
+}
+
+HelperThread::HelperThread() : thread_([this] { loop(); }) {}
+
+HelperThread::~HelperThread() {
+    state_.store(Stopping, std::memory_order_release);
+    state_.notify_all();
+    thread_.join();
+}
+
+void HelperThread::start(std::function<void()> task) {
+    task_ = std::move(task);
+    state_.store(Posted, std::memory_order_release);
+    state_.notify_all();
+}
+
+void HelperThread::finish() {
+    int posted = Posted;
+    if (state_.compare_exchange_strong(posted, Idle, std::memory_order_acquire)) {
+        std::exchange(task_, nullptr)();
+        return;
+    }
+    awaitLeaving(state_, Running);
+    state_.store(Idle, std::memory_order_relaxed);
+    if (failure_) std::rethrow_exception(std::exchange(failure_, nullptr));
+}
+
+void HelperThread::loop() {
+    for (int state = Idle;;) {
+        state = awaitLeaving(state_, state);
+        if (state == Stopping) return;
+        if (state != Posted || !state_.compare_exchange_strong(state, Running)) continue;
+        try {
+            task_();
+        } catch (...) {
+            failure_ = std::current_exception();
+        }
+        task_ = nullptr;
+        state = Done;
+        state_.store(Done, std::memory_order_release);
+        state_.notify_all();
+    }
+}
+
+}  // namespace flow::superposition
