@@ -37,8 +37,23 @@ void setTracingThreads(int threads) {
     threadsWanted.store(std::clamp(threads, 1, 2));
 }
 
-std::unique_ptr<HelperThread> helperIfWanted() {
-    return tracingThreads() > 1 ? std::make_unique<HelperThread>() : nullptr;
+HelperLease::HelperLease() {
+    if (tracingThreads() < 2) return;
+    static std::mutex taken;
+    static HelperThread helper;
+    lock_ = std::unique_lock(taken, std::try_to_lock);
+    if (lock_) helper_ = &helper;
+}
+
+void splitInTwo(HelperThread* helper, std::size_t count,
+                const std::function<void(std::size_t)>& each) {
+    std::atomic<std::size_t> next{0};
+    const auto share = [&] {
+        for (std::size_t k = next++; k < count; k = next++) each(k);
+    };
+    if (helper) helper->start(share);
+    share();
+    if (helper) helper->finish();
 }
 
 HelperThread::HelperThread() : thread_([this] { loop(); }) {}

@@ -1,14 +1,15 @@
-// A second thread for a drawing's tracer: it runs one task at a time beside
-// the caller, who waits for it before using its result. The number of
-// threads the tracer uses is set once for the process (at most two: the
-// work is split in two halves whose results are applied in a fixed order,
-// so pictures are the same whatever the number).
+// A second thread for the tracer: it runs one task at a time beside the
+// caller, who waits for it (or takes the task back) before using its
+// result. One helper serves the process; a drawing borrows it for a moment
+// and does the work alone when another has it. The results are applied in
+// a fixed order, so pictures are the same whatever the number of threads.
 #pragma once
 
 #include <atomic>
+#include <cstddef>
 #include <exception>
 #include <functional>
-#include <memory>
+#include <mutex>
 #include <thread>
 
 namespace flow::superposition {
@@ -42,7 +43,21 @@ class HelperThread {
     std::thread thread_;
 };
 
-// A helper when the tracer is to use two threads, otherwise none.
-std::unique_ptr<HelperThread> helperIfWanted();
+// The process's helper while the lease lasts, or none (null) when the
+// tracer is to use one thread or another caller has the helper.
+class HelperLease {
+  public:
+    HelperLease();
+    HelperThread* get() const { return helper_; }
+
+  private:
+    std::unique_lock<std::mutex> lock_;
+    HelperThread* helper_ = nullptr;
+};
+
+// each(k) for k in [0, count), shared with the helper, if any: each thread
+// takes the next k not yet taken.
+void splitInTwo(HelperThread* helper, std::size_t count,
+                const std::function<void(std::size_t)>& each);
 
 }  // namespace flow::superposition

@@ -184,16 +184,18 @@ Trace LevelTracer::follow(Complex start, double value, int direction, StepBudget
 Trace LevelTracer::traceThrough(Complex start, double value) const {
     Trace backward;
     StepBudget aside = budget_;
-    if (helper_) helper_->start([&] { backward = follow(start, value, -1, aside); });
+    const HelperLease lease;
+    HelperThread* const helper = lease.get();
+    if (helper) helper->start([&] { backward = follow(start, value, -1, aside); });
     const long long before = budget_.remaining;
     Trace forward = follow(start, value, +1);
-    if (helper_) helper_->finish();
+    if (helper) helper->finish();
     if (forward.closed) return forward;
     // The backward half traced aside is the one traced after the forward
     // half when what is left still exceeds its work (the budget is tested
     // before every step); otherwise it is traced again.
     const long long spent = before - aside.remaining;
-    if (helper_ && budget_.remaining > spent)
+    if (helper && budget_.remaining > spent)
         budget_.spend(spent);
     else
         backward = follow(start, value, -1);

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <memory>
 #include <vector>
 
 #include "flow/superposition/elements.h"
@@ -112,7 +111,6 @@ class LevelTracer {
     double maxStep_ = 8;
     std::function<bool(Complex)> stop_;
     long long attemptWork_;  // one try at a step: a few evaluations, the stagnation points checked
-    std::unique_ptr<HelperThread> helper_ = helperIfWanted();
 };
 
 }  // namespace flow::superposition

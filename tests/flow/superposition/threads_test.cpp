@@ -91,5 +91,22 @@ TEST(SuperpositionThreads, OneAndTwoThreadsDrawAlike) {
     setTracingThreads(2);
 }
 
+// The stagnation points' search, cut short by its budget, finds the same
+// points and leaves the same budget.
+TEST(SuperpositionThreads, StagnationSearchStopsAtTheSamePlace) {
+    const Field field(scattered(2000, 10));
+    std::vector<Complex> points[2];
+    StepBudget budgets[2];
+    for (const int threads : {1, 2}) {
+        setTracingThreads(threads);
+        budgets[threads - 1] = stagnationBudget();
+        points[threads - 1] = stagnationPoints(field, test::fieldRegion(), budgets[threads - 1]);
+    }
+    setTracingThreads(2);
+    EXPECT_TRUE(budgets[0].ranOut());
+    EXPECT_EQ(budgets[0].remaining, budgets[1].remaining);
+    EXPECT_EQ(points[0], points[1]);
+}
+
 }  // namespace
 }  // namespace flow::superposition
