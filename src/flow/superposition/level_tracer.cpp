@@ -95,13 +95,15 @@ Trace LevelTracer::follow(Complex start, double value, int direction, StepBudget
     Anchor anchor{z, value, field_.derivative(z)};
     double step = maxStep_;
     double farthest = 0;
+    // How far the nearest singularity is from z.
+    double clearance = field_.distanceToSingularity(z);
     const double sense = direction >= 0 ? 1.0 : -1.0;
     for (long long n = 0; n < kMaxStepsPerCurve && !budget.exhausted(); ++n) {
         const Complex t0 = sense * unit(tangentOf(quantity_, anchor.w));
         if (t0 == Complex{}) break;
         // Steps shorter than a third of the way to the nearest singularity
         // keep the log terms well resolved.
-        const double limit = std::min(maxStep_, 0.3 * field_.distanceToSingularity(z));
+        const double limit = std::min(maxStep_, 0.3 * clearance);
         step = std::min(step * 2, limit);
         bool accepted = false;
         Complex z1;
@@ -159,10 +161,12 @@ Trace LevelTracer::follow(Complex start, double value, int direction, StepBudget
         z = z1;
         anchor = anchor1;
         if (!region_.contains(z)) break;
-        if (const Singularity* s = field_.singularityWithin(z, kSingularStop)) {
-            trace.points.push_back(s->z);
+        const Field::Nearest nearest = field_.nearest(z);
+        if (nearest.squared < kSingularStop * kSingularStop) {
+            trace.points.push_back(nearest.singularity->z);
             break;
         }
+        clearance = std::sqrt(nearest.squared);
         // The step may pass a stagnation point: the chord is tested, not its
         // end, and the curve ends at the point instead.
         const Complex from = trace.points[trace.points.size() - 2];
