@@ -13,7 +13,7 @@ std::atomic<int> threadsWanted{std::thread::hardware_concurrency() > 1 ? 2 : 1};
 // The tasks are short (a fraction of a millisecond): a thread waiting for
 // one gives way to others a few times before it sleeps, which would cost
 // more than the task.
-constexpr int kYieldsBeforeSleeping = 200;
+constexpr int kYieldsBeforeSleeping = 20;
 
 // Waits while the state is `state`; returns the new one.
 int awaitLeaving(std::atomic<int>& state, int from) {
