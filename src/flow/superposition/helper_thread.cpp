@@ -10,12 +10,12 @@ namespace {
 
 std::atomic<int> threadsWanted{std::thread::hardware_concurrency() > 1 ? 2 : 1};
 
-// The tasks are short (a fraction of a millisecond): a thread waiting for
-// one gives way to others a few times before it sleeps, which would cost
-// more than the task.
+// The tasks are short (a fraction of a millisecond), and waking a sleeping
+// thread can take as long: a waiting thread first gives way to others a
+// few times before it sleeps.
 constexpr int kYieldsBeforeSleeping = 20;
 
-// Waits while the state is `state`; returns the new one.
+// Waits while the state is `from`; returns the new one.
 int awaitLeaving(std::atomic<int>& state, int from) {
     for (int k = 0;; ++k) {
         const int now = state.load(std::memory_order_acquire);
@@ -45,15 +45,25 @@ HelperLease::HelperLease() {
     if (lock_) helper_ = &helper;
 }
 
+HelperLease::~HelperLease() {
+    if (helper_) helper_->settle();
+}
+
 void splitInTwo(HelperThread* helper, std::size_t count,
                 const std::function<void(std::size_t)>& each) {
     std::atomic<std::size_t> next{0};
     const auto share = [&] {
         for (std::size_t k = next++; k < count; k = next++) each(k);
     };
-    if (helper) helper->start(share);
-    share();
-    if (helper) helper->finish();
+    if (!helper) return share();
+    helper->start(share);
+    try {
+        share();
+    } catch (...) {
+        helper->settle();
+        throw;
+    }
+    helper->finish();
 }
 
 HelperThread::HelperThread() : thread_([this] { loop(); }) {}
@@ -70,15 +80,27 @@ void HelperThread::start(std::function<void()> task) {
     state_.notify_all();
 }
 
-void HelperThread::finish() {
+bool HelperThread::takeBack() {
     int posted = Posted;
-    if (state_.compare_exchange_strong(posted, Idle, std::memory_order_acquire)) {
-        std::exchange(task_, nullptr)();
-        return;
-    }
+    return state_.compare_exchange_strong(posted, Idle, std::memory_order_acquire);
+}
+
+std::exception_ptr HelperThread::awaitDone() {
     awaitLeaving(state_, Running);
     state_.store(Idle, std::memory_order_relaxed);
-    if (failure_) std::rethrow_exception(std::exchange(failure_, nullptr));
+    return std::exchange(failure_, nullptr);
+}
+
+void HelperThread::finish() {
+    if (takeBack()) return std::exchange(task_, nullptr)();
+    if (const std::exception_ptr failure = awaitDone()) std::rethrow_exception(failure);
+}
+
+void HelperThread::settle() noexcept {
+    if (takeBack())
+        task_ = nullptr;
+    else
+        awaitDone();
 }
 
 void HelperThread::loop() {

@@ -30,10 +30,17 @@ class HelperThread {
     // Runs the task here if the helper has not begun it, or waits until it
     // is done; rethrows what it threw.
     void finish();
+    // Drops the task if the helper has not begun it, or waits until it is
+    // done, ignoring what it threw: for a caller leaving by an exception.
+    void settle() noexcept;
 
   private:
     enum State { Idle, Posted, Running, Done, Stopping };
     void loop();
+    // Whether the task was taken back before the helper began it.
+    bool takeBack();
+    // Waits until the task is done; returns what it threw.
+    std::exception_ptr awaitDone();
 
     // The task and its failure are handed over through the state: written
     // before it changes, read after.
@@ -48,6 +55,10 @@ class HelperThread {
 class HelperLease {
   public:
     HelperLease();
+    // Settles a task left unfinished, whose data may not outlive the lease.
+    ~HelperLease();
+    HelperLease(const HelperLease&) = delete;
+    HelperLease& operator=(const HelperLease&) = delete;
     HelperThread* get() const { return helper_; }
 
   private:
