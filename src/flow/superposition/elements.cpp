@@ -235,21 +235,11 @@ Complex Field::secondDerivative(Complex z) const {
     return w;
 }
 
-double Field::distanceToSingularity(Complex z) const {
-    double best = std::numeric_limits<double>::infinity();
-    for (const Singularity& s : singularities_) best = std::min(best, squaredLength(z - s.z));
-    return std::sqrt(best);
-}
-
-const Singularity* Field::singularityWithin(Complex z, double radius) const {
-    const Singularity* found = nullptr;
-    double best = radius * radius;
+Field::Nearest Field::nearest(Complex z) const {
+    Nearest found;
     for (const Singularity& s : singularities_) {
         const double d = squaredLength(z - s.z);
-        if (d < best) {
-            best = d;
-            found = &s;
-        }
+        if (d < found.squared) found = {&s, d};
     }
     return found;
 }

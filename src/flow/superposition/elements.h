@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <complex>
+#include <limits>
 #include <vector>
 
 namespace flow::superposition {
@@ -99,10 +100,20 @@ class Field {
     Complex derivative(Complex z) const;
     Complex secondDerivative(Complex z) const;
 
+    // The nearest singularity (the first of equally near ones; nullptr when
+    // none) and its squared distance from z.
+    struct Nearest {
+        const Singularity* singularity = nullptr;
+        double squared = std::numeric_limits<double>::infinity();
+    };
+    Nearest nearest(Complex z) const;
     // Distance from z to the nearest singularity (infinite when none).
-    double distanceToSingularity(Complex z) const;
+    double distanceToSingularity(Complex z) const { return std::sqrt(nearest(z).squared); }
     // The nearest singularity within `radius`, or nullptr.
-    const Singularity* singularityWithin(Complex z, double radius) const;
+    const Singularity* singularityWithin(Complex z, double radius) const {
+        const Nearest n = nearest(z);
+        return n.squared < radius * radius ? n.singularity : nullptr;
+    }
 
   private:
     // One log or pole term of the sum, kept apart from the others so that

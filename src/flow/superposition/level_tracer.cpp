@@ -82,6 +82,10 @@ LevelTracer::LevelTracer(const Field& field, Quantity quantity, const Region& re
                    static_cast<long long>(stagnationPoints.size())) {}
 
 Trace LevelTracer::follow(Complex start, double value, int direction) const {
+    return follow(start, value, direction, budget_);
+}
+
+Trace LevelTracer::follow(Complex start, double value, int direction, StepBudget& budget) const {
     Trace trace;
     trace.points.push_back(start);
     Complex z = start;
@@ -91,19 +95,21 @@ Trace LevelTracer::follow(Complex start, double value, int direction) const {
     Anchor anchor{z, value, field_.derivative(z)};
     double step = maxStep_;
     double farthest = 0;
+    // How far the nearest singularity is from z.
+    double clearance = field_.distanceToSingularity(z);
     const double sense = direction >= 0 ? 1.0 : -1.0;
-    for (long long n = 0; n < kMaxStepsPerCurve && !budget_.exhausted(); ++n) {
+    for (long long n = 0; n < kMaxStepsPerCurve && !budget.exhausted(); ++n) {
         const Complex t0 = sense * unit(tangentOf(quantity_, anchor.w));
         if (t0 == Complex{}) break;
         // Steps shorter than a third of the way to the nearest singularity
         // keep the log terms well resolved.
-        const double limit = std::min(maxStep_, 0.3 * field_.distanceToSingularity(z));
+        const double limit = std::min(maxStep_, 0.3 * clearance);
         step = std::min(step * 2, limit);
         bool accepted = false;
         Complex z1;
         Anchor anchor1;
         while (step >= kMinStep) {
-            budget_.spend(attemptWork_);
+            budget.spend(attemptWork_);
             // Midpoint predictor along the tangent, then Newton back onto the level.
             const Complex tm =
                 sense * unit(tangentOf(quantity_, field_.derivative(z + 0.5 * step * t0)));
@@ -155,10 +161,12 @@ Trace LevelTracer::follow(Complex start, double value, int direction) const {
         z = z1;
         anchor = anchor1;
         if (!region_.contains(z)) break;
-        if (const Singularity* s = field_.singularityWithin(z, kSingularStop)) {
-            trace.points.push_back(s->z);
+        const Field::Nearest nearest = field_.nearest(z);
+        if (nearest.squared < kSingularStop * kSingularStop) {
+            trace.points.push_back(nearest.singularity->z);
             break;
         }
+        clearance = std::sqrt(nearest.squared);
         // The step may pass a stagnation point: the chord is tested, not its
         // end, and the curve ends at the point instead.
         const Complex from = trace.points[trace.points.size() - 2];
@@ -178,9 +186,23 @@ Trace LevelTracer::follow(Complex start, double value, int direction) const {
 }
 
 Trace LevelTracer::traceThrough(Complex start, double value) const {
+    Trace backward;
+    StepBudget aside = budget_;
+    const HelperLease lease;
+    HelperThread* const helper = lease.get();
+    if (helper) helper->start([&] { backward = follow(start, value, -1, aside); });
+    const long long before = budget_.remaining;
     Trace forward = follow(start, value, +1);
+    if (helper) helper->finish();
     if (forward.closed) return forward;
-    Trace backward = follow(start, value, -1);
+    // The backward half traced aside is the one traced after the forward
+    // half when what is left still exceeds its work (the budget is tested
+    // before every step); otherwise it is traced again.
+    const long long spent = before - aside.remaining;
+    if (helper && budget_.remaining > spent)
+        budget_.spend(spent);
+    else
+        backward = follow(start, value, -1);
     std::reverse(backward.points.begin(), backward.points.end());
     backward.points.insert(backward.points.end(), forward.points.begin() + 1, forward.points.end());
     return backward;

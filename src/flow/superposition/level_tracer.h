@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "flow/superposition/elements.h"
+#include "flow/superposition/helper_thread.h"
 
 namespace flow::superposition {
 
@@ -91,13 +92,17 @@ class LevelTracer {
     // The level curve of value `value` through `start` (which lies on it),
     // followed one way (direction +1 along the tangent, -1 against it).
     Trace follow(Complex start, double value, int direction) const;
-    // Both ways, joined into one curve through `start`.
+    // Both ways, joined into one curve through `start`. With two threads the
+    // backward half is traced beside the forward one; the curve and the
+    // work spent are those of tracing the halves one after the other.
     Trace traceThrough(Complex start, double value) const;
 
     const Field& field() const { return field_; }
     Quantity quantity() const { return quantity_; }
 
   private:
+    Trace follow(Complex start, double value, int direction, StepBudget& budget) const;
+
     const Field& field_;
     Quantity quantity_;
     Region region_;

@@ -1,7 +1,10 @@
 #include "flow/superposition/stagnation.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
+
+#include "flow/superposition/helper_thread.h"
 
 namespace flow::superposition {
 
@@ -19,6 +22,9 @@ constexpr double kPartnerStart = 0.25;      // pixels
 // The work budget: a Newton step evaluates dW/dz and its derivative.
 constexpr long long kEvaluationsPerIteration = 3;
 constexpr long long kWorkOfTheSearch = 40'000'000;
+// Starts searched at once, half on each thread, before their points are
+// taken in order.
+constexpr std::size_t kStartsAtOnce = 64;
 
 // Newton's method on w(z) = 0 from `z`, or with `other` on w(z) / (z - other)
 // (the zeros but `other`); nothing when it does not settle.
@@ -79,9 +85,34 @@ std::vector<Complex> stagnationPoints(const Field& field, const Region& region,
         for (const Complex f : found) known = known || std::abs(f - *zero) < kSamePoint;
         if (!known) found.push_back(*zero);
     };
-    for (const Complex start : starts) {
-        if (budget.exhausted()) break;
-        add(zeroFrom(field, start, budget));
+    // With the helper, the searches from a batch of starts run at once, each
+    // with what the budget holds at the batch's start, counting its work.
+    // Taken in order, one is the search that would have run then if the
+    // budget still exceeds its work (the budget is tested before every
+    // step), and is run again if not.
+    const HelperLease lease;
+    const std::size_t batch = lease.get() ? kStartsAtOnce : 1;
+    std::vector<std::optional<Complex>> zeros(batch);
+    std::vector<long long> spent(batch);
+    for (std::size_t first = 0; first < starts.size() && !budget.exhausted(); first += batch) {
+        if (!lease.get()) {
+            add(zeroFrom(field, starts[first], budget));
+            continue;
+        }
+        const std::size_t count = std::min(batch, starts.size() - first);
+        splitInTwo(lease.get(), count, [&](std::size_t k) {
+            StepBudget own = budget;
+            zeros[k] = zeroFrom(field, starts[first + k], own);
+            spent[k] = budget.remaining - own.remaining;
+        });
+        for (std::size_t k = 0; k < count && !budget.exhausted(); ++k) {
+            if (budget.remaining > spent[k]) {
+                budget.spend(spent[k]);
+                add(zeros[k]);
+            } else {
+                add(zeroFrom(field, starts[first + k], budget));
+            }
+        }
     }
     // Two points close together draw Newton's method from afar to one of
     // them: the other is sought with the first divided out.

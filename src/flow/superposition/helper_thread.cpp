@@ -1,0 +1,123 @@
+#include "flow/superposition/helper_thread.h"
+
+#include <algorithm>
+#include <atomic>
+#include <utility>
+
+namespace flow::superposition {
+
+namespace {
+
+std::atomic<int> threadsWanted{std::thread::hardware_concurrency() > 1 ? 2 : 1};
+
+// The tasks are short (a fraction of a millisecond), and waking a sleeping
+// thread can take as long: a waiting thread first gives way to others a
+// few times before it sleeps.
+constexpr int kYieldsBeforeSleeping = 20;
+
+// Waits while the state is `from`; returns the new one.
+int awaitLeaving(std::atomic<int>& state, int from) {
+    for (int k = 0;; ++k) {
+        const int now = state.load(std::memory_order_acquire);
+        if (now != from) return now;
+        if (k < kYieldsBeforeSleeping)
+            std::this_thread::yield();
+        else
+            state.wait(from, std::memory_order_acquire);
+    }
+}
+
+}  // namespace
+
+int tracingThreads() {
+    return threadsWanted.load();
+}
+
+void setTracingThreads(int threads) {
+    threadsWanted.store(std::clamp(threads, 1, 2));
+}
+
+HelperLease::HelperLease() {
+    if (tracingThreads() < 2) return;
+    static std::mutex taken;
+    static HelperThread helper;
+    lock_ = std::unique_lock(taken, std::try_to_lock);
+    if (lock_) helper_ = &helper;
+}
+
+HelperLease::~HelperLease() {
+    if (helper_) helper_->settle();
+}
+
+void splitInTwo(HelperThread* helper, std::size_t count,
+                const std::function<void(std::size_t)>& each) {
+    std::atomic<std::size_t> next{0};
+    const auto share = [&] {
+        for (std::size_t k = next++; k < count; k = next++) each(k);
+    };
+    if (!helper) return share();
+    helper->start(share);
+    try {
+        share();
+    } catch (...) {
+        helper->settle();
+        throw;
+    }
+    helper->finish();
+}
+
+HelperThread::HelperThread() : thread_([this] { loop(); }) {}
+
+HelperThread::~HelperThread() {
+    state_.store(Stopping, std::memory_order_release);
+    state_.notify_all();
+    thread_.join();
+}
+
+void HelperThread::start(std::function<void()> task) {
+    task_ = std::move(task);
+    state_.store(Posted, std::memory_order_release);
+    state_.notify_all();
+}
+
+bool HelperThread::takeBack() {
+    int posted = Posted;
+    return state_.compare_exchange_strong(posted, Idle, std::memory_order_acquire);
+}
+
+std::exception_ptr HelperThread::awaitDone() {
+    awaitLeaving(state_, Running);
+    state_.store(Idle, std::memory_order_relaxed);
+    return std::exchange(failure_, nullptr);
+}
+
+void HelperThread::finish() {
+    if (takeBack()) return std::exchange(task_, nullptr)();
+    if (const std::exception_ptr failure = awaitDone()) std::rethrow_exception(failure);
+}
+
+void HelperThread::settle() noexcept {
+    if (takeBack())
+        task_ = nullptr;
+    else
+        awaitDone();
+}
+
+void HelperThread::loop() {
+    for (int state = Idle;;) {
+        state = awaitLeaving(state_, state);
+        if (state == Stopping) return;
+        if (state != Posted || !state_.compare_exchange_strong(state, Running)) continue;
+        try {
+            task_();
+        } catch (...) {
+            failure_ = std::current_exception();
+        }
+        task_ = nullptr;
+        state = Done;
+        state_.store(Done, std::memory_order_release);
+        state_.notify_all();
+    }
+}
+
+}  // namespace flow::superposition
