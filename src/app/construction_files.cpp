@@ -13,6 +13,7 @@
 
 #include "app/errors.h"
 #include "app/main_form.h"
+#include "app/menu_item.h"
 #include "app/recent_files.h"
 #include "app/superposition_panel.h"
 #include "document/construction_file.h"
@@ -21,15 +22,6 @@
 namespace {
 
 constexpr const char* kConstructionFilter = "Построения ZEF (*.zef)";
-
-QAction* makeItem(QObject* parent, const char* name, const QString& caption, const QString& hint,
-                  const QKeySequence& shortcut) {
-    auto* action = new QAction(caption, parent);
-    action->setObjectName(name);
-    action->setStatusTip(hint);
-    action->setShortcut(shortcut);
-    return action;
-}
 
 void prepareConstructionDialog(QFileDialog& dialog, const char* name, const QString& caption) {
     dialog.setObjectName(name);
@@ -44,18 +36,18 @@ void prepareConstructionDialog(QFileDialog& dialog, const char* name, const QStr
 // The new items go after "Сохранить &как ...", before the separator above
 // the exit; every item of the menu shows its shortcut.
 void TMainForm::addKeepingItems(QMenu* fileMenu) {
-    openConstructionItem = makeItem(this, "OpenConstructionItem", "Открыть построение ...",
-                                    "Open a saved construction", QKeySequence("Ctrl+O"));
+    openConstructionItem = makeMenuItem(this, "OpenConstructionItem", "Открыть построение ...",
+                                        "Open a saved construction", {QKeySequence("Ctrl+O")});
     saveConstructionItem =
-        makeItem(this, "SaveConstructionItem", "Сохранить построение ...",
-                 "Save the construction of the current file", QKeySequence("Ctrl+S"));
+        makeMenuItem(this, "SaveConstructionItem", "Сохранить построение ...",
+                     "Save the construction of the current file", {QKeySequence("Ctrl+S")});
     saveConstructionAsItem =
-        makeItem(this, "SaveConstructionAsItem", "Сохранить построение &как ...",
-                 "Save the construction in another file", QKeySequence());
-    printItem = makeItem(this, "PrintItem", "Печать ...", "Print the current picture",
-                         QKeySequence("Ctrl+P"));
-    copyItem = makeItem(this, "CopyItem", "Копировать", "Copy the current picture",
-                        QKeySequence("Ctrl+C"));
+        makeMenuItem(this, "SaveConstructionAsItem", "Сохранить построение &как ...",
+                     "Save the construction in another file");
+    printItem = makeMenuItem(this, "PrintItem", "Печать ...", "Print the current picture",
+                             {QKeySequence("Ctrl+P")});
+    copyItem = makeMenuItem(this, "CopyItem", "Копировать", "Copy the current picture",
+                            {QKeySequence("Ctrl+C")});
     fileMenu->addAction(openConstructionItem);
     QMenu* recentMenu = fileMenu->addMenu("&Последние построения");
     recentMenu->setObjectName("RecentConstructionsMenu");

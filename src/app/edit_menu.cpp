@@ -9,20 +9,12 @@
 
 #include "app/errors.h"
 #include "app/main_form.h"
+#include "app/menu_item.h"
 #include "app/superposition_panel.h"
 #include "document/configuration_slots.h"
 #include "document/mdi_child.h"
 
 namespace {
-
-QAction* makeItem(QObject* parent, const char* name, const QString& caption, const QString& hint,
-                  const QList<QKeySequence>& keys) {
-    auto* action = new QAction(caption, parent);
-    action->setObjectName(name);
-    action->setStatusTip(hint);
-    action->setShortcuts(keys);
-    return action;
-}
 
 // "&Отменить: линии тока"; the bare caption when there is nothing to name.
 void nameStep(QAction* item, const QString& caption, const QString& step) {
@@ -35,12 +27,12 @@ void nameStep(QAction* item, const QString& caption, const QString& step) {
 void TMainForm::addEditMenu() {
     histories_ = new QUndoGroup(this);
     undoItem =
-        makeItem(this, "UndoItem", "&Отменить", "Undo the last step", {QKeySequence("Ctrl+Z")});
-    redoItem = makeItem(this, "RedoItem", "&Повторить", "Redo the step undone",
-                        {QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")});
-    deleteElementItem =
-        makeItem(this, "DeleteElementItem", "Удалить элемент",
-                 "Remove the placed element and everything drawn for it", {QKeySequence::Delete});
+        makeMenuItem(this, "UndoItem", "&Отменить", "Undo the last step", {QKeySequence("Ctrl+Z")});
+    redoItem = makeMenuItem(this, "RedoItem", "&Повторить", "Redo the step undone",
+                            {QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")});
+    deleteElementItem = makeMenuItem(this, "DeleteElementItem", "Удалить элемент",
+                                     "Remove the placed element and everything drawn for it",
+                                     {QKeySequence::Delete});
     // Delete belongs to the document windows (connectDocument adds it to
     // each): in the superposition table it keeps its own meaning.
     deleteElementItem->setShortcutContext(Qt::WidgetWithChildrenShortcut);

@@ -22,6 +22,7 @@
 #include "app/element_drag.h"
 #include "app/glyphs.h"
 #include "app/help_menu.h"
+#include "app/menu_item.h"
 #include "app/superposition_panel.h"
 #include "app/tool_group.h"
 #include "dialogs/dialog_style.h"
@@ -29,14 +30,6 @@
 #include "document/mdi_child.h"
 
 namespace {
-
-QAction* makeAction(QObject* parent, const QString& name, const QString& caption,
-                    const QString& hint = {}) {
-    auto* action = new QAction(caption, parent);
-    action->setObjectName(name);
-    action->setStatusTip(hint);
-    return action;
-}
 
 QFrame* separatorLine(int width) {
     auto* line = new QFrame;
@@ -76,38 +69,38 @@ TMainForm::~TMainForm() {
 }
 
 void TMainForm::createActions() {
-    newDocumentItem = makeAction(this, "N8", "&Файл ...");
-    newSuperpositionItem = makeAction(this, "SuperpositionItem", "&Суперпозиция",
-                                      "Create a field for any number of elements");
-    closeItem = makeAction(this, "FileCloseItem", "&Закрыть", "Close current file");
+    newDocumentItem = makeMenuItem(this, "N8", "&Файл ...");
+    newSuperpositionItem = makeMenuItem(this, "SuperpositionItem", "&Суперпозиция",
+                                        "Create a field for any number of elements");
+    closeItem = makeMenuItem(this, "FileCloseItem", "&Закрыть", "Close current file");
     saveAsItem =
-        makeAction(this, "FileSaveAsItem", "Сохранить &как ...", "Save current file as...");
-    exitItem = makeAction(this, "FileExitItem", "В&ыход", "Exit the application");
-    streamlineSettingsItem = makeAction(this, "N3", "&Линии тока ...");
-    equipotentialSettingsItem = makeAction(this, "N4", "Линии равного &потенциала ...");
-    vectorSettingsItem = makeAction(this, "N25", "&Вектора скорости ...");
-    sourceSinkSettingsItem = makeAction(this, "N15", "Настройки Стока\\&Истока ...");
-    vortexSettingsItem = makeAction(this, "N21", "Настройки В&ихря ...");
-    dipoleSettingsItem = makeAction(this, "N7", "Настройки &Диполя ...");
-    vortexSourceSettingsItem = makeAction(this, "N20", "Настройки &ВихреСтока\\Истока ...");
-    cylinderSettingsItem = makeAction(this, "N6", "Настройки &Цилиндра ...");
-    fontItem = makeAction(this, "N16", "&Шрифт...");
-    fieldSizeItem = makeAction(this, "N14", "Файл ...");
+        makeMenuItem(this, "FileSaveAsItem", "Сохранить &как ...", "Save current file as...");
+    exitItem = makeMenuItem(this, "FileExitItem", "В&ыход", "Exit the application");
+    streamlineSettingsItem = makeMenuItem(this, "N3", "&Линии тока ...");
+    equipotentialSettingsItem = makeMenuItem(this, "N4", "Линии равного &потенциала ...");
+    vectorSettingsItem = makeMenuItem(this, "N25", "&Вектора скорости ...");
+    sourceSinkSettingsItem = makeMenuItem(this, "N15", "Настройки Стока\\&Истока ...");
+    vortexSettingsItem = makeMenuItem(this, "N21", "Настройки В&ихря ...");
+    dipoleSettingsItem = makeMenuItem(this, "N7", "Настройки &Диполя ...");
+    vortexSourceSettingsItem = makeMenuItem(this, "N20", "Настройки &ВихреСтока\\Истока ...");
+    cylinderSettingsItem = makeMenuItem(this, "N6", "Настройки &Цилиндра ...");
+    fontItem = makeMenuItem(this, "N16", "&Шрифт...");
+    fieldSizeItem = makeMenuItem(this, "N14", "Файл ...");
     cascadeItem =
-        makeAction(this, "WindowCascadeItem", "Окна &каскадом", "Arrange windows to overlap");
-    tileItem =
-        makeAction(this, "WindowTileItem", "Окна &сверху вниз", "Arrange windows without overlap");
+        makeMenuItem(this, "WindowCascadeItem", "Окна &каскадом", "Arrange windows to overlap");
+    tileItem = makeMenuItem(this, "WindowTileItem", "Окна &сверху вниз",
+                            "Arrange windows without overlap");
     minimizeAllItem =
-        makeAction(this, "WindowMinimizeItem", "Св&ернуть  все окна", "Minimize all windows");
+        makeMenuItem(this, "WindowMinimizeItem", "Св&ернуть  все окна", "Minimize all windows");
 
-    pointSourceItem = makeAction(this, "N24", "&Т. Источник\\Сток");
-    vortexItem = makeAction(this, "N23", "Ви&хрь");
-    dipoleItem = makeAction(this, "N19", "&Диполь");
-    vortexSourceItem = makeAction(this, "N10", "&Вихресток");
-    cylinderItem = makeAction(this, "N9", "&Цилиндр");
-    sourceItem = makeAction(this, "N12", "&Исток");
-    sinkItem = makeAction(this, "N13", "&Сток");
-    textItem = makeAction(this, "N18", "Текст");
+    pointSourceItem = makeMenuItem(this, "N24", "&Т. Источник\\Сток");
+    vortexItem = makeMenuItem(this, "N23", "Ви&хрь");
+    dipoleItem = makeMenuItem(this, "N19", "&Диполь");
+    vortexSourceItem = makeMenuItem(this, "N10", "&Вихресток");
+    cylinderItem = makeMenuItem(this, "N9", "&Цилиндр");
+    sourceItem = makeMenuItem(this, "N12", "&Исток");
+    sinkItem = makeMenuItem(this, "N13", "&Сток");
+    textItem = makeMenuItem(this, "N18", "Текст");
 }
 
 void TMainForm::createMenus() {

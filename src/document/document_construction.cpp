@@ -16,7 +16,8 @@ bool TMDIChild::adoptConstruction(const Construction& construction, std::int64_t
 }
 
 void TMDIChild::showSteps() {
-    Image->update();
+    // A live change's pictures come from the worker and repaint themselves.
+    if (!document_->changingLive()) Image->update();
     if (const Configuration configuration = document_->configuration();
         configuration != shownConfiguration_) {
         shownConfiguration_ = configuration;
