@@ -4,7 +4,8 @@
 // in the elements' panel for ten elements to the repainted picture; and a
 // drag of one of the ten elements (with both families of lines): sixty mouse
 // moves, each timed (wall clock: the latency the user sees) until the
-// picture drawn for it off the window's thread is shown and repainted.
+// picture drawn for it off the window's thread is shown and repainted; and
+// a hand dragging one of the hundred elements at sixty moves a second.
 #pragma once
 
 #include <vector>
@@ -28,5 +29,7 @@ void registerSuperpositionEndToEnd(TMainForm& form);
 inline constexpr const char* kMoveMedianCounter = "move_median_ms";
 inline constexpr const char* kMoveP95Counter = "move_p95_ms";
 inline constexpr const char* kLongestBlockCounter = "longest_block_ms";
+// The new pictures a second the hand's drag shows.
+inline constexpr const char* kPicturesPerSecondCounter = "pictures_per_s";
 
 }  // namespace bench

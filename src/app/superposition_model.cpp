@@ -83,8 +83,15 @@ void SuperpositionModel::refresh() {
         endResetModel();
         return;
     }
+    // Only the rows that changed: a drag changes one row on every move.
+    const auto differs = [&](std::size_t row) { return now[row] != elements_[row]; };
+    std::size_t first = 0, last = now.size();
+    while (first < last && !differs(first)) ++first;
+    while (last > first && !differs(last - 1)) --last;
     elements_ = std::move(now);
-    if (!elements_.empty()) emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
+    if (first < last)
+        emit dataChanged(index(static_cast<int>(first), 0),
+                         index(static_cast<int>(last) - 1, ColumnCount - 1));
 }
 
 int SuperpositionModel::rowCount(const QModelIndex& parent) const {

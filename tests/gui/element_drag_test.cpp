@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <QWheelEvent>
 #include <memory>
@@ -91,6 +92,34 @@ class ElementDragTest : public QObject {
         click("SpeedButton11");
         clickPicture(d, {501, 299});
         QCOMPARE(d->document().superpositionElements().size(), std::size_t{4});
+    }
+
+    // A hundred elements' lines take long to draw: while the picture for a
+    // move is drawn the event loop keeps turning, and the picture comes.
+    void theWindowAnswersWhileAHundredElementsAreDrawn() {
+        named<QAction>(form, "SuperpositionItem")->trigger();
+        TMDIChild* d = form->ActiveMDIChild();
+        d->document().addSuperpositionElement(flow::superposition::stream(1, 15));
+        for (int i = 1; i < 100; ++i) {
+            const double x = 40 + (i * 37) % 720, y = 40 + (i * 53) % 520;
+            d->document().addSuperpositionElement(i % 2 ? flow::superposition::source(x, y, 900)
+                                                        : flow::superposition::vortex(x, y, 700));
+        }
+        click("SpeedButton1");
+        click("SpeedButton17");
+        const QImage before = d->surface().image();
+        const QPoint mark(40 + 37, 40 + 53);
+        QTest::mousePress(d->Image, Qt::LeftButton, Qt::NoModifier, mark);
+        QTest::mouseMove(d->Image, mark + QPoint(15, 10));
+        int turns = 0;
+        while (d->surface().image() == before && turns < 1000000) {
+            QTimer::singleShot(0, [] {});
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+            ++turns;
+        }
+        QVERIFY(d->surface().image() != before);
+        QVERIFY2(turns >= 3, qPrintable(QString::number(turns)));
+        QTest::mouseRelease(d->Image, Qt::LeftButton, Qt::NoModifier, mark + QPoint(15, 10));
     }
 };
 
