@@ -4,7 +4,8 @@
 // in the elements' panel for ten elements to the repainted picture; and a
 // drag of one of the ten elements (with both families of lines): sixty mouse
 // moves, each timed (wall clock: the latency the user sees) until the
-// picture drawn for it off the window's thread is shown and repainted.
+// picture drawn for it off the window's thread is shown and repainted; and
+// the same drag of an ordinary document's cylinder with circulation.
 #pragma once
 
 #include <vector>
