@@ -48,7 +48,8 @@ class ElementDragTest : public QObject {
 
     // An ordinary document built click by click: the element (a pair's or a
     // stream's second point too), streamlines, the lines of equal potential
-    // where there are any, and the velocity at (520, 210) for a cylinder.
+    // where there are any, the velocity at (520, 210) for a cylinder and a
+    // label for a stream.
     TMDIChild* ordinary(const QString& flow, QPoint at, int second, int radius) {
         TMDIChild* d = newDocument(*form);
         if (flow.startsWith("cylinder")) {
@@ -73,6 +74,11 @@ class ElementDragTest : public QObject {
             click("SpeedButton17");
             click("SpeedButton5");
             clickPicture(d, {second, at.y()});
+            // A label stays where it was stamped.
+            click("SpeedButton7");
+            clickPicture(d, {40, 30});
+            typeText(d->EditText, "Поток");
+            click("SpeedButton7");
         }
         return d;
     }
