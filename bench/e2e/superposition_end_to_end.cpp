@@ -140,6 +140,7 @@ void runOrdinaryDrag(benchmark::State& state, TMainForm& form) {
     named<QToolButton>(&form, "SpeedButton1")->click();
     named<QToolButton>(&form, "SpeedButton17")->click();
     settle();
+    if (d->document().steps().size() != 3) state.SkipWithError("the cylinder was not drawn");
     runMoves(state, d, centre);
 }
 
