@@ -133,11 +133,13 @@ class Document : public QObject {
 
     // The steps changed live, from `at`, as they were before.
     struct LiveChange {
-        std::size_t at;
+        std::size_t at = 0;
         std::vector<ConstructionStep> before;
     };
     std::optional<LiveChange> live_;
     void startLive(std::size_t at, std::size_t count);
+    // Takes the change out; false when it never changed a step.
+    bool endLive(LiveChange& change);
     // The live steps changed: a picture is asked for.
     void requestLivePicture(const QString& captionBefore);
     BackgroundDrawing* background_ = nullptr;  // made at the first live change

@@ -213,11 +213,17 @@ void Document::showLivePicture(const QImage& picture, std::uint64_t request) {
 }
 
 // Kept when the element ended elsewhere than it started.
-void Document::finishLiveChange(const QString& name) {
-    if (!live_) return;
-    LiveChange change = std::move(*live_);
+// A live change that never changed anything ends with nothing to draw.
+bool Document::endLive(LiveChange& change) {
+    change = std::move(*live_);
     live_.reset();
     background_->drop();
+    return firstLivePicture_ != 0;
+}
+
+void Document::finishLiveChange(const QString& name) {
+    LiveChange change;
+    if (!live_ || !endLive(change)) return;
     redrawPicture();
     const auto first = steps_.begin() + static_cast<std::ptrdiff_t>(change.at);
     std::vector<ConstructionStep> after(first,
@@ -228,11 +234,8 @@ void Document::finishLiveChange(const QString& name) {
 }
 
 void Document::cancelLiveChange() {
-    if (!live_) return;
-    const LiveChange change = std::move(*live_);
-    live_.reset();
-    background_->drop();
-    replaceSteps(change.at, change.before.size(), change.before);
+    LiveChange change;
+    if (live_ && endLive(change)) replaceSteps(change.at, change.before.size(), change.before);
 }
 
 sp::Outcome Document::drawSuperpositionLines(SuperpositionLines lines, const flow::Settings& live,
