@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "app/main_form.h"
+#include "configurations.h"
 #include "document/mdi_child.h"
 #include "document/picture_view.h"
 #include "gui_test_support.h"
@@ -91,14 +92,10 @@ bool moveAndPaint(TMDIChild* d, QPoint at, const PaintCounter& painted, double& 
     return processUntilPainted(painted, painted.count() - 1);
 }
 
-void runDrag(benchmark::State& state, TMainForm& form) {
-    const std::vector<flow::superposition::Element> elements = tenElements();
-    TMDIChild* d = superpositionWith(form, elements);
-    named<QToolButton>(&form, "SpeedButton1")->click();
-    named<QToolButton>(&form, "SpeedButton17")->click();
-    settle();
+// Presses on the mark and times sixty moves from it, each to its repainted
+// picture; then closes the document.
+void runMoves(benchmark::State& state, TMDIChild* d, QPoint mark) {
     const PaintCounter painted(d->Image);
-    const QPoint mark(static_cast<int>(elements[1].x), static_cast<int>(elements[1].y));
     std::vector<double> moves;
     double longestBlock = 0;
     for (auto _ : state) {
@@ -126,17 +123,32 @@ void runDrag(benchmark::State& state, TMainForm& form) {
     closeAsSaved(d);
 }
 
+// A superposition of the elements with streamlines and equipotentials.
+TMDIChild* superpositionWithLines(TMainForm& form, const std::vector<sp::Element>& elements) {
+    TMDIChild* d = superpositionWith(form, elements);
+    named<QToolButton>(&form, "SpeedButton1")->click();
+    named<QToolButton>(&form, "SpeedButton17")->click();
+    settle();
+    return d;
+}
+
+QPoint markOf(const sp::Element& e) {
+    return {static_cast<int>(e.x), static_cast<int>(e.y)};
+}
+
+void runDrag(benchmark::State& state, TMainForm& form) {
+    const std::vector<sp::Element> elements = tenElements();
+    runMoves(state, superpositionWithLines(form, elements), markOf(elements[1]));
+}
+
 // A hand dragging the mark for two seconds, moving 60 times a second: how
 // many new pictures a second the window shows, and the longest gap between
 // the ticks of a 5 ms timer beyond its interval (the longest the event loop
 // was kept from turning). The loop waits in the event loop, as the window does.
 void runPacedDrag(benchmark::State& state, TMainForm& form,
                   const std::vector<sp::Element>& elements) {
-    TMDIChild* d = superpositionWith(form, elements);
-    named<QToolButton>(&form, "SpeedButton1")->click();
-    named<QToolButton>(&form, "SpeedButton17")->click();
-    settle();
-    const QPoint mark(static_cast<int>(elements[1].x), static_cast<int>(elements[1].y));
+    TMDIChild* d = superpositionWithLines(form, elements);
+    const QPoint mark = markOf(elements[1]);
     constexpr int kTick = 5, kDuration = 2000;
     double longestBlock = 0, picturesPerSecond = 0;
     for (auto _ : state) {
@@ -179,6 +191,20 @@ void runPacedDrag(benchmark::State& state, TMainForm& form,
     closeAsSaved(d);
 }
 
+// A cylinder with circulation placed with its tool at (400, 300), with
+// streamlines and equipotentials, taken by its centre.
+void runOrdinaryDrag(benchmark::State& state, TMainForm& form) {
+    TMDIChild* d = newDocument(form);
+    const QPoint centre(400, 300);
+    for (const PlacedConfiguration& placed : placedConfigurations())
+        if (placed.name == "cylinder with circulation") placed.place(form, d, centre);
+    named<QToolButton>(&form, "SpeedButton1")->click();
+    named<QToolButton>(&form, "SpeedButton17")->click();
+    settle();
+    if (d->document().steps().size() != 3) state.SkipWithError("the cylinder was not drawn");
+    runMoves(state, d, centre);
+}
+
 }  // namespace
 
 TMDIChild* superpositionWith(TMainForm& form, const std::vector<sp::Element>& elements) {
@@ -212,6 +238,10 @@ void registerSuperpositionEndToEnd(TMainForm& form) {
     benchmark::RegisterBenchmark(
         "SuperpositionDragHundred",
         [&form](benchmark::State& state) { runPacedDrag(state, form, hundredElements()); })
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(1);
+    benchmark::RegisterBenchmark("OrdinaryDragCylinder",
+                                 [&form](benchmark::State& state) { runOrdinaryDrag(state, form); })
         ->Unit(benchmark::kMillisecond)
         ->Iterations(1);
 }

@@ -5,7 +5,8 @@
 // drag of one of the ten elements (with both families of lines): sixty mouse
 // moves, each timed (wall clock: the latency the user sees) until the
 // picture drawn for it off the window's thread is shown and repainted; and
-// a hand dragging one of the hundred elements at sixty moves a second.
+// the same drag of an ordinary document's cylinder with circulation; and a
+// hand dragging one of the hundred elements at sixty moves a second.
 #pragma once
 
 #include <vector>

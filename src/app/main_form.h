@@ -235,8 +235,8 @@ class TMainForm : public QMainWindow {
     void stepHistory(bool back);
     void followSteps(TMDIChild& document);
     void deleteElementClick();
-    // Moving a superposition element with the mouse (element_dragging.cpp):
-    // started by a press on its mark with no tool armed.
+    // Moving an element with the mouse (element_dragging.cpp): started by a
+    // press on its mark (or a cylinder's outline) with no tool armed.
     bool startDrag(TMDIChild& document, QPoint at);
     void dragTo(TMDIChild& document, QPoint at);
     void endDrag(bool keep);
@@ -246,6 +246,8 @@ class TMainForm : public QMainWindow {
     void finishWheelSeries();
     // Esc and the blank tool button: the element tools let go.
     void disarmElementTools();
+    std::array<QToolButton*, 10> elementToolButtons() const;
+    bool elementToolDown() const;
     // Writes to the document's file, asking for one only when it has none;
     // the "as" one always asks. True when the construction was written.
     bool saveConstruction(TMDIChild& document);

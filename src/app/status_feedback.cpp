@@ -32,12 +32,7 @@ void TMainForm::explain(Unchanged why) {
 void TMainForm::explainIdleClick(TMDIChild& d, int x, int y) {
     // The tools that say so when pressed over a field that holds an element
     // stay down.
-    bool elementToolDown = false;
-    for (const QToolButton* tool :
-         {pointSourceTool, vortexTool, dipoleTool, vortexSourceTool, cylinderTool,
-          cylinderCirculationTool, sourceInStreamTool, sinkInStreamTool, secondPairTool, pairTool})
-        elementToolDown = elementToolDown || tool->isChecked();
-    if (elementToolDown && !readConfiguration(d).isEmpty())
+    if (elementToolDown() && !readConfiguration(d).isEmpty())
         return explain(Unchanged::ElementPresent);
     if (velocityTool->isChecked() && !d.carriesMarker(x, y)) explain(Unchanged::NotOnLine);
 }

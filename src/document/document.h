@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "document/construction.h"
+#include "document/moved_element.h"
 #include "document/raster_surface.h"
 #include "flow/superposition/drawing.h"
 
@@ -82,10 +83,15 @@ class Document : public QObject {
     // earlier change is shown while none newer is ready); finishing draws
     // the final picture exactly and keeps the whole change as one step of
     // the history, cancelling puts the element back. Starting again
-    // finishes nothing: a change not finished is cancelled first.
+    // finishes nothing: a change not finished is cancelled first. A
+    // superposition element is changed by its index, an ordinary
+    // document's placed element (with everything drawn for it) by how it
+    // moved or grew from where the change started.
     void startLiveChange(int index);
+    void startLiveElementChange();
     bool changingLive() const { return live_.has_value(); }
     void changeLive(const flow::superposition::Element& element);
+    void changeLive(const ElementChange& change);
     void finishLiveChange(const QString& name);
     void cancelLiveChange();
     flow::superposition::Outcome drawSuperpositionLines(SuperpositionLines lines,
@@ -125,12 +131,17 @@ class Document : public QObject {
     void announce(const QString& captionBefore);
     std::optional<std::size_t> superpositionStep(int index) const;
 
-    // The element changed live: its step, and the step as it was before.
+    // The steps changed live, from `at`, as they were before.
     struct LiveChange {
-        std::size_t at;
-        ConstructionStep before;
+        std::size_t at = 0;
+        std::vector<ConstructionStep> before;
     };
     std::optional<LiveChange> live_;
+    void startLive(std::size_t at, std::size_t count);
+    // Takes the change out; false when it never changed a step.
+    bool endLive(LiveChange& change);
+    // The live steps changed: a picture is asked for.
+    void requestLivePicture(const QString& captionBefore);
     BackgroundDrawing* background_ = nullptr;  // made at the first live change
     std::uint64_t firstLivePicture_ = 0;       // the live change's first request
     std::uint64_t shownLivePicture_ = 0;

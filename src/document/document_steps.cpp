@@ -163,13 +163,23 @@ void Document::removeSuperpositionElement(int index) {
 
 void Document::startLiveChange(int index) {
     cancelLiveChange();
-    const std::optional<std::size_t> at = superpositionStep(index);
-    if (!at) return;
+    if (const std::optional<std::size_t> at = superpositionStep(index)) startLive(*at, 1);
+}
+
+// Every step but the labels is the element's; the labels go through as
+// they are.
+void Document::startLiveElementChange() {
+    cancelLiveChange();
+    if (!superposition_ && !configuration().isEmpty()) startLive(0, steps_.size());
+}
+
+void Document::startLive(std::size_t at, std::size_t count) {
     if (!background_) {
         background_ = new BackgroundDrawing(this);
         connect(background_, &BackgroundDrawing::drawn, this, &Document::showLivePicture);
     }
-    live_ = LiveChange{*at, steps_[*at]};
+    const auto first = steps_.begin() + static_cast<std::ptrdiff_t>(at);
+    live_ = LiveChange{at, {first, first + static_cast<std::ptrdiff_t>(count)}};
     firstLivePicture_ = shownLivePicture_ = 0;
 }
 
@@ -177,9 +187,22 @@ void Document::changeLive(const sp::Element& element) {
     if (!live_) return;
     const QString before = caption();
     std::get<SuperpositionElementStep>(steps_[live_->at].action).element = element;
+    requestLivePicture(before);
+}
+
+void Document::changeLive(const ElementChange& change) {
+    if (!live_) return;
+    const QString before = caption();
+    std::vector<ConstructionStep> changed = changedElement(live_->before, change);
+    std::move(changed.begin(), changed.end(),
+              steps_.begin() + static_cast<std::ptrdiff_t>(live_->at));
+    requestLivePicture(before);
+}
+
+void Document::requestLivePicture(const QString& captionBefore) {
     const std::uint64_t request = background_->request(construction());
     if (!firstLivePicture_) firstLivePicture_ = request;
-    announce(before);
+    announce(captionBefore);
 }
 
 void Document::showLivePicture(const QImage& picture, std::uint64_t request) {
@@ -189,25 +212,30 @@ void Document::showLivePicture(const QImage& picture, std::uint64_t request) {
     surface_.replacePicture(picture);
 }
 
-void Document::finishLiveChange(const QString& name) {
-    if (!live_) return;
-    const LiveChange change = *live_;
+// Kept when the element ended elsewhere than it started.
+// A live change that never changed anything ends with nothing to draw.
+bool Document::endLive(LiveChange& change) {
+    change = std::move(*live_);
     live_.reset();
     background_->drop();
+    return firstLivePicture_ != 0;
+}
+
+void Document::finishLiveChange(const QString& name) {
+    LiveChange change;
+    if (!live_ || !endLive(change)) return;
     redrawPicture();
-    const std::vector<ConstructionStep> before{change.before};
-    const std::vector<ConstructionStep> after{steps_[change.at]};
-    const auto& was = std::get<SuperpositionElementStep>(change.before.action).element;
-    if (std::get<SuperpositionElementStep>(after.front().action).element != was)
-        keepChange(name, change.at, before, after);
+    const auto first = steps_.begin() + static_cast<std::ptrdiff_t>(change.at);
+    std::vector<ConstructionStep> after(first,
+                                        first + static_cast<std::ptrdiff_t>(change.before.size()));
+    if (lastConfiguration(after) != lastConfiguration(change.before) ||
+        ::superpositionElements(after) != ::superpositionElements(change.before))
+        keepChange(name, change.at, std::move(change.before), std::move(after));
 }
 
 void Document::cancelLiveChange() {
-    if (!live_) return;
-    const LiveChange change = *live_;
-    live_.reset();
-    background_->drop();
-    replaceSteps(change.at, 1, {change.before});
+    LiveChange change;
+    if (live_ && endLive(change)) replaceSteps(change.at, change.before.size(), change.before);
 }
 
 sp::Outcome Document::drawSuperpositionLines(SuperpositionLines lines, const flow::Settings& live,

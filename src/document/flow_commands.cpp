@@ -8,11 +8,18 @@ CommandRun run(std::string_view routine, std::vector<int> arguments, QString tit
     return {flow::routineCall(routine, std::move(arguments)), std::move(title)};
 }
 
+const QString kSpeed = "; Скорость набегающего потока U=";
+const QString kCylinder = "Обтекание цилиндра без циркуляции R=";
+
+QString cylinderTitle(int R, const QString& streamSpeed) {
+    return kCylinder + QString::number(R) + kSpeed + streamSpeed;
+}
+
 }  // namespace
 
 CommandPlan planStreamlines(const Configuration& c, const flow::Settings& settings,
                             const TitleTexts& texts) {
-    const QString speed = "; Скорость набегающего потока U=" + texts.streamSpeed;
+    const QString speed = kSpeed + texts.streamSpeed;
     switch (c.kind()) {
         case FlowKind::SourceSinkPair: {
             const int X = c.centreX.number(), Y = c.centreY.number();
@@ -50,8 +57,7 @@ CommandPlan planStreamlines(const Configuration& c, const flow::Settings& settin
             const int X = c.centreX.number(), Y = c.centreY.number();
             if (settings.cylinder.withCirculation())
                 return run("StreamCylinderCirculation", {R, X, Y});
-            return run("StreamCylinder", {R, X, Y},
-                       "Обтекание цилиндра без циркуляции R=" + QString::number(R) + speed);
+            return run("StreamCylinder", {R, X, Y}, cylinderTitle(R, texts.streamSpeed));
         }
         case FlowKind::SourceInStream:
         case FlowKind::SinkInStream: {
@@ -112,4 +118,10 @@ CommandPlan planEquipotentials(const Configuration& c, const flow::Settings& set
             break;
     }
     return CommandRefusal::NoElement;
+}
+
+QString withCylinderRadius(const QString& title, int R) {
+    const qsizetype speed = title.indexOf(kSpeed);
+    if (!title.startsWith(kCylinder) || speed < 0) return title;
+    return cylinderTitle(R, title.mid(speed + kSpeed.size()));
 }

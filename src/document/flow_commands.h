@@ -38,3 +38,7 @@ using CommandPlan = std::variant<CommandRun, CommandRefusal>;
 CommandPlan planStreamlines(const Configuration& c, const flow::Settings& settings,
                             const TitleTexts& texts);
 CommandPlan planEquipotentials(const Configuration& c, const flow::Settings& settings);
+
+// The cylinder's title (the one without circulation) quoting the radius R
+// instead of the one it quotes; any other title as it is.
+QString withCylinderRadius(const QString& title, int R);

@@ -147,9 +147,7 @@ class ConstructionFilesTest : public QObject {
         click("SpeedButton1");
         click("SpeedButton17");
         click("SpeedButton8");
-        d->Shape1->move(517, 207);
-        d->Shape1->show();
-        QTest::mouseClick(d->Shape1, Qt::LeftButton, Qt::NoModifier, QPoint(1, 1));
+        clickVelocityMarker(d, {520, 210});
         click("SpeedButton7");
         clickPicture(d, {40, 30});
         typeText(d->EditText, "Поток");

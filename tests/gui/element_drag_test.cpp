@@ -1,6 +1,7 @@
 // A superposition element dragged with the mouse ends in the picture of the
 // element placed where the drag ended; Esc puts it back; a drag, and a series
-// of wheel notches, is one step.
+// of wheel notches, is one step. So does an ordinary document's element, its
+// partner and a cylinder's outline, with the commands drawn for it.
 #include <QAction>
 #include <QApplication>
 #include <QTest>
@@ -11,6 +12,7 @@
 
 #include "app/main_form.h"
 #include "app/program.h"
+#include "dialogs/cylinder_dialog.h"
 #include "document/mdi_child.h"
 #include "document/picture_view.h"
 #include "gui_test_support.h"
@@ -43,6 +45,43 @@ class ElementDragTest : public QObject {
             QTest::mouseMove(d->Image, from + (to - from) * step / 4);
         if (escape) QTest::keyClick(form, Qt::Key_Escape);
         QTest::mouseRelease(d->Image, Qt::LeftButton, Qt::NoModifier, to);
+    }
+
+    // An ordinary document built click by click: the element (a pair's or a
+    // stream's second point too), streamlines, the lines of equal potential
+    // where there are any, the velocity at (520, 210) for a cylinder and a
+    // label for a stream.
+    TMDIChild* ordinary(const QString& flow, QPoint at, int second, int radius) {
+        TMDIChild* d = newDocument(*form);
+        if (flow.startsWith("cylinder")) {
+            form->dialogs().cylinderDialog->TrackBar1->setValue(radius);
+            click(flow == "cylinder" ? "SpeedButton2" : "SpeedButton16");
+            form->dialogs().cylinderDialog->BitBtn1->click();
+            clickPicture(d, at);
+            click("SpeedButton1");
+            click("SpeedButton17");
+            click("SpeedButton8");
+            clickVelocityMarker(d, {520, 210});
+            click("SpeedButton8");
+        } else if (flow == "pair") {
+            click("SpeedButton15");
+            clickPicture(d, at);
+            clickPicture(d, {second, at.y() + 40});
+            click("SpeedButton1");
+        } else {
+            click("SpeedButton4");
+            clickPicture(d, at);
+            click("SpeedButton1");
+            click("SpeedButton17");
+            click("SpeedButton5");
+            clickPicture(d, {second, at.y()});
+            // A label stays where it was stamped.
+            click("SpeedButton7");
+            clickPicture(d, {40, 30});
+            typeText(d->EditText, "Поток");
+            click("SpeedButton7");
+        }
+        return d;
     }
 
   private slots:
@@ -120,6 +159,64 @@ class ElementDragTest : public QObject {
         QVERIFY(d->surface().image() != before);
         QVERIFY2(turns >= 3, qPrintable(QString::number(turns)));
         QTest::mouseRelease(d->Image, Qt::LeftButton, Qt::NoModifier, mark + QPoint(15, 10));
+    }
+
+    void ordinaryElementsDragLikePlacedOnes_data() {
+        QTest::addColumn<QString>("flow");
+        QTest::addColumn<QPoint>("from");
+        QTest::addColumn<QPoint>("to");
+        QTest::addColumn<QPoint>("placed");  // the first element, where it ends
+        QTest::addColumn<int>("second");     // the partner's x, where it ends
+        QTest::addColumn<int>("radius");
+        QTest::addColumn<QString>("step");
+        const QString moved = "перемещение элемента";
+        QTest::newRow("cylinder with circulation")
+            << "cylinderCirculation" << QPoint(401, 299) << QPoint(451, 329) << QPoint(450, 330)
+            << 0 << 100 << moved;
+        // The partner moves along the first point's line.
+        QTest::newRow("pair's second point") << "pair" << QPoint(499, 301) << QPoint(439, 341)
+                                             << QPoint(400, 300) << 440 << 0 << moved;
+        // The first element takes its partner along.
+        QTest::newRow("source with its sink") << "stream" << QPoint(400, 300) << QPoint(280, 330)
+                                              << QPoint(280, 330) << 330 << 0 << moved;
+        // The outline pulled changes the radius (the title quotes it), held
+        // within the dialog's range.
+        QTest::newRow("cylinder's radius") << "cylinder" << QPoint(498, 302) << QPoint(530, 300)
+                                           << QPoint(400, 300) << 0 << 130 << "изменение радиуса";
+        QTest::newRow("radius held") << "cylinder" << QPoint(400, 201) << QPoint(400, 280)
+                                     << QPoint(400, 300) << 0 << 50 << "изменение радиуса";
+    }
+
+    void ordinaryElementsDragLikePlacedOnes() {
+        QFETCH(QString, flow);
+        QFETCH(QPoint, from);
+        QFETCH(QPoint, to);
+        QFETCH(QPoint, placed);
+        QFETCH(int, second);
+        QFETCH(int, radius);
+        QFETCH(QString, step);
+        TMDIChild* there = ordinary(flow, placed, second, radius);
+        const QImage placedThere = there->surface().image();
+        const QString title = there->document().construction().title();
+        TMDIChild* d = ordinary(flow, {400, 300}, flow == "pair" ? 500 : 450, 100);
+        const QImage before = d->surface().image();
+        QVERIFY(before != placedThere);
+        const QString titleBefore = d->document().construction().title();
+        const int steps = d->document().history().count();
+
+        drag(d, from, to, true);
+        QCOMPARE(d->surface().image(), before);
+        QCOMPARE(d->document().history().count(), steps);
+
+        drag(d, from, to);
+        QCOMPARE(d->surface().image(), placedThere);
+        QCOMPARE(d->document().construction().title(), title);
+        QCOMPARE(d->document().history().count(), steps + 1);
+        auto* undo = named<QAction>(form, "UndoItem");
+        QCOMPARE(undo->text(), "&Отменить: " + step);
+        undo->trigger();
+        QCOMPARE(d->surface().image(), before);
+        QCOMPARE(d->document().construction().title(), titleBefore);
     }
 };
 

@@ -20,6 +20,7 @@
 #include "document/mdi_child.h"
 #include "document/picture_view.h"
 #include "document/slots.h"
+#include "document/velocity_marker.h"
 
 ModalAnswer::ModalAnswer(std::function<void(QWidget*)> answer) : answer_(std::move(answer)) {
     timer_.setInterval(10);
@@ -65,6 +66,12 @@ void movePicture(TMDIChild* document, QPoint at) {
     QMouseEvent move(QEvent::MouseMove, at, document->Image->mapToGlobal(at), Qt::NoButton,
                      Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(document->Image, &move);
+}
+
+void clickVelocityMarker(TMDIChild* document, QPoint at) {
+    document->Shape1->move(at - QPoint(3, 3));
+    document->Shape1->show();
+    QTest::mouseClick(document->Shape1, Qt::LeftButton, Qt::NoModifier, QPoint(1, 1));
 }
 
 void typeText(QWidget* widget, const QString& text) {
