@@ -212,7 +212,6 @@ void Document::showLivePicture(const QImage& picture, std::uint64_t request) {
     surface_.replacePicture(picture);
 }
 
-// Kept when the element ended elsewhere than it started.
 // A live change that never changed anything ends with nothing to draw.
 bool Document::endLive(LiveChange& change) {
     change = std::move(*live_);
@@ -221,6 +220,7 @@ bool Document::endLive(LiveChange& change) {
     return firstLivePicture_ != 0;
 }
 
+// Kept as a step when the element ended otherwise than it started.
 void Document::finishLiveChange(const QString& name) {
     LiveChange change;
     if (!live_ || !endLive(change)) return;
