@@ -23,6 +23,26 @@ double circulationShare(const Cylinder& c) {
     return c.circulation / (2 * kPi * c.radius * c.speed);
 }
 
+// Halves [a, b] 100 times about the sign change of f, which changes sign
+// between them.
+template <class F>
+double signChange(const F& f, double a, double b) {
+    const bool atA = f(a) > 0;
+    for (int i = 0; i < 100; ++i) {
+        const double mid = 0.5 * (a + b);
+        ((f(mid) > 0) == atA ? a : b) = mid;
+    }
+    return 0.5 * (a + b);
+}
+
+// Where the flow along the row y comes to rest between the element at x =
+// `element` and `far` (on either side): the element's pull or push wins
+// beside it, the stream far from it.
+double restOnRow(const sp::Field& field, double y, double element, double far) {
+    const double beside = element + (far > element ? 1e-6 : -1e-6);
+    return signChange([&](double x) { return sp::velocityAt(field, x, y).dx; }, beside, far);
+}
+
 double wrapped(double degrees) {
     return degrees < 0 ? degrees + 360 : degrees;
 }
@@ -72,14 +92,10 @@ std::vector<PressurePoint> halfBodyPressure(const std::vector<sp::Element>& elem
         return PicturePoint{element.x + side * r * std::cos(theta),
                             element.y - r * std::sin(theta)};
     };
-    // The smallest angle whose point lies within the picture, by halving.
+    // The smallest angle whose point lies within the picture.
     const double reach = side * (downstreamEnd - element.x);
-    double inside = kPi, outside = 1e-9;
-    if (side * (at(outside).x - element.x) <= reach) inside = outside;
-    for (int i = 0; i < 60 && inside != outside; ++i) {
-        const double mid = 0.5 * (inside + outside);
-        (side * (at(mid).x - element.x) <= reach ? inside : outside) = mid;
-    }
+    const auto beyond = [&](double theta) { return side * (at(theta).x - element.x) - reach; };
+    const double inside = beyond(1e-9) <= 0 ? 1e-9 : signChange(beyond, 1e-9, kPi);
     std::vector<PressurePoint> line;
     const int n = std::max(samples, 2);
     for (int k = 0; k < n; ++k) {
@@ -90,6 +106,37 @@ std::vector<PressurePoint> halfBodyPressure(const std::vector<sp::Element>& elem
         line.push_back({p.x, cpAt(field, p, U)});
     }
     if (side < 0) std::reverse(line.begin(), line.end());
+    return line;
+}
+
+std::vector<PressurePoint> rankineOvalPressure(const std::vector<sp::Element>& elements,
+                                               PicturePoint source, PicturePoint sink, double U,
+                                               int samples) {
+    const sp::Field field(elements);
+    const double y = source.y, reach = 1e6;
+    const double front = restOnRow(field, y, source.x, source.x - reach);
+    const double back = restOnRow(field, y, sink.x, sink.x + reach);
+    // The stream function along the dividing line, read at the front
+    // stagnation point, upstream of both cuts (they run to the right).
+    const auto psi = [&](double x, double height) {
+        return field.potential(sp::toFlow(x, y - height)).imag();
+    };
+    const double dividing = psi(front, 0);
+    std::vector<PressurePoint> line;
+    const int n = std::max(samples, 2);
+    for (int k = 0; k < n; ++k) {
+        const double x = 0.5 * (front + back) - 0.5 * (back - front) * std::cos(kPi * k / (n - 1));
+        double height = 0;
+        if (k > 0 && k < n - 1) {
+            // Upwards from just above the row until the line is passed.
+            const auto off = [&](double h) { return psi(x, h) - dividing; };
+            const bool below = off(1e-9) > 0;
+            double top = 1e-3;
+            while (top < reach && (off(top) > 0) == below) top *= 2;
+            height = signChange(off, 1e-9, top);
+        }
+        line.push_back({x, cpAt(field, {x, y - height}, U)});
+    }
     return line;
 }
 

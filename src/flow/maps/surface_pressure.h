@@ -42,4 +42,13 @@ std::vector<PressurePoint> halfBodyPressure(const std::vector<superposition::Ele
                                             PicturePoint element, double Q, double U,
                                             double downstreamEnd, int samples = 200);
 
+// A Rankine oval: a source at `source` and a sink of the same strength on
+// the same row downstream of it, in a stream of speed U to the right (the
+// field of `elements`). Cp along the upper half of its dividing streamline,
+// from the upstream stagnation point to the downstream one, at `samples`
+// points in order of x, closer together near the ends.
+std::vector<PressurePoint> rankineOvalPressure(const std::vector<superposition::Element>& elements,
+                                               PicturePoint source, PicturePoint sink, double U,
+                                               int samples = 200);
+
 }  // namespace flow::maps

@@ -119,5 +119,21 @@ TEST(HalfBodyPressure, FromTheStagnationPointToTheStreamDownstream) {
     }
 }
 
+TEST(RankineOvalPressure, AtRestAtBothEndsFastestAtTheMiddle) {
+    const std::vector<sp::Element> elements{sp::stream(1, 0), sp::source(300, 300, 1500),
+                                            sp::sink(500, 300, 1500)};
+    const auto line = rankineOvalPressure(elements, {300, 300}, {500, 300}, 1, 101);
+    ASSERT_EQ(line.size(), 101u);
+    // The ends at x = +-sqrt(a^2 + Q a / (pi U)) about the middle.
+    const double end = std::sqrt(100 * 100 + 1500 * 100 / M_PI);
+    EXPECT_NEAR(line.front().at, 400 - end, 1e-6);
+    EXPECT_NEAR(line.back().at, 400 + end, 1e-6);
+    for (std::size_t k = 0; k < line.size(); ++k) {
+        EXPECT_NEAR(line[k].cp, line[line.size() - 1 - k].cp, 1e-6);
+        EXPECT_GE(line[k].cp, line[50].cp - 1e-12);
+    }
+    EXPECT_NEAR(line.front().cp, 1, 1e-6);
+}
+
 }  // namespace
 }  // namespace flow::maps
