@@ -2,8 +2,9 @@
 // elements to the coloured pixels (values, automatic range, colours): the
 // closed-form configurations with their default numbers, and the ten- and
 // hundred-element superpositions. Two threads share the rows, so the
-// figures are wall-clock time ("wall"; "wall 1 thread" for one), kept out
-// of the routines' table of processor time.
+// figures are wall-clock time ("wall"; "wall 1 thread" for one; "wall fresh
+// buffers" without the last map's memory), kept out of the routines' table
+// of processor time.
 #include <benchmark/benchmark.h>
 
 #include <numbers>
@@ -12,6 +13,7 @@
 
 #include "flow/maps/closed_form_elements.h"
 #include "flow/maps/map_colouring.h"
+#include "flow/maps/value_map.h"
 #include "summary_reporter.h"
 #include "superposition_cases.h"
 
@@ -46,14 +48,20 @@ void run(benchmark::State& state, const std::vector<sp::Element>& elements,
 }
 
 void registerCase(const char* caseName, const std::vector<sp::Element>& elements, bool pressure) {
-    for (const int threads : {2, 1})
+    struct Variant {
+        const char* surface;
+        int threads;
+        bool fresh;
+    };
+    for (const Variant v : {Variant{"wall", 2, false}, Variant{"wall 1 thread", 1, false},
+                            Variant{"wall fresh buffers", 2, true}})
         for (const auto quantity : {maps::MapQuantity::Speed, maps::MapQuantity::Pressure}) {
             if (quantity == maps::MapQuantity::Pressure && !pressure) continue;
             const std::string routine =
                 quantity == maps::MapQuantity::Speed ? "SpeedMap" : "PressureMap";
             benchmark::RegisterBenchmark(
-                benchmarkName(routine, caseName, threads == 2 ? "wall" : "wall 1 thread").c_str(),
-                [=](benchmark::State& s) { run(s, elements, quantity, threads); })
+                benchmarkName(routine, caseName, v.surface).c_str(),
+                [=](benchmark::State& s) { run(s, elements, quantity, v.threads, v.fresh); })
                 ->Unit(benchmark::kMillisecond)
                 ->UseRealTime();
         }

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "flow/maps/automatic_range.h"
+#include "flow/maps/row_shares.h"
 
 namespace flow::maps {
 
@@ -25,23 +26,36 @@ void paintBody(ColouredMap& out, const Circle& body, std::uint32_t colour) {
 
 }  // namespace
 
-ColouredMap colourMap(const ValueMap& map, const MapStyle& style,
-                      const std::vector<Circle>& bodies) {
+void colourMapInto(ColouredMap& out, const ValueMap& map, const MapStyle& style,
+                   const std::vector<Circle>& bodies, int threads) {
     const MapRange range = style.fixedRange ? *style.fixedRange : automaticRange(map, bodies);
-    ColouredMap out{map.width, map.height, {}, ScaleMapping(map.quantity, range, style.bands)};
+    out.width = map.width;
+    out.height = map.height;
+    out.mapping = ScaleMapping(map.quantity, range, style.bands);
+    out.pixels.resize(map.values.size());
     const std::vector<std::uint32_t> colours = out.mapping.colours();
     // A continuous scale rounds to its nearest step; bands take the band
     // the value falls in, the top edge belonging to the top band.
     const bool banded = out.mapping.bands() > 0;
     const double steps = banded ? colours.size() : colours.size() - 1.0;
+    const double rounding = banded ? 0 : 0.5;
     const int last = static_cast<int>(colours.size()) - 1;
-    out.pixels.resize(map.values.size());
-    for (std::size_t i = 0; i < map.values.size(); ++i) {
-        const double place = out.mapping.position(map.values[i]) * steps;
-        const int index = banded ? static_cast<int>(place) : static_cast<int>(place + 0.5);
-        out.pixels[i] = colours[static_cast<std::size_t>(std::min(index, last))];
-    }
+    const ScaleMapping& mapping = out.mapping;
+    shareRows(map.height, threads, [&](int first, int end) {
+        const std::size_t from = static_cast<std::size_t>(first) * map.width;
+        const std::size_t to = static_cast<std::size_t>(end) * map.width;
+        for (std::size_t i = from; i < to; ++i) {
+            const int index = static_cast<int>(mapping.position(map.values[i]) * steps + rounding);
+            out.pixels[i] = colours[static_cast<std::size_t>(std::min(index, last))];
+        }
+    });
     for (const Circle& body : bodies) paintBody(out, body, style.bodyColour);
+}
+
+ColouredMap colourMap(const ValueMap& map, const MapStyle& style, const std::vector<Circle>& bodies,
+                      int threads) {
+    ColouredMap out;
+    colourMapInto(out, map, style, bodies, threads);
     return out;
 }
 

@@ -26,7 +26,12 @@ struct ColouredMap {
     ScaleMapping mapping;               // the range and bands, for the legend
 };
 
+// The pixels into `out`, its buffer reused when it is large enough; the
+// rows shared between `threads`.
+void colourMapInto(ColouredMap& out, const ValueMap& map, const MapStyle& style,
+                   const std::vector<Circle>& bodies = {}, int threads = 2);
+
 ColouredMap colourMap(const ValueMap& map, const MapStyle& style,
-                      const std::vector<Circle>& bodies = {});
+                      const std::vector<Circle>& bodies = {}, int threads = 2);
 
 }  // namespace flow::maps

@@ -17,16 +17,6 @@ ColourScale ScaleMapping::scale() const {
     return quantity_ == MapQuantity::Pressure ? ColourScale::Diverging : ColourScale::Sequential;
 }
 
-bool ScaleMapping::centred() const {
-    return quantity_ == MapQuantity::Pressure && range_.low < 0 && range_.high > 0;
-}
-
-double ScaleMapping::position(double value) const {
-    const double v = std::clamp(value, range_.low, range_.high);
-    if (!centred()) return (v - range_.low) / (range_.high - range_.low);
-    return v < 0 ? 0.5 - 0.5 * v / range_.low : 0.5 + 0.5 * v / range_.high;
-}
-
 double ScaleMapping::valueAt(double position) const {
     const double p = std::clamp(position, 0.0, 1.0);
     if (!centred()) return range_.low + p * (range_.high - range_.low);

@@ -26,7 +26,7 @@ class ScaleMapping {
   public:
     // bands: 0 for a continuous scale, otherwise held to 5..20. A range
     // that is empty or upside down is widened around its low end.
-    ScaleMapping(MapQuantity quantity, MapRange range, int bands = 0);
+    ScaleMapping(MapQuantity quantity = MapQuantity::Speed, MapRange range = {}, int bands = 0);
 
     MapQuantity quantity() const { return quantity_; }
     ColourScale scale() const;
@@ -35,7 +35,13 @@ class ScaleMapping {
 
     // The place of a value on the scale, 0 (low end) to 1 (high end);
     // values outside the range are clipped to its ends.
-    double position(double value) const;
+    double position(double value) const {
+        const double v = value < range_.low    ? range_.low
+                         : value > range_.high ? range_.high
+                                               : value;
+        if (!centred()) return (v - range_.low) / (range_.high - range_.low);
+        return v < 0 ? 0.5 - 0.5 * v / range_.low : 0.5 + 0.5 * v / range_.high;
+    }
     // The value at a place on the scale.
     double valueAt(double position) const;
 
@@ -46,7 +52,9 @@ class ScaleMapping {
     std::vector<double> bandEdges() const;
 
   private:
-    bool centred() const;
+    bool centred() const {
+        return quantity_ == MapQuantity::Pressure && range_.low < 0 && range_.high > 0;
+    }
 
     MapQuantity quantity_;
     MapRange range_;

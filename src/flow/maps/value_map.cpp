@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <thread>
 
+#include "flow/maps/row_shares.h"
 #include "flow/maps/speed_terms.h"
 
 namespace flow::maps {
@@ -13,21 +13,23 @@ namespace {
 
 constexpr double kLargest = std::numeric_limits<float>::max();
 
-// The rows [first, last) of the map.
+// The rows [first, last) of the map. Comparisons that fail on NaN send a
+// singular point to the end of the scale.
 void fillRows(const SpeedTerms& terms, ValueMap& map, int first, int last) {
     std::vector<double> squared(static_cast<std::size_t>(map.width));
-    const double U2 = map.streamSpeed * map.streamSpeed;
-    const bool pressure = map.quantity == MapQuantity::Pressure;
-    const double speedScale = map.streamSpeed > 0 ? 1 / map.streamSpeed : 1;
+    const double U = map.streamSpeed;
+    const double inverseU2 = 1 / (U * U);
+    const double speedScale = U > 0 ? 1 / U : 1;
     for (int row = first; row < last; ++row) {
         terms.squaredSpeeds(row, map.width, squared.data());
         float* out = map.values.data() + static_cast<std::size_t>(row) * map.width;
-        for (int i = 0; i < map.width; ++i) {
-            // Comparisons that fail on NaN send a singular point to the end.
-            if (pressure) {
-                const double cp = 1 - squared[i] / U2;
+        if (map.quantity == MapQuantity::Pressure) {
+            for (int i = 0; i < map.width; ++i) {
+                const double cp = 1 - squared[i] * inverseU2;
                 out[i] = static_cast<float>(cp >= -kLargest ? cp : -kLargest);
-            } else {
+            }
+        } else {
+            for (int i = 0; i < map.width; ++i) {
                 const double speed = std::sqrt(squared[i]) * speedScale;
                 out[i] = static_cast<float>(speed <= kLargest ? speed : kLargest);
             }
@@ -37,25 +39,24 @@ void fillRows(const SpeedTerms& terms, ValueMap& map, int first, int last) {
 
 }  // namespace
 
-std::optional<ValueMap> valueMap(const std::vector<superposition::Element>& elements, int width,
-                                 int height, MapQuantity quantity, int threads) {
+bool fillValueMap(ValueMap& map, const std::vector<superposition::Element>& elements, int width,
+                  int height, MapQuantity quantity, int threads) {
     const SpeedTerms terms(elements);
-    ValueMap map;
+    if (quantity == MapQuantity::Pressure && !(terms.streamSpeed() > 0)) return false;
     map.width = std::max(width, 0);
     map.height = std::max(height, 0);
     map.quantity = quantity;
     map.streamSpeed = terms.streamSpeed();
-    if (quantity == MapQuantity::Pressure && !(map.streamSpeed > 0)) return std::nullopt;
     map.singularPoints = terms.singularPoints();
     map.values.resize(static_cast<std::size_t>(map.width) * map.height);
-    // Equal shares of rows; the first runs on the calling thread.
-    const int shares = std::clamp(threads, 1, std::max(map.height, 1));
-    std::vector<std::jthread> helpers;
-    for (int s = 1; s < shares; ++s)
-        helpers.emplace_back(fillRows, std::cref(terms), std::ref(map), map.height * s / shares,
-                             map.height * (s + 1) / shares);
-    fillRows(terms, map, 0, map.height / shares);
-    helpers.clear();  // joins them before the values move out
+    shareRows(map.height, threads, [&](int first, int last) { fillRows(terms, map, first, last); });
+    return true;
+}
+
+std::optional<ValueMap> valueMap(const std::vector<superposition::Element>& elements, int width,
+                                 int height, MapQuantity quantity, int threads) {
+    ValueMap map;
+    if (!fillValueMap(map, elements, width, height, quantity, threads)) return std::nullopt;
     return map;
 }
 

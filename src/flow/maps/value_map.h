@@ -30,7 +30,13 @@ struct ValueMap {
     float at(int x, int y) const { return values[static_cast<std::size_t>(y) * width + x]; }
 };
 
-// Nothing for a pressure map of a flow without a stream (Cp needs U).
+// The map into `map`, whose buffers are reused when they are large enough
+// (fresh memory costs as much as the values of a few elements); false, and
+// `map` unchanged, for a pressure map of a flow without a stream (Cp needs U).
+bool fillValueMap(ValueMap& map, const std::vector<superposition::Element>& elements, int width,
+                  int height, MapQuantity quantity, int threads = 2);
+
+// The same in a new map; nothing for a pressure map without a stream.
 std::optional<ValueMap> valueMap(const std::vector<superposition::Element>& elements, int width,
                                  int height, MapQuantity quantity, int threads = 2);
 
