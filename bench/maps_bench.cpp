@@ -37,12 +37,19 @@ std::vector<sp::Element> closedForm(flow::VelocityConfig config, flow::LeftOut l
     return maps::closedFormElements(in, leftOut);
 }
 
+// Fresh buffers for every map, or the last map's buffers again, as a
+// window that keeps its map does while an element is dragged.
 void run(benchmark::State& state, const std::vector<sp::Element>& elements,
-         maps::MapQuantity quantity, int threads) {
+         maps::MapQuantity quantity, int threads, bool fresh) {
+    maps::ValueMap values;
+    maps::ColouredMap coloured;
     for (auto _ : state) {
-        const auto values =
-            maps::valueMap(elements, kPictureWidth, kPictureHeight, quantity, threads);
-        const maps::ColouredMap coloured = maps::colourMap(*values, {});
+        if (fresh) {
+            values = {};
+            coloured = {};
+        }
+        maps::fillValueMap(values, elements, kPictureWidth, kPictureHeight, quantity, threads);
+        maps::colourMapInto(coloured, values, {}, {}, threads);
         benchmark::DoNotOptimize(coloured.pixels.data());
     }
 }

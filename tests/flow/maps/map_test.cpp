@@ -86,7 +86,9 @@ TEST(ValueMap, AgreesWithTheFieldIsFiniteAtSingularPointsAndIgnoresThreads) {
         EXPECT_EQ(cp->at(x, 10), std::numeric_limits<float>::lowest());
     }
     for (const float v : cp->values) ASSERT_TRUE(std::isfinite(v));
-    for (const std::uint32_t p : colourMap(*cp, {}).pixels) ASSERT_EQ(p >> 24, 0xFFu);
+    const ColouredMap coloured = colourMap(*cp, {}, {}, 2);
+    for (const std::uint32_t p : coloured.pixels) ASSERT_EQ(p >> 24, 0xFFu);
+    EXPECT_EQ(colourMap(*cp, {}, {}, 1).pixels, coloured.pixels);
     EXPECT_FALSE(valueMap({sp::vortex(5, 5, 100)}, 10, 10, MapQuantity::Pressure));
 }
 
