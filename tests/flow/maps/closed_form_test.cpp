@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <vector>
 
 #include "flow/landmarks/flow_landmarks.h"
@@ -90,8 +91,9 @@ TEST(CylinderPressure, FieldAgreesWithTheExactCurve) {
         for (const double angle : p.stagnationAngles)
             EXPECT_NEAR(exactCylinderCp(cylinder, angle), 1, 1e-12);
         // Lifted off the surface beyond 4 pi R U.
-        EXPECT_EQ(p.stagnationAngles.size(), std::abs(gamma) <= 4 * M_PI * 100 ? 2u : 0u);
-        const double share = std::abs(gamma) / (2 * M_PI * 100);
+        EXPECT_EQ(p.stagnationAngles.size(),
+                  std::abs(gamma) <= 4 * std::numbers::pi * 100 ? 2u : 0u);
+        const double share = std::abs(gamma) / (2 * std::numbers::pi * 100);
         EXPECT_NEAR(p.lowest.cp, 1 - (2 + share) * (2 + share), 1e-12);
         for (const PressurePoint& e : p.exact) EXPECT_GE(e.cp, p.lowest.cp - 1e-12);
     }
@@ -108,7 +110,7 @@ TEST(HalfBodyPressure, FromTheStagnationPointToTheStreamDownstream) {
         const PressurePoint stagnation = Q > 0 ? line.front() : line.back();
         const PressurePoint far = Q > 0 ? line.back() : line.front();
         EXPECT_NEAR(stagnation.cp, 1, 1e-9);
-        EXPECT_NEAR(stagnation.at, 400 - Q / (2 * M_PI * 2), 1e-9);
+        EXPECT_NEAR(stagnation.at, 400 - Q / (2 * std::numbers::pi * 2), 1e-9);
         EXPECT_NEAR(far.at, end, 1e-6);
         double lowest = 1;
         for (std::size_t k = 1; k < line.size(); ++k) {
@@ -125,7 +127,7 @@ TEST(RankineOvalPressure, AtRestAtBothEndsFastestAtTheMiddle) {
     const auto line = rankineOvalPressure(elements, {300, 300}, {500, 300}, 1, 101);
     ASSERT_EQ(line.size(), 101u);
     // The ends at x = +-sqrt(a^2 + Q a / (pi U)) about the middle.
-    const double end = std::sqrt(100 * 100 + 1500 * 100 / M_PI);
+    const double end = std::sqrt(100 * 100 + 1500 * 100 / std::numbers::pi);
     EXPECT_NEAR(line.front().at, 400 - end, 1e-6);
     EXPECT_NEAR(line.back().at, 400 + end, 1e-6);
     for (std::size_t k = 0; k < line.size(); ++k) {
