@@ -8,24 +8,12 @@ namespace flow::maps {
 namespace {
 
 constexpr double kTopPercentile = 0.99;
-constexpr double kBottomPercentile = 0.01;
 constexpr double kShallowestSuction = -0.1;
 
-bool leftOut(PicturePoint p, const ValueMap& map, const std::vector<Circle>& bodies) {
-    constexpr double reach = kSingularNeighbourhood * kSingularNeighbourhood;
-    return std::any_of(map.singularPoints.begin(), map.singularPoints.end(),
-                       [p](PicturePoint s) { return squaredDistance(p, s) <= reach; }) ||
-           std::any_of(bodies.begin(), bodies.end(), [p](const Circle& c) {
-               return squaredDistance(p, c.centre) < c.radius * c.radius;
-           });
-}
-
-// The value below which the share `fraction` of the sample lies.
-double percentile(std::vector<float>& sample, double fraction) {
-    const auto at =
-        sample.begin() + static_cast<std::ptrdiff_t>(std::lround(fraction * (sample.size() - 1)));
-    std::nth_element(sample.begin(), at, sample.end());
-    return *at;
+bool within(PicturePoint p, const std::vector<Circle>& circles) {
+    return std::any_of(circles.begin(), circles.end(), [p](const Circle& c) {
+        return squaredDistance(p, c.centre) < c.radius * c.radius;
+    });
 }
 
 }  // namespace
@@ -34,14 +22,25 @@ MapRange automaticRange(const ValueMap& map, const std::vector<Circle>& bodies) 
     std::vector<float> sample;
     constexpr int first = kRangeSampleStep / 2;
     for (int y = first; y < map.height; y += kRangeSampleStep)
-        for (int x = first; x < map.width; x += kRangeSampleStep)
-            if (!leftOut({x + 0.5, y + 0.5}, map, bodies)) sample.push_back(map.at(x, y));
+        for (int x = first; x < map.width; x += kRangeSampleStep) {
+            const PicturePoint p{x + 0.5, y + 0.5};
+            if (!within(p, map.singularNeighbourhoods) && !within(p, bodies))
+                sample.push_back(map.at(x, y));
+        }
     if (map.quantity == MapQuantity::Pressure) {
-        const double low =
-            sample.empty() ? kShallowestSuction : percentile(sample, kBottomPercentile);
+        const auto lowest = std::min_element(sample.begin(), sample.end());
+        const double low = lowest == sample.end() ? kShallowestSuction : *lowest;
         return {std::min(low, kShallowestSuction), 1};
     }
-    const double high = sample.empty() ? 0 : percentile(sample, kTopPercentile);
+    double high = 0;
+    if (map.streamSpeed > 0) {
+        if (!sample.empty()) high = *std::max_element(sample.begin(), sample.end());
+    } else if (!sample.empty()) {
+        const auto at = sample.begin() + static_cast<std::ptrdiff_t>(
+                                             std::lround(kTopPercentile * (sample.size() - 1)));
+        std::nth_element(sample.begin(), at, sample.end());
+        high = *at;
+    }
     return {0, high > 0 ? high : 1};
 }
 

@@ -1,12 +1,16 @@
 // The range a map's colours span when the user fixes none. The values near
-// singular points grow without bound and would take the whole scale, so
-// the range is read from a sample of the picture (every 4th pixel of every
-// 4th row) that leaves out the pixels within 5 pixels of a singular point
-// and those inside a body, and its unbounded end is a robust percentile:
-// speeds run from 0 to the 99th percentile of the sample; pressure
-// coefficients from the 1st percentile (at most -0.1, so that the scale
-// keeps its blue side) to 1, their largest possible value, at a
-// stagnation point.
+// singular points grow without bound and would take the whole scale, so the
+// range is read from a sample of the picture (every 4th pixel of every 4th
+// row) that leaves out the inside of bodies and the neighbourhood of each
+// singular point: in a stream, wherever the point's own term alone is three
+// times as fast as the stream (for a cylinder, its inside; for a source of
+// strength Q, Q / (6 pi U) about it), and always the 5 pixels about it.
+// In a stream what is left is bounded, and the range runs to its extremes:
+// speeds from 0 to the fastest, pressure coefficients from the lowest (at
+// most -0.1, so that the scale keeps its blue side) to 1, their largest
+// possible value, at a stagnation point. Without a stream the speed falls
+// off from the singular points without any scale of its own; the range then
+// runs from 0 to the 99th percentile of the sample.
 #pragma once
 
 #include <vector>
@@ -18,7 +22,6 @@
 namespace flow::maps {
 
 inline constexpr int kRangeSampleStep = 4;
-inline constexpr double kSingularNeighbourhood = 5;
 
 MapRange automaticRange(const ValueMap& map, const std::vector<Circle>& bodies = {});
 

@@ -1,6 +1,7 @@
 #include "flow/maps/speed_terms.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace flow::maps {
 
@@ -23,7 +24,11 @@ SpeedTerms::SpeedTerms(const std::vector<sp::Element>& elements) {
     for (const sp::Singularity& s : field.singularities()) {
         if (s.log != sp::Complex{}) logs_.add(s.z, s.log);
         if (s.pole != sp::Complex{}) poles_.add(s.z, s.pole);
-        singular_.push_back(pictureOf(s.z));
+        // The term alone runs at |log| / r and |pole| / r^2.
+        const double fast = kOutrunStream * streamSpeed();
+        const double reach =
+            fast > 0 ? std::max(std::abs(s.log) / fast, std::sqrt(std::abs(s.pole) / fast)) : 0;
+        singular_.push_back({pictureOf(s.z), std::max(reach, kSingularNeighbourhood)});
     }
 }
 

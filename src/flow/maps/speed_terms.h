@@ -11,14 +11,20 @@
 
 namespace flow::maps {
 
+inline constexpr double kSingularNeighbourhood = 5;
+inline constexpr double kOutrunStream = 3;
+
 class SpeedTerms {
   public:
     explicit SpeedTerms(const std::vector<superposition::Element>& elements);
 
     // The free stream's speed; 0 when there is none.
     double streamSpeed() const { return superposition::lengthOf(stream_); }
-    // Where the field is singular: sources, sinks, vortices and dipoles.
-    const std::vector<PicturePoint>& singularPoints() const { return singular_; }
+    // The neighbourhoods of the points where the field is singular (sources,
+    // sinks, vortices and dipoles), where the point's own term outruns the
+    // rest of the flow: within kSingularNeighbourhood pixels, and, in a
+    // stream, wherever the term alone is kOutrunStream times as fast as it.
+    const std::vector<Circle>& singularNeighbourhoods() const { return singular_; }
 
     // |V|^2 at the centres of the pixels (i, row) for i < width into out.
     // A pixel centre on a singular point gives infinity or NaN.
@@ -45,7 +51,7 @@ class SpeedTerms {
     superposition::Complex stream_;
     Terms logs_;
     Terms poles_;
-    std::vector<PicturePoint> singular_;
+    std::vector<Circle> singular_;
 };
 
 }  // namespace flow::maps

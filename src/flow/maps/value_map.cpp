@@ -47,7 +47,7 @@ bool fillValueMap(ValueMap& map, const std::vector<superposition::Element>& elem
     map.height = std::max(height, 0);
     map.quantity = quantity;
     map.streamSpeed = terms.streamSpeed();
-    map.singularPoints = terms.singularPoints();
+    map.singularNeighbourhoods = terms.singularNeighbourhoods();
     map.values.resize(static_cast<std::size_t>(map.width) * map.height);
     shareRows(map.height, threads, [&](int first, int last) { fillRows(terms, map, first, last); });
     return true;

@@ -25,7 +25,9 @@ struct ValueMap {
     // end of the scale it tends to: the largest float for a speed, the
     // lowest for Cp; never NaN or infinite.
     std::vector<float> values;
-    std::vector<PicturePoint> singularPoints;
+    // Where the values grow without bound about a singular point (see
+    // SpeedTerms): left out of the automatic range.
+    std::vector<Circle> singularNeighbourhoods;
 
     float at(int x, int y) const { return values[static_cast<std::size_t>(y) * width + x]; }
 };

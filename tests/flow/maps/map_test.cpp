@@ -60,8 +60,10 @@ TEST(ValueMap, KnownPointsOfTheCylinderAndTheirColours) {
     EXPECT_EQ(fixed.pixels[200 * 800 + 400], scaleColour(ColourScale::Diverging, 1 / 16.0));
     const MapRange speeds = automaticRange(*speed, body);
     EXPECT_EQ(speeds.low, 0);
-    EXPECT_GT(speeds.high, 1.3);
+    EXPECT_GT(speeds.high, 1.95);  // the top and bottom of the cylinder, 2 U
     EXPECT_LE(speeds.high, 2);
+    EXPECT_GT(automatic.mapping.range().low, -3);
+    EXPECT_LT(automatic.mapping.range().low, -2.8);
 }
 
 TEST(ValueMap, AgreesWithTheFieldIsFiniteAtSingularPointsAndIgnoresThreads) {
