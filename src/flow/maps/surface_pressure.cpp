@@ -73,6 +73,10 @@ CylinderPressure cylinderPressure(const std::vector<sp::Element>& elements,
         const double first = std::asin(share / 2) / kDegree;
         result.stagnationAngles = {wrapped(first), wrapped(180 - first)};
         std::sort(result.stagnationAngles.begin(), result.stagnationAngles.end());
+        // One point at the top or bottom when the circulation is 4 pi R U.
+        result.stagnationAngles.erase(
+            std::unique(result.stagnationAngles.begin(), result.stagnationAngles.end()),
+            result.stagnationAngles.end());
     }
     const double fastest = share >= 0 ? 270 : 90;
     result.lowest = {fastest, exactCylinderCp(cylinder, fastest)};
