@@ -9,6 +9,7 @@ namespace flow::superposition {
 namespace {
 
 std::atomic<int> threadsWanted{std::thread::hardware_concurrency() > 1 ? 2 : 1};
+thread_local bool withoutHelper = false;
 
 // The tasks are short (a fraction of a millisecond), and waking a sleeping
 // thread can take as long: a waiting thread first gives way to others a
@@ -37,8 +38,14 @@ void setTracingThreads(int threads) {
     threadsWanted.store(std::clamp(threads, 1, 2));
 }
 
+WithoutHelper::WithoutHelper() : before_(std::exchange(withoutHelper, true)) {}
+
+WithoutHelper::~WithoutHelper() {
+    withoutHelper = before_;
+}
+
 HelperLease::HelperLease() {
-    if (tracingThreads() < 2) return;
+    if (tracingThreads() < 2 || withoutHelper) return;
     static std::mutex taken;
     static HelperThread helper;
     lock_ = std::unique_lock(taken, std::try_to_lock);
@@ -103,7 +110,12 @@ void HelperThread::settle() noexcept {
         awaitDone();
 }
 
+bool HelperThread::running() const {
+    return state_.load(std::memory_order_acquire) == Running;
+}
+
 void HelperThread::loop() {
+    const WithoutHelper alone;
     for (int state = Idle;;) {
         state = awaitLeaving(state_, state);
         if (state == Stopping) return;
