@@ -11,20 +11,15 @@ namespace {
 std::atomic<int> threadsWanted{std::thread::hardware_concurrency() > 1 ? 2 : 1};
 thread_local bool withoutHelper = false;
 
-// The tasks are short (a fraction of a millisecond), and waking a sleeping
-// thread can take as long: a waiting thread first gives way to others a
-// few times before it sleeps.
-constexpr int kYieldsBeforeSleeping = 20;
-
-// Waits while the state is `from`; returns the new one.
+// Waits while the state is `from`; returns the new one. The library's wait
+// spins a moment before it sleeps, which suits tasks a fraction of a
+// millisecond long; giving way to other programs while waiting only delays
+// the waiter on a busy machine.
 int awaitLeaving(std::atomic<int>& state, int from) {
-    for (int k = 0;; ++k) {
+    for (;;) {
         const int now = state.load(std::memory_order_acquire);
         if (now != from) return now;
-        if (k < kYieldsBeforeSleeping)
-            std::this_thread::yield();
-        else
-            state.wait(from, std::memory_order_acquire);
+        state.wait(from, std::memory_order_acquire);
     }
 }
 
