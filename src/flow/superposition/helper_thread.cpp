@@ -110,7 +110,6 @@ bool HelperThread::running() const {
 }
 
 void HelperThread::loop() {
-    const WithoutHelper alone;
     for (int state = Idle;;) {
         state = awaitLeaving(state_, state);
         if (state == Stopping) return;

@@ -53,7 +53,7 @@ class HelperThread {
 };
 
 // While one lasts, leases taken on this thread get no helper: for work that
-// already runs beside other work, such as a helper's own task.
+// already runs beside other work.
 class WithoutHelper {
   public:
     WithoutHelper();

@@ -128,11 +128,18 @@ TracedLines LinesAhead::lines(const Field& field, const std::vector<Element>& el
     StepBudget search = stagnationBudget();
     const std::vector<Complex> stagnation = stagnationPoints(field, regionOf(request), search);
     const bool searchComplete = !search.ranOut();
-    // The lines traced ahead take the other core: these are traced alone.
+    // The lines traced ahead take the other core: these are traced alone,
+    // and the helper is kept from them until these are done.
+    std::optional<HelperLease> kept;
     std::optional<WithoutHelper> alone;
-    if (follower && follower->width == request.width && follower->height == request.height &&
-        startAhead(elements, *follower, stagnation, searchComplete))
+    if (follower && follower->width == request.width && follower->height == request.height) {
+        kept.emplace();
         alone.emplace();
+        if (!startAhead(elements, *follower, stagnation, searchComplete)) {
+            alone.reset();
+            kept.reset();
+        }
+    }
     return {curvesOf(field, request, stagnation), searchComplete};
 }
 
