@@ -41,8 +41,10 @@ WithoutHelper::~WithoutHelper() {
 
 HelperLease::HelperLease() {
     if (tracingThreads() < 2 || withoutHelper) return;
-    static std::mutex taken;
-    static HelperThread helper;
+    // Never destroyed: lines traced ahead may still borrow it while the
+    // process's statics are being destroyed (they are waited for then).
+    static std::mutex& taken = *new std::mutex;
+    static HelperThread& helper = *new HelperThread;
     lock_ = std::unique_lock(taken, std::try_to_lock);
     if (lock_) helper_ = &helper;
 }

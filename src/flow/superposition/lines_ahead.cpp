@@ -38,6 +38,7 @@ struct Ahead {
 
 class LinesAhead {
   public:
+    // Waits for lines still being traced ahead, which use the process's helper.
     ~LinesAhead() {
         const std::lock_guard lock(mutex_);
         if (ahead_ && !collecting_) thread_.settle();
