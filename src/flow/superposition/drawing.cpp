@@ -6,7 +6,7 @@
 #include "flow/equipotentials/equipotential_pen.h"
 #include "flow/geometry.h"
 #include "flow/streamlines/streamline_conventions.h"
-#include "flow/superposition/evenly_spaced.h"
+#include "flow/superposition/lines_ahead.h"
 #include "flow/superposition/stagnation.h"
 #include "flow/vector_state.h"
 
@@ -76,44 +76,35 @@ void drawArrows(Surface& surface, const Field& field, const std::vector<Complex>
     }
 }
 
-// What both drawings start from: the elements' field, the picture's size,
-// the region curves are kept in and the levels.
-struct Job {
-    Job(const Canvas& canvas, const std::vector<Element>& elements, int increment, int count)
-        : field(elements),
-          levels{static_cast<double>(increment), count},
-          width(canvas.settings.field.width()),
-          height(canvas.settings.field.height()),
-          region(Region::aroundField(width, height, kFieldMargin)) {}
-
-    bool possible() const { return !field.empty() && levels.any(); }
-
-    // The stagnation points, found within their own budget.
-    std::vector<Complex> stagnation() {
-        StepBudget search = stagnationBudget();
-        std::vector<Complex> points = stagnationPoints(field, region, search);
-        searchComplete = !search.ranOut();
-        return points;
+// The curves traced, drawn with arrowheads if asked for.
+Outcome drawTraced(const Canvas& canvas, const Field& field, const LinesRequest& request,
+                   const TracedLines& traced, bool arrows) {
+    bool any = false;
+    for (const Curve& curve : traced.set.curves) {
+        if (curve.points.size() < 2) continue;
+        any = drawCurve(canvas.surface, curve.points, request.width, request.height) || any;
+        if (arrows) drawArrows(canvas.surface, field, curve.points, request.width, request.height);
+        canvas.gauge.advance(1);
     }
+    if (!any) return traced.set.crowded ? Outcome::TooDense : Outcome::NothingToDraw;
+    return traced.set.complete && traced.searchComplete ? Outcome::Drawn : Outcome::Truncated;
+}
 
-    Outcome draw(const Canvas& canvas, const CurveSet& set, bool arrows) const {
-        bool any = false;
-        for (const Curve& curve : set.curves) {
-            if (curve.points.size() < 2) continue;
-            any = drawCurve(canvas.surface, curve.points, width, height) || any;
-            if (arrows) drawArrows(canvas.surface, field, curve.points, width, height);
-            canvas.gauge.advance(1);
-        }
-        if (!any) return set.crowded ? Outcome::TooDense : Outcome::NothingToDraw;
-        return set.complete && searchComplete ? Outcome::Drawn : Outcome::Truncated;
-    }
+// The request of a drawing with the dialog's settings; the field's size is
+// read after them.
+LinesRequest requestOf(const Canvas& canvas, Quantity quantity, bool evenlySpaced, int increment,
+                       int count) {
+    return {quantity,
+            evenlySpaced,
+            increment,
+            count,
+            static_cast<double>(canvas.settings.field.width()),
+            static_cast<double>(canvas.settings.field.height())};
+}
 
-    const Field field;
-    const Levels levels;
-    const double width, height;
-    const Region region;
-    bool searchComplete = true;
-};
+bool possible(const Field& field, const LinesRequest& request) {
+    return !field.empty() && request.increment > 0 && request.count > 0;
+}
 
 }  // namespace
 
@@ -127,16 +118,12 @@ Outcome drawStreamlines(const Canvas& canvas, const std::vector<Element>& elemen
     const StreamlineSettings& dialog = canvas.settings.streamlines;
     setStreamlinePen(canvas);
     const int increment = dialog.increment();
-    Job job(canvas, elements, increment, dialog.lineCount());
-    if (!job.possible()) return Outcome::NothingToDraw;
-    const std::vector<Complex> stagnation = job.stagnation();
-    StepBudget budget = lineBudget();
-    const CurveSet set =
-        options.evenlySpaced
-            ? evenlySpacedStreamlines(job.field, job.region, increment, stagnation, budget)
-            : levelCurves(job.field, Quantity::StreamFunction, job.region, job.levels, stagnation,
-                          budget);
-    return job.draw(canvas, set, dialog.directionArrows());
+    const Field field(elements);
+    const LinesRequest request = requestOf(canvas, Quantity::StreamFunction, options.evenlySpaced,
+                                           increment, dialog.lineCount());
+    if (!possible(field, request)) return Outcome::NothingToDraw;
+    const TracedLines traced = tracedLines(field, elements, request);
+    return drawTraced(canvas, field, request, traced, dialog.directionArrows());
 }
 
 Outcome drawEquipotentials(const Canvas& canvas, const std::vector<Element>& elements) {
@@ -144,12 +131,11 @@ Outcome drawEquipotentials(const Canvas& canvas, const std::vector<Element>& ele
     const EquipotentialSettings& dialog = canvas.settings.equipotentials;
     setEquipotentialPen(canvas);
     const int increment = dialog.increment();
-    Job job(canvas, elements, increment, dialog.lineCount());
-    if (!job.possible()) return Outcome::NothingToDraw;
-    StepBudget budget = lineBudget();
-    const CurveSet set = levelCurves(job.field, Quantity::Potential, job.region, job.levels,
-                                     job.stagnation(), budget);
-    return job.draw(canvas, set, false);
+    const Field field(elements);
+    const LinesRequest request =
+        requestOf(canvas, Quantity::Potential, false, increment, dialog.lineCount());
+    if (!possible(field, request)) return Outcome::NothingToDraw;
+    return drawTraced(canvas, field, request, tracedLines(field, elements, request), false);
 }
 
 std::vector<PicturePoint> stagnationPointsInField(const std::vector<Element>& elements,

@@ -23,7 +23,7 @@ class Spacer {
           region_(region),
           separation_(separation),
           budget_(budget),
-          index_(separation),
+          index_(separation, region),
           tracer_(field, Quantity::StreamFunction, region, stagnation, budget) {
         tracer_.setMaxStep(std::min(8.0, separation / 2));
         tracer_.setStop([this](Complex z) { return index_.near(z, 0.5 * separation_); });

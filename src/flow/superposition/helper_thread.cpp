@@ -9,21 +9,17 @@ namespace flow::superposition {
 namespace {
 
 std::atomic<int> threadsWanted{std::thread::hardware_concurrency() > 1 ? 2 : 1};
+thread_local bool withoutHelper = false;
 
-// The tasks are short (a fraction of a millisecond), and waking a sleeping
-// thread can take as long: a waiting thread first gives way to others a
-// few times before it sleeps.
-constexpr int kYieldsBeforeSleeping = 20;
-
-// Waits while the state is `from`; returns the new one.
+// Waits while the state is `from`; returns the new one. The library's wait
+// spins a moment before it sleeps, which suits tasks a fraction of a
+// millisecond long; giving way to other programs while waiting only delays
+// the waiter on a busy machine.
 int awaitLeaving(std::atomic<int>& state, int from) {
-    for (int k = 0;; ++k) {
+    for (;;) {
         const int now = state.load(std::memory_order_acquire);
         if (now != from) return now;
-        if (k < kYieldsBeforeSleeping)
-            std::this_thread::yield();
-        else
-            state.wait(from, std::memory_order_acquire);
+        state.wait(from, std::memory_order_acquire);
     }
 }
 
@@ -37,10 +33,18 @@ void setTracingThreads(int threads) {
     threadsWanted.store(std::clamp(threads, 1, 2));
 }
 
+WithoutHelper::WithoutHelper() : before_(std::exchange(withoutHelper, true)) {}
+
+WithoutHelper::~WithoutHelper() {
+    withoutHelper = before_;
+}
+
 HelperLease::HelperLease() {
-    if (tracingThreads() < 2) return;
-    static std::mutex taken;
-    static HelperThread helper;
+    if (tracingThreads() < 2 || withoutHelper) return;
+    // Never destroyed: lines traced ahead may still borrow it while the
+    // process's statics are being destroyed (they are waited for then).
+    static std::mutex& taken = *new std::mutex;
+    static HelperThread& helper = *new HelperThread;
     lock_ = std::unique_lock(taken, std::try_to_lock);
     if (lock_) helper_ = &helper;
 }
@@ -101,6 +105,10 @@ void HelperThread::settle() noexcept {
         task_ = nullptr;
     else
         awaitDone();
+}
+
+bool HelperThread::running() const {
+    return state_.load(std::memory_order_acquire) == Running;
 }
 
 void HelperThread::loop() {

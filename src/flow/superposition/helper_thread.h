@@ -33,6 +33,8 @@ class HelperThread {
     // Drops the task if the helper has not begun it, or waits until it is
     // done, ignoring what it threw: for a caller leaving by an exception.
     void settle() noexcept;
+    // Whether the helper is in the middle of the task (settle would wait).
+    bool running() const;
 
   private:
     enum State { Idle, Posted, Running, Done, Stopping };
@@ -48,6 +50,19 @@ class HelperThread {
     std::function<void()> task_;
     std::exception_ptr failure_;
     std::thread thread_;
+};
+
+// While one lasts, leases taken on this thread get no helper: for work that
+// already runs beside other work.
+class WithoutHelper {
+  public:
+    WithoutHelper();
+    ~WithoutHelper();
+    WithoutHelper(const WithoutHelper&) = delete;
+    WithoutHelper& operator=(const WithoutHelper&) = delete;
+
+  private:
+    bool before_;
 };
 
 // The process's helper while the lease lasts, or none (null) when the

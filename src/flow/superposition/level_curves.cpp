@@ -5,6 +5,7 @@
 #include <numbers>
 #include <optional>
 
+#include "flow/superposition/helper_thread.h"
 #include "flow/superposition/segment_index.h"
 
 namespace flow::superposition {
@@ -91,7 +92,7 @@ class CurveBuilder {
     Levels levels_;
     StepBudget& budget_;
     LevelTracer tracer_;
-    SegmentIndex index_{8};
+    SegmentIndex index_{8, region_};
     CurveSet set_;
     int columns_ = 0, rows_ = 0;
     std::vector<Complex> gridZ_, gridW_;
@@ -214,15 +215,20 @@ void CurveBuilder::prepareGrid() {
     budget_.spend(static_cast<long long>(columns_) * rows_ * work(kPotentialWork));
     gridZ_.resize(static_cast<std::size_t>(columns_) * rows_);
     gridW_.resize(gridZ_.size());
-    std::vector<double> values;
-    for (int j = 0; j < rows_; ++j) {
-        for (int i = 0; i < columns_; ++i) {
-            const std::size_t n = static_cast<std::size_t>(j) * columns_ + i;
-            gridZ_[n] = toFlow(x0 + i * spacing, y0 + j * spacing);
-            gridW_[n] = field_.potential(gridZ_[n]);
-            if (std::isfinite(value(gridW_[n]))) values.push_back(value(gridW_[n]));
-        }
+    {
+        // Rows shared with the helper, if any.
+        const HelperLease lease;
+        splitInTwo(lease.get(), static_cast<std::size_t>(rows_), [&](std::size_t j) {
+            for (int i = 0; i < columns_; ++i) {
+                const std::size_t n = j * columns_ + i;
+                gridZ_[n] = toFlow(x0 + i * spacing, y0 + static_cast<double>(j) * spacing);
+                gridW_[n] = field_.potential(gridZ_[n]);
+            }
+        });
     }
+    std::vector<double> values;
+    for (const Complex W : gridW_)
+        if (std::isfinite(value(W))) values.push_back(value(W));
     if (values.empty()) return;
     const auto median = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
     std::nth_element(values.begin(), median, values.end());

@@ -5,6 +5,11 @@
 
 namespace flow::superposition {
 
+namespace {
+// Beyond this the array would cost more than it saves: the cells go by key.
+constexpr std::int64_t kMostArrayCells = 1 << 20;
+}  // namespace
+
 double distanceToChord(Complex p, Complex a, Complex b) {
     const Complex ab = b - a;
     const double len2 = squaredLength(ab);
@@ -13,6 +18,28 @@ double distanceToChord(Complex p, Complex a, Complex b) {
             ? std::clamp(((p - a).real() * ab.real() + (p - a).imag() * ab.imag()) / len2, 0.0, 1.0)
             : 0;
     return lengthOf(p - (a + t * ab));
+}
+
+SegmentIndex::SegmentIndex(double cellSize, const Region& region) : cell_(cellSize) {
+    if (region.empty()) return;
+    // Flow plane: x runs from -right to -left, y from -bottom to -top.
+    left_ = cellOf(-region.right) - 1;
+    top_ = cellOf(-region.bottom) - 1;
+    columns_ = cellOf(-region.left) + 2 - left_;
+    rows_ = cellOf(-region.top) + 2 - top_;
+    if (columns_ * rows_ > kMostArrayCells) columns_ = rows_ = 0;
+    array_.resize(static_cast<std::size_t>(columns_ * rows_));
+}
+
+std::vector<SegmentIndex::Chord>* SegmentIndex::cell(std::int64_t i, std::int64_t j, bool add) {
+    i -= left_;
+    j -= top_;
+    if (i >= 0 && i < columns_ && j >= 0 && j < rows_)
+        return &array_[static_cast<std::size_t>(j * columns_ + i)];
+    const std::int64_t k = key(i + left_, j + top_);
+    if (add) return &cells_[k];
+    const auto found = cells_.find(k);
+    return found == cells_.end() ? nullptr : &found->second;
 }
 
 std::int64_t SegmentIndex::cellOf(double v) const {
@@ -29,12 +56,12 @@ void SegmentIndex::add(const std::vector<Complex>& polyline, double value) {
         const std::int64_t j1 = cellOf(std::max(a.imag(), b.imag()));
         // Chords are short; a long one (across a gap) is bucketed only where it starts and ends.
         if ((i1 - i0 + 1) * (j1 - j0 + 1) > 64) {
-            cells_[key(cellOf(a.real()), cellOf(a.imag()))].push_back({a, b, value});
-            cells_[key(cellOf(b.real()), cellOf(b.imag()))].push_back({a, b, value});
+            cell(cellOf(a.real()), cellOf(a.imag()), true)->push_back({a, b, value});
+            cell(cellOf(b.real()), cellOf(b.imag()), true)->push_back({a, b, value});
             continue;
         }
         for (std::int64_t i = i0; i <= i1; ++i)
-            for (std::int64_t j = j0; j <= j1; ++j) cells_[key(i, j)].push_back({a, b, value});
+            for (std::int64_t j = j0; j <= j1; ++j) cell(i, j, true)->push_back({a, b, value});
     }
 }
 
@@ -51,9 +78,9 @@ bool SegmentIndex::anyNear(Complex p, double radius, Test test) const {
     const std::int64_t i = cellOf(p.real()), j = cellOf(p.imag());
     for (std::int64_t di = -1; di <= 1; ++di) {
         for (std::int64_t dj = -1; dj <= 1; ++dj) {
-            const auto found = cells_.find(key(i + di, j + dj));
-            if (found == cells_.end()) continue;
-            for (const Chord& c : found->second)
+            const std::vector<Chord>* chords = cell(i + di, j + dj);
+            if (!chords) continue;
+            for (const Chord& c : *chords)
                 if (test(c) && distanceToChord(p, c.a, c.b) < radius) return true;
         }
     }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "flow/superposition/elements.h"
+#include "flow/superposition/level_tracer.h"
 
 namespace flow::superposition {
 
@@ -15,8 +16,9 @@ double distanceToChord(Complex p, Complex a, Complex b);
 
 class SegmentIndex {
   public:
-    // Queries look no farther than one cell.
-    explicit SegmentIndex(double cellSize) : cell_(cellSize) {}
+    // Queries look no farther than one cell. The cells over the region (where
+    // nearly every chord lies) are kept in an array, the others by their key.
+    explicit SegmentIndex(double cellSize, const Region& region = {});
 
     // The chords of a curve of the given value.
     void add(const std::vector<Complex>& polyline, double value = 0);
@@ -34,8 +36,15 @@ class SegmentIndex {
     bool anyNear(Complex p, double radius, Test test) const;
     std::int64_t key(std::int64_t i, std::int64_t j) const { return i * 2654435761LL ^ j; }
     std::int64_t cellOf(double v) const;
+    // The chords of cell (i, j): null when it has none yet, unless `add`.
+    std::vector<Chord>* cell(std::int64_t i, std::int64_t j, bool add);
+    const std::vector<Chord>* cell(std::int64_t i, std::int64_t j) const {
+        return const_cast<SegmentIndex*>(this)->cell(i, j, false);
+    }
 
     double cell_;
+    std::int64_t left_ = 0, top_ = 0, columns_ = 0, rows_ = 0;  // the array's cells
+    std::vector<std::vector<Chord>> array_;
     std::unordered_map<std::int64_t, std::vector<Chord>> cells_;
 };
 

@@ -1,6 +1,6 @@
 // The tracer's second thread changes nothing drawn: each element set gives
 // the same operations and the same outcome with one thread and with two,
-// including sets cut short by the work budget.
+// including sets cut short by the work budget and lines traced ahead.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -31,28 +31,32 @@ std::vector<Element> scattered(int count, unsigned seed) {
     return elements;
 }
 
+// The streamlines of `first` and the equipotentials of `second`, each on
+// its own surface.
 struct Drawn {
     std::vector<Outcome> outcomes;
-    std::vector<Op> ops;
+    std::vector<Op> streamlines, equipotentials;
 };
 
-bool sameOp(const Op& a, const Op& b) {
-    return a.kind == b.kind && a.a == b.a && a.b == b.b && a.text == b.text &&
-           a.penColor == b.penColor && a.penWidth == b.penWidth;
+bool sameOps(const std::vector<Op>& a, const std::vector<Op>& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const Op& x, const Op& y) {
+        return x.kind == y.kind && x.a == y.a && x.b == y.b && x.text == y.text &&
+               x.penColor == y.penColor && x.penWidth == y.penWidth;
+    });
 }
 
-Drawn drawnWith(int threads, const std::vector<Element>& elements, bool evenly, int increment) {
-    setTracingThreads(threads);
+Drawn drawn(const std::vector<Element>& first, const std::vector<Element>& second, bool evenly,
+            int increment) {
     FakeSettings fake;
     fake.stream.step = increment;
     fake.equi.step = increment;
-    RecordingSurface surface;
+    RecordingSurface streamlines, equipotentials;
     const Settings settings = fake.settings();
-    const Canvas canvas{surface, settings, fake.gauge};
     Drawn run;
-    run.outcomes.push_back(drawStreamlines(canvas, elements, {evenly}));
-    run.outcomes.push_back(drawEquipotentials(canvas, elements));
-    run.ops = surface.ops();
+    run.outcomes.push_back(drawStreamlines({streamlines, settings, fake.gauge}, first, {evenly}));
+    run.outcomes.push_back(drawEquipotentials({equipotentials, settings, fake.gauge}, second));
+    run.streamlines = streamlines.ops();
+    run.equipotentials = equipotentials.ops();
     return run;
 }
 
@@ -79,14 +83,25 @@ TEST(SuperpositionThreads, OneAndTwoThreadsDrawAlike) {
         {"cut short", scattered(700, 9), false, 20, Outcome::Truncated},
     };
     for (const Case& c : cases) {
-        const Drawn one = drawnWith(1, c.elements, c.evenly, c.increment);
-        const Drawn two = drawnWith(2, c.elements, c.evenly, c.increment);
+        setTracingThreads(1);
+        const Drawn one = drawn(c.elements, c.elements, c.evenly, c.increment);
         EXPECT_EQ(one.outcomes.front(), c.streamlines) << c.name;
-        EXPECT_EQ(one.outcomes, two.outcomes) << c.name;
-        ASSERT_GT(one.ops.size(), 100u) << c.name;
-        EXPECT_TRUE(
-            std::equal(one.ops.begin(), one.ops.end(), two.ops.begin(), two.ops.end(), sameOp))
-            << c.name;
+        ASSERT_GT(one.streamlines.size() + one.equipotentials.size(), 100u) << c.name;
+        // Drawn again and again as while an element is dragged: the second
+        // time the equipotentials are traced ahead beside the streamlines;
+        // then those traced ahead for moved elements are not the ones asked for.
+        setTracingThreads(2);
+        std::vector<Element> moved = c.elements;
+        moved[1].x += 3;
+        for (int round = 0; round < 3; ++round) {
+            const Drawn two =
+                drawn(round < 2 ? c.elements : moved, c.elements, c.evenly, c.increment);
+            EXPECT_EQ(one.outcomes.back(), two.outcomes.back()) << c.name << round;
+            EXPECT_TRUE(sameOps(one.equipotentials, two.equipotentials)) << c.name << round;
+            if (round == 2) continue;
+            EXPECT_EQ(one.outcomes, two.outcomes) << c.name << round;
+            EXPECT_TRUE(sameOps(one.streamlines, two.streamlines)) << c.name << round;
+        }
     }
     setTracingThreads(2);
 }
