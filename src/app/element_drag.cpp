@@ -126,7 +126,8 @@ void ElementDrag::moveTo(QPoint at) {
             const QPoint to(std::clamp(mark_.x() + by.x(), 0, size.width() - 1),
                             std::clamp(mark_.y() + by.y(), 0, size.height() - 1));
             const bool partner = target_.part == DragTarget::Part::Partner;
-            d.changeLive(ElementChange{partner, to.x() - mark_.x(), to.y() - mark_.y()});
+            d.changeLive(
+                ElementChange{partner, to.x() - mark_.x(), to.y() - mark_.y(), std::nullopt});
             return showHighlight(partner ? QPoint(to.x(), mark_.y()) : to);
         }
         case DragTarget::Part::Outline: {
