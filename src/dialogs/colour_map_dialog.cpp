@@ -25,22 +25,22 @@ QDoubleSpinBox* makeRangeEnd(QWidget* parent, const QString& name, double value,
 }  // namespace
 
 TColourMapDialog::TColourMapDialog(QWidget* parent)
-    : TSettingsDialog("TColourMapDialog", "Цветовая карта", QSize(330, 252), parent) {
-    QFrame* range = makeGroupFrame(this, {8, 8, 314, 84});
+    : TSettingsDialog("TColourMapDialog", "Цветовая карта", QSize(360, 262), parent) {
+    QFrame* range = makeGroupFrame(this, {8, 8, 344, 84});
     makeRowCaption(range, "Label1", "Диапазон значений", {12, 6});
-    AutomaticRange = new QRadioButton("Автоматически (без окрестностей особых точек)", range);
+    AutomaticRange = new QRadioButton("Автоматически (без особых точек)", range);
     AutomaticRange->setObjectName("AutomaticRange");
-    AutomaticRange->setGeometry(12, 28, 296, 20);
+    AutomaticRange->setGeometry(12, 28, 326, 20);
     AutomaticRange->setChecked(true);
-    FixedRange = new QRadioButton("от", range);
+    FixedRange = new QRadioButton("Задан: от", range);
     FixedRange->setObjectName("FixedRange");
-    FixedRange->setGeometry(12, 54, 44, 20);
-    RangeLow = makeRangeEnd(range, "RangeLow", -3, {58, 52, 90, 24});
+    FixedRange->setGeometry(12, 54, 92, 20);
+    RangeLow = makeRangeEnd(range, "RangeLow", -3, {106, 52, 90, 24});
     auto* to = new QLabel("до", range);
-    to->setGeometry(160, 54, 24, 20);
-    RangeHigh = makeRangeEnd(range, "RangeHigh", 1, {186, 52, 90, 24});
+    to->setGeometry(206, 54, 24, 20);
+    RangeHigh = makeRangeEnd(range, "RangeHigh", 1, {234, 52, 90, 24});
 
-    QFrame* look = makeGroupFrame(this, {8, 100, 314, 104});
+    QFrame* look = makeGroupFrame(this, {8, 100, 344, 114});
     Banded = new QCheckBox("Полосы, число полос:", look);
     Banded->setObjectName("Banded");
     Banded->setGeometry(12, 8, 190, 20);
@@ -51,13 +51,14 @@ TColourMapDialog::TColourMapDialog(QWidget* parent)
     Bands->setGeometry(206, 6, 60, 24);
     Legend = new QCheckBox("Легенда (шкала с подписями)", look);
     Legend->setObjectName("Legend");
-    Legend->setGeometry(12, 36, 290, 20);
+    Legend->setGeometry(12, 36, 326, 20);
     Legend->setChecked(true);
     auto* scale = new QLabel(
-        "Шкала: скорость — от тёмного к светлому, давление — синий, серый при Cp = 0, жёлтый",
+        "Шкала: скорость — от тёмного к светлому; давление — от синего через серый (Cp = 0) к "
+        "жёлтому",
         look);
     scale->setWordWrap(true);
-    scale->setGeometry(12, 62, 290, 36);
+    scale->setGeometry(12, 62, 326, 46);
 }
 
 std::optional<flow::maps::MapRange> TColourMapDialog::fixedRange() const {
