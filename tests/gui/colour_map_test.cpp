@@ -19,6 +19,7 @@
 #include "dialogs/streamline_dialog.h"
 #include "document/construction_file.h"
 #include "document/mdi_child.h"
+#include "document/picture_export.h"
 #include "flow/maps/scale_mapping.h"
 #include "gui_test_support.h"
 
@@ -126,8 +127,14 @@ class ColourMapTest : public QObject {
         click(*form, "SpeedButton1");
         QCOMPARE(d->surface().image(), mapOverLines);
 
-        // Files do not keep maps yet: the rest is written, and the user told.
+        // An SVG carries the map as an image under its vector lines.
         const QTemporaryDir folder;
+        writeSvgPicture(d->document().construction(), folder.filePath("map.svg"));
+        const QByteArray svg = contents(folder.filePath("map.svg"));
+        QVERIFY(svg.indexOf("<image") >= 0);
+        QVERIFY(svg.indexOf("<image") < svg.indexOf("<polyline"));
+
+        // Files do not keep maps yet: the rest is written, and the user told.
         d->document().setFileName(folder.filePath("map.zef"));
         named<QAction>(form, "SaveConstructionItem")->trigger();
         QCOMPARE(status(), QString("Цветовая карта пока не сохраняется в файле построения"));
