@@ -15,6 +15,14 @@ namespace {
 // A cylinder's inside: a light grey, as a solid body.
 constexpr std::uint32_t kBodyColour = 0xFFD8D8D8;
 
+// The last map's values and colours on this thread, their memory reused:
+// fresh memory for a picture's values costs as much as computing them.
+struct MapBuffers {
+    maps::ValueMap values;
+    maps::ColouredMap colours;
+};
+thread_local MapBuffers mapBuffers;
+
 }  // namespace
 
 std::optional<MapFlow> mapFlowOf(const Configuration& c, const flow::Settings& settings) {
@@ -26,26 +34,18 @@ std::optional<MapFlow> mapFlowOf(const Configuration& c, const flow::Settings& s
     return flow;
 }
 
-std::optional<QImage> mapPicture(const MapFlow& flow, QSize size, maps::MapQuantity quantity,
-                                 const MapOptions& options) {
-    const std::optional<maps::ValueMap> values =
-        maps::valueMap(flow.elements, size.width(), size.height(), quantity);
-    if (!values) return std::nullopt;
-    const maps::MapStyle style{options.fixedRange, options.bands, kBodyColour};
-    const maps::ColouredMap coloured = maps::colourMap(*values, style, flow.bodies);
-    QImage picture(size, QImage::Format_RGB32);
-    for (int y = 0; y < size.height(); ++y)
-        std::copy_n(coloured.pixels.begin() + static_cast<std::ptrdiff_t>(y) * size.width(),
-                    size.width(), reinterpret_cast<std::uint32_t*>(picture.scanLine(y)));
-    if (options.legend) {
-        QPainter painter(&picture);
-        paintLegend(painter, size, coloured.mapping, values->streamSpeed > 0);
-    }
-    return picture;
-}
-
 void drawMap(PictureSurface& surface, const MapFlow& flow, QSize size, maps::MapQuantity quantity,
              const MapOptions& options) {
-    if (const std::optional<QImage> picture = mapPicture(flow, size, quantity, options))
-        surface.drawPicture(*picture);
+    MapBuffers& buffers = mapBuffers;
+    if (!maps::fillValueMap(buffers.values, flow.elements, size.width(), size.height(), quantity))
+        return;
+    const maps::MapStyle style{options.fixedRange, options.bands, kBodyColour};
+    maps::colourMapInto(buffers.colours, buffers.values, style, flow.bodies);
+    QImage picture(reinterpret_cast<uchar*>(buffers.colours.pixels.data()), size.width(),
+                   size.height(), size.width() * 4, QImage::Format_RGB32);
+    if (options.legend) {
+        QPainter painter(&picture);
+        paintLegend(painter, size, buffers.colours.mapping, buffers.values.streamSpeed > 0);
+    }
+    surface.drawPicture(picture);
 }

@@ -4,7 +4,6 @@
 // its legend in the picture's lower right corner.
 #pragma once
 
-#include <QImage>
 #include <QSize>
 #include <optional>
 #include <vector>
@@ -26,12 +25,8 @@ struct MapFlow {
 // flow::ConversionError when a strength is no integer.
 std::optional<MapFlow> mapFlowOf(const Configuration& c, const flow::Settings& settings);
 
-// The map's picture of the given size; nothing for a pressure map of a flow
-// without a stream.
-std::optional<QImage> mapPicture(const MapFlow& flow, QSize size, flow::maps::MapQuantity quantity,
-                                 const MapOptions& options);
-
-// Draws the map's picture over the surface from its top left corner;
-// nothing when there is none.
+// Draws the map of the given size (the picture's) over the surface from its
+// top left corner, with its legend when asked for; nothing for a pressure
+// map of a flow without a stream.
 void drawMap(PictureSurface& surface, const MapFlow& flow, QSize size,
              flow::maps::MapQuantity quantity, const MapOptions& options);
