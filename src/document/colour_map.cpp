@@ -1,6 +1,8 @@
 #include "document/colour_map.h"
 
 #include <QPainter>
+#include <new>
+#include <stdexcept>
 
 #include "document/map_legend.h"
 #include "document/picture_surface.h"
@@ -37,10 +39,15 @@ std::optional<MapFlow> mapFlowOf(const Configuration& c, const flow::Settings& s
 void drawMap(PictureSurface& surface, const MapFlow& flow, QSize size, maps::MapQuantity quantity,
              const MapOptions& options) {
     MapBuffers& buffers = mapBuffers;
-    if (!maps::fillValueMap(buffers.values, flow.elements, size.width(), size.height(), quantity))
-        return;
-    const maps::MapStyle style{options.fixedRange, options.bands, kBodyColour};
-    maps::colourMapInto(buffers.colours, buffers.values, style, flow.bodies);
+    try {
+        if (!maps::fillValueMap(buffers.values, flow.elements, size.width(), size.height(),
+                                quantity))
+            return;
+        const maps::MapStyle style{options.fixedRange, options.bands, kBodyColour};
+        maps::colourMapInto(buffers.colours, buffers.values, style, flow.bodies);
+    } catch (const std::bad_alloc&) {
+        throw std::runtime_error("Не хватает памяти, чтобы нарисовать цветовую карту.");
+    }
     QImage picture(reinterpret_cast<uchar*>(buffers.colours.pixels.data()), size.width(),
                    size.height(), size.width() * 4, QImage::Format_RGB32);
     if (options.legend) {
