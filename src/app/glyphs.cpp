@@ -4,6 +4,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -28,6 +29,13 @@ void streams(QPainter& p) {
     p.setPen(QPen(QColor(0, 0, 160), 1));
     p.drawLine(1, 3, 15, 3);
     p.drawLine(1, 13, 15, 13);
+}
+
+// Vertical bands of colour across the glyph, left to right.
+void colourBands(QPainter& p, const std::vector<QColor>& colours) {
+    const double width = 14.0 / static_cast<double>(colours.size());
+    for (std::size_t i = 0; i < colours.size(); ++i)
+        p.fillRect(QRectF(1 + width * static_cast<double>(i), 2, width, 12), colours[i]);
 }
 
 void drawGlyph(QPainter& p, const QString& name) {
@@ -91,6 +99,19 @@ void drawGlyph(QPainter& p, const QString& name) {
         }
     } else if (name == "SpeedButton17") {  // equipotentials
         for (int x : {3, 8, 13}) p.drawLine(x, 1, x, 15);
+    } else if (name == "SpeedMapButton") {  // speed map: dark to light bands, a streamline
+        colourBands(p, {QColor(68, 1, 84), QColor(49, 104, 142), QColor(53, 183, 121),
+                        QColor(253, 231, 37)});
+        p.setPen(QPen(ink, 1.2));
+        QPainterPath wave(QPointF(1, 8));
+        wave.cubicTo(5, 5, 10, 11, 15, 8);
+        p.drawPath(wave);
+    } else if (name == "PressureMapButton") {  // pressure map: blue, grey, yellow about a body
+        colourBands(p, {QColor(40, 60, 150), QColor(150, 150, 150), QColor(240, 200, 80),
+                        QColor(150, 150, 150)});
+        p.setPen(QPen(ink, 1.2));
+        p.setBrush(QColor(220, 220, 220));
+        p.drawEllipse(QPointF(8, 8), 3.5, 3.5);
     } else if (name == "SpeedButton10") {  // stream speed
         arrow(p, {1, 5}, {14, 5});
         arrow(p, {1, 11}, {14, 11});

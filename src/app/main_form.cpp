@@ -79,6 +79,7 @@ void TMainForm::createActions() {
     streamlineSettingsItem = makeMenuItem(this, "N3", "&Линии тока ...");
     equipotentialSettingsItem = makeMenuItem(this, "N4", "Линии равного &потенциала ...");
     vectorSettingsItem = makeMenuItem(this, "N25", "&Вектора скорости ...");
+    colourMapSettingsItem = makeMenuItem(this, "ColourMapItem", "Цветовая &карта ...");
     sourceSinkSettingsItem = makeMenuItem(this, "N15", "Настройки Стока\\&Истока ...");
     vortexSettingsItem = makeMenuItem(this, "N21", "Настройки В&ихря ...");
     dipoleSettingsItem = makeMenuItem(this, "N7", "Настройки &Диполя ...");
@@ -121,8 +122,8 @@ void TMainForm::createMenus() {
 
     QMenu* settingsMenu = menuBar()->addMenu("&Настройки");
     settingsMenu->setObjectName("N2");
-    settingsMenu->addActions(
-        {streamlineSettingsItem, equipotentialSettingsItem, vectorSettingsItem});
+    settingsMenu->addActions({streamlineSettingsItem, equipotentialSettingsItem, vectorSettingsItem,
+                              colourMapSettingsItem});
     settingsMenu->addSeparator();
     settingsMenu->addActions({sourceSinkSettingsItem, vortexSettingsItem, dipoleSettingsItem,
                               vortexSourceSettingsItem, cylinderSettingsItem});
@@ -205,6 +206,10 @@ void TMainForm::createToolBars() {
         addToolButton(elementBar, "SpeedButton1", "Построить линии тока", 25, nullptr);
     equipotentialCommand = addToolButton(elementBar, "SpeedButton17",
                                          "Построить линии равного потенциала", 25, nullptr);
+    speedMapCommand =
+        addToolButton(elementBar, "SpeedMapButton", "Построить поле скорости", 25, nullptr);
+    pressureMapCommand =
+        addToolButton(elementBar, "PressureMapButton", "Построить поле давления", 25, nullptr);
     elementBar->addWidget(separatorLine(9));
     streamSpeedButton = addToolButton(elementBar, "SpeedButton10",
                                       "Задать скорость набегающего потока", 22, nullptr);

@@ -23,6 +23,7 @@
 //   streamlineSettingsItem                         N3
 //   equipotentialSettingsItem                      N4
 //   vectorSettingsItem                             N25
+//   colourMapSettingsItem                          ColourMapItem
 //   sourceSinkSettingsItem                         N15
 //   vortexSettingsItem                             N21
 //   dipoleSettingsItem                             N7
@@ -62,6 +63,8 @@
 //   pairTool                                       SpeedButton15
 //   cylinderCirculationTool                        SpeedButton16
 //   equipotentialCommand                           SpeedButton17
+//   speedMapCommand                                SpeedMapButton
+//   pressureMapCommand                             PressureMapButton
 //   memoButton                                     SpeedButton18
 //   vectorScaleButton                              SpeedButton19
 //   gauge                                          Gauge1
@@ -83,6 +86,7 @@
 
 #include "dialogs/dialogs.h"
 #include "document/flow_commands.h"
+#include "flow/maps/value_map.h"
 
 class QAction;
 class QDragEnterEvent;
@@ -180,6 +184,9 @@ class TMainForm : public QMainWindow {
     // Construction commands.
     void SpeedButton1Click();
     void SpeedButton17Click();
+    // The colour maps of the speed and the pressure (colour_map_commands.cpp).
+    void speedMapClick();
+    void pressureMapClick();
 
     // Keeping constructions and pictures (construction_files.cpp,
     // picture_output.cpp).
@@ -297,6 +304,8 @@ class TMainForm : public QMainWindow {
     void drawSuperpositionVelocity(TMDIChild& document);
     void followActiveDocument();
 
+    void drawColourMap(flow::maps::MapQuantity quantity);
+
     // Placing (element_placing.cpp).
     void carryOut(TMDIChild& document, const flow::Settings& settings, const CommandPlan& plan);
     // What placing reads from the dialogs and the strength panel now.
@@ -336,6 +345,7 @@ class TMainForm : public QMainWindow {
     QAction* streamlineSettingsItem;
     QAction* equipotentialSettingsItem;
     QAction* vectorSettingsItem;
+    QAction* colourMapSettingsItem;
     QAction* sourceSinkSettingsItem;
     QAction* vortexSettingsItem;  // does nothing
     QAction* dipoleSettingsItem;
@@ -378,6 +388,8 @@ class TMainForm : public QMainWindow {
     QToolButton* pairTool;
     QToolButton* cylinderCirculationTool;
     QToolButton* equipotentialCommand;
+    QToolButton* speedMapCommand;
+    QToolButton* pressureMapCommand;
     QToolButton* memoButton;
     QToolButton* vectorScaleButton;
     QProgressBar* gauge;

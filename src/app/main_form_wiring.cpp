@@ -16,6 +16,7 @@
 
 #include "app/main_form.h"
 #include "app/superposition_panel.h"
+#include "dialogs/colour_map_dialog.h"
 #include "dialogs/cylinder_dialog.h"
 #include "dialogs/dipole_dialog.h"
 #include "dialogs/equipotential_dialog.h"
@@ -81,6 +82,8 @@ void TMainForm::connectHandlers() {
             &TMainForm::disarmElementTools);
     onClick(streamlineCommand, &TMainForm::SpeedButton1Click);
     onClick(equipotentialCommand, &TMainForm::SpeedButton17Click);
+    onClick(speedMapCommand, &TMainForm::speedMapClick);
+    onClick(pressureMapCommand, &TMainForm::pressureMapClick);
     // Items and buttons that only show a settings dialog.
     auto shows = [this](auto* control, auto dialog) {
         auto show = [this, dialog] { (dialogs_.*dialog)->Show(); };
@@ -92,6 +95,7 @@ void TMainForm::connectHandlers() {
     shows(streamlineSettingsItem, &TDialogs::streamlineDialog);
     shows(equipotentialSettingsItem, &TDialogs::equipotentialDialog);
     shows(vectorSettingsItem, &TDialogs::vectorStyleDialog);
+    shows(colourMapSettingsItem, &TDialogs::colourMapDialog);
     shows(sourceSinkSettingsItem, &TDialogs::sourceSinkDialog);
     shows(dipoleSettingsItem, &TDialogs::dipoleDialog);
     shows(vortexSourceSettingsItem, &TDialogs::vortexSourceDialog);

@@ -1,5 +1,5 @@
 // The program's windows, built in start-up order: the main window, then the
-// eleven settings dialogs, hidden.
+// twelve settings dialogs, hidden.
 #pragma once
 
 #include <memory>

@@ -1,5 +1,6 @@
 #include "dialogs/dialogs.h"
 
+#include "dialogs/colour_map_dialog.h"
 #include "dialogs/cylinder_dialog.h"
 #include "dialogs/dipole_dialog.h"
 #include "dialogs/equipotential_dialog.h"
@@ -25,6 +26,7 @@ TDialogs createDialogs(QWidget* mainForm) {
     d.vortexSourceDialog = new TOKBottomDlg8(mainForm);
     d.vectorStyleDialog = new TSetting9(mainForm);
     d.vectorScaleDialog = new TOKBottomDlg9(mainForm);
+    d.colourMapDialog = new TColourMapDialog(mainForm);
     return d;
 }
 

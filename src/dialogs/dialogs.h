@@ -1,4 +1,4 @@
-// The eleven settings dialogs, created hidden right after the main window and
+// The twelve settings dialogs, created hidden right after the main window and
 // living until the program ends.
 #pragma once
 
@@ -14,6 +14,7 @@ class TOKBottomDlg7;
 class TOKBottomDlg8;
 class TSetting9;
 class TOKBottomDlg9;
+class TColourMapDialog;
 
 namespace flow {
 struct Settings;
@@ -31,6 +32,7 @@ struct TDialogs {
     TOKBottomDlg8* vortexSourceDialog = nullptr;
     TSetting9* vectorStyleDialog = nullptr;
     TOKBottomDlg9* vectorScaleDialog = nullptr;
+    TColourMapDialog* colourMapDialog = nullptr;
 };
 
 // Creates the dialogs hidden, in start-up order, as children of the main

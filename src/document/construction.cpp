@@ -1,5 +1,8 @@
 #include "document/construction.h"
 
+#include <algorithm>
+
+#include "document/colour_map.h"
 #include "document/picture_surface.h"
 #include "document/superposition_marks.h"
 #include "flow/bounded_settings.h"
@@ -42,6 +45,10 @@ QString lastTitle(const std::vector<ConstructionStep>& steps) {
             command && !command->title.isEmpty())
             return command->title;
     return {};
+}
+
+bool isMapStep(const ConstructionStep& step) {
+    return std::holds_alternative<MapStep>(step.action);
 }
 
 bool recordStep(std::vector<ConstructionStep>& steps, ConstructionStep step,
@@ -113,6 +120,8 @@ bool drawStep(const ConstructionStep& step, PictureSurface& surface,
                        [&](const SuperpositionVelocityStep& v) {
                            flow::superposition::drawVelocity(canvas, elements, v.p);
                        },
+                       // Drawn first, under everything (drawLastMap).
+                       [](const MapStep&) {},
                    },
                    step.action);
     } catch (const flow::ConversionError&) {
@@ -121,11 +130,32 @@ bool drawStep(const ConstructionStep& step, PictureSurface& surface,
     return complete;
 }
 
+// The last map step, if any, over the whole picture.
+void drawLastMap(const Construction& construction, PictureSurface& surface) {
+    const std::vector<ConstructionStep>& steps = construction.steps;
+    const auto last = std::find_if(steps.rbegin(), steps.rend(), isMapStep);
+    if (last == steps.rend()) return;
+    const auto& map = std::get<MapStep>(last->action);
+    std::optional<MapFlow> flow;
+    if (construction.superposition) {
+        flow = MapFlow{superpositionElements(steps), {}};
+    } else {
+        try {
+            flow = mapFlowOf(lastConfiguration({steps.begin(), last.base() - 1}),
+                             last->settings.settings());
+        } catch (const flow::ConversionError&) {
+            // A strength that was no integer left no map when it was made.
+        }
+    }
+    if (flow) drawMap(surface, *flow, construction.field, map.quantity, map.options);
+}
+
 }  // namespace
 
 bool replay(const Construction& construction, PictureSurface& surface) {
     const std::vector<flow::superposition::Element> elements =
         superpositionElements(construction.steps);
+    drawLastMap(construction, surface);
     auto isElement = [](const ConstructionStep& step) {
         return std::holds_alternative<SuperpositionElementStep>(step.action);
     };

@@ -7,6 +7,9 @@
 // A superposition document keeps its elements as steps too. Its picture is
 // always drawn whole from them: the elements' marks first, then its other
 // steps in order, each line drawing and velocity with all the elements.
+//
+// A colour map lies under everything: only the last map step is drawn, and
+// first, before the marks; the other steps follow as said.
 #pragma once
 
 #include <QFont>
@@ -18,6 +21,7 @@
 
 #include "document/configuration.h"
 #include "document/element_drawing.h"
+#include "document/map_options.h"
 #include "document/picture_surface.h"
 #include "flow/routines.h"
 #include "flow/setting_values.h"
@@ -64,9 +68,17 @@ struct SuperpositionVelocityStep {
     flow::Point p;
 };
 
+// A colour map of the flow's speed or pressure: a superposition's elements,
+// or the flow of the configuration the steps before it left, read with the
+// step's settings.
+struct MapStep {
+    flow::maps::MapQuantity quantity = flow::maps::MapQuantity::Speed;
+    MapOptions options;
+};
+
 struct ConstructionStep {
     std::variant<ElementStep, CommandStep, VelocityStep, LabelStep, SuperpositionElementStep,
-                 SuperpositionLinesStep, SuperpositionVelocityStep>
+                 SuperpositionLinesStep, SuperpositionVelocityStep, MapStep>
         action;
     flow::SettingValues settings;  // what the step read
 };
@@ -87,6 +99,8 @@ struct Construction {
 // title the last command wrote (empty when none did).
 Configuration lastConfiguration(const std::vector<ConstructionStep>& steps);
 QString lastTitle(const std::vector<ConstructionStep>& steps);
+
+bool isMapStep(const ConstructionStep& step);
 
 // Runs `draw` with readers that note what it reads, taken with `bounds`,
 // then appends the step with those values, also when `draw` throws (what it

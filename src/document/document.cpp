@@ -92,10 +92,11 @@ void Document::replaceSteps(std::size_t at, std::size_t count,
     announce(before);
 }
 
-// Steps added at the end draw over the picture as a replay would, except an
-// element added to a superposition that has drawn more than its marks: its
-// lines then change.
+// Steps added at the end draw over the picture as a replay would, except a
+// colour map, which goes under everything, and an element added to a
+// superposition that has drawn more than its marks: its lines then change.
 bool Document::drawnOnTop(const std::vector<ConstructionStep>& added) const {
+    if (std::any_of(added.begin(), added.end(), isMapStep)) return false;
     if (!superposition_) return true;
     auto isElement = [](const ConstructionStep& step) {
         return std::holds_alternative<SuperpositionElementStep>(step.action);

@@ -98,6 +98,11 @@ class Document : public QObject {
                                                         const flow::Settings& live,
                                                         flow::Gauge& gauge);
     bool drawSuperpositionVelocity(flow::Point p, const flow::Settings& live, flow::Gauge& gauge);
+    // A colour map under the whole picture, drawn again with it; nothing is
+    // kept when there is no element or, for pressure, no stream.
+    enum class MapOutcome { Drawn, NoElement, NoStream };
+    MapOutcome drawMap(flow::maps::MapQuantity quantity, const MapOptions& options,
+                       const flow::Settings& live);
 
     // Takes an opened construction as the document's, with no history, and
     // draws it on the picture made for it. False when the tracer's work

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 
 #include "flow/surface.h"
 
@@ -11,6 +12,10 @@ class PictureSurface : public flow::Surface {
   public:
     virtual QFont qfont() const = 0;
     virtual void setQFont(const QFont& font) = 0;
+    // Draws the image over what is drawn, its top left corner at the
+    // picture's: a colour map under the lines drawn after it. A surface
+    // that keeps no picture ignores it.
+    virtual void drawPicture(const QImage&) {}
 };
 
 // The font of a new picture's labels and letters.

@@ -299,3 +299,12 @@ std::optional<flow::Color> RasterSurface::pixel(std::int64_t x, std::int64_t y) 
     if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) return std::nullopt;
     return flow::Color::of(QColor(image_.pixel(static_cast<int>(x), static_cast<int>(y))));
 }
+
+void RasterSurface::drawPicture(const QImage& image) {
+    QPainter& p = painter();
+    drawPendingLines();
+    p.drawImage(0, 0, image);
+    flow::clearUpperVectorState();
+    markChangedPixels(0, 0, std::min(image_.width(), image.width()),
+                      std::min(image_.height(), image.height()));
+}

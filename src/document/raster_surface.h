@@ -66,6 +66,7 @@ class RasterSurface : public PictureSurface {
 
     QFont qfont() const override { return font_; }
     void setQFont(const QFont& font) override { font_ = font; }
+    void drawPicture(const QImage& image) override;
 
     void setPenColor(flow::Color color) override;
     void setPenWidth(int width) override;

@@ -131,3 +131,9 @@ void VectorSurface::textOut(std::int64_t x, std::int64_t y, const std::string& u
     painter_.setPen(Qt::black);
     painter_.drawText(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
 }
+
+// Embedded as an image: the vector lines drawn after it stay lines.
+void VectorSurface::drawPicture(const QImage& image) {
+    drawChain();
+    painter_.drawImage(QPointF(0, 0), image);
+}

@@ -58,7 +58,7 @@ class DialogBehaviourTest : public QObject {
         QCOMPARE(names,
                  QStringList({"TOKBottomDlg", "TOKBottomDlg1", "TOKBottomDlg2", "TOKBottomDlg3",
                               "TOKBottomDlg4", "TOKBottomDlg5", "TOKBottomDlg6", "TOKBottomDlg7",
-                              "TOKBottomDlg8", "TSetting9", "TOKBottomDlg9"}));
+                              "TOKBottomDlg8", "TSetting9", "TOKBottomDlg9", "TColourMapDialog"}));
         QCOMPARE(d->cylinderDialog->windowTitle(), "Параметры цилиндра");
         QCOMPARE(d->cylinderDialog->size(), QSize(352, 229));
         QCOMPARE(d->vectorStyleDialog->windowTitle(), "Настройка векторов скорости");
