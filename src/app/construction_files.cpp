@@ -141,21 +141,15 @@ bool TMainForm::saveConstructionAs(TMDIChild& document) {
     return writeConstruction(*d, fileName);
 }
 
-// Colour maps are not kept in construction files yet: the file holds the
-// other steps, and the status line says the map was left out.
 bool TMainForm::writeConstruction(TMDIChild& document, const QString& fileName) {
-    Construction construction = document.document().construction();
-    const auto mapsLeftOut = std::erase_if(construction.steps, isMapStep);
     const bool saved = runReportingErrors([&] {
-        writeConstructionFile(construction, fileName);
+        writeConstructionFile(document.document().construction(), fileName);
         document.document().setFileName(fileName);
         document.document().markSaved();
     });
     if (!saved) return false;
     recentFiles_->add(fileName);
     showActiveDocumentInTitle();  // the file's name may have changed
-    if (mapsLeftOut)
-        statusLine->showMessage("Цветовая карта пока не сохраняется в файле построения");
     return true;
 }
 

@@ -146,6 +146,13 @@ QJsonObject stepToJson(const ConstructionStep& step) {
     } else if (const auto* v = std::get_if<SuperpositionVelocityStep>(&step.action)) {
         json["step"] = "superpositionVelocity";
         json["point"] = pointToJson(v->p);
+    } else if (const auto* m = std::get_if<MapStep>(&step.action)) {
+        json["step"] = "map";
+        json["quantity"] = m->quantity == flow::maps::MapQuantity::Speed ? "speed" : "pressure";
+        if (m->options.fixedRange)
+            json["range"] = QJsonArray{m->options.fixedRange->low, m->options.fixedRange->high};
+        json["bands"] = m->options.bands;
+        json["legend"] = m->options.legend;
     } else {
         const auto& l = std::get<LabelStep>(step.action);
         json["step"] = "label";
@@ -423,6 +430,35 @@ SuperpositionLinesStep superpositionLinesFromJson(const ObjectReader& r) {
     r.fail(QString("неизвестные линии %1").arg(quoted(lines)));
 }
 
+// A colour map: its quantity, range (none: automatic), bands and legend.
+MapStep mapFromJson(const ObjectReader& r) {
+    MapStep map;
+    const QString quantity = r.text("quantity");
+    if (quantity == "pressure")
+        map.quantity = flow::maps::MapQuantity::Pressure;
+    else if (quantity != "speed")
+        r.fail(QString("неизвестная величина карты %1").arg(quoted(quantity)));
+    if (r.has("range")) {
+        const QJsonArray range = r.member("range").toArray();
+        const double low = range.size() == 2 ? range[0].toDouble(std::nan("")) : std::nan("");
+        const double high = range.size() == 2 ? range[1].toDouble(std::nan("")) : std::nan("");
+        if (!(std::abs(low) <= kMaxMapRange && std::abs(high) <= kMaxMapRange))
+            r.fail(QString("поле «range» должно быть парой чисел от %1 до %2")
+                       .arg(-kMaxMapRange)
+                       .arg(kMaxMapRange));
+        map.options.fixedRange = flow::maps::MapRange{low, high};
+    }
+    map.options.bands = r.integer("bands", 0, flow::maps::kMostBands);
+    if (map.options.bands != 0 && map.options.bands < flow::maps::kFewestBands)
+        r.fail(QString("поле «bands» должно быть 0 или от %1 до %2")
+                   .arg(flow::maps::kFewestBands)
+                   .arg(flow::maps::kMostBands));
+    const QJsonValue legend = r.member("legend");
+    if (!legend.isBool()) r.fail("поле «legend» должно быть true или false");
+    map.options.legend = legend.toBool();
+    return map;
+}
+
 // A superposition's lines are traced on the picture (the window records its
 // size): a larger field of their own would only take longer.
 void checkLinesField(const ObjectReader& r, const flow::SettingValues& settings, QSize picture) {
@@ -469,12 +505,22 @@ ConstructionStep stepFromJson(const QJsonValue& json, int number,
         step.action = superpositionLinesFromJson(r);
     else if (kind == "superpositionVelocity")
         step.action = SuperpositionVelocityStep{r.point("point")};
+    else if (kind == "map")
+        step.action = mapFromJson(r);
     else
         r.fail(QString("неизвестный шаг %1").arg(quoted(kind)));
     step.settings = settingsFromJson(r);
     if (std::holds_alternative<SuperpositionLinesStep>(step.action))
         checkLinesField(r, step.settings, construction.field);
     return step;
+}
+
+// The oldest format that holds the construction, so that earlier versions
+// of the program go on reading what they can draw.
+int formatVersionOf(const Construction& construction) {
+    if (std::any_of(construction.steps.begin(), construction.steps.end(), isMapStep))
+        return kMapFormatVersion;
+    return construction.superposition ? kSuperpositionFormatVersion : kOrdinaryFormatVersion;
 }
 
 }  // namespace
@@ -484,8 +530,7 @@ QByteArray constructionToJson(const Construction& construction) {
     for (const ConstructionStep& step : construction.steps) steps.append(stepToJson(step));
     QJsonObject json{
         {"format", kFormat},
-        {"version",
-         construction.superposition ? kConstructionFormatVersion : kOrdinaryFormatVersion},
+        {"version", formatVersionOf(construction)},
         {"field", QJsonObject{{"width", construction.field.width()},
                               {"height", construction.field.height()}}},
         {"font", construction.font.toString()},

@@ -14,3 +14,5 @@ inline constexpr int kMaxLineSteps = 200;
 inline constexpr int kMaxTextCharacters = 1000;
 // A font's family and style names.
 inline constexpr int kMaxFontNameCharacters = 200;
+// The ends of a colour map's fixed range.
+inline constexpr double kMaxMapRange = 1e6;

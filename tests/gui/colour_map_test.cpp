@@ -20,6 +20,7 @@
 #include "document/construction_file.h"
 #include "document/mdi_child.h"
 #include "document/picture_export.h"
+#include "document/raster_surface.h"
 #include "flow/maps/scale_mapping.h"
 #include "gui_test_support.h"
 
@@ -134,12 +135,15 @@ class ColourMapTest : public QObject {
         QVERIFY(svg.indexOf("<image") >= 0);
         QVERIFY(svg.indexOf("<image") < svg.indexOf("<polyline"));
 
-        // Files do not keep maps yet: the rest is written, and the user told.
+        // Files keep the map, as format 3; the file opened draws the same picture.
         d->document().setFileName(folder.filePath("map.zef"));
         named<QAction>(form, "SaveConstructionItem")->trigger();
-        QCOMPARE(status(), QString("Цветовая карта пока не сохраняется в файле построения"));
-        QCOMPARE(readConstructionFile(folder.filePath("map.zef")).steps.size(),
-                 d->document().steps().size() - 1);
+        QVERIFY(contents(folder.filePath("map.zef")).contains("\"version\": 3"));
+        const Construction opened = readConstructionFile(folder.filePath("map.zef"));
+        RasterSurface reopened;
+        QVERIFY(reopened.createPicture(opened.field.width(), opened.field.height()));
+        replay(opened, reopened);
+        QCOMPARE(reopened.image(), d->surface().image());
     }
 
     // A superposition's map: pressure needs its stream; the speed of a

@@ -462,6 +462,15 @@ class ConstructionFilesTest : public QObject {
                    "{\"step\": \"command\", \"routine\": \"StreamSourceInStream\", "
                    "\"arguments\": {\"X\": 300, \"Y\": 200, \"Q\": 99999}}")
             << "шаг 1: аргументы: поле «Q»: 99999 вне пределов 1000..3000";
+        QTest::newRow("map range")
+            << constructionJson(
+                   "{\"step\": \"map\", \"quantity\": \"speed\", \"range\": [0, 1e300], "
+                   "\"bands\": 10, \"legend\": true}")
+            << "шаг 1: поле «range» должно быть парой чисел";
+        QTest::newRow("map bands") << constructionJson(
+                                          "{\"step\": \"map\", \"quantity\": \"pressure\", "
+                                          "\"bands\": 3, \"legend\": false}")
+                                   << "шаг 1: поле «bands» должно быть 0 или от 5 до 20";
         QTest::newRow("setting out of range")
             << constructionJson(
                    "{\"step\": \"command\", \"routine\": \"StreamVortex\", "
