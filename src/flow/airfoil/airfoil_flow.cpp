@@ -71,6 +71,12 @@ double AirfoilFlow::pressureCoefficient(Complex z) const {
     return 1 - std::norm(velocity(z)) / (speed_ * speed_);
 }
 
+std::optional<Complex> AirfoilFlow::velocityAtPicture(double x, double y) const {
+    const std::optional<Complex> z = geometry_.pictureToCircle(x, y);
+    if (!z) return std::nullopt;
+    return std::conj(velocity(*z));
+}
+
 std::vector<Complex> AirfoilFlow::stagnationPoints() const {
     if (!(speed_ > 0)) return {};
     // Zeros of dW/dz: U e^{-i alpha} w^2 + i G / (2 pi) w - U a^2 e^{i alpha} = 0,

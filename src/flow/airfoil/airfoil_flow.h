@@ -41,6 +41,9 @@ class AirfoilFlow {
     Complex velocity(Complex z) const;
     // 1 - |V|^2 / U^2 there.
     double pressureCoefficient(Complex z) const;
+    // The velocity u + i v (x to the right, y upwards) at a picture point;
+    // nothing inside the airfoil.
+    std::optional<Complex> velocityAtPicture(double x, double y) const;
 
     // The stagnation points in the circle plane on or outside the circle,
     // the front one (near the leading edge) first; the airfoil plane's are

@@ -14,6 +14,7 @@ namespace {
 
 constexpr double kTurn = 2 * std::numbers::pi;
 constexpr int kSamples = 3600;
+constexpr int kForceSamples = 4096;
 
 std::string number(const char* format, double value) {
     char text[64];
@@ -35,6 +36,14 @@ SurfacePressure surfacePressure(const AirfoilFlow& flow, double theta) {
             turned > 0 && turned < geometry.leadingAngle() - trailing};
 }
 
+std::vector<SurfacePressure> pressureAlongSurface(const AirfoilFlow& flow, int count) {
+    const double start = flow.geometry().circle().trailingAngle();
+    std::vector<SurfacePressure> points;
+    for (int k = 0; k < count; ++k)
+        points.push_back(surfacePressure(flow, start + kTurn * k / count));
+    return points;
+}
+
 SurfacePressure lowestPressure(const AirfoilFlow& flow) {
     const JoukowskiCircle& circle = flow.geometry().circle();
     // Round the sharp edge without the Kutta circulation the speed is infinite.
@@ -46,6 +55,28 @@ SurfacePressure lowestPressure(const AirfoilFlow& flow) {
                         kSamples));
 }
 
+std::optional<PressureForce> pressureForce(const AirfoilFlow& flow) {
+    const JoukowskiCircle& circle = flow.geometry().circle();
+    // A thin airfoil's leading edge -c is sharp too.
+    for (const double edge : {circle.c, -circle.c})
+        if (circle.outside(edge) && !std::isfinite(flow.pressureCoefficient(edge)))
+            return std::nullopt;
+    // Counterclockwise round the outline the outward normal times the arc
+    // is -i dzeta; the integrand is smooth and periodic in the circle's
+    // angle, so the trapezoidal rule converges fast.
+    Complex sum;
+    for (int k = 0; k < kForceSamples; ++k) {
+        const double theta = kTurn * k / kForceSamples;
+        const Complex z = circle.at(theta);
+        const Complex dzeta =
+            circle.mapDerivative(z) * Complex(0, circle.radius) * std::polar(1.0, theta);
+        sum += flow.pressureCoefficient(z) * Complex(0, 1) * dzeta;
+    }
+    const Complex force =
+        sum * (kTurn / kForceSamples) / flow.geometry().chord() / std::polar(1.0, flow.alpha());
+    return PressureForce{force.imag(), force.real()};
+}
+
 AirfoilSummary summarize(const AirfoilFlow& flow, double density) {
     AirfoilSummary summary;
     for (const Complex z : flow.stagnationPoints())
@@ -54,6 +85,7 @@ AirfoilSummary summarize(const AirfoilFlow& flow, double density) {
     summary.liftCoefficient = flow.liftCoefficient();
     summary.lift = flow.lift(density);
     summary.lowest = lowestPressure(flow);
+    summary.force = pressureForce(flow);
     return summary;
 }
 
@@ -78,7 +110,10 @@ std::string summaryText(const AirfoilSummary& summary, const AirfoilGeometry& ge
            " поверхности, x/c = " + number("%.3f", low.chordFraction) + ": (" +
            number("%.1f", lowPlace.picture.x) + ", " + number("%.1f", lowPlace.picture.y) +
            ") пикс.; (" + number("%.1f", lowPlace.flow.x) + ", " + number("%.1f", lowPlace.flow.y) +
-           ") от центра поля\n";
+           ") от центра поля\n" +
+           (summary.force
+                ? "Сопротивление давления C_D = " + number("%.4f", summary.force->drag) + "\n"
+                : std::string());
 }
 
 }  // namespace flow::airfoil

@@ -64,6 +64,15 @@ TEST(AirfoilFlow, KuttaLiftStagnationAndPressureOverShapesAndAngles) {
         };
         stagnant(kutta, points[0]);
         EXPECT_LE(lowestPressure(kutta).cp, kutta.pressureCoefficient(circle.at(1.0)));
+        // The surface pressure lifts as Kutta and Joukowski say and, as
+        // d'Alembert says, does not drag (a thin airfoil's sharp leading
+        // edge sucks with a force no surface integral gives).
+        const std::optional<PressureForce> force = pressureForce(kutta);
+        EXPECT_EQ(force.has_value(), c.thickness > 0 || (c.camber == 0 && c.alpha == 0));
+        if (force) {
+            EXPECT_NEAR(force->lift, kutta.liftCoefficient(), 1e-3);
+            EXPECT_NEAR(force->drag, 0, 1e-3);
+        }
         // Without the circulation the rear point leaves the edge, and the
         // flow turns round the edge at infinite speed.
         const AirfoilFlow plain(geometry, {c.alpha, 2, false, 0});
@@ -73,6 +82,7 @@ TEST(AirfoilFlow, KuttaLiftStagnationAndPressureOverShapesAndAngles) {
         if (std::abs(alpha + circle.beta()) > 0.01) {
             EXPECT_GT(std::abs(off[1] - circle.c), 0.01 * circle.radius);
             EXPECT_EQ(lowestPressure(plain).cp, -std::numeric_limits<double>::infinity());
+            EXPECT_FALSE(pressureForce(plain));
         }
     }
 }
