@@ -56,7 +56,7 @@ class AirfoilFlow {
     double lift(double density) const { return density * speed_ * circulation_; }
 
   private:
-    const AirfoilGeometry& geometry_;
+    AirfoilGeometry geometry_;
     double speed_;
     double alpha_;
     double circulation_;

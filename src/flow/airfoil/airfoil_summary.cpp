@@ -16,9 +16,11 @@ constexpr double kTurn = 2 * std::numbers::pi;
 constexpr int kSamples = 3600;
 constexpr int kForceSamples = 4096;
 
-std::string number(const char* format, double value) {
+// The value to the decimals; one that prints as zero prints without a sign.
+std::string number(double value, int decimals) {
+    if (std::abs(value) < 0.5 * std::pow(10.0, -decimals)) value = 0;
     char text[64];
-    std::snprintf(text, sizeof text, format, value);
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
     return text;
 }
 
@@ -102,18 +104,19 @@ std::string summaryText(const AirfoilSummary& summary, const AirfoilGeometry& ge
         places.push_back({LandmarkKind::StagnationPoint, about(p), 0, std::nullopt});
     const SurfacePressure& low = summary.lowest;
     const LandmarkPlace lowPlace = about(low.place);
-    return landmarksText(places) + "Циркуляция Г = " + number("%.3f", summary.circulation) +
-           "\nКоэффициент подъёмной силы C_L = " + number("%.4f", summary.liftCoefficient) +
-           "\nПодъёмная сила на единицу размаха ρUГ = " + number("%.3f", summary.lift) +
-           "\nНаименьший Cp = " + number("%.3f", low.cp) + " на " +
-           (low.upper ? "верхней" : "нижней") +
-           " поверхности, x/c = " + number("%.3f", low.chordFraction) + ": (" +
-           number("%.1f", lowPlace.picture.x) + ", " + number("%.1f", lowPlace.picture.y) +
-           ") пикс.; (" + number("%.1f", lowPlace.flow.x) + ", " + number("%.1f", lowPlace.flow.y) +
-           ") от центра поля\n" +
-           (summary.force
-                ? "Сопротивление давления C_D = " + number("%.4f", summary.force->drag) + "\n"
-                : std::string());
+    const std::string where =
+        std::isfinite(low.cp) ? number(low.cp, 3) + " на " + (low.upper ? "верхней" : "нижней") +
+                                    " поверхности, x/c = " + number(low.chordFraction, 3)
+                              : std::string("-∞ на задней кромке, которую огибает поток");
+    std::string text = landmarksText(places) + "Циркуляция Г = " + number(summary.circulation, 3) +
+                       "\nКоэффициент подъёмной силы C_L = " + number(summary.liftCoefficient, 4) +
+                       "\nПодъёмная сила на единицу размаха ρUГ = " + number(summary.lift, 3) +
+                       "\nНаименьший Cp = " + where + ": (" + number(lowPlace.picture.x, 1) + ", " +
+                       number(lowPlace.picture.y, 1) + ") пикс.; (" + number(lowPlace.flow.x, 1) +
+                       ", " + number(lowPlace.flow.y, 1) + ") от центра поля\n";
+    if (summary.force)
+        text += "Сопротивление давления C_D = " + number(summary.force->drag, 4) + "\n";
+    return text;
 }
 
 }  // namespace flow::airfoil
