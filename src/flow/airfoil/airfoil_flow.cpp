@@ -9,8 +9,8 @@ namespace flow::airfoil {
 namespace {
 
 constexpr double kPi = std::numbers::pi;
-// Closer than this to the trailing edge's preimage, relative to the radius,
-// the velocity is the limit there.
+// Closer than this to a sharp edge's preimage, relative to the radius, the
+// velocity is the limit there.
 constexpr double kNearEdge = 1e-6;
 
 double radians(double degrees) {

@@ -5,6 +5,7 @@
 // right). The circulation G counts clockwise, so that a positive G lifts.
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "flow/airfoil/airfoil_geometry.h"
@@ -36,8 +37,10 @@ class AirfoilFlow {
     Complex potential(Complex z) const;
     Complex circleVelocity(Complex z) const;
     // dW/dzeta = u - i v at the image of circle point z: dW/dz over
-    // dzeta/dz; at the trailing edge the limit when the circulation is the
-    // Kutta one (dW/dz vanishes there too), infinite otherwise.
+    // dzeta/dz. At a sharp edge (where dzeta/dz vanishes: the trailing edge,
+    // and a thin airfoil's leading edge) the limit where dW/dz vanishes too,
+    // as the Kutta circulation makes it at the trailing edge; infinite
+    // otherwise.
     Complex velocity(Complex z) const;
     // 1 - |V|^2 / U^2 there.
     double pressureCoefficient(Complex z) const;

@@ -42,8 +42,8 @@ Complex AirfoilGeometry::fromPicture(double x, double y) const {
 }
 
 std::vector<PicturePoint> AirfoilGeometry::outline() const {
-    // The map at most doubles lengths near the circle, so points this close
-    // on the circle keep the outline's chords within a fraction of a pixel.
+    // The map stretches lengths along the circle a few times at most, so
+    // points this close on it keep the outline's chords a few pixels long.
     const int count = std::clamp(
         static_cast<int>(std::ceil(kTurn * circle_.radius / kOutlineSpacing)), 64, 100'000);
     const double start = circle_.trailingAngle();
