@@ -1,5 +1,6 @@
 #include "cases.h"
 
+#include "flow/airfoil/airfoil_drawing.h"
 #include "flow/equipotentials/cylinder.h"
 #include "flow/equipotentials/cylinder_circulation.h"
 #include "flow/equipotentials/single_elements.h"
@@ -114,12 +115,26 @@ void addEquipotentials(std::vector<Case>& cases) {
                [](const Canvas& c) { EquipotentialCylinderCirculation(c, kRadius, kX, kY); });
 }
 
+// A Joukowski airfoil of chord 400 at 5 degrees with the Kutta condition:
+// its streamlines and then its lines of equal potential.
+void addAirfoil(std::vector<Case>& cases) {
+    addDefault(cases, "AirfoilLevels", [](const flow::Canvas& c) {
+        using namespace flow::airfoil;
+        const AirfoilGeometry geometry({400, 0.1, 0.05}, c.settings.field.width(),
+                                       c.settings.field.height());
+        const AirfoilFlow flow(geometry, {5, 1, true});
+        drawAirfoilStreamlines(c, flow);
+        drawAirfoilEquipotentials(c, flow);
+    });
+}
+
 }  // namespace
 
 std::vector<Case> allCases() {
     std::vector<Case> cases;
     addStreamlines(cases);
     addEquipotentials(cases);
+    addAirfoil(cases);
     return cases;
 }
 
