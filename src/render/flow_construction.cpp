@@ -21,6 +21,21 @@ class NoGauge : public flow::Gauge {
     fail(QString("в точке (%1,%2) скорость не рисуется").arg(at.x()).arg(at.y()));
 }
 
+// A colour map under the picture, with the dialog's defaults: the range
+// found from the picture, no bands, the legend.
+void drawMap(Document& document, DrawCommand::Kind kind, const flow::Settings& live) {
+    const bool speed = kind == DrawCommand::SpeedMap;
+    const auto outcome =
+        document.drawMap(speed ? flow::maps::MapQuantity::Speed : flow::maps::MapQuantity::Pressure,
+                         MapOptions{}, live);
+    if (outcome == Document::MapOutcome::NoStream)
+        fail(
+            "--pressure-map: поле давления не построено: коэффициенту давления нужен "
+            "набегающий поток");
+    if (outcome == Document::MapOutcome::NoElement)
+        fail(QString("%1: нет элемента").arg(speed ? "--speed-map" : "--pressure-map"));
+}
+
 // The field's size as the settings give it, refused when no picture can have it.
 QSize fieldOf(const flow::Settings& live) {
     const QSize field(live.field.width(), live.field.height());
@@ -111,6 +126,10 @@ DrawnFlow superpositionFlow(const FlowRequest& request) {
             case DrawCommand::Label:
                 document.stampLabel(command.at.x(), command.at.y(), command.text);
                 break;
+            case DrawCommand::SpeedMap:
+            case DrawCommand::PressureMap:
+                drawMap(document, command.kind, live);
+                break;
         }
     }
     drawn.construction = document.construction();
@@ -164,6 +183,10 @@ Construction flowConstruction(const FlowRequest& request) {
             }
             case DrawCommand::Label:
                 document.stampLabel(command.at.x(), command.at.y(), command.text);
+                break;
+            case DrawCommand::SpeedMap:
+            case DrawCommand::PressureMap:
+                drawMap(document, command.kind, live);
                 break;
         }
     }

@@ -28,6 +28,12 @@ const QCommandLineOption kSecond(
     "second", "Место второго элемента (y берётся у первого); по умолчанию на 200 правее.", "X,Y");
 const QCommandLineOption kStreamlines("streamlines", "Построить линии тока.");
 const QCommandLineOption kEquipotentials("equipotentials", "Построить линии равного потенциала.");
+const QCommandLineOption kSpeedMap(
+    "speed-map",
+    "Построить поле скорости: цветовая карта |V|/U под всеми линиями (диапазон "
+    "автоматический, цвета без полос, с легендой).");
+const QCommandLineOption kPressureMap(
+    "pressure-map", "Построить поле давления: цветовая карта Cp = 1 - |V|^2/U^2, как --speed-map.");
 const QCommandLineOption kVelocity("velocity", "Векторы скорости в точке (можно повторять).",
                                    "X,Y");
 const QCommandLineOption kLabel("label", "Надпись, левый верхний угол в X,Y (можно повторять).",
@@ -48,7 +54,8 @@ void describe(QCommandLineParser& parser) {
         "задано, берётся по умолчанию, как в диалогах программы.");
     parser.addPositionalArgument("FILE.zef", "Файл построения.", "[FILE.zef]");
     parser.addOptions({kOutput, kFlow, kElement, kAt, kSecond, kStreamlines, kEquipotentials,
-                       kVelocity, kLabel, kField, kSet, kLandmarks, kMarkLandmarks});
+                       kSpeedMap, kPressureMap, kVelocity, kLabel, kField, kSet, kLandmarks,
+                       kMarkLandmarks});
 }
 
 [[noreturn]] void fail(const QString& message) {
@@ -201,6 +208,10 @@ void readFlowOptions(const QCommandLineParser& parser, FlowRequest& request) {
             request.commands.push_back({DrawCommand::Streamlines, {}, {}});
         else if (option == "equipotentials")
             request.commands.push_back({DrawCommand::Equipotentials, {}, {}});
+        else if (option == "speed-map")
+            request.commands.push_back({DrawCommand::SpeedMap, {}, {}});
+        else if (option == "pressure-map")
+            request.commands.push_back({DrawCommand::PressureMap, {}, {}});
         else if (option == "velocity")
             request.commands.push_back(
                 {DrawCommand::Velocity, point(next(kVelocity), "--velocity"), {}});

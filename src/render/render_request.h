@@ -23,7 +23,7 @@ class ArgumentError : public std::runtime_error {
 };
 
 struct DrawCommand {
-    enum Kind { Streamlines, Equipotentials, Velocity, Label };
+    enum Kind { Streamlines, Equipotentials, Velocity, Label, SpeedMap, PressureMap };
     Kind kind = Streamlines;
     QPoint at;     // velocity and label
     QString text;  // label

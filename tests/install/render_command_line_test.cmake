@@ -89,6 +89,20 @@ if(NOT err MATCHES "^zef-render: --streamlines: линии не построен
   message(FATAL_ERROR "--element stream,100,0 --streamlines said:\n${err}")
 endif()
 
+# A colour map goes under the lines: in SVG an image before the first line;
+# the pressure of a flow without a stream is refused.
+run_render(0 out err --flow cylinder-circulation --streamlines --pressure-map -o map.svg)
+file(READ "${out_dir}/map.svg" svg)
+string(FIND "${svg}" "<image" image)
+string(FIND "${svg}" "<polyline" line)
+if(image LESS 0 OR line LESS image OR NOT err STREQUAL "")
+  message(FATAL_ERROR "--pressure-map: no map under the lines, or something said:\n${err}")
+endif()
+run_render(2 out err --flow vortex --pressure-map -o map.png)
+if(NOT err MATCHES "^zef-render: --pressure-map: поле давления не построено")
+  message(FATAL_ERROR "--flow vortex --pressure-map said:\n${err}")
+endif()
+
 # Each error: exit code, one line naming the program, and OUT as it was.
 file(WRITE "${out_dir}/kept.png" "earlier")
 function(refused expected_code output)
