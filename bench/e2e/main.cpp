@@ -18,6 +18,7 @@
 #include "benchmark_arguments.h"
 #include "end_to_end_benchmarks.h"
 #include "end_to_end_reporter.h"
+#include "map_end_to_end.h"
 #include "superposition_end_to_end.h"
 #include "undo_end_to_end.h"
 
@@ -56,6 +57,7 @@ int main(int argc, char** argv) {
     bench::registerEndToEnd(endToEnd, program.mainForm(), "/proc/self/exe");
     bench::registerSuperpositionEndToEnd(program.mainForm());
     bench::registerUndoEndToEnd(program.mainForm());
+    bench::registerMapEndToEnd(program.mainForm());
 
     bench::EndToEndReporter reporter;
     return bench::runBenchmarks(count, args.data(), reporter);
