@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QToolButton>
+#include <utility>
 
 #include "app/main_form.h"
 #include "configurations.h"
@@ -56,21 +57,16 @@ void registerMapEndToEnd(TMainForm& form) {
         })
         ->Unit(benchmark::kMillisecond)
         ->UseRealTime();
-    benchmark::RegisterBenchmark(
-        "MapPressure/superposition of ten",
-        [&form](benchmark::State& state) {
-            runMapClicks(state, form, superpositionWith(form, tenElements()), "PressureMapButton");
-        })
-        ->Unit(benchmark::kMillisecond)
-        ->UseRealTime();
-    benchmark::RegisterBenchmark("MapPressure/superposition of a hundred",
-                                 [&form](benchmark::State& state) {
-                                     runMapClicks(state, form,
-                                                  superpositionWith(form, hundredElements()),
-                                                  "PressureMapButton");
-                                 })
-        ->Unit(benchmark::kMillisecond)
-        ->UseRealTime();
+    for (const auto& [name, elements] :
+         {std::pair{"MapPressure/superposition of ten", tenElements()},
+          std::pair{"MapPressure/superposition of a hundred", hundredElements()}})
+        benchmark::RegisterBenchmark(
+            name,
+            [&form, elements](benchmark::State& state) {
+                runMapClicks(state, form, superpositionWith(form, elements), "PressureMapButton");
+            })
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
 }
 
 }  // namespace bench
