@@ -4,6 +4,7 @@
 #include <numbers>
 
 #include "flow/airfoil/circle_plane_trace.h"
+#include "flow/arrow_places.h"
 #include "flow/arrowhead.h"
 #include "flow/equipotentials/equipotential_pen.h"
 #include "flow/geometry.h"
@@ -16,10 +17,6 @@ namespace {
 
 using superposition::Quantity;
 
-constexpr double kFirstArrow = 100;  // arc length to the first arrowhead, pixels
-constexpr double kArrowSpacing = 200;
-constexpr double kShortestArrowed = 40;  // shorter curves get none
-constexpr double kArrowHalfAngle = 20;
 constexpr double kDegree = std::numbers::pi / 180;
 
 Point pixel(const PicturePoint& p) {
@@ -47,7 +44,7 @@ double distance(const PicturePoint& a, const PicturePoint& b) {
 bool clearOfAirfoil(const AirfoilGeometry& geometry, const PicturePoint& p, Complex v) {
     for (const double side : {-1.0, 1.0}) {
         const Complex leg =
-            -std::polar(kArrowheadLeg, std::arg(v) + side * kArrowHalfAngle * kDegree);
+            -std::polar(kArrowheadLeg, std::arg(v) + side * kStreamArrowHalfAngle * kDegree);
         if (!geometry.pictureToCircle(p.x + leg.real(), p.y - leg.imag())) return false;
     }
     return true;
@@ -56,27 +53,19 @@ bool clearOfAirfoil(const AirfoilGeometry& geometry, const PicturePoint& p, Comp
 // Arrowheads along the flow at 100, 300, 500, ... pixels of arc (at the
 // middle of a curve shorter than 100), only inside the field.
 void drawArrows(Surface& surface, const AirfoilFlow& flow, const std::vector<CurvePoint>& curve) {
-    double length = 0;
-    for (std::size_t k = 1; k < curve.size(); ++k) length += distance(curve[k - 1].p, curve[k].p);
-    if (length < kShortestArrowed) return;
     const AirfoilGeometry& geometry = flow.geometry();
-    double next = length < kFirstArrow ? length / 2 : kFirstArrow;
-    double walked = 0;
-    for (std::size_t k = 1; k < curve.size(); ++k) {
-        const double chord = distance(curve[k - 1].p, curve[k].p);
-        for (; chord > 0 && walked + chord >= next; next += kArrowSpacing) {
-            const double s = (next - walked) / chord;
+    forEachArrowPlace(
+        curve.size(), [&](std::size_t k) { return distance(curve[k - 1].p, curve[k].p); },
+        [&](std::size_t k, double s) {
             const PicturePoint p{curve[k - 1].p.x + (curve[k].p.x - curve[k - 1].p.x) * s,
                                  curve[k - 1].p.y + (curve[k].p.y - curve[k - 1].p.y) * s};
             const Complex v =
                 std::conj(flow.velocity(curve[k - 1].z + (curve[k].z - curve[k - 1].z) * s));
-            if (p.x < 0 || p.x > geometry.width() || p.y < 0 || p.y > geometry.height()) continue;
+            if (p.x < 0 || p.x > geometry.width() || p.y < 0 || p.y > geometry.height()) return;
             if (!std::isfinite(std::abs(v)) || v == Complex{} || !clearOfAirfoil(geometry, p, v))
-                continue;
-            headingArrowhead(surface, pixel(p), toDegrees(std::arg(v)), kArrowHalfAngle);
-        }
-        walked += chord;
-    }
+                return;
+            headingArrowhead(surface, pixel(p), toDegrees(std::arg(v)), kStreamArrowHalfAngle);
+        });
 }
 
 // The levels of the dialog's increment A and count N.

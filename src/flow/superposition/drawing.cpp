@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "flow/arrow_places.h"
 #include "flow/arrowhead.h"
 #include "flow/equipotentials/equipotential_pen.h"
 #include "flow/geometry.h"
@@ -18,11 +19,6 @@ namespace {
 // dW/dz: a hundred elements of every kind at the dialogs' defaults took at
 // most 60 % of it.
 constexpr long long kWorkPerDrawing = 300'000'000;
-
-constexpr double kFirstArrow = 100;  // arc length to the first arrowhead, pixels
-constexpr double kArrowSpacing = 200;
-constexpr double kShortestArrowed = 40;  // shorter curves get none
-constexpr double kArrowHalfAngle = 20;
 
 Point rounded(Complex z) {
     const PicturePoint p = toPicture(z);
@@ -53,27 +49,16 @@ bool drawCurve(Surface& surface, const std::vector<Complex>& points, double widt
 // middle of a curve shorter than 100), only inside the field.
 void drawArrows(Surface& surface, const Field& field, const std::vector<Complex>& points,
                 double width, double height) {
-    double length = 0;
-    for (std::size_t k = 1; k < points.size(); ++k) length += std::abs(points[k] - points[k - 1]);
-    if (length < kShortestArrowed) return;
-    double next = length < kFirstArrow ? length / 2 : kFirstArrow;
-    double walked = 0;
-    for (std::size_t k = 1; k < points.size(); ++k) {
-        const double chord = std::abs(points[k] - points[k - 1]);
-        while (chord > 0 && walked + chord >= next) {
-            const Complex z =
-                points[k - 1] + (points[k] - points[k - 1]) * ((next - walked) / chord);
-            const PicturePoint p = toPicture(z);
+    forEachArrowPlace(
+        points.size(), [&](std::size_t k) { return std::abs(points[k] - points[k - 1]); },
+        [&](std::size_t k, double t) {
+            const PicturePoint p = toPicture(points[k - 1] + (points[k] - points[k - 1]) * t);
             const ScreenVelocity v = velocityAt(field, p.x, p.y);
             if (inField(p, width, height) && std::isfinite(v.dx) && std::isfinite(v.dy) &&
-                (v.dx != 0 || v.dy != 0)) {
+                (v.dx != 0 || v.dy != 0))
                 headingArrowhead(surface, {Round(p.x), Round(p.y)},
-                                 toDegrees(std::atan2(-v.dy, v.dx)), kArrowHalfAngle);
-            }
-            next += kArrowSpacing;
-        }
-        walked += chord;
-    }
+                                 toDegrees(std::atan2(-v.dy, v.dx)), kStreamArrowHalfAngle);
+        });
 }
 
 // The curves traced, drawn with arrowheads if asked for.
