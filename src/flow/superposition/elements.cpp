@@ -111,6 +111,9 @@ Field::Field(const std::vector<Element>& elements) {
         if (s.log != Complex{}) logTerms_.push_back({x, y, s.log.real(), s.log.imag()});
         if (s.pole != Complex{}) poleTerms_.push_back({x, y, s.pole.real(), s.pole.imag()});
     }
+    std::vector<Complex> points;
+    for (const Singularity& s : singularities_) points.push_back(s.z);
+    far_ = FarField::of(logTerms_, poleTerms_, points);
 }
 
 Complex Field::potential(Complex z) const {
@@ -122,10 +125,12 @@ Complex Field::potential(Complex z) const {
     return w;
 }
 
-Complex Field::change(Complex a, Complex b) const {
-    const Complex h = b - a;
-    Complex w = times(stream_, h);
-    for (const Term& t : logTerms_) {
+namespace {
+
+// w plus the terms' change of W from a to b = a + h.
+Complex withChanges(Complex w, const std::vector<FieldTerm>& logs,
+                    const std::vector<FieldTerm>& poles, Complex a, Complex h, Complex b) {
+    for (const FieldTerm& t : logs) {
         // log((b - z0) / (a - z0)) = log(1 + u) with u = h / (a - z0).
         const double dx = a.real() - t.x;
         const double dy = a.imag() - t.y;
@@ -133,7 +138,7 @@ Complex Field::change(Complex a, Complex b) const {
         const Complex u{(h.real() * dx + h.imag() * dy) * k, (h.imag() * dx - h.real() * dy) * k};
         w += times({t.re, t.im}, logOfRatio(u));
     }
-    for (const Term& t : poleTerms_) {
+    for (const FieldTerm& t : poles) {
         // 1 / (b - z0) - 1 / (a - z0) = -h / ((a - z0) (b - z0)).
         const Complex z0{t.x, t.y};
         w -= times({t.re, t.im}, times(h, reciprocal(times(a - z0, b - z0))));
@@ -141,38 +146,43 @@ Complex Field::change(Complex a, Complex b) const {
     return w;
 }
 
+}  // namespace
+
+Complex Field::change(Complex a, Complex b) const {
+    const Complex h = b - a;
+    if (far_)
+        if (const FarField::Cell* cell = far_->cellAt(a + 0.5 * h); cell && cell->reaches(a, b))
+            return withChanges(times(stream_, h) + farChange(*cell, a, b), cell->nearLogs,
+                               cell->nearPoles, a, h, b);
+    return withChanges(times(stream_, h), logTerms_, poleTerms_, a, h, b);
+}
+
 Complex Field::change(Complex a, Complex wa, Complex b, Complex wb) const {
     const Complex h = b - a;
     const Complex m = a + 0.5 * h;
     const double reach = squaredLength(h) / (kSimpsonReach * kSimpsonReach);
-    // dW/dz at the middle, and for the near terms their exact change less
-    // their share of Simpson's sum.
-    Complex wm = stream_;
+    const Complex wm = derivative(m);
+    // For the terms near the step their exact change less their share of
+    // Simpson's sum.
     Complex near;
-    for (const Term& t : logTerms_) {
+    for (const FieldTerm& t : logTerms_) {
         const double dx = m.real() - t.x;
         const double dy = m.imag() - t.y;
-        const double n = dx * dx + dy * dy;
-        const double k = 1 / n;
-        const Complex c{t.re, t.im};
-        wm += Complex{(t.re * dx + t.im * dy) * k, (t.im * dx - t.re * dy) * k};
-        if (n < reach) {
+        if (dx * dx + dy * dy < reach) {
             const Complex z0{t.x, t.y};
             const Complex ia = reciprocal(a - z0);
             const Complex simpson = ia + 4.0 * reciprocal(m - z0) + reciprocal(b - z0);
-            near += times(c, logOfRatio(times(h, ia)) - times(h, simpson) * (1.0 / 6));
+            near += times({t.re, t.im}, logOfRatio(times(h, ia)) - times(h, simpson) * (1.0 / 6));
         }
     }
-    for (const Term& t : poleTerms_) {
+    for (const FieldTerm& t : poleTerms_) {
         const Complex z0{t.x, t.y};
-        const Complex c{t.re, t.im};
-        const Complex im = reciprocal(m - z0);
-        wm -= times(c, times(im, im));
         if (squaredLength(m - z0) < reach) {
             const Complex ia = reciprocal(a - z0);
+            const Complex im = reciprocal(m - z0);
             const Complex ib = reciprocal(b - z0);
             const Complex simpson = times(ia, ia) + 4.0 * times(im, im) + times(ib, ib);
-            near -= times(c, times(h, times(ia, ib)) - times(h, simpson) * (1.0 / 6));
+            near -= times({t.re, t.im}, times(h, times(ia, ib)) - times(h, simpson) * (1.0 / 6));
         }
     }
     return times(h, wa + 4.0 * wm + wb) * (1.0 / 6) + near;
@@ -206,37 +216,73 @@ Complex Field::changeBetween(Complex a, Complex Wa, Complex b, Complex Wb) const
     return w;
 }
 
-Complex Field::derivative(Complex z) const {
-    Complex w = stream_;
-    for (const Term& t : logTerms_) {
+namespace {
+
+// w plus the terms' dW/dz at z.
+Complex withTerms(Complex w, const std::vector<FieldTerm>& logs,
+                  const std::vector<FieldTerm>& poles, Complex z) {
+    for (const FieldTerm& t : logs) {
         // log_k / (z - z0) = log_k conj(z - z0) / |z - z0|^2.
         const double dx = z.real() - t.x;
         const double dy = z.imag() - t.y;
         const double k = 1 / (dx * dx + dy * dy);
         w += Complex{(t.re * dx + t.im * dy) * k, (t.im * dx - t.re * dy) * k};
     }
-    for (const Term& t : poleTerms_) {
+    for (const FieldTerm& t : poles) {
         const Complex inv = reciprocal(z - Complex{t.x, t.y});
         w -= times({t.re, t.im}, times(inv, inv));
     }
     return w;
 }
 
-Complex Field::secondDerivative(Complex z) const {
-    Complex w;
-    for (const Term& t : logTerms_) {
+}  // namespace
+
+Complex Field::derivative(Complex z) const {
+    if (far_)
+        if (const FarField::Cell* cell = far_->cellAt(z))
+            return withTerms(stream_ + farDerivative(*cell, z), cell->nearLogs, cell->nearPoles, z);
+    return withTerms(stream_, logTerms_, poleTerms_, z);
+}
+
+namespace {
+
+// w plus the terms' second derivative of W at z.
+Complex withSecondTerms(Complex w, const std::vector<FieldTerm>& logs,
+                        const std::vector<FieldTerm>& poles, Complex z) {
+    for (const FieldTerm& t : logs) {
         const Complex inv = reciprocal(z - Complex{t.x, t.y});
         w -= times({t.re, t.im}, times(inv, inv));
     }
-    for (const Term& t : poleTerms_) {
+    for (const FieldTerm& t : poles) {
         const Complex inv = reciprocal(z - Complex{t.x, t.y});
         w += times(2.0 * Complex{t.re, t.im}, times(inv, times(inv, inv)));
     }
     return w;
 }
 
+}  // namespace
+
+Complex Field::secondDerivative(Complex z) const {
+    if (far_)
+        if (const FarField::Cell* cell = far_->cellAt(z))
+            return withSecondTerms(farSecondDerivative(*cell, z), cell->nearLogs, cell->nearPoles,
+                                   z);
+    return withSecondTerms({}, logTerms_, poleTerms_, z);
+}
+
 Field::Nearest Field::nearest(Complex z) const {
     Nearest found;
+    if (far_)
+        if (const FarField::Cell* cell = far_->cellAt(z)) {
+            for (const std::size_t i : cell->nearPoints) {
+                const double d = squaredLength(z - singularities_[i].z);
+                if (d < found.squared) found = {&singularities_[i], d};
+            }
+            // Every singularity left out lies at least this far from z.
+            const double sure = FarField::kNearRadius - lengthOf(z - cell->centre);
+            if (found.squared < sure * sure) return found;
+            found = {};
+        }
     for (const Singularity& s : singularities_) {
         const double d = squaredLength(z - s.z);
         if (d < found.squared) found = {&s, d};

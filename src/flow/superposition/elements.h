@@ -8,7 +8,10 @@
 #include <cmath>
 #include <complex>
 #include <limits>
+#include <memory>
 #include <vector>
+
+#include "flow/superposition/far_field.h"
 
 namespace flow::superposition {
 
@@ -116,17 +119,13 @@ class Field {
     }
 
   private:
-    // One log or pole term of the sum, kept apart from the others so that
-    // the hot loops run over just the terms they need, without branches.
-    struct Term {
-        double x, y;    // position, flow plane
-        double re, im;  // coefficient
-    };
-
     std::vector<Singularity> singularities_;
-    std::vector<Term> logTerms_;
-    std::vector<Term> poleTerms_;
+    // The log and pole terms kept apart, so that the hot loops run over
+    // just the terms they need, without branches.
+    std::vector<FieldTerm> logTerms_;
+    std::vector<FieldTerm> poleTerms_;
     Complex stream_;
+    std::shared_ptr<const FarField> far_;  // null for few terms
 };
 
 // Velocity at a picture point in screen terms: x to the right, y down.

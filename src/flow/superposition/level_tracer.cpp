@@ -51,9 +51,10 @@ namespace {
 
 // Newton corrections and the turn between steps are kept this small.
 const double kMinTurnCosine = std::cos(0.12);  // at most 0.12 radians of turn per step
-constexpr double kMinStep = 1e-3;              // pixels
-constexpr double kNewtonDone = 1e-2;           // pixels: what is left after this is far smaller
-constexpr double kCloseDistance = 0.3;         // a curve closes passing this near its start
+const double kTurnAimed = 0.8 * std::acos(kMinTurnCosine);
+constexpr double kMinStep = 1e-3;       // pixels
+constexpr double kNewtonDone = 1e-2;    // pixels: what is left after this is far smaller
+constexpr double kCloseDistance = 0.3;  // a curve closes passing this near its start
 constexpr long long kMaxStepsPerCurve = 200000;
 constexpr long long kEvaluationsPerAttempt = 6;  // of dW/dz, counting the change along the step
 
@@ -98,16 +99,18 @@ Trace LevelTracer::follow(Complex start, double value, int direction, StepBudget
     // How far the nearest singularity is from z.
     double clearance = field_.distanceToSingularity(z);
     const double sense = direction >= 0 ? 1.0 : -1.0;
+    double growth = 2;  // of the next step over the last
     for (long long n = 0; n < kMaxStepsPerCurve && !budget.exhausted(); ++n) {
         const Complex t0 = sense * unit(tangentOf(quantity_, anchor.w));
         if (t0 == Complex{}) break;
         // Steps shorter than a third of the way to the nearest singularity
         // keep the log terms well resolved.
         const double limit = std::min(maxStep_, 0.3 * clearance);
-        step = std::min(step * 2, limit);
+        step = std::min(step * growth, limit);
         bool accepted = false;
         Complex z1;
         Anchor anchor1;
+        double cosine = 1;
         while (step >= kMinStep) {
             budget.spend(attemptWork_);
             // Midpoint predictor along the tangent, then Newton back onto the level.
@@ -140,7 +143,7 @@ Trace LevelTracer::follow(Complex start, double value, int direction, StepBudget
                 if (!settled) anchor1 = {z1, at1, field_.derivative(z1)};
                 const Complex t1 = sense * unit(tangentOf(quantity_, anchor1.w));
                 // Both unit vectors: their dot product is the turn's cosine.
-                const double cosine = t1.real() * t0.real() + t1.imag() * t0.imag();
+                cosine = t1.real() * t0.real() + t1.imag() * t0.imag();
                 ok = t1 != Complex{} && (cosine >= kMinTurnCosine || step <= 4 * kMinStep);
             }
             if (ok) {
@@ -150,6 +153,10 @@ Trace LevelTracer::follow(Complex start, double value, int direction, StepBudget
             step *= 0.5;
         }
         if (!accepted) break;
+        // The turn grows with the step: the next step is as long as keeps
+        // it within the limit, so that few tries are turned down.
+        const double turn = std::sqrt(std::max(0.0, 2 * (1 - cosine)));
+        growth = std::clamp(kTurnAimed / std::max(turn, 1e-9), 0.5, 2.0);
         if (stop_ && stop_(z1)) break;
         farthest = std::max(farthest, lengthOf(z1 - start));
         if (farthest > std::max(1.0, 2 * step) && distanceToChord(start, z, z1) < kCloseDistance) {

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
+#include <random>
+#include <vector>
 
 namespace flow::superposition {
 namespace {
@@ -100,6 +102,57 @@ TEST(SuperpositionField, StepChangesFromEndDerivativesMatchTheSeries) {
         const Complex exact = f.change(a, b);
         const Complex simpson = f.change(a, f.derivative(a), b, f.derivative(b));
         EXPECT_NEAR(std::abs(simpson - exact), 0, 1e-8 * std::max(1.0, std::abs(exact)));
+    }
+}
+
+TEST(SuperpositionField, ManyElementsAgreeWithTheirSumsTermByTerm) {
+    // A hundred elements are summed with the far ones grouped; fields of a
+    // quarter of them each are summed term by term, and add up to the same.
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> x(0, 800), y(0, 600), q(300, 2500), angle(0, 360);
+    std::vector<Element> all{stream(1, 15)};
+    std::vector<std::vector<Element>> quarters(4);
+    for (int i = 0; i < 100; ++i) {
+        const double px = x(random), py = y(random);
+        const Element kinds[] = {source(px, py, q(random)), sink(px, py, q(random)),
+                                 vortex(px, py, q(random) - 1400),
+                                 dipole(px, py, 50 * q(random), angle(random)),
+                                 vortexSource(px, py, q(random), q(random) - 1400)};
+        all.push_back(kinds[i % 5]);
+        quarters[i % 4].push_back(all.back());
+    }
+    quarters[0].push_back(all.front());
+    const Field field(all);
+    const auto summed = [&](auto part) {
+        Complex sum;
+        for (const std::vector<Element>& quarter : quarters) sum += part(Field(quarter));
+        return sum;
+    };
+    // Changes only to within the term-by-term sum's own series (|u|^6 / 6).
+    const auto close = [](Complex a, Complex b, double within = 1e-9) {
+        return std::abs(a - b) <= within * std::max(1.0, std::abs(b));
+    };
+    // Points inside, between cells, next to an element and far outside;
+    // steps of a tracer's and of a seed's length.
+    const Element& e = all[37];
+    for (const Complex z : {toFlow(400.5, 300.25), toFlow(31.999, 64), toFlow(e.x + 0.7, e.y - 0.4),
+                            toFlow(-900, 2500), toFlow(799, 1)}) {
+        SCOPED_TRACE(z);
+        EXPECT_TRUE(
+            close(field.derivative(z), summed([&](const Field& f) { return f.derivative(z); })));
+        EXPECT_TRUE(close(field.secondDerivative(z),
+                          summed([&](const Field& f) { return f.secondDerivative(z); })));
+        for (const Complex h : {Complex(6, -5), Complex(-16, 3), Complex(1e-4, 0)}) {
+            const Complex b = z + h;
+            EXPECT_TRUE(close(field.change(z, b),
+                              summed([&](const Field& f) { return f.change(z, b); }), 1e-7));
+            EXPECT_TRUE(close(field.change(z, field.derivative(z), b, field.derivative(b)),
+                              summed([&](const Field& f) { return f.change(z, b); }), 1e-7));
+        }
+        double nearest = std::numeric_limits<double>::infinity();
+        for (const std::vector<Element>& quarter : quarters)
+            nearest = std::min(nearest, Field(quarter).distanceToSingularity(z));
+        EXPECT_EQ(field.distanceToSingularity(z), nearest);
     }
 }
 

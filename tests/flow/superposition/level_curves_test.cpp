@@ -97,20 +97,22 @@ TEST(SuperpositionLevelCurves, LevelsAreEvenlySpacedAroundTheMiddleOfTheField) {
     EXPECT_GE(levels.size(), 25u);
 }
 
-// Curves with a chord that lies along the horizontal line y of the picture
-// (both ends within half a pixel of it, a pixel or more apart), between x0 and x1.
+// Curves that run along the horizontal line y of the picture between x0 and
+// x1: their chords with both ends within half a pixel of it, a pixel or more
+// long, cover 50 pixels or more. (An equipotential crossing the line at a
+// shallow angle near a vortex stays within half a pixel of it for some 20.)
 std::vector<const Curve*> curvesAlong(const CurveSet& set, double y, double x0, double x1) {
     std::vector<const Curve*> along;
     for (const Curve& curve : set.curves) {
+        double covered = 0;
         for (std::size_t k = 1; k < curve.points.size(); ++k) {
             const PicturePoint a = toPicture(curve.points[k - 1]), b = toPicture(curve.points[k]);
             const bool onLine = std::abs(a.y - y) < 0.5 && std::abs(b.y - y) < 0.5;
             if (onLine && std::min(a.x, b.x) >= x0 && std::max(a.x, b.x) <= x1 &&
-                std::abs(a.x - b.x) >= 1) {
-                along.push_back(&curve);
-                break;
-            }
+                std::abs(a.x - b.x) >= 1)
+                covered += std::abs(a.x - b.x);
         }
+        if (covered >= 50) along.push_back(&curve);
     }
     return along;
 }
