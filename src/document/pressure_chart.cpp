@@ -140,8 +140,10 @@ void paintSamples(QPainter& painter, const Axes& axes, const BodyPressure& body)
         painter.drawEllipse(axes.at(body.sampled[i].at, body.sampled[i].cp), 3.5, 3.5);
 }
 
+// `row` moves the text a line further from the mark, clear of an earlier
+// mark's text.
 void paintMark(QPainter& painter, const Axes& axes, const maps::PressurePoint& p,
-               const QColor& colour, const QString& text) {
+               const QColor& colour, const QString& text, int row = 0) {
     const QPointF at = axes.at(p.at, p.cp);
     painter.setPen(QPen(colour, 1));
     painter.setBrush(colour);
@@ -151,7 +153,8 @@ void paintMark(QPainter& painter, const Axes& axes, const maps::PressurePoint& p
     double x = at.x() + 8;
     if (x + metrics.horizontalAdvance(text) > axes.plot.right())
         x = at.x() - 8 - metrics.horizontalAdvance(text);
-    const double y = std::clamp(at.y() + (p.cp > 0 ? metrics.height() + 4 : -8),
+    const double away = (p.cp > 0 ? 1 : -1) * row * metrics.height();
+    const double y = std::clamp(at.y() + away + (p.cp > 0 ? metrics.height() + 4 : -8),
                                 axes.plot.top() + metrics.height(), axes.plot.bottom() - 4);
     painter.drawText(QPointF(std::max(x, axes.plot.left() + 2), y), text);
 }
@@ -198,9 +201,11 @@ void paintPressureChart(QPainter& painter, const QRectF& area, const BodyPressur
     } else {
         paintCurve(painter, axes, body.sampled, kSampledColour);
     }
-    for (const maps::PressurePoint& p : body.stagnation)
+    for (std::size_t i = 0; i < body.stagnation.size(); ++i) {
+        const maps::PressurePoint& p = body.stagnation[i];
         paintMark(painter, axes, p, kStagnationColour,
-                  QString("Cp = %1, %2").arg(number(p.cp, 2), place(body, p)));
+                  QString("Cp = %1, %2").arg(number(p.cp, 2), place(body, p)), static_cast<int>(i));
+    }
     paintMark(
         painter, axes, body.lowest, kLowestColour,
         QString("наименьший Cp = %1, %2").arg(number(body.lowest.cp, 2), place(body, body.lowest)));
