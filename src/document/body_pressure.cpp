@@ -67,8 +67,9 @@ std::optional<BodyPressure> lineBody(const std::vector<sp::Element>& elements, i
             return std::nullopt;
         body.kind = BodyKind::RankineOval;
         body.centre = {source.x, source.y};
+        // An odd count puts a sample on the middle, where the oval is fastest.
         body.sampled =
-            maps::rankineOvalPressure(elements, body.centre, {sink.x, sink.y}, flow->speed);
+            maps::rankineOvalPressure(elements, body.centre, {sink.x, sink.y}, flow->speed, 201);
         body.stagnation = {body.sampled.front(), body.sampled.back()};
     } else {
         return std::nullopt;
@@ -114,14 +115,21 @@ std::optional<BodyPressure> bodyPressureOf(const Construction& construction,
                           width);
 }
 
-flow::Landmark lowestPressureLandmark(const BodyPressure& body) {
+flow::Landmark lowestPressureLandmark(const BodyPressure& body, const Construction& construction) {
     flow::Landmark landmark{body.kind == BodyKind::Cylinder
                                 ? flow::LandmarkKind::LowestPressureOnCylinder
                                 : flow::LandmarkKind::LowestPressureOnLine};
     const maps::PicturePoint at = body.lowestAt;
-    landmark.place = flow::LandmarkPlace{{at.x, at.y},
-                                         {at.x - body.centre.x, body.centre.y - at.y},
-                                         flow::LandmarkOrigin::ElementCentre};
+    const bool field = construction.superposition;
+    // A superposition's field centre in whole pixels, as its other landmarks take it.
+    const maps::PicturePoint centre =
+        field ? maps::PicturePoint{double(construction.field.width() / 2),
+                                   double(construction.field.height() / 2)}
+              : body.centre;
+    landmark.place = flow::LandmarkPlace{
+        {at.x, at.y},
+        {at.x - centre.x, centre.y - at.y},
+        field ? flow::LandmarkOrigin::FieldCentre : flow::LandmarkOrigin::ElementCentre};
     landmark.value = body.lowest.cp;
     return landmark;
 }

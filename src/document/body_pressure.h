@@ -38,8 +38,9 @@ std::optional<BodyPressure> bodyPressureOf(
 std::optional<BodyPressure> bodyPressureOf(const Construction& construction,
                                            const flow::SettingValues& base);
 
-// The lowest pressure on the body and where it is, about the body's centre.
-flow::Landmark lowestPressureLandmark(const BodyPressure& body);
+// The lowest pressure on the construction's body and where it is: about the
+// body's centre, or a superposition's about the field's centre.
+flow::Landmark lowestPressureLandmark(const BodyPressure& body, const Construction& construction);
 
 // The settings as the live readers hold them now.
 flow::SettingValues currentValues(const flow::Settings& live);

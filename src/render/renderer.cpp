@@ -49,7 +49,7 @@ void warn(std::string_view text) {
 }
 
 // The body's pressure when the chart or the landmarks ask for it; a chart
-// of a flow with no body is an error.
+// of a flow with no body is refused.
 std::optional<BodyPressure> bodyPressure(const RenderRequest& request,
                                          const Construction& construction,
                                          const flow::SettingValues& built) {
@@ -61,7 +61,7 @@ std::optional<BodyPressure> bodyPressure(const RenderRequest& request,
         if (!request.pressurePlot.isEmpty()) throw;
     }
     if (!body && !request.pressurePlot.isEmpty())
-        throw std::runtime_error(
+        throw ArgumentError(
             "--cp-plot: для этого течения тело не определено (нужен цилиндр, источник или сток "
             "в потоке, или овал Ренкина)");
     return body;
@@ -104,7 +104,7 @@ void render(const RenderRequest& request) {
     if (!landmarksComplete) warn(flow::kStagnationCutText);
     if (request.landmarks) {
         std::vector<flow::Landmark> printed = landmarks;
-        if (body) printed.push_back(lowestPressureLandmark(*body));
+        if (body) printed.push_back(lowestPressureLandmark(*body, construction));
         print(stdout, QString::fromStdString(landmarksText(printed)));
     }
 }
