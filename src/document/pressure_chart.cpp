@@ -206,9 +206,16 @@ void paintPressureChart(QPainter& painter, const QRectF& area, const BodyPressur
         paintMark(painter, axes, p, kStagnationColour,
                   QString("Cp = %1, %2").arg(number(p.cp, 2), place(body, p)), static_cast<int>(i));
     }
-    paintMark(
-        painter, axes, body.lowest, kLowestColour,
-        QString("наименьший Cp = %1, %2").arg(number(body.lowest.cp, 2), place(body, body.lowest)));
+    // A cylinder without circulation is as fast on top as below: both marked.
+    std::vector<maps::PressurePoint> lowest{body.lowest};
+    for (const maps::PressurePoint& p : body.exact)
+        if (std::abs(p.cp - body.lowest.cp) < 1e-9 && std::abs(p.at - body.lowest.at) > 1)
+            lowest.push_back(p);
+    for (std::size_t i = 0; i < lowest.size(); ++i)
+        paintMark(
+            painter, axes, lowest[i], kLowestColour,
+            QString("наименьший Cp = %1, %2").arg(number(lowest[i].cp, 2), place(body, lowest[i])),
+            static_cast<int>(i));
     painter.setClipping(false);
     paintKey(painter, axes, body);
     painter.restore();
