@@ -83,6 +83,35 @@ class PressureWindowTest : public QObject {
         }
     }
 
+    // Which sets of elements make a body, and a half-body's lowest Cp, the
+    // textbook -0.587.
+    void whichFlowsHaveABody() {
+        namespace sp = flow::superposition;
+        using Kind = std::optional<BodyKind>;
+        const struct {
+            std::vector<sp::Element> elements;
+            Kind kind;
+        } cases[] = {
+            {{sp::stream(1, 0), sp::source(300, 300, 1500)}, BodyKind::HalfBody},
+            {{sp::sink(500, 300, 1500), sp::stream(2, 360)}, BodyKind::HalfBody},
+            {{sp::stream(1, 0), sp::source(300, 300, 1500), sp::sink(500, 300, 1500)},
+             BodyKind::RankineOval},
+            {{sp::stream(1, 0), sp::source(500, 300, 1500), sp::sink(300, 300, 1500)}, Kind()},
+            {{sp::stream(1, 0), sp::source(300, 300, 1500), sp::sink(500, 300, 1000)}, Kind()},
+            {{sp::stream(1, 0), sp::source(300, 300, 1500), sp::sink(500, 310, 1500)}, Kind()},
+            {{sp::stream(1, 90), sp::source(300, 300, 1500)}, Kind()},
+            {{sp::source(300, 300, 1500), sp::sink(500, 300, 1500)}, Kind()},
+            {{sp::stream(1, 0), sp::source(300, 300, 1500), sp::vortex(400, 300, 100)}, Kind()},
+        };
+        for (const auto& c : cases) {
+            const std::optional<BodyPressure> body = bodyPressureOf(c.elements, std::nullopt, 800);
+            QCOMPARE(body ? Kind(body->kind) : Kind(), c.kind);
+            if (body) QVERIFY(std::abs(body->stagnation.front().cp - 1) < 1e-6);
+            if (body && body->kind == BodyKind::HalfBody)
+                QVERIFY(std::abs(body->lowest.cp + 0.587) < 1e-3);
+        }
+    }
+
     // The window follows the active document and its history; a flow with
     // no body, and no document, give the word instead of the chart.
     void theWindowFollowsTheDocuments() {
