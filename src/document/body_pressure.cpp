@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "document/velocity_input.h"
+#include "flow/bounded_settings.h"
 #include "flow/maps/closed_form_elements.h"
 
 namespace maps = flow::maps;
@@ -109,7 +110,9 @@ std::optional<BodyPressure> bodyPressureOf(const Construction& construction,
     for (const ConstructionStep& step : construction.steps)
         for (const auto& [name, value] : step.settings.values()) values.set(name, value);
     const Configuration c = construction.configuration();
-    const std::optional<flow::VelocityInput> input = velocityInputAt(c, values.settings(), {});
+    // Held within the dialogs' ranges, as a replay holds them.
+    const flow::BoundedSettings bounded(values.settings());
+    const std::optional<flow::VelocityInput> input = velocityInputAt(c, bounded.settings(), {});
     if (!input) return std::nullopt;
     return bodyPressureOf(maps::closedFormElements(*input, leftOutOf(c)), maps::cylinderOf(*input),
                           width);
