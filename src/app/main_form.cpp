@@ -87,6 +87,8 @@ void TMainForm::createActions() {
     cylinderSettingsItem = makeMenuItem(this, "N6", "Настройки &Цилиндра ...");
     fontItem = makeMenuItem(this, "N16", "&Шрифт...");
     fieldSizeItem = makeMenuItem(this, "N14", "Файл ...");
+    pressureWindowItem = makeMenuItem(this, "PressureWindowItem", "Давление на пове&рхности ...",
+                                      "Cp along the body of the active document's flow");
     cascadeItem =
         makeMenuItem(this, "WindowCascadeItem", "Окна &каскадом", "Arrange windows to overlap");
     tileItem = makeMenuItem(this, "WindowTileItem", "Окна &сверху вниз",
@@ -129,6 +131,8 @@ void TMainForm::createMenus() {
                               vortexSourceSettingsItem, cylinderSettingsItem});
     settingsMenu->addSeparator();
     settingsMenu->addActions({fontItem, fieldSizeItem});
+    settingsMenu->addSeparator();
+    settingsMenu->addAction(pressureWindowItem);
 
     windowMenu = menuBar()->addMenu("&Окна");
     windowMenu->setObjectName("Window1");

@@ -31,6 +31,7 @@
 //   cylinderSettingsItem                           N6
 //   fontItem                                       N16
 //   fieldSizeItem                                  N14
+//   pressureWindowItem                             PressureWindowItem
 //   cascadeItem                                    WindowCascadeItem
 //   tileItem                                       WindowTileItem
 //   minimizeAllItem                                WindowMinimizeItem
@@ -110,6 +111,7 @@ class QToolButton;
 class TMDIChild;
 class ToolGroup;
 class SuperpositionPanel;
+class PressureWindow;
 enum class SuperpositionLines;
 
 // The strength panel's two rows: the source's and the sink's.
@@ -187,6 +189,9 @@ class TMainForm : public QMainWindow {
     // The colour maps of the speed and the pressure (colour_map_commands.cpp).
     void speedMapClick();
     void pressureMapClick();
+    // The window of the pressure along the active document's body
+    // (pressure_window_item.cpp): shown, and made first when it is not.
+    void pressureWindowClick();
 
     // Keeping constructions and pictures (construction_files.cpp,
     // picture_output.cpp).
@@ -353,6 +358,8 @@ class TMainForm : public QMainWindow {
     QAction* cylinderSettingsItem;
     QAction* fontItem;
     QAction* fieldSizeItem;
+    QAction* pressureWindowItem;
+    PressureWindow* pressureWindow_ = nullptr;
     QAction* cascadeItem;
     QAction* tileItem;
     QAction* minimizeAllItem;

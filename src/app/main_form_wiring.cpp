@@ -84,6 +84,7 @@ void TMainForm::connectHandlers() {
     onClick(equipotentialCommand, &TMainForm::SpeedButton17Click);
     onClick(speedMapCommand, &TMainForm::speedMapClick);
     onClick(pressureMapCommand, &TMainForm::pressureMapClick);
+    on(pressureWindowItem, &TMainForm::pressureWindowClick);
     // Items and buttons that only show a settings dialog.
     auto shows = [this](auto* control, auto dialog) {
         auto show = [this, dialog] { (dialogs_.*dialog)->Show(); };

@@ -43,6 +43,11 @@ const QCommandLineOption kField("field", "Размер поля в пиксел�
 const QCommandLineOption kSet("set", "Настройка по имени (список ниже).", "NAME=VALUE");
 const QCommandLineOption kLandmarks(
     "landmarks", "Напечатать особые точки течения и скорости (в пикселях и единицах течения).");
+const QCommandLineOption kPressurePlot(
+    "cp-plot",
+    "График коэффициента давления вдоль тела (цилиндр, полутело, овал Ренкина): .png, .svg "
+    "или .csv.",
+    "FILE");
 const QCommandLineOption kMarkLandmarks("mark-landmarks",
                                         "Отметить особые точки на рисунке крестиками.");
 
@@ -55,7 +60,7 @@ void describe(QCommandLineParser& parser) {
     parser.addPositionalArgument("FILE.zef", "Файл построения.", "[FILE.zef]");
     parser.addOptions({kOutput, kFlow, kElement, kAt, kSecond, kStreamlines, kEquipotentials,
                        kSpeedMap, kPressureMap, kVelocity, kLabel, kField, kSet, kLandmarks,
-                       kMarkLandmarks});
+                       kMarkLandmarks, kPressurePlot});
 }
 
 [[noreturn]] void fail(const QString& message) {
@@ -279,8 +284,18 @@ RenderRequest parseRenderArguments(const QStringList& arguments) {
 
     request.landmarks = parser.isSet(kLandmarks);
     request.markLandmarks = parser.isSet(kMarkLandmarks);
-    // Landmarks may be printed without a picture.
-    if (request.landmarks && !request.markLandmarks && !parser.isSet(kOutput)) return request;
+    if (parser.isSet(kPressurePlot)) {
+        if (parser.values(kPressurePlot).size() != 1) fail("--cp-plot задаётся один раз");
+        request.pressurePlot = parser.value(kPressurePlot);
+        const QString suffix = QFileInfo(request.pressurePlot).suffix().toLower();
+        if (suffix != "png" && suffix != "svg" && suffix != "csv")
+            fail(QString("--cp-plot: %1 — расширение должно быть .png, .svg или .csv")
+                     .arg(quoted(request.pressurePlot, flow::kQuotedNameCharacters)));
+    }
+    // Landmarks and the pressure chart may be written without a picture.
+    if ((request.landmarks || !request.pressurePlot.isEmpty()) && !request.markLandmarks &&
+        !parser.isSet(kOutput))
+        return request;
     if (parser.values(kOutput).size() != 1) fail("нужен один выходной файл: -o OUT");
     request.output = parser.value(kOutput);
     if (!pictureFormatOf(request.output))

@@ -49,6 +49,7 @@ struct RenderRequest {
     QString output;              // empty: no picture (landmarks printed only)
     bool landmarks = false;      // printed on standard output
     bool markLandmarks = false;  // drawn as crosses over the picture
+    QString pressurePlot;        // empty: no chart of the pressure along the body
 };
 
 // Throws ArgumentError. The program's name comes first.

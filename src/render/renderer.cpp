@@ -4,12 +4,16 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <stdexcept>
 #include <string_view>
 
+#include "document/body_pressure.h"
 #include "document/construction_file.h"
 #include "document/construction_landmarks.h"
 #include "document/picture_export.h"
+#include "document/pressure_chart.h"
+#include "flow/geometry.h"
 #include "flow/landmarks/superposition_landmarks.h"
 #include "render/flow_construction.h"
 #include "render/render_request.h"
@@ -44,6 +48,25 @@ void warn(std::string_view text) {
     print(stderr, "zef-render: " + QString::fromUtf8(text.data(), text.size()) + "\n");
 }
 
+// The body's pressure when the chart or the landmarks ask for it; a chart
+// of a flow with no body is refused.
+std::optional<BodyPressure> bodyPressure(const RenderRequest& request,
+                                         const Construction& construction,
+                                         const flow::SettingValues& built) {
+    if (request.pressurePlot.isEmpty() && !request.landmarks) return std::nullopt;
+    std::optional<BodyPressure> body;
+    try {
+        body = bodyPressureOf(construction, built);
+    } catch (const flow::ConversionError&) {
+        if (!request.pressurePlot.isEmpty()) throw;
+    }
+    if (!body && !request.pressurePlot.isEmpty())
+        throw ArgumentError(
+            "--cp-plot: для этого течения тело не определено (нужен цилиндр, источник или сток "
+            "в потоке, или овал Ренкина)");
+    return body;
+}
+
 // The picture first: when it cannot be written, nothing is printed.
 void render(const RenderRequest& request) {
     const DrawnFlow drawn = request.input.isEmpty()
@@ -59,6 +82,7 @@ void render(const RenderRequest& request) {
         request.landmarks || request.markLandmarks
             ? landmarksOf(construction, built, &landmarksComplete)
             : std::vector<flow::Landmark>();
+    const std::optional<BodyPressure> body = bodyPressure(request, construction, built);
     if (!request.output.isEmpty()) {
         PictureOverlay marks;
         if (request.markLandmarks)
@@ -75,9 +99,14 @@ void render(const RenderRequest& request) {
         linesComplete =
             writePicture(format, construction, picture, request.output, marks) && linesComplete;
     }
+    if (!request.pressurePlot.isEmpty()) writePressureChart(*body, request.pressurePlot);
     if (!linesComplete) warn(flow::superposition::kTruncatedText);
     if (!landmarksComplete) warn(flow::kStagnationCutText);
-    if (request.landmarks) print(stdout, QString::fromStdString(landmarksText(landmarks)));
+    if (request.landmarks) {
+        std::vector<flow::Landmark> printed = landmarks;
+        if (body) printed.push_back(lowestPressureLandmark(*body, construction));
+        print(stdout, QString::fromStdString(landmarksText(printed)));
+    }
 }
 
 }  // namespace

@@ -35,6 +35,23 @@ if(NOT svg MATCHES "<svg" OR NOT err STREQUAL "")
   message(FATAL_ERROR "no SVG written, or something said:\n${svg}\n${err}")
 endif()
 
+# The pressure along a body: a cylinder's samples as CSV (Cp = -3 on top) and
+# its lowest Cp among the landmarks; a chart as PNG beside the picture.
+run_render(0 out err --flow cylinder --cp-plot cp.csv --landmarks)
+file(STRINGS "${out_dir}/cp.csv" rows)
+list(LENGTH rows count)
+list(GET rows 0 header)
+list(GET rows 91 top)
+if(NOT count EQUAL 362 OR NOT header STREQUAL "theta,cp" OR NOT top STREQUAL "90.0000,-3.000000"
+   OR NOT out MATCHES "Cp = -3\\.000 при угле 270\\.0°: \\(400\\.0, 400\\.0\\) пикс\\.")
+  message(FATAL_ERROR "--cp-plot cp.csv wrote ${count} rows: ${header} ${top}\n${out}${err}")
+endif()
+run_render(0 out err --flow source-in-stream --streamlines -o half.png --cp-plot cp.png)
+file(READ "${out_dir}/cp.png" png LIMIT 4 HEX)
+if(NOT png STREQUAL "89504e47" OR NOT EXISTS "${out_dir}/half.png" OR NOT err STREQUAL "")
+  message(FATAL_ERROR "--cp-plot cp.png: no chart, or something said:\n${err}")
+endif()
+
 # The landmarks on standard output, with no picture asked for: Q / (2 pi U)
 # upstream of the source.
 run_render(0 out err --flow source-in-stream --streamlines --landmarks)
@@ -54,6 +71,7 @@ run_render(0 out err --element stream,1,0 --element source,300,300,1500
 set(expected "Критическая точка: (159.7, 300.0) пикс.; (-240.3, 0.0) от центра поля
 Критическая точка: (640.3, 300.0) пикс.; (240.3, 0.0) от центра поля
 Скорость в точке (400.0, 150.0) пикс.; (0.0, 150.0) от центра поля: |V| = 2.469; Vx = 2.469; Vy = 0.000; угол 0.0°
+Наименьший коэффициент давления на разделяющей линии тока Cp = -2.514: (400.0, 88.8) пикс.; (0.0, 211.2) от центра поля
 ")
 if(NOT out STREQUAL "${expected}" OR NOT err STREQUAL "")
   message(FATAL_ERROR "--element --landmarks printed:\n${out}${err}")
@@ -121,6 +139,8 @@ refused(2 new.png --flow no-such-flow)
 refused(2 kept.png --flow vortex --set streamlines.count=0)
 refused(2 new.png --flow pair --equipotentials)
 refused(2 new.gif --flow vortex)
+refused(2 new.png --flow vortex --cp-plot new.csv)
+refused(2 new.png --flow cylinder --cp-plot new.txt)
 refused(1 kept.png missing.zef)
 file(WRITE "${out_dir}/broken.zef" "{ not json")
 refused(1 new.bmp broken.zef)

@@ -33,17 +33,19 @@ LandmarkPlace placeAbout(Point centre, PlanePoint flow,
                          LandmarkOrigin origin = LandmarkOrigin::ElementCentre);
 
 enum class LandmarkKind {
-    StagnationPoint,       // place
-    HalfWidthDownstream,   // value: a source's half-body far downstream
-    HalfWidthUpstream,     // value: a sink's half-body far upstream
-    GreatestSurfaceSpeed,  // place and value: the cylinder's fastest surface point
-    Velocity,              // place and velocity: where velocity vectors were drawn
+    StagnationPoint,           // place
+    HalfWidthDownstream,       // value: a source's half-body far downstream
+    HalfWidthUpstream,         // value: a sink's half-body far upstream
+    GreatestSurfaceSpeed,      // place and value: the cylinder's fastest surface point
+    Velocity,                  // place and velocity: where velocity vectors were drawn
+    LowestPressureOnCylinder,  // place and value: the lowest Cp on a cylinder's surface
+    LowestPressureOnLine,      // place and value: the lowest Cp on a dividing streamline
 };
 
 struct Landmark {
     LandmarkKind kind = LandmarkKind::StagnationPoint;
     std::optional<LandmarkPlace> place;
-    double value = 0;  // the half-width, the greatest surface speed, or |V|
+    double value = 0;  // the half-width, the greatest surface speed, |V| or Cp
     std::optional<VelocityNumbers> velocity;
 };
 

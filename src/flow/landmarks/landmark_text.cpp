@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <numbers>
 
 namespace flow {
 
@@ -52,6 +53,17 @@ std::string line(const Landmark& l) {
             if (l.velocity) text += ": " + velocityNumbersText(*l.velocity);
             return text;
         }
+        case LandmarkKind::LowestPressureOnCylinder: {
+            // The angle counter-clockwise from downstream, about the centre.
+            const PlanePoint at = l.place ? l.place->flow : PlanePoint{};
+            const double angle = std::atan2(at.y, at.x) * 180 / std::numbers::pi;
+            return "Наименьший коэффициент давления на поверхности цилиндра Cp = " +
+                   fixed(l.value, 3) + " при угле " + fixed(angle < 0 ? angle + 360 : angle, 1) +
+                   "°: " + place(l);
+        }
+        case LandmarkKind::LowestPressureOnLine:
+            return "Наименьший коэффициент давления на разделяющей линии тока Cp = " +
+                   fixed(l.value, 3) + ": " + place(l);
     }
     return {};
 }

@@ -63,8 +63,8 @@ CylinderPressure cylinderPressure(const std::vector<sp::Element>& elements,
         const double degrees = 360.0 * k / (n - 1);
         const PicturePoint p{cylinder.x + cylinder.radius * std::cos(degrees * kDegree),
                              cylinder.y - cylinder.radius * std::sin(degrees * kDegree)};
-        result.sampled.push_back({degrees, cpAt(field, p, cylinder.speed)});
-        result.exact.push_back({degrees, exactCylinderCp(cylinder, degrees)});
+        result.sampled.push_back({degrees, cpAt(field, p, cylinder.speed), p.y});
+        result.exact.push_back({degrees, exactCylinderCp(cylinder, degrees), p.y});
     }
     // At rest where 2 sin theta equals the share; fastest where sin theta
     // = -1 for a counter-clockwise circulation (+1 for a clockwise one).
@@ -79,7 +79,8 @@ CylinderPressure cylinderPressure(const std::vector<sp::Element>& elements,
             result.stagnationAngles.end());
     }
     const double fastest = share >= 0 ? 270 : 90;
-    result.lowest = {fastest, exactCylinderCp(cylinder, fastest)};
+    result.lowest = {fastest, exactCylinderCp(cylinder, fastest),
+                     cylinder.y - cylinder.radius * std::sin(fastest * kDegree)};
     return result;
 }
 
@@ -107,7 +108,7 @@ std::vector<PressurePoint> halfBodyPressure(const std::vector<sp::Element>& elem
         // The stagnation point itself, where the formula is 0 / 0.
         const PicturePoint p =
             k == 0 ? PicturePoint{element.x - side * q / (2 * kPi * U), element.y} : at(theta);
-        line.push_back({p.x, cpAt(field, p, U)});
+        line.push_back({p.x, cpAt(field, p, U), p.y});
     }
     if (side < 0) std::reverse(line.begin(), line.end());
     return line;
@@ -139,7 +140,7 @@ std::vector<PressurePoint> rankineOvalPressure(const std::vector<sp::Element>& e
             while (top < reach && (off(top) > 0) == below) top *= 2;
             height = signChange(off, 1e-9, top);
         }
-        line.push_back({x, cpAt(field, {x, y - height}, U)});
+        line.push_back({x, cpAt(field, {x, y - height}, U), y - height});
     }
     return line;
 }

@@ -16,6 +16,7 @@ namespace flow::maps {
 struct PressurePoint {
     double at = 0;  // the angle in degrees, or the picture's x
     double cp = 0;
+    double y = 0;  // the picture's y of the point
 };
 
 struct CylinderPressure {
