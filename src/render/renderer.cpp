@@ -9,6 +9,7 @@
 
 #include "document/construction_file.h"
 #include "document/construction_landmarks.h"
+#include "document/contour.h"
 #include "document/picture_export.h"
 #include "flow/landmarks/superposition_landmarks.h"
 #include "render/flow_construction.h"
@@ -77,7 +78,9 @@ void render(const RenderRequest& request) {
     }
     if (!linesComplete) warn(flow::superposition::kTruncatedText);
     if (!landmarksComplete) warn(flow::kStagnationCutText);
-    if (request.landmarks) print(stdout, QString::fromStdString(landmarksText(landmarks)));
+    if (request.landmarks)
+        print(stdout,
+              QString::fromStdString(landmarksText(landmarks)) + contoursText(construction));
 }
 
 }  // namespace
