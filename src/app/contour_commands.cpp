@@ -11,7 +11,8 @@
 #include "document/mdi_child.h"
 
 bool TMainForm::contourPress(TMDIChild& document, QPoint at) {
-    if (!contourTool->isChecked()) return false;
+    // An element tool armed after it places its element first.
+    if (!contourTool->isChecked() || elementToolDown()) return false;
     if (contourDocument_ != &document) cancelContour();
     contourDocument_ = &document;
     contourDraft_.press(at);

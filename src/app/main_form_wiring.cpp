@@ -85,7 +85,11 @@ void TMainForm::connectHandlers() {
     connect(contourTool, &QToolButton::toggled, this, [this](bool down) {
         if (!down) cancelContour();
     });
+    // The contour tool and the element tools take turns.
     onClick(contourTool, &TMainForm::disarmElementTools);
+    for (QToolButton* tool : elementToolButtons())
+        connect(tool, &QToolButton::clicked, contourTool,
+                [this] { contourTool->setChecked(false); });
     onClick(streamlineCommand, &TMainForm::SpeedButton1Click);
     onClick(equipotentialCommand, &TMainForm::SpeedButton17Click);
     onClick(speedMapCommand, &TMainForm::speedMapClick);

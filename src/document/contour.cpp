@@ -168,11 +168,18 @@ void drawContour(PictureSurface& surface, const ContourStep& step,
     surface.setBrushClear();
     QRectF box;
     if (const auto* circle = std::get_if<maps::Circle>(&step.shape)) {
-        const flow::Point c = rounded(circle->centre);
-        const auto r = std::llround(circle->radius);
-        surface.ellipse(c.x - r, c.y - r, c.x + r, c.y + r);
+        // Chords of about three pixels: drawn as lines are, the same on every
+        // surface and however the painter was left.
+        const double r = circle->radius;
+        const int chords = std::clamp(static_cast<int>(2 * std::numbers::pi * r / 3), 32, 4096);
+        surface.moveTo(rounded({circle->centre.x + r, circle->centre.y}));
+        for (int i = 1; i <= chords; ++i) {
+            const double angle = 2 * std::numbers::pi * i / chords;
+            surface.lineTo(rounded(
+                {circle->centre.x + r * std::cos(angle), circle->centre.y + r * std::sin(angle)}));
+        }
         // The label goes by the circle's points at 45°.
-        const double half = circle->radius * std::numbers::sqrt2 / 2;
+        const double half = r * std::numbers::sqrt2 / 2;
         box = QRectF(circle->centre.x - half, circle->centre.y - half, 2 * half, 2 * half);
     } else {
         const auto& corners = std::get<std::vector<maps::PicturePoint>>(step.shape);
