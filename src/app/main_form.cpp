@@ -236,6 +236,7 @@ void TMainForm::createToolBars() {
     densityBox->setDecimals(3);
     densityBox->setRange(0.001, kMaxDensity);
     densityBox->setValue(1);
+    densityBox->setFixedWidth(96);
     pictureBar->addWidget(densityBox);
 }
 
