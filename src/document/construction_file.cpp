@@ -291,12 +291,13 @@ class ObjectReader {
         return font;
     }
     flow::Point point(const char* key) const { return pointOf(member(key), key); }
-    // A list of at most `most` points.
-    std::vector<flow::Point> points(const char* key, int most) const {
+    // A list of `fewest` to `most` points.
+    std::vector<flow::Point> points(const char* key, int fewest, int most) const {
         const QJsonValue value = member(key);
-        if (!value.isArray() || value.toArray().size() > most)
-            fail(QString("поле «%1» должно быть списком не больше чем из %2 точек")
+        if (!value.isArray() || value.toArray().size() < fewest || value.toArray().size() > most)
+            fail(QString("поле «%1» должно быть списком от %2 до %3 точек")
                      .arg(key)
+                     .arg(fewest)
                      .arg(most));
         std::vector<flow::Point> points;
         for (const QJsonValue& p : value.toArray()) points.push_back(pointOf(p, key));
@@ -496,7 +497,7 @@ ContourStep contourFromJson(const ObjectReader& r) {
     ContourStep contour;
     if (r.has("corners")) {
         std::vector<flow::maps::PicturePoint> corners;
-        for (const flow::Point p : r.points("corners", kMaxContourCorners))
+        for (const flow::Point p : r.points("corners", 3, kMaxContourCorners))
             corners.push_back(picturePoint(p));
         contour.shape = corners;
     } else {

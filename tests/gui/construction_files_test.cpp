@@ -478,9 +478,14 @@ class ConstructionFilesTest : public QObject {
             << "шаг 1: поле «density» должно быть числом больше 0";
         QTest::newRow("contour corners")
             << constructionJson(
-                   "{\"step\": \"contour\", \"corners\": [[1, 2], [3]], "
+                   "{\"step\": \"contour\", \"corners\": [[1, 2], [3, 4], [5]], "
                    "\"density\": 1, \"font\": \"DejaVu Sans,8\"}")
             << "шаг 1: поле «corners» должно быть парой целых координат";
+        QTest::newRow("contour of two corners")
+            << constructionJson(
+                   "{\"step\": \"contour\", \"corners\": [[1, 2], [3, 4]], "
+                   "\"density\": 1, \"font\": \"DejaVu Sans,8\"}")
+            << "шаг 1: поле «corners» должно быть списком от 3 до 1000 точек";
         QTest::newRow("setting out of range")
             << constructionJson(
                    "{\"step\": \"command\", \"routine\": \"StreamVortex\", "
