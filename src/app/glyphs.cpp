@@ -134,6 +134,9 @@ void drawGlyph(QPainter& p, const QString& name) {
         p.setBrush(QColor(255, 255, 225));
         p.drawRect(QRectF(2.5, 1.5, 11, 13));
         for (int y : {5, 8, 11}) p.drawLine(5, y, 11, y);
+    } else if (name == "ContourButton") {  // contour: a loop run counter-clockwise
+        p.drawEllipse(QPointF(8, 8.5), 6, 6);
+        p.drawPolyline(QPolygonF({{10.5, 0.5}, {7.5, 2.5}, {10.5, 4.5}}));
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDoubleSpinBox>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -27,6 +28,7 @@
 #include "app/tool_group.h"
 #include "dialogs/dialog_style.h"
 #include "dialogs/track_bar.h"
+#include "document/construction_limits.h"
 #include "document/mdi_child.h"
 
 namespace {
@@ -230,6 +232,16 @@ void TMainForm::createToolBars() {
     textTool = addToolButton(pictureBar, "SpeedButton7", "Создать надпись", 25, pictureTools_);
     pictureBar->addWidget(separatorLine(455));
     memoButton = addToolButton(pictureBar, "SpeedButton18", {}, 25, nullptr);
+    contourTool = addToolButton(pictureBar, "ContourButton", "Контур", 25, pictureTools_);
+    densityBox = new QDoubleSpinBox;
+    densityBox->setObjectName("DensityBox");
+    densityBox->setToolTip("Плотность жидкости ρ для подъёмной силы цилиндра L′ = ρUГ");
+    densityBox->setPrefix("ρ = ");
+    densityBox->setDecimals(3);
+    densityBox->setRange(0.001, kMaxDensity);
+    densityBox->setValue(1);
+    densityBox->setFixedWidth(96);
+    pictureBar->addWidget(densityBox);
 }
 
 void TMainForm::createPanels() {

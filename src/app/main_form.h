@@ -67,6 +67,7 @@
 //   speedMapCommand                                SpeedMapButton
 //   pressureMapCommand                             PressureMapButton
 //   memoButton                                     SpeedButton18
+//   contourTool, densityBox                        ContourButton, DensityBox
 //   vectorScaleButton                              SpeedButton19
 //   gauge                                          Gauge1
 //   strengthPanel                                  Panel1
@@ -85,11 +86,13 @@
 #include <functional>
 #include <memory>
 
+#include "app/contour_draft.h"
 #include "dialogs/dialogs.h"
 #include "document/flow_commands.h"
 #include "flow/maps/value_map.h"
 
 class QAction;
+class QDoubleSpinBox;
 class QDragEnterEvent;
 class QDropEvent;
 class RecentFiles;
@@ -311,6 +314,15 @@ class TMainForm : public QMainWindow {
 
     void drawColourMap(flow::maps::MapQuantity quantity);
 
+    // The contour tool (contour_commands.cpp): the mouse on a document's
+    // picture while it is down; a press it took is no other tool's.
+    bool contourPress(TMDIChild& document, QPoint at);
+    void contourMove(TMDIChild& document, QPoint at);
+    void contourRelease(TMDIChild& document, QPoint at);
+    void contourClose(TMDIChild& document);
+    void cancelContour();
+    void finishContour(TMDIChild& document, const std::optional<ContourShape>& shape);
+
     // Placing (element_placing.cpp).
     void carryOut(TMDIChild& document, const flow::Settings& settings, const CommandPlan& plan);
     // What placing reads from the dialogs and the strength panel now.
@@ -331,6 +343,8 @@ class TMainForm : public QMainWindow {
         int index = -1;
     } wheeled_;
     QTimer* wheelSeries_;
+    ContourDraft contourDraft_;
+    QPointer<TMDIChild> contourDocument_;  // the document the draft is drawn on
     bool leaving_ = false;  // the program is closing: its documents go without a question
 
     // Main menu.
@@ -399,6 +413,8 @@ class TMainForm : public QMainWindow {
     QToolButton* pressureMapCommand;
     QToolButton* memoButton;
     QToolButton* vectorScaleButton;
+    QToolButton* contourTool;
+    QDoubleSpinBox* densityBox;  // ρ of a cylinder's lift
     QProgressBar* gauge;
 
     QFrame* strengthPanel;

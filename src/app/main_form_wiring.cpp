@@ -78,8 +78,18 @@ void TMainForm::connectHandlers() {
     wheelSeries_->setSingleShot(true);
     wheelSeries_->setInterval(1000);
     connect(wheelSeries_, &QTimer::timeout, this, &TMainForm::finishWheelSeries);
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
-            &TMainForm::disarmElementTools);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &TMainForm::disarmElementTools);
+    connect(escape, &QShortcut::activated, this, &TMainForm::cancelContour);
+    // A contour being drawn goes with its tool, whoever raises it.
+    connect(contourTool, &QToolButton::toggled, this, [this](bool down) {
+        if (!down) cancelContour();
+    });
+    // The contour tool and the element tools take turns.
+    onClick(contourTool, &TMainForm::disarmElementTools);
+    for (QToolButton* tool : elementToolButtons())
+        connect(tool, &QToolButton::clicked, contourTool,
+                [this] { contourTool->setChecked(false); });
     onClick(streamlineCommand, &TMainForm::SpeedButton1Click);
     onClick(equipotentialCommand, &TMainForm::SpeedButton17Click);
     onClick(speedMapCommand, &TMainForm::speedMapClick);
@@ -149,16 +159,24 @@ void TMainForm::connectDocument(TMDIChild* document) {
     }
     connect(document, &TMDIChild::pictureClicked, this,
             [this, document](Qt::MouseButton button, QPoint at) {
-                if (button == Qt::LeftButton && startDrag(*document, at)) return;
+                if (button == Qt::LeftButton &&
+                    (contourPress(*document, at) || startDrag(*document, at)))
+                    return;
                 ImageMouseDown(*document, at.x(), at.y());
             });
     connect(document, &TMDIChild::pointerMoved, this, [this, document](QPoint at) {
         dragTo(*document, at);
         ImageMouseMove(*document, at.x(), at.y());
+        contourMove(*document, at);
     });
-    connect(document, &TMDIChild::pictureReleased, this, [this](Qt::MouseButton button) {
-        if (button == Qt::LeftButton) endDrag(true);
-    });
+    connect(document, &TMDIChild::pictureReleased, this,
+            [this, document](Qt::MouseButton button, QPoint at) {
+                if (button != Qt::LeftButton) return;
+                endDrag(true);
+                contourRelease(*document, at);
+            });
+    connect(document, &TMDIChild::pictureDoubleClicked, this,
+            [this, document] { contourClose(*document); });
     connect(document, &TMDIChild::pictureWheeled, this,
             [this, document](QPoint at, int notches, Qt::KeyboardModifiers modifiers, bool& taken) {
                 taken = turnStrength(*document, at, notches, modifiers & Qt::ShiftModifier);

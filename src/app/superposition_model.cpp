@@ -3,6 +3,7 @@
 #include <QLocale>
 
 #include "app/errors.h"
+#include "document/element_caption.h"
 #include "document/mdi_child.h"
 #include "document/quoted_text.h"
 #include "flow/superposition/element_text.h"
@@ -10,24 +11,6 @@
 namespace sp = flow::superposition;
 
 namespace {
-
-QString kindCaption(sp::ElementKind kind) {
-    switch (kind) {
-        case sp::ElementKind::Source:
-            return "Исток";
-        case sp::ElementKind::Sink:
-            return "Сток";
-        case sp::ElementKind::Vortex:
-            return "Вихрь";
-        case sp::ElementKind::Dipole:
-            return "Диполь";
-        case sp::ElementKind::VortexSource:
-            return "Вихреисток";
-        case sp::ElementKind::Stream:
-            return "Поток";
-    }
-    return {};
-}
 
 bool used(sp::ElementKind kind, int column) {
     switch (column) {
@@ -106,7 +89,7 @@ QVariant SuperpositionModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) return {};
     if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
     sp::Element e = elements_[static_cast<std::size_t>(index.row())];
-    if (index.column() == Kind) return kindCaption(e.kind);
+    if (index.column() == Kind) return elementCaption(e.kind);
     if (!used(e.kind, index.column())) return {};
     return QString::number(*valueOf(e, index.column()), 'g', 10);
 }

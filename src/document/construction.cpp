@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "document/colour_map.h"
+#include "document/contour.h"
 #include "document/picture_surface.h"
 #include "document/superposition_marks.h"
 #include "flow/bounded_settings.h"
@@ -51,6 +52,10 @@ bool isMapStep(const ConstructionStep& step) {
     return std::holds_alternative<MapStep>(step.action);
 }
 
+bool isContourStep(const ConstructionStep& step) {
+    return std::holds_alternative<ContourStep>(step.action);
+}
+
 bool recordStep(std::vector<ConstructionStep>& steps, ConstructionStep step,
                 const flow::Settings& live, const std::function<void(const flow::Settings&)>& draw,
                 flow::ReadBounds bounds) {
@@ -86,10 +91,12 @@ flow::superposition::Outcome drawSuperpositionLines(
 
 namespace {
 
-// One step on the surface; `elements` are a superposition's. False when the
-// work budget cut a superposition's lines short.
-bool drawStep(const ConstructionStep& step, PictureSurface& surface,
+// The construction's step at `index` on the surface; `elements` are a
+// superposition's. False when the work budget cut a superposition's lines
+// short.
+bool drawStep(const Construction& construction, std::size_t index, PictureSurface& surface,
               const std::vector<flow::superposition::Element>& elements) {
+    const ConstructionStep& step = construction.steps[index];
     bool complete = true;
     NoGauge gauge;
     const flow::Canvas canvas{surface, step.settings.settings(), gauge};
@@ -122,6 +129,12 @@ bool drawStep(const ConstructionStep& step, PictureSurface& surface,
                        },
                        // Drawn first, under everything (drawLastMap).
                        [](const MapStep&) {},
+                       [&](const ContourStep& c) {
+                           std::optional<ContourReading> reading;
+                           if (const auto flow = contourFlowAt(construction, index))
+                               reading = readContour(*flow, c.shape, c.density);
+                           drawContour(surface, c, reading, construction.field);
+                       },
                    },
                    step.action);
     } catch (const flow::ConversionError&) {
@@ -159,13 +172,14 @@ bool replay(const Construction& construction, PictureSurface& surface) {
     auto isElement = [](const ConstructionStep& step) {
         return std::holds_alternative<SuperpositionElementStep>(step.action);
     };
+    const std::vector<ConstructionStep>& steps = construction.steps;
     if (construction.superposition)
-        for (const ConstructionStep& step : construction.steps)
-            if (isElement(step)) drawStep(step, surface, elements);
+        for (std::size_t i = 0; i < steps.size(); ++i)
+            if (isElement(steps[i])) drawStep(construction, i, surface, elements);
     bool complete = true;
-    for (const ConstructionStep& step : construction.steps)
-        if (!construction.superposition || !isElement(step))
-            complete = drawStep(step, surface, elements) && complete;
+    for (std::size_t i = 0; i < steps.size(); ++i)
+        if (!construction.superposition || !isElement(steps[i]))
+            complete = drawStep(construction, i, surface, elements) && complete;
     surface.setQFont(construction.font);
     return complete;
 }
@@ -175,7 +189,7 @@ bool replayFrom(const Construction& construction, PictureSurface& surface, std::
         superpositionElements(construction.steps);
     bool complete = true;
     for (std::size_t i = from; i < construction.steps.size(); ++i)
-        complete = drawStep(construction.steps[i], surface, elements) && complete;
+        complete = drawStep(construction, i, surface, elements) && complete;
     surface.setQFont(construction.font);
     return complete;
 }

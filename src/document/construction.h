@@ -23,6 +23,7 @@
 #include "document/element_drawing.h"
 #include "document/map_options.h"
 #include "document/picture_surface.h"
+#include "flow/maps/picture_geometry.h"
 #include "flow/routines.h"
 #include "flow/setting_values.h"
 #include "flow/superposition/drawing.h"
@@ -76,9 +77,22 @@ struct MapStep {
     MapOptions options;
 };
 
+// A closed contour of the picture: a circle, or a polygon by its corners.
+using ContourShape = std::variant<flow::maps::Circle, std::vector<flow::maps::PicturePoint>>;
+
+// A contour drawn with its circulation and flux beside it: those of a
+// superposition's elements, or of the flow of the configuration the steps
+// before it left, read with the step's settings. The density gives a
+// cylinder's lift.
+struct ContourStep {
+    ContourShape shape;
+    double density = 1;
+    QFont font;  // the numbers' font
+};
+
 struct ConstructionStep {
     std::variant<ElementStep, CommandStep, VelocityStep, LabelStep, SuperpositionElementStep,
-                 SuperpositionLinesStep, SuperpositionVelocityStep, MapStep>
+                 SuperpositionLinesStep, SuperpositionVelocityStep, MapStep, ContourStep>
         action;
     flow::SettingValues settings;  // what the step read
 };
@@ -101,6 +115,7 @@ Configuration lastConfiguration(const std::vector<ConstructionStep>& steps);
 QString lastTitle(const std::vector<ConstructionStep>& steps);
 
 bool isMapStep(const ConstructionStep& step);
+bool isContourStep(const ConstructionStep& step);
 
 // Runs `draw` with readers that note what it reads, taken with `bounds`,
 // then appends the step with those values, also when `draw` throws (what it

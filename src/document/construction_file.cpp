@@ -153,6 +153,20 @@ QJsonObject stepToJson(const ConstructionStep& step) {
             json["range"] = QJsonArray{m->options.fixedRange->low, m->options.fixedRange->high};
         json["bands"] = m->options.bands;
         json["legend"] = m->options.legend;
+    } else if (const auto* c = std::get_if<ContourStep>(&step.action)) {
+        json["step"] = "contour";
+        if (const auto* circle = std::get_if<flow::maps::Circle>(&c->shape)) {
+            json["centre"] = QJsonArray{circle->centre.x, circle->centre.y};
+            json["radius"] = circle->radius;
+        } else {
+            QJsonArray corners;
+            for (const flow::maps::PicturePoint p :
+                 std::get<std::vector<flow::maps::PicturePoint>>(c->shape))
+                corners.append(QJsonArray{p.x, p.y});
+            json["corners"] = corners;
+        }
+        json["density"] = c->density;
+        json["font"] = c->font.toString();
     } else {
         const auto& l = std::get<LabelStep>(step.action);
         json["step"] = "label";
@@ -276,8 +290,25 @@ class ObjectReader {
                      .arg(kMaxFontNameCharacters));
         return font;
     }
-    flow::Point point(const char* key) const {
-        const QJsonArray pair = member(key).toArray();
+    flow::Point point(const char* key) const { return pointOf(member(key), key); }
+    // A list of `fewest` to `most` points.
+    std::vector<flow::Point> points(const char* key, int fewest, int most) const {
+        const QJsonValue value = member(key);
+        if (!value.isArray() || value.toArray().size() < fewest || value.toArray().size() > most)
+            fail(QString("поле «%1» должно быть списком от %2 до %3 точек")
+                     .arg(key)
+                     .arg(fewest)
+                     .arg(most));
+        std::vector<flow::Point> points;
+        for (const QJsonValue& p : value.toArray()) points.push_back(pointOf(p, key));
+        return points;
+    }
+    const QJsonObject& object() const { return object_; }
+    const QString& where() const { return where_; }
+
+  private:
+    flow::Point pointOf(const QJsonValue& value, const char* key) const {
+        const QJsonArray pair = value.toArray();
         flow::Point p;
         for (int i = 0; i < 2; ++i) {
             const double v = pair.size() == 2 ? pair[i].toDouble(std::nan("")) : std::nan("");
@@ -289,10 +320,7 @@ class ObjectReader {
         }
         return p;
     }
-    const QJsonObject& object() const { return object_; }
-    const QString& where() const { return where_; }
 
-  private:
     QString where_;
     QJsonObject object_;
 };
@@ -459,6 +487,32 @@ MapStep mapFromJson(const ObjectReader& r) {
     return map;
 }
 
+flow::maps::PicturePoint picturePoint(flow::Point p) {
+    return {static_cast<double>(p.x), static_cast<double>(p.y)};
+}
+
+// A contour: a circle by its centre and radius, or a polygon by its
+// corners, whole pixels; the density of its lift and its numbers' font.
+ContourStep contourFromJson(const ObjectReader& r) {
+    ContourStep contour;
+    if (r.has("corners")) {
+        std::vector<flow::maps::PicturePoint> corners;
+        for (const flow::Point p : r.points("corners", 3, kMaxContourCorners))
+            corners.push_back(picturePoint(p));
+        contour.shape = corners;
+    } else {
+        contour.shape =
+            flow::maps::Circle{picturePoint(r.point("centre")),
+                               static_cast<double>(r.integer("radius", 1, flow::kMaxCoordinate))};
+    }
+    contour.density = r.number("density");
+    if (!(contour.density > 0 && contour.density <= kMaxDensity))
+        r.fail(
+            QString("поле «density» должно быть числом больше 0 и не больше %1").arg(kMaxDensity));
+    contour.font = r.font("font");
+    return contour;
+}
+
 // A superposition's lines are traced on the picture (the window records its
 // size): a larger field of their own would only take longer.
 void checkLinesField(const ObjectReader& r, const flow::SettingValues& settings, QSize picture) {
@@ -507,6 +561,8 @@ ConstructionStep stepFromJson(const QJsonValue& json, int number,
         step.action = SuperpositionVelocityStep{r.point("point")};
     else if (kind == "map")
         step.action = mapFromJson(r);
+    else if (kind == "contour")
+        step.action = contourFromJson(r);
     else
         r.fail(QString("неизвестный шаг %1").arg(quoted(kind)));
     step.settings = settingsFromJson(r);
@@ -518,8 +574,11 @@ ConstructionStep stepFromJson(const QJsonValue& json, int number,
 // The oldest format that holds the construction, so that earlier versions
 // of the program go on reading what they can draw.
 int formatVersionOf(const Construction& construction) {
-    if (std::any_of(construction.steps.begin(), construction.steps.end(), isMapStep))
-        return kMapFormatVersion;
+    const auto holds = [&](bool (*kind)(const ConstructionStep&)) {
+        return std::any_of(construction.steps.begin(), construction.steps.end(), kind);
+    };
+    if (holds(isContourStep)) return kContourFormatVersion;
+    if (holds(isMapStep)) return kMapFormatVersion;
     return construction.superposition ? kSuperpositionFormatVersion : kOrdinaryFormatVersion;
 }
 

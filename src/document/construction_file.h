@@ -12,11 +12,13 @@
 // The newest format read. Ordinary constructions are written as format 1,
 // which earlier versions of the program read as well; superposition
 // documents, which they cannot draw, as format 2; a construction with a
-// colour map, which neither draws, as format 3.
+// colour map, which neither draws, as format 3; one with a contour as
+// format 4.
 inline constexpr int kOrdinaryFormatVersion = 1;
 inline constexpr int kSuperpositionFormatVersion = 2;
 inline constexpr int kMapFormatVersion = 3;
-inline constexpr int kConstructionFormatVersion = kMapFormatVersion;
+inline constexpr int kContourFormatVersion = 4;
+inline constexpr int kConstructionFormatVersion = kContourFormatVersion;
 
 class ConstructionFileError : public std::runtime_error {
   public:

@@ -16,3 +16,6 @@ inline constexpr int kMaxTextCharacters = 1000;
 inline constexpr int kMaxFontNameCharacters = 200;
 // The ends of a colour map's fixed range.
 inline constexpr double kMaxMapRange = 1e6;
+// A contour polygon's corners, and the density of a contour's lift.
+inline constexpr int kMaxContourCorners = 1000;
+inline constexpr double kMaxDensity = 1e6;

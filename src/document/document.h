@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "document/construction.h"
+#include "document/contour.h"
 #include "document/moved_element.h"
 #include "document/raster_surface.h"
 #include "flow/superposition/drawing.h"
@@ -103,6 +104,15 @@ class Document : public QObject {
     enum class MapOutcome { Drawn, NoElement, NoStream };
     MapOutcome drawMap(flow::maps::MapQuantity quantity, const MapOptions& options,
                        const flow::Settings& live);
+    // A contour with its circulation and flux written beside it, in the
+    // picture's font. Nothing is kept when there is no element (no reading)
+    // or, unless `keepUndefined`, when its numbers are not defined.
+    struct ContourOutcome {
+        bool kept = false;
+        std::optional<ContourReading> reading;
+    };
+    ContourOutcome drawContour(const ContourShape& shape, double density,
+                               const flow::Settings& live, bool keepUndefined = false);
 
     // Takes an opened construction as the document's, with no history, and
     // draws it on the picture made for it. False when the tracer's work

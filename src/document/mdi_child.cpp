@@ -86,6 +86,7 @@ TMDIChild::TMDIChild() : document_(new Document(this)) {
             [this](Qt::MouseButton button, QPoint at) { ImageMouseDown(button, at.x(), at.y()); });
     connect(Image, &TImage::moved, this, [this](QPoint at) { ImageMouseMove(at.x(), at.y()); });
     connect(Image, &TImage::released, this, &TMDIChild::pictureReleased);
+    connect(Image, &TImage::doubleClicked, this, &TMDIChild::pictureDoubleClicked);
     connect(Image, &TImage::wheeled, this, &TMDIChild::pictureWheeled);
     connect(Image, &TImage::popupRequested, this, &TMDIChild::showPopupMenu);
     connect(Image, &TImage::left, Shape1, &QWidget::hide);
@@ -202,6 +203,10 @@ void TMDIChild::Shape1MouseDown() {
 
 void TMDIChild::showPopupMenu(const QPoint& globalPos) {
     emit popupRequested(globalPos);
+}
+
+void TMDIChild::showContourDraft(const QPainterPath& draft) {
+    Image->setOverlay(draft);
 }
 
 bool TMDIChild::carriesMarker(int x, int y) const {

@@ -13,6 +13,7 @@
 #include "document/document.h"
 
 class QLabel;
+class QPainterPath;
 class QLineEdit;
 class QScrollArea;
 class TImage;
@@ -81,6 +82,9 @@ class TMDIChild : public QMdiSubWindow {
     // Whether the marker can be at (x, y): a drawn pixel of the picture.
     bool carriesMarker(int x, int y) const;
 
+    // A contour being drawn, shown over the picture; empty: none.
+    void showContourDraft(const QPainterPath& draft);
+
     TImage* Image;
     QLineEdit* EditText;
     TShape* Shape1;
@@ -111,6 +115,7 @@ class TMDIChild : public QMdiSubWindow {
     void pictureClicked(Qt::MouseButton button, QPoint at);
     void pointerMoved(QPoint at);
     void pictureReleased(Qt::MouseButton button, QPoint at);
+    void pictureDoubleClicked(QPoint at);
     void pictureWheeled(QPoint at, int notches, Qt::KeyboardModifiers modifiers, bool& taken);
     void markerClicked();
     void popupRequested(QPoint globalPos);

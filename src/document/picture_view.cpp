@@ -24,6 +24,16 @@ void TImage::paintEvent(QPaintEvent* event) {
     // Beyond the picture: the workspace's dark colour.
     const QRegion outside = QRegion(event->rect()) - QRegion(picture.rect());
     for (const QRect& r : outside) p.fillRect(r, palette().dark());
+    if (!overlay_.isEmpty()) {
+        p.setPen(QPen(Qt::black, 1, Qt::DashLine));
+        p.drawPath(overlay_);
+    }
+}
+
+void TImage::setOverlay(const QPainterPath& overlay) {
+    if (overlay.isEmpty() && overlay_.isEmpty()) return;
+    overlay_ = overlay;
+    update();
 }
 
 void TImage::mousePressEvent(QMouseEvent* event) {
@@ -36,6 +46,11 @@ void TImage::mouseMoveEvent(QMouseEvent* event) {
 
 void TImage::mouseReleaseEvent(QMouseEvent* event) {
     emit released(event->button(), event->position().toPoint());
+}
+
+void TImage::mouseDoubleClickEvent(QMouseEvent* event) {
+    mousePressEvent(event);
+    if (event->button() == Qt::LeftButton) emit doubleClicked(event->position().toPoint());
 }
 
 void TImage::wheelEvent(QWheelEvent* event) {

@@ -36,6 +36,13 @@ void drawMap(Document& document, DrawCommand::Kind kind, const flow::Settings& l
         fail(QString("%1: нет элемента").arg(speed ? "--speed-map" : "--pressure-map"));
 }
 
+// The contours after the commands; one through a singular point is drawn
+// without its numbers.
+void drawContours(Document& document, const FlowRequest& request, const flow::Settings& live) {
+    for (const flow::maps::Circle& circle : request.contours)
+        if (!document.drawContour(circle, 1, live, true).kept) fail("--contour: нет элемента");
+}
+
 // The field's size as the settings give it, refused when no picture can have it.
 QSize fieldOf(const flow::Settings& live) {
     const QSize field(live.field.width(), live.field.height());
@@ -132,6 +139,7 @@ DrawnFlow superpositionFlow(const FlowRequest& request) {
                 break;
         }
     }
+    drawContours(document, request, live);
     drawn.construction = document.construction();
     return drawn;
 }
@@ -190,5 +198,6 @@ Construction flowConstruction(const FlowRequest& request) {
                 break;
         }
     }
+    drawContours(document, request, live);
     return document.construction();
 }

@@ -38,6 +38,11 @@ const QCommandLineOption kVelocity("velocity", "Векторы скорости 
                                    "X,Y");
 const QCommandLineOption kLabel("label", "Надпись, левый верхний угол в X,Y (можно повторять).",
                                 "X,Y,TEXT");
+const QCommandLineOption kContour(
+    "contour",
+    "Контур-круг после всех команд (можно повторять): циркуляция Г и расход Q вокруг него "
+    "пишутся рядом; --landmarks печатает их.",
+    "X,Y,R");
 const QCommandLineOption kField("field", "Размер поля в пикселях (field.width, field.height).",
                                 "WxH");
 const QCommandLineOption kSet("set", "Настройка по имени (список ниже).", "NAME=VALUE");
@@ -59,8 +64,9 @@ void describe(QCommandLineParser& parser) {
         "задано, берётся по умолчанию, как в диалогах программы.");
     parser.addPositionalArgument("FILE.zef", "Файл построения.", "[FILE.zef]");
     parser.addOptions({kOutput, kFlow, kElement, kAt, kSecond, kStreamlines, kEquipotentials,
-                       kSpeedMap, kPressureMap, kVelocity, kLabel, kField, kSet, kLandmarks,
-                       kMarkLandmarks, kPressurePlot});
+    parser.addOptions({kOutput, kFlow, kElement, kAt, kSecond, kStreamlines, kEquipotentials,
+                       kSpeedMap, kPressureMap, kVelocity, kLabel, kContour, kField, kSet,
+                       kLandmarks, kMarkLandmarks, kPressurePlot});
 }
 
 [[noreturn]] void fail(const QString& message) {
@@ -148,9 +154,27 @@ DrawCommand label(const QString& text) {
     return {DrawCommand::Label, at, label};
 }
 
+// The largest radius of a contour.
+constexpr int kMaxContourRadius = 100'000;
+
+flow::maps::Circle contour(const QString& text) {
+    const QStringList parts = text.split(',');
+    if (parts.size() != 3) fail(QString("--contour: нужно X,Y,R, а не %1").arg(quoted(text)));
+    const QPoint centre = point(parts[0] + ',' + parts[1], "--contour");
+    bool ok = false;
+    const int radius = parts[2].trimmed().toInt(&ok);
+    if (!ok || radius < 1 || radius > kMaxContourRadius)
+        fail(QString("--contour: радиус %1 — не целое число от 1 до %2")
+                 .arg(quoted(parts[2]))
+                 .arg(kMaxContourRadius));
+    return {{static_cast<double>(centre.x()), static_cast<double>(centre.y())},
+            static_cast<double>(radius)};
+}
+
 bool hasFlowOptions(const QCommandLineParser& parser) {
-    for (const QCommandLineOption* option : {&kFlow, &kElement, &kAt, &kSecond, &kStreamlines,
-                                             &kEquipotentials, &kVelocity, &kLabel, &kField, &kSet})
+    for (const QCommandLineOption* option :
+         {&kFlow, &kElement, &kAt, &kSecond, &kStreamlines, &kEquipotentials, &kVelocity, &kLabel,
+          &kContour, &kField, &kSet})
         if (parser.isSet(*option)) return true;
     return false;
 }
@@ -193,7 +217,8 @@ void checkLimits(const FlowRequest& request) {
             return c.kind == DrawCommand::Streamlines || c.kind == DrawCommand::Equipotentials;
         });
     if (lines > kMaxLineSteps) fail(QString("линии строятся больше %1 раз").arg(kMaxLineSteps));
-    if (request.commands.size() + request.elements.size() > kMaxConstructionSteps)
+    if (request.commands.size() + request.elements.size() + request.contours.size() >
+        kMaxConstructionSteps)
         fail(QString("элементов и команд больше %1").arg(kMaxConstructionSteps));
 }
 
@@ -222,6 +247,8 @@ void readFlowOptions(const QCommandLineParser& parser, FlowRequest& request) {
                 {DrawCommand::Velocity, point(next(kVelocity), "--velocity"), {}});
         else if (option == "label")
             request.commands.push_back(label(next(kLabel)));
+        else if (option == "contour")
+            request.contours.push_back(contour(next(kContour)));
         else if (option == "set")
             setting(request, next(kSet));
         else if (option == "field")

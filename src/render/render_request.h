@@ -11,6 +11,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "flow/maps/picture_geometry.h"
 #include "flow/setting_values.h"
 #include "flow/superposition/elements.h"
 #include "render/flow_names.h"
@@ -37,6 +38,7 @@ struct FlowRequest {
     std::optional<QPoint> at;      // the first element; the field's centre when not given
     std::optional<QPoint> second;  // the second element's x (its y is the first's)
     std::vector<DrawCommand> commands;
+    std::vector<flow::maps::Circle> contours;  // after the commands, in the order given
     flow::SettingValues settings;
     PlacingSettingValues placing;
 };

@@ -11,6 +11,7 @@
 #include "document/body_pressure.h"
 #include "document/construction_file.h"
 #include "document/construction_landmarks.h"
+#include "document/contour.h"
 #include "document/picture_export.h"
 #include "document/pressure_chart.h"
 #include "flow/geometry.h"
@@ -105,7 +106,7 @@ void render(const RenderRequest& request) {
     if (request.landmarks) {
         std::vector<flow::Landmark> printed = landmarks;
         if (body) printed.push_back(lowestPressureLandmark(*body, construction));
-        print(stdout, QString::fromStdString(landmarksText(printed)));
+        print(stdout, QString::fromStdString(landmarksText(printed)) + contoursText(construction));
     }
 }
 

@@ -471,6 +471,21 @@ class ConstructionFilesTest : public QObject {
                                           "{\"step\": \"map\", \"quantity\": \"pressure\", "
                                           "\"bands\": 3, \"legend\": false}")
                                    << "шаг 1: поле «bands» должно быть 0 или от 5 до 20";
+        QTest::newRow("contour density")
+            << constructionJson(
+                   "{\"step\": \"contour\", \"centre\": [400, 300], \"radius\": "
+                   "100, \"density\": 0, \"font\": \"DejaVu Sans,8\"}")
+            << "шаг 1: поле «density» должно быть числом больше 0";
+        QTest::newRow("contour corners")
+            << constructionJson(
+                   "{\"step\": \"contour\", \"corners\": [[1, 2], [3, 4], [5]], "
+                   "\"density\": 1, \"font\": \"DejaVu Sans,8\"}")
+            << "шаг 1: поле «corners» должно быть парой целых координат";
+        QTest::newRow("contour of two corners")
+            << constructionJson(
+                   "{\"step\": \"contour\", \"corners\": [[1, 2], [3, 4]], "
+                   "\"density\": 1, \"font\": \"DejaVu Sans,8\"}")
+            << "шаг 1: поле «corners» должно быть списком от 3 до 1000 точек";
         QTest::newRow("setting out of range")
             << constructionJson(
                    "{\"step\": \"command\", \"routine\": \"StreamVortex\", "

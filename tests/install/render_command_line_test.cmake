@@ -121,6 +121,19 @@ if(NOT err MATCHES "^zef-render: --pressure-map: поле давления не 
   message(FATAL_ERROR "--flow vortex --pressure-map said:\n${err}")
 endif()
 
+# Contours after the commands: the landmarks give each one's numbers and
+# what lies inside, or that it passes through a singular point.
+run_render(0 out err --flow cylinder-circulation --contour 400,300,150 --contour 500,300,100
+           --landmarks)
+if(NOT out MATCHES "Контур: круг \\(400, 300\\) R = 150 пикс.: Г = 1000, Q = 0; внутри: цилиндр; L′ = 1000, D = 0\n"
+   OR NOT out MATCHES "Контур: круг \\(500, 300\\) R = 100 пикс.: проходит через особую точку \\(400, 300\\)")
+  message(FATAL_ERROR "--contour --landmarks printed:\n${out}${err}")
+endif()
+run_render(2 out err --flow vortex --contour 400,300,0 --landmarks)
+if(NOT err MATCHES "^zef-render: --contour: радиус")
+  message(FATAL_ERROR "--contour with no radius said:\n${err}")
+endif()
+
 # Each error: exit code, one line naming the program, and OUT as it was.
 file(WRITE "${out_dir}/kept.png" "earlier")
 function(refused expected_code output)

@@ -181,4 +181,17 @@ ContourIntegrals contourIntegrals(const std::vector<sp::Element>& elements,
         twiceArea < 0 ? 1 : -1);
 }
 
+bool encloses(const Circle& contour, const Circle& disc) {
+    return std::sqrt(squaredDistance(contour.centre, disc.centre)) + disc.radius <= contour.radius;
+}
+
+bool encloses(const std::vector<PicturePoint>& polygon, const Circle& disc) {
+    if (polygon.size() < 3 || !insidePolygon(disc.centre, polygon)) return false;
+    for (std::size_t i = 0; i < polygon.size(); ++i)
+        if (distanceToSegment(disc.centre, polygon[i], polygon[(i + 1) % polygon.size()]) <
+            disc.radius)
+            return false;
+    return true;
+}
+
 }  // namespace flow::maps

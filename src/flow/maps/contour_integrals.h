@@ -37,4 +37,8 @@ ContourIntegrals contourIntegrals(const std::vector<superposition::Element>& ele
 ContourIntegrals contourIntegrals(const std::vector<superposition::Element>& elements,
                                   const std::vector<PicturePoint>& polygon);
 
+// Whether the disc lies wholly inside the contour, its rim touching it at most.
+bool encloses(const Circle& contour, const Circle& disc);
+bool encloses(const std::vector<PicturePoint>& polygon, const Circle& disc);
+
 }  // namespace flow::maps

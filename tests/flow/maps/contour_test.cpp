@@ -98,5 +98,17 @@ TEST(ContourIntegrals, RefusedThroughASingularPointOrWithoutArea) {
     EXPECT_EQ(contourIntegrals(vortex, Circle{{0, 0}, 0}).problem, ContourProblem::NoArea);
 }
 
+// A disc wholly inside a circle or a polygon, its rim touching at most.
+TEST(ContourIntegrals, EnclosesAWholeDisc) {
+    const Circle disc{{400, 300}, 100};
+    const std::vector<PicturePoint> square{{290, 190}, {510, 190}, {510, 410}, {290, 410}};
+    EXPECT_TRUE(encloses(Circle{{400, 300}, 100}, disc));
+    EXPECT_TRUE(encloses(Circle{{420, 300}, 121}, disc));
+    EXPECT_FALSE(encloses(Circle{{420, 300}, 119}, disc));
+    EXPECT_TRUE(encloses(square, disc));
+    EXPECT_FALSE(encloses(square, Circle{{400, 300}, 111}));
+    EXPECT_FALSE(encloses(square, Circle{{700, 300}, 10}));
+}
+
 }  // namespace
 }  // namespace flow::maps
