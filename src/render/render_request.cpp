@@ -64,7 +64,6 @@ void describe(QCommandLineParser& parser) {
         "задано, берётся по умолчанию, как в диалогах программы.");
     parser.addPositionalArgument("FILE.zef", "Файл построения.", "[FILE.zef]");
     parser.addOptions({kOutput, kFlow, kElement, kAt, kSecond, kStreamlines, kEquipotentials,
-    parser.addOptions({kOutput, kFlow, kElement, kAt, kSecond, kStreamlines, kEquipotentials,
                        kSpeedMap, kPressureMap, kVelocity, kLabel, kContour, kField, kSet,
                        kLandmarks, kMarkLandmarks, kPressurePlot});
 }
