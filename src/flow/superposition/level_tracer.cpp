@@ -80,7 +80,28 @@ LevelTracer::LevelTracer(const Field& field, Quantity quantity, const Region& re
       stagnation_(stagnationPoints),
       budget_(budget),
       attemptWork_(kEvaluationsPerAttempt * workPerEvaluation(field) +
-                   static_cast<long long>(stagnationPoints.size())) {}
+                   static_cast<long long>(stagnationPoints.size())) {
+    for (std::size_t i = 0; i < stagnationPoints.size(); ++i)
+        stagnationByX_.emplace_back(stagnationPoints[i].real(), i);
+    std::sort(stagnationByX_.begin(), stagnationByX_.end());
+}
+
+const Complex* LevelTracer::stagnationOnChord(Complex from, Complex to) const {
+    const Complex middle = 0.5 * (from + to);
+    const double reach = 0.5 * lengthOf(to - from) + kStagnationStop;
+    // The first of the points (in their order) that lies on the chord.
+    const auto first = std::lower_bound(
+        stagnationByX_.begin(), stagnationByX_.end(), middle.real() - reach,
+        [](const std::pair<double, std::size_t>& p, double x) { return p.first < x; });
+    std::size_t found = stagnation_.size();
+    for (auto p = first; p != stagnationByX_.end() && p->first <= middle.real() + reach; ++p) {
+        const Complex s = stagnation_[p->second];
+        if (p->second < found && squaredLength(s - middle) < reach * reach &&
+            distanceToChord(s, from, to) < kStagnationStop)
+            found = p->second;
+    }
+    return found < stagnation_.size() ? &stagnation_[found] : nullptr;
+}
 
 Trace LevelTracer::follow(Complex start, double value, int direction) const {
     return follow(start, value, direction, budget_);
@@ -177,14 +198,7 @@ Trace LevelTracer::follow(Complex start, double value, int direction, StepBudget
         // The step may pass a stagnation point: the chord is tested, not its
         // end, and the curve ends at the point instead.
         const Complex from = trace.points[trace.points.size() - 2];
-        const Complex middle = 0.5 * (from + z);
-        const double reach = 0.5 * lengthOf(z - from) + kStagnationStop;
-        const auto stagnation =
-            std::find_if(stagnation_.begin(), stagnation_.end(), [&](Complex s) {
-                return squaredLength(s - middle) < reach * reach &&
-                       distanceToChord(s, from, z) < kStagnationStop;
-            });
-        if (stagnation != stagnation_.end()) {
+        if (const Complex* stagnation = stagnationOnChord(from, z)) {
             trace.points.back() = *stagnation;
             break;
         }

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "flow/superposition/elements.h"
@@ -102,11 +103,14 @@ class LevelTracer {
 
   private:
     Trace follow(Complex start, double value, int direction, StepBudget& budget) const;
+    // The stagnation point a step from `from` to `to` passes, or null.
+    const Complex* stagnationOnChord(Complex from, Complex to) const;
 
     const Field& field_;
     Quantity quantity_;
     Region region_;
     const std::vector<Complex>& stagnation_;
+    std::vector<std::pair<double, std::size_t>> stagnationByX_;  // x and index, by x
     StepBudget& budget_;
     double maxStep_ = 8;
     std::function<bool(Complex)> stop_;
