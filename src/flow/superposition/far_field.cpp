@@ -60,9 +60,10 @@ FarField::~FarField() {
 }
 
 const FarField::Cell* FarField::cellAt(Complex z) const {
-    const double column = std::floor((z.real() - left_) / kCell);
-    const double row = std::floor((z.imag() - top_) / kCell);
+    const double column = (z.real() - left_) / kCell;
+    const double row = (z.imag() - top_) / kCell;
     if (!(column >= 0 && column < columns_ && row >= 0 && row < rows_)) return nullptr;
+    // Not negative: truncation is the floor.
     const int i = static_cast<int>(column), j = static_cast<int>(row);
     std::atomic<const Cell*>& slot = cells_[static_cast<std::size_t>(j) * columns_ + i];
     if (const Cell* cell = slot.load(std::memory_order_acquire)) return cell;

@@ -24,11 +24,12 @@ class FarField {
   public:
     using Complex = std::complex<double>;
 
-    // Terms far from a cell lie at least this many times farther from its
-    // centre than any point of the cell, so the series' terms fall off fast.
+    // Terms farther than kNearRadius from a cell's centre are far: over five
+    // times farther than any point of the cell, so the series' terms fall
+    // off fast.
     static constexpr double kCell = 32;               // pixels
-    static constexpr double kNearRadius = 5 * kCell;  // from the cell's centre
-    static constexpr int kSeriesTerms = 16;           // even
+    static constexpr double kNearRadius = 4 * kCell;  // from the cell's centre
+    static constexpr int kSeriesTerms = 20;           // even
     // A change of W is taken from the series between points this near the
     // centre; its terms then fall off by a quarter.
     static constexpr double kChangeReach = kNearRadius / 4;
