@@ -52,7 +52,7 @@ PressureWindow::PressureWindow(const flow::Settings& live, QWidget* parent)
     message_->setAlignment(Qt::AlignCenter);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    for (const QString& suffix : {"png", "svg", "csv"}) {
+    for (const QString suffix : {"png", "svg", "csv"}) {
         auto* button = new QPushButton(suffix.toUpper() + "…");
         button->setObjectName("PressureExport" + suffix.toUpper());
         connect(button, &QPushButton::clicked, this, [this, suffix] { exportAs(suffix); });

@@ -119,9 +119,9 @@ std::optional<BodyPressure> bodyPressureOf(const Construction& construction,
 }
 
 flow::Landmark lowestPressureLandmark(const BodyPressure& body, const Construction& construction) {
-    flow::Landmark landmark{body.kind == BodyKind::Cylinder
-                                ? flow::LandmarkKind::LowestPressureOnCylinder
-                                : flow::LandmarkKind::LowestPressureOnLine};
+    flow::Landmark landmark;
+    landmark.kind = body.kind == BodyKind::Cylinder ? flow::LandmarkKind::LowestPressureOnCylinder
+                                                    : flow::LandmarkKind::LowestPressureOnLine;
     const maps::PicturePoint at = body.lowestAt;
     const bool field = construction.superposition;
     // A superposition's field centre in whole pixels, as its other landmarks take it.
