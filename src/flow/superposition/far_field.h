@@ -24,15 +24,16 @@ class FarField {
   public:
     using Complex = std::complex<double>;
 
-    // Terms farther than kNearRadius from a cell's centre are far: over five
+    // Terms farther than kNearRadius from a cell's centre are far: over four
     // times farther than any point of the cell, so the series' terms fall
     // off fast.
     static constexpr double kCell = 32;               // pixels
-    static constexpr double kNearRadius = 4 * kCell;  // from the cell's centre
-    static constexpr int kSeriesTerms = 20;           // even
+    static constexpr double kNearRadius = 3 * kCell;  // from the cell's centre
+    static constexpr int kSeriesTerms = 24;           // even
     // A change of W is taken from the series between points this near the
-    // centre; its terms then fall off by a quarter.
-    static constexpr double kChangeReach = kNearRadius / 4;
+    // centre (a tracer's step from anywhere in the cell); its terms then fall
+    // off by a third.
+    static constexpr double kChangeReach = kCell;
     static_assert(kSeriesTerms % 2 == 0);
     // Fewer terms than this are summed faster one by one.
     static constexpr std::size_t kWorthwhile = 32;

@@ -8,6 +8,7 @@ namespace flow::superposition {
 namespace {
 // Beyond this the array would cost more than it saves: the cells go by key.
 constexpr std::int64_t kMostArrayCells = 1 << 20;
+constexpr std::size_t kFirstChords = 16;
 }  // namespace
 
 double distanceToChord(Complex p, Complex a, Complex b) {
@@ -32,14 +33,18 @@ SegmentIndex::SegmentIndex(double cellSize, const Region& region) : cell_(cellSi
 }
 
 std::vector<SegmentIndex::Chord>* SegmentIndex::cell(std::int64_t i, std::int64_t j, bool add) {
-    i -= left_;
-    j -= top_;
-    if (i >= 0 && i < columns_ && j >= 0 && j < rows_)
-        return &array_[static_cast<std::size_t>(j * columns_ + i)];
-    const std::int64_t k = key(i + left_, j + top_);
-    if (add) return &cells_[k];
-    const auto found = cells_.find(k);
-    return found == cells_.end() ? nullptr : &found->second;
+    std::vector<Chord>* chords = nullptr;
+    if (i - left_ >= 0 && i - left_ < columns_ && j - top_ >= 0 && j - top_ < rows_) {
+        chords = &array_[static_cast<std::size_t>((j - top_) * columns_ + (i - left_))];
+    } else if (add) {
+        chords = &cells_[key(i, j)];
+    } else {
+        const auto found = cells_.find(key(i, j));
+        return found == cells_.end() ? nullptr : &found->second;
+    }
+    // A cell takes a few chords of every curve through it: room for them at once.
+    if (add && chords->capacity() == 0) chords->reserve(kFirstChords);
+    return chords;
 }
 
 std::int64_t SegmentIndex::cellOf(double v) const {
