@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <mutex>
 
 namespace flow::superposition {
 
@@ -26,8 +27,20 @@ std::shared_ptr<const FarField> FarField::of(const std::vector<FieldTerm>& logs,
                                              const std::vector<FieldTerm>& poles,
                                              const std::vector<Complex>& points) {
     if (logs.size() + poles.size() < kWorthwhile) return nullptr;
+    // The streamlines and the equipotentials of one picture are drawn from
+    // fields of the same terms, often side by side: they share the cells.
+    static std::mutex mutex;
+    static std::shared_ptr<const FarField> last;
+    {
+        const std::lock_guard lock(mutex);
+        if (last && last->logs_ == logs && last->poles_ == poles && last->points_ == points)
+            return last;
+    }
     auto far = std::make_shared<FarField>(logs, poles, points);
-    return far->cells_ ? far : nullptr;
+    if (!far->cells_) return nullptr;
+    const std::lock_guard lock(mutex);
+    last = far;
+    return far;
 }
 
 FarField::FarField(const std::vector<FieldTerm>& logs, const std::vector<FieldTerm>& poles,

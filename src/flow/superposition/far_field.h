@@ -18,6 +18,7 @@ namespace flow::superposition {
 struct FieldTerm {
     double x, y;
     double re, im;
+    friend bool operator==(const FieldTerm&, const FieldTerm&) = default;
 };
 
 class FarField {
