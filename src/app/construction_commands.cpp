@@ -52,6 +52,7 @@ void TMainForm::SpeedButton1Click() {
     TMDIChild* d = ActiveMDIChild();
     if (!d) return;
     if (d->isSuperposition()) return drawSuperpositionLines(*d, SuperpositionLines::Streamlines);
+    if (d->document().isAirfoil()) return drawAirfoilLines(*d, SuperpositionLines::Streamlines);
     runReportingErrors([this, d] {
         const flow::Settings settings = settingsOf(dialogs_);
         const Configuration c = readConfiguration(*d);
@@ -70,6 +71,7 @@ void TMainForm::SpeedButton17Click() {
     TMDIChild* d = ActiveMDIChild();
     if (!d) return;
     if (d->isSuperposition()) return drawSuperpositionLines(*d, SuperpositionLines::Equipotentials);
+    if (d->document().isAirfoil()) return drawAirfoilLines(*d, SuperpositionLines::Equipotentials);
     runReportingErrors([this, d] {
         const flow::Settings settings = settingsOf(dialogs_);
         carryOut(*d, settings, planEquipotentials(readConfiguration(*d), settings));

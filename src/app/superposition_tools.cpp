@@ -112,4 +112,5 @@ void TMainForm::followActiveDocument() {
     const bool superposition = d && d->isSuperposition();
     superpositionPanel->setDocument(superposition ? d : nullptr);
     superpositionPanel->setVisible(superposition);
+    followAirfoil();
 }
