@@ -1,4 +1,4 @@
-// The twelve settings dialogs, created hidden right after the main window and
+// The thirteen settings dialogs, created hidden right after the main window and
 // living until the program ends.
 #pragma once
 
