@@ -70,13 +70,14 @@ std::optional<BodyPressure> bodyPressure(const RenderRequest& request,
     return body;
 }
 
-// An airfoil's numbers, which name its stagnation points: those are taken
-// out of the landmarks, the velocities stay.
+// An airfoil's numbers, which name its stagnation points and lowest
+// pressure: those are taken out of the landmarks, the velocities stay.
 QString airfoilSummary(const Construction& construction, std::vector<flow::Landmark>& landmarks) {
     const AirfoilStep* airfoil = airfoilOf(construction.steps);
     if (!airfoil) return {};
     std::erase_if(landmarks, [](const flow::Landmark& landmark) {
-        return landmark.kind == flow::LandmarkKind::StagnationPoint;
+        return landmark.kind == flow::LandmarkKind::StagnationPoint ||
+               landmark.kind == flow::LandmarkKind::LowestPressureOnLine;
     });
     const flow::airfoil::AirfoilFlow flow = airfoilFlow(*airfoil, construction.field);
     return QString::fromStdString(

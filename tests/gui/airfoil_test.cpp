@@ -14,6 +14,7 @@
 #include <cmath>
 #include <memory>
 
+#include "app/pressure_window.h"
 #include "app/program.h"
 #include "dialogs/airfoil_dialog.h"
 #include "dialogs/dialogs.h"
@@ -137,6 +138,32 @@ class AirfoilTest : public QObject {
         QVERIFY(surface.createPicture(opened.field.width(), opened.field.height()));
         replay(opened, surface);
         QCOMPARE(surface.image(), d->surface().image());
+    }
+
+    // The pressure window: Cp against x/c on both surfaces, Cp = 1 at the
+    // front stagnation point, the lowest on the upper surface at a positive
+    // angle; without the Kutta condition both stagnation points are marked.
+    void pressureOnBothSurfaces() {
+        newAirfoil();
+        for (const bool kutta : {true, false}) {
+            dialog().kutta->setChecked(kutta);
+            named<QAction>(form, "PressureWindowItem")->trigger();
+            const std::optional<BodyPressure>& body =
+                named<PressureWindow>(form, "PressureWindow")->body();
+            QVERIFY(body && body->kind == BodyKind::Airfoil);
+            QVERIFY(body->sampled.size() > 100 && body->lower.size() > 100);
+            for (const auto* surface : {&body->sampled, &body->lower})
+                QVERIFY(surface->front().at >= 0 && surface->back().at <= 1.0000001);
+            QCOMPARE(body->stagnation.size(), std::size_t(kutta ? 1 : 2));
+            for (const flow::maps::PressurePoint& p : body->stagnation)
+                QVERIFY(std::abs(p.cp - 1) < 1e-3);
+            if (kutta) {
+                double lowestBelow = 1;
+                for (const flow::maps::PressurePoint& p : body->lower)
+                    lowestBelow = std::min(lowestBelow, p.cp);
+                QVERIFY(body->lowest.cp < lowestBelow);
+            }
+        }
     }
 };
 

@@ -146,7 +146,12 @@ if(NOT count EQUAL 2 OR NOT out MATCHES "\\(600\\.0, 307\\.4\\) пикс"
   message(FATAL_ERROR "--flow joukowski --landmarks printed:\n${out}${err}")
 endif()
 run_render(0 out err --flow joukowski --set joukowski.kutta=false --set joukowski.circulation=50
-           --set joukowski.alpha=-2.5 --landmarks)
+           --set joukowski.alpha=-2.5 --landmarks --cp-plot wing.csv)
+file(STRINGS "${out_dir}/wing.csv" rows)
+list(GET rows 0 header)
+if(NOT header STREQUAL "x/c,cp,surface")
+  message(FATAL_ERROR "--flow joukowski --cp-plot wing.csv wrote ${header}")
+endif()
 if(NOT out MATCHES "Циркуляция Г = 50\\.000"
    OR out MATCHES "Критическая точка: \\(600\\.0, 307\\.4\\)")
   message(FATAL_ERROR "--flow joukowski without the Kutta condition printed:\n${out}${err}")
