@@ -1,13 +1,11 @@
 // Airfoil documents in the main window: a new one from the "Новый" menu,
 // its dialog changing the active one's airfoil (the angle's slider live),
-// its lines, and its numbers in the status bar. (The velocity click is in
-// velocity_click.cpp.)
+// and its numbers in the status bar. (Its lines are drawn in
+// superposition_tools.cpp, its velocity in velocity_click.cpp.)
 #include <QStatusBar>
-#include <QToolButton>
 
 #include "app/errors.h"
 #include "app/main_form.h"
-#include "app/progress_gauge.h"
 #include "dialogs/airfoil_dialog.h"
 #include "document/airfoil_document.h"
 #include "document/mdi_child.h"
@@ -68,11 +66,4 @@ void TMainForm::showAirfoilNumbers() {
     for (const flow::airfoil::PicturePoint p : flow::airfoil::summarize(flow).stagnation)
         points << QString("(%1,%2)").arg(p.x, 0, 'f', 1).arg(p.y, 0, 'f', 1);
     statusLine->showMessage(airfoilNumbersText(flow) + "; точки покоя " + points.join(", "));
-}
-
-void TMainForm::drawAirfoilLines(TMDIChild& d, SuperpositionLines lines) {
-    runReportingErrors([&] {
-        ProgressGauge progress(gauge);
-        d.document().drawAirfoilLines(lines, settingsOf(dialogs_), progress);
-    });
 }

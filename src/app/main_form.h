@@ -314,12 +314,12 @@ class TMainForm : public QMainWindow {
     // Says in the status line that the work budget left lines undrawn.
     void reportLinesCutShort();
     void drawSuperpositionVelocity(TMDIChild& document);
-    // Airfoil documents (airfoil_tools.cpp; the velocity in velocity_click.cpp):
+    // Airfoil documents (airfoil_tools.cpp; the velocity in velocity_click.cpp,
+    // the lines as a superposition's):
     // the dialog follows the active one and changes its airfoil.
     void connectAirfoilDialog();
     void followAirfoil();
     void showAirfoilNumbers();
-    void drawAirfoilLines(TMDIChild& document, SuperpositionLines lines);
     void drawAirfoilVelocity(TMDIChild& document);
     void followActiveDocument();
 
