@@ -51,7 +51,8 @@ void TMainForm::carryOut(TMDIChild& d, const flow::Settings& settings, const Com
 void TMainForm::SpeedButton1Click() {
     TMDIChild* d = ActiveMDIChild();
     if (!d) return;
-    if (d->isSuperposition()) return drawSuperpositionLines(*d, SuperpositionLines::Streamlines);
+    if (d->isSuperposition() || d->document().isAirfoil())
+        return drawSuperpositionLines(*d, SuperpositionLines::Streamlines);
     runReportingErrors([this, d] {
         const flow::Settings settings = settingsOf(dialogs_);
         const Configuration c = readConfiguration(*d);
@@ -69,7 +70,8 @@ void TMainForm::SpeedButton1Click() {
 void TMainForm::SpeedButton17Click() {
     TMDIChild* d = ActiveMDIChild();
     if (!d) return;
-    if (d->isSuperposition()) return drawSuperpositionLines(*d, SuperpositionLines::Equipotentials);
+    if (d->isSuperposition() || d->document().isAirfoil())
+        return drawSuperpositionLines(*d, SuperpositionLines::Equipotentials);
     runReportingErrors([this, d] {
         const flow::Settings settings = settingsOf(dialogs_);
         carryOut(*d, settings, planEquipotentials(readConfiguration(*d), settings));

@@ -110,6 +110,11 @@ void TMainForm::ImageMouseDown(TMDIChild& d, int x, int y) {
             if (textTool->isChecked()) return d.openLabel(x, y);
             return explainIdleClick(d, x, y);
         }
+        // An airfoil document takes no elements.
+        if (d.document().isAirfoil()) {
+            if (textTool->isChecked()) d.openLabel(x, y);
+            return;
+        }
         Configuration c = readConfiguration(d);
         const flow::Settings live = settingsOf(dialogs_);
         const bool cross = d.pointer() == Qt::CrossCursor;

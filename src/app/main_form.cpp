@@ -74,6 +74,8 @@ void TMainForm::createActions() {
     newDocumentItem = makeMenuItem(this, "N8", "&Файл ...");
     newSuperpositionItem = makeMenuItem(this, "SuperpositionItem", "&Суперпозиция",
                                         "Create a field for any number of elements");
+    newAirfoilItem = makeMenuItem(this, "AirfoilItem", "Профиль &Жуковского",
+                                  "Create a field with a Joukowski airfoil in a stream");
     closeItem = makeMenuItem(this, "FileCloseItem", "&Закрыть", "Close current file");
     saveAsItem =
         makeMenuItem(this, "FileSaveAsItem", "Сохранить &как ...", "Save current file as...");
@@ -87,6 +89,7 @@ void TMainForm::createActions() {
     dipoleSettingsItem = makeMenuItem(this, "N7", "Настройки &Диполя ...");
     vortexSourceSettingsItem = makeMenuItem(this, "N20", "Настройки &ВихреСтока\\Истока ...");
     cylinderSettingsItem = makeMenuItem(this, "N6", "Настройки &Цилиндра ...");
+    airfoilSettingsItem = makeMenuItem(this, "AirfoilSettingsItem", "Профиль Жуковского ...");
     fontItem = makeMenuItem(this, "N16", "&Шрифт...");
     fieldSizeItem = makeMenuItem(this, "N14", "Файл ...");
     pressureWindowItem = makeMenuItem(this, "PressureWindowItem", "Давление на пове&рхности ...",
@@ -117,6 +120,7 @@ void TMainForm::createMenus() {
     newMenu->menuAction()->setStatusTip("Create a new file");
     newMenu->addAction(newDocumentItem);
     newMenu->addAction(newSuperpositionItem);
+    newMenu->addAction(newAirfoilItem);
     fileMenu->addAction(closeItem);
     fileMenu->addAction(saveAsItem);
     addKeepingItems(fileMenu);
@@ -130,7 +134,7 @@ void TMainForm::createMenus() {
                               colourMapSettingsItem});
     settingsMenu->addSeparator();
     settingsMenu->addActions({sourceSinkSettingsItem, vortexSettingsItem, dipoleSettingsItem,
-                              vortexSourceSettingsItem, cylinderSettingsItem});
+                              vortexSourceSettingsItem, cylinderSettingsItem, airfoilSettingsItem});
     settingsMenu->addSeparator();
     settingsMenu->addActions({fontItem, fieldSizeItem});
     settingsMenu->addSeparator();

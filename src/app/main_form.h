@@ -9,6 +9,7 @@
 //
 //   newDocumentItem                                N8
 //   newSuperpositionItem                           SuperpositionItem
+//   newAirfoilItem                                 AirfoilItem
 //   closeItem                                      FileCloseItem
 //   saveAsItem                                     FileSaveAsItem
 //   exitItem                                       FileExitItem
@@ -29,6 +30,7 @@
 //   dipoleSettingsItem                             N7
 //   vortexSourceSettingsItem                       N20
 //   cylinderSettingsItem                           N6
+//   airfoilSettingsItem                            AirfoilSettingsItem
 //   fontItem                                       N16
 //   fieldSizeItem                                  N14
 //   pressureWindowItem                             PressureWindowItem
@@ -150,6 +152,7 @@ class TMainForm : public QMainWindow {
     // Documents and windows.
     void N8Click();
     void newSuperpositionClick();
+    void newAirfoilClick();
     void FileCloseItemClick();
     void FileExitItemClick();
     void WindowCascadeItemClick();
@@ -231,8 +234,9 @@ class TMainForm : public QMainWindow {
         QLabel* value;
     };
 
-    // A new document, ordinary or a superposition.
-    void openNewDocument(bool superposition);
+    // A new document, ordinary or a superposition; nothing when its picture
+    // was refused.
+    TMDIChild* openNewDocument(bool superposition);
     void createActions();
     void createMenus();
     void createToolBars();
@@ -310,6 +314,13 @@ class TMainForm : public QMainWindow {
     // Says in the status line that the work budget left lines undrawn.
     void reportLinesCutShort();
     void drawSuperpositionVelocity(TMDIChild& document);
+    // Airfoil documents (airfoil_tools.cpp; the velocity in velocity_click.cpp,
+    // the lines as a superposition's):
+    // the dialog follows the active one and changes its airfoil.
+    void connectAirfoilDialog();
+    void followAirfoil();
+    void showAirfoilNumbers();
+    void drawAirfoilVelocity(TMDIChild& document);
     void followActiveDocument();
 
     void drawColourMap(flow::maps::MapQuantity quantity);
@@ -350,6 +361,7 @@ class TMainForm : public QMainWindow {
     // Main menu.
     QAction* newDocumentItem;
     QAction* newSuperpositionItem;
+    QAction* newAirfoilItem;
     QAction* closeItem;
     QAction* saveAsItem;
     QAction* exitItem;
@@ -370,6 +382,7 @@ class TMainForm : public QMainWindow {
     QAction* dipoleSettingsItem;
     QAction* vortexSourceSettingsItem;
     QAction* cylinderSettingsItem;
+    QAction* airfoilSettingsItem;
     QAction* fontItem;
     QAction* fieldSizeItem;
     QAction* pressureWindowItem;

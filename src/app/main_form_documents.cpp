@@ -28,7 +28,7 @@ void TMainForm::newSuperpositionClick() {
     openNewDocument(true);
 }
 
-void TMainForm::openNewDocument(bool superposition) {
+TMDIChild* TMainForm::openNewDocument(bool superposition) {
     if (strengthPanel->isVisible()) resetStrengthPanel();
     const QString name = "ZEF NONAME" + QString::number(MDIChildCount() + 1);
     const QString caption = superposition ? superpositionCaption(name) : name;
@@ -48,7 +48,7 @@ void TMainForm::openNewDocument(bool superposition) {
     if (refused) {
         delete child;
         newDocumentButton->setChecked(false);
-        return;
+        return nullptr;
     }
     connectDocument(child);
     child->document().setName(caption);
@@ -57,6 +57,7 @@ void TMainForm::openNewDocument(bool superposition) {
     workspace->setActiveSubWindow(child);
     child->EditText->setFont(child->surface().qfont());
     newDocumentButton->setChecked(false);
+    return child;
 }
 
 std::int64_t TMainForm::picturesInUse() const {

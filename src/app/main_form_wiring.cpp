@@ -16,6 +16,7 @@
 
 #include "app/main_form.h"
 #include "app/superposition_panel.h"
+#include "dialogs/airfoil_dialog.h"
 #include "dialogs/colour_map_dialog.h"
 #include "dialogs/cylinder_dialog.h"
 #include "dialogs/dipole_dialog.h"
@@ -40,6 +41,7 @@ void TMainForm::connectHandlers() {
     };
     on(newDocumentItem, &TMainForm::N8Click);
     on(newSuperpositionItem, &TMainForm::newSuperpositionClick);
+    on(newAirfoilItem, &TMainForm::newAirfoilClick);
     onClick(newDocumentButton, &TMainForm::N8Click);
     on(closeItem, &TMainForm::FileCloseItemClick);
     on(exitItem, &TMainForm::FileExitItemClick);
@@ -111,6 +113,7 @@ void TMainForm::connectHandlers() {
     shows(dipoleSettingsItem, &TDialogs::dipoleDialog);
     shows(vortexSourceSettingsItem, &TDialogs::vortexSourceDialog);
     shows(cylinderSettingsItem, &TDialogs::cylinderDialog);
+    shows(airfoilSettingsItem, &TDialogs::airfoilDialog);
     shows(fieldSizeItem, &TDialogs::fieldSizeDialog);
     shows(streamSpeedButton, &TDialogs::streamSpeedDialog);
     shows(vectorScaleButton, &TDialogs::vectorScaleDialog);
@@ -147,6 +150,7 @@ void TMainForm::connectDialogs() {
             [this] { dialogs_.lineStyleDialog->Show(); });
     connect(dialogs_.sourceSinkDialog, &TOKBottomDlg4::okPressed, this,
             &TMainForm::copyStrengthsFromDialog);
+    connectAirfoilDialog();
 }
 
 // What a new document reports goes to the handlers of the main window.
@@ -183,6 +187,7 @@ void TMainForm::connectDocument(TMDIChild* document) {
             });
     connect(document, &TMDIChild::markerClicked, this,
             [this, document] { Shape1MouseDown(*document); });
+    connect(&document->document(), &Document::stepsChanged, this, [this] { followAirfoil(); });
     connect(document, &TMDIChild::popupRequested, this,
             [this](QPoint globalPos) { elementPopup->exec(globalPos); });
     connect(document, &TMDIChild::linesCutShort, this, &TMainForm::reportLinesCutShort);

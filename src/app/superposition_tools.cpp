@@ -90,13 +90,17 @@ bool TMainForm::placeSuperpositionElement(TMDIChild& d, int x, int y) {
 }
 
 void TMainForm::drawSuperpositionLines(TMDIChild& d, SuperpositionLines lines) {
-    if (d.document().superpositionElements().empty()) return explain(Unchanged::NoElement);
+    // An airfoil document's lines are drawn alike, for its airfoil.
+    const bool airfoil = d.document().isAirfoil();
+    if (!airfoil && d.document().superpositionElements().empty())
+        return explain(Unchanged::NoElement);
     runReportingErrors([&] {
         gauge->setValue(0);
         gauge->show();
         ProgressGauge progress(gauge);
         const sp::Outcome outcome =
-            d.document().drawSuperpositionLines(lines, settingsOf(dialogs_), progress);
+            airfoil ? d.document().drawAirfoilLines(lines, settingsOf(dialogs_), progress)
+                    : d.document().drawSuperpositionLines(lines, settingsOf(dialogs_), progress);
         gauge->hide();
         if (const QString text = outcomeText(outcome); !text.isEmpty())
             statusLine->showMessage(text);
@@ -112,4 +116,5 @@ void TMainForm::followActiveDocument() {
     const bool superposition = d && d->isSuperposition();
     superpositionPanel->setDocument(superposition ? d : nullptr);
     superpositionPanel->setVisible(superposition);
+    followAirfoil();
 }

@@ -2,13 +2,14 @@
 // configuration and its parameters come from the document and the dialogs,
 // then the velocity vectors are drawn at the marker and the numbers of the
 // whole flow there shown in the status line. In a superposition document the
-// velocity is the sum's.
+// velocity is the sum's, in an airfoil document the airfoil's.
 #include <QStatusBar>
 #include <QToolButton>
 
 #include "app/errors.h"
 #include "app/main_form.h"
 #include "app/progress_gauge.h"
+#include "document/airfoil_document.h"
 #include "document/configuration_slots.h"
 #include "document/mdi_child.h"
 #include "document/velocity_input.h"
@@ -39,6 +40,7 @@ void TMainForm::ImageMouseMove(TMDIChild& document, int x, int y) {
 void TMainForm::Shape1MouseDown(TMDIChild& document) {
     if (!velocityTool->isChecked()) return;
     if (document.isSuperposition()) return drawSuperpositionVelocity(document);
+    if (document.document().isAirfoil()) return drawAirfoilVelocity(document);
     runReportingErrors([&] {
         const flow::Settings settings = settingsOf(dialogs_);
         const Configuration c = readConfiguration(document);
@@ -62,6 +64,18 @@ void TMainForm::drawSuperpositionVelocity(TMDIChild& d) {
                 "Скорость не нарисована: в этой точке элемент, точка покоя или течения нет");
         if (const auto v =
                 flow::superposition::velocityNumbersAt(d.document().superpositionElements(), p))
+            statusLine->showMessage(velocityText(p, *v));
+    });
+}
+
+void TMainForm::drawAirfoilVelocity(TMDIChild& d) {
+    runReportingErrors([&] {
+        const flow::Point p{d.Shape1->x() + 3, d.Shape1->y() + 3};
+        ProgressGauge progress(gauge);
+        if (!d.document().drawAirfoilVelocity(p, settingsOf(dialogs_), progress))
+            return statusLine->showMessage(
+                "Скорость не нарисована: в этой точке профиль, его острая кромка или точка покоя");
+        if (const auto v = airfoilVelocityAt(*d.document().airfoilFlow(), p))
             statusLine->showMessage(velocityText(p, *v));
     });
 }

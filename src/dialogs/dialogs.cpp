@@ -1,5 +1,6 @@
 #include "dialogs/dialogs.h"
 
+#include "dialogs/airfoil_dialog.h"
 #include "dialogs/colour_map_dialog.h"
 #include "dialogs/cylinder_dialog.h"
 #include "dialogs/dipole_dialog.h"
@@ -27,6 +28,7 @@ TDialogs createDialogs(QWidget* mainForm) {
     d.vectorStyleDialog = new TSetting9(mainForm);
     d.vectorScaleDialog = new TOKBottomDlg9(mainForm);
     d.colourMapDialog = new TColourMapDialog(mainForm);
+    d.airfoilDialog = new TAirfoilDialog(mainForm);
     return d;
 }
 

@@ -1,4 +1,4 @@
-// The twelve settings dialogs, created hidden right after the main window and
+// The thirteen settings dialogs, created hidden right after the main window and
 // living until the program ends.
 #pragma once
 
@@ -15,6 +15,7 @@ class TOKBottomDlg8;
 class TSetting9;
 class TOKBottomDlg9;
 class TColourMapDialog;
+class TAirfoilDialog;
 
 namespace flow {
 struct Settings;
@@ -33,6 +34,7 @@ struct TDialogs {
     TSetting9* vectorStyleDialog = nullptr;
     TOKBottomDlg9* vectorScaleDialog = nullptr;
     TColourMapDialog* colourMapDialog = nullptr;
+    TAirfoilDialog* airfoilDialog = nullptr;
 };
 
 // Creates the dialogs hidden, in start-up order, as children of the main

@@ -4,7 +4,9 @@
 #include <cmath>
 #include <numbers>
 
+#include "document/airfoil_document.h"
 #include "document/velocity_input.h"
+#include "flow/airfoil/airfoil_summary.h"
 #include "flow/bounded_settings.h"
 #include "flow/maps/closed_form_elements.h"
 
@@ -80,6 +82,39 @@ std::optional<BodyPressure> lineBody(const std::vector<sp::Element>& elements, i
     return body;
 }
 
+// Points where the pressure is finite (a sharp edge the flow turns round
+// has none), against x/c.
+maps::PressurePoint chartPoint(const flow::airfoil::SurfacePressure& p) {
+    return {p.chordFraction, p.cp, p.place.y};
+}
+
+BodyPressure airfoilBody(const flow::airfoil::AirfoilFlow& flow) {
+    namespace af = flow::airfoil;
+    constexpr int kSamples = 720;
+    BodyPressure body;
+    body.kind = BodyKind::Airfoil;
+    for (const af::SurfacePressure& p : af::pressureAlongSurface(flow, kSamples))
+        if (std::isfinite(p.cp)) (p.upper ? body.sampled : body.lower).push_back(chartPoint(p));
+    const auto byX = [](const maps::PressurePoint& a, const maps::PressurePoint& b) {
+        return a.at < b.at;
+    };
+    std::sort(body.sampled.begin(), body.sampled.end(), byX);
+    std::sort(body.lower.begin(), body.lower.end(), byX);
+    // A sharp trailing edge the flow leaves smoothly is no stagnation point
+    // on the airfoil: only those where Cp = 1 are marked.
+    const af::Complex centre = flow.geometry().circle().centre;
+    for (const af::Complex z : flow.stagnationPoints())
+        if (const af::SurfacePressure p = af::surfacePressure(flow, std::arg(z - centre));
+            std::abs(p.cp - 1) < 1e-3)
+            body.stagnation.push_back(chartPoint(p));
+    const af::SurfacePressure lowest = af::lowestPressure(flow);
+    body.lowest = chartPoint(lowest);
+    body.lowestAt = {lowest.place.x, lowest.place.y};
+    const af::PicturePoint leading = flow.geometry().toPicture(flow.geometry().leadingEdge());
+    body.centre = {leading.x, leading.y};
+    return body;
+}
+
 }  // namespace
 
 std::optional<BodyPressure> bodyPressureOf(const std::vector<sp::Element>& elements,
@@ -92,9 +127,14 @@ std::optional<BodyPressure> bodyPressureOf(const std::vector<sp::Element>& eleme
         return maps::PicturePoint{cylinder->x + cylinder->radius * std::cos(angle),
                                   cylinder->y - cylinder->radius * std::sin(angle)};
     };
-    BodyPressure body{
-        BodyKind::Cylinder,           surface.sampled,           surface.exact, {}, surface.lowest,
-        onSurface(surface.lowest.at), {cylinder->x, cylinder->y}};
+    BodyPressure body{BodyKind::Cylinder,
+                      surface.sampled,
+                      surface.exact,
+                      {},
+                      surface.lowest,
+                      onSurface(surface.lowest.at),
+                      {cylinder->x, cylinder->y},
+                      {}};
     for (const double angle : surface.stagnationAngles)
         body.stagnation.push_back(
             {angle, maps::exactCylinderCp(*cylinder, angle), onSurface(angle).y});
@@ -104,6 +144,8 @@ std::optional<BodyPressure> bodyPressureOf(const std::vector<sp::Element>& eleme
 std::optional<BodyPressure> bodyPressureOf(const Construction& construction,
                                            const flow::SettingValues& base) {
     const int width = construction.field.width();
+    if (const AirfoilStep* airfoil = airfoilOf(construction.steps))
+        return airfoilBody(airfoilFlow(*airfoil, construction.field));
     if (construction.superposition)
         return bodyPressureOf(superpositionElements(construction.steps), std::nullopt, width);
     flow::SettingValues values = base;
@@ -123,7 +165,7 @@ flow::Landmark lowestPressureLandmark(const BodyPressure& body, const Constructi
     landmark.kind = body.kind == BodyKind::Cylinder ? flow::LandmarkKind::LowestPressureOnCylinder
                                                     : flow::LandmarkKind::LowestPressureOnLine;
     const maps::PicturePoint at = body.lowestAt;
-    const bool field = construction.superposition;
+    const bool field = construction.superposition || body.kind == BodyKind::Airfoil;
     // A superposition's field centre in whole pixels, as its other landmarks take it.
     const maps::PicturePoint centre =
         field ? maps::PicturePoint{double(construction.field.width() / 2),
@@ -145,6 +187,15 @@ flow::SettingValues currentValues(const flow::Settings& live) {
 }
 
 QString pressureCsv(const BodyPressure& body) {
+    if (body.kind == BodyKind::Airfoil) {
+        QString text = "x/c,cp,surface\n";
+        for (const auto& [points, surface] :
+             {std::pair{&body.sampled, "upper"}, std::pair{&body.lower, "lower"}})
+            for (const maps::PressurePoint& p : *points)
+                text += QString::number(p.at, 'f', 4) + ',' + QString::number(p.cp, 'f', 6) + ',' +
+                        surface + '\n';
+        return text;
+    }
     QString text = body.kind == BodyKind::Cylinder ? "theta,cp\n" : "x,cp\n";
     for (const maps::PressurePoint& p : body.sampled)
         text += QString::number(p.at, 'f', 4) + ',' + QString::number(p.cp, 'f', 6) + '\n';

@@ -2,7 +2,8 @@
 // cylinder's surface against the angle, or along the upper dividing
 // streamline of a half-body (one source or sink in a stream) or a Rankine
 // oval (a source, an equal sink downstream on its row, and a stream)
-// against x. Other flows have no body.
+// against x, or on a Joukowski airfoil's upper and lower surfaces against
+// x/c. Other flows have no body.
 #pragma once
 
 #include <QString>
@@ -14,7 +15,7 @@
 #include "flow/maps/surface_pressure.h"
 #include "flow/setting_values.h"
 
-enum class BodyKind { Cylinder, HalfBody, RankineOval };
+enum class BodyKind { Cylinder, HalfBody, RankineOval, Airfoil };
 
 struct BodyPressure {
     BodyKind kind = BodyKind::Cylinder;
@@ -24,6 +25,7 @@ struct BodyPressure {
     flow::maps::PressurePoint lowest;
     flow::maps::PicturePoint lowestAt;  // where the lowest lies on the picture
     flow::maps::PicturePoint centre;    // the cylinder's centre, or the source's (sink's)
+    std::vector<flow::maps::PressurePoint> lower;  // an airfoil's lower surface; else empty
 };
 
 // The body of the elements in a picture `width` pixels wide: the cylinder
@@ -45,6 +47,6 @@ flow::Landmark lowestPressureLandmark(const BodyPressure& body, const Constructi
 // The settings as the live readers hold them now.
 flow::SettingValues currentValues(const flow::Settings& live);
 
-// "theta,cp" (a cylinder) or "x,cp", then one line per sample, a '.' for the
-// decimal point.
+// "theta,cp" (a cylinder), "x,cp" or "x/c,cp,surface" (an airfoil's, upper
+// then lower), then one line per sample, a '.' for the decimal point.
 QString pressureCsv(const BodyPressure& body);

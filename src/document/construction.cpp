@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "document/airfoil_document.h"
 #include "document/colour_map.h"
 #include "document/contour.h"
 #include "document/picture_surface.h"
@@ -129,6 +130,20 @@ bool drawStep(const Construction& construction, std::size_t index, PictureSurfac
                        },
                        // Drawn first, under everything (drawLastMap).
                        [](const MapStep&) {},
+                       [&](const AirfoilStep& a) {
+                           drawAirfoilOutline(surface, airfoilFlow(a, construction.field));
+                       },
+                       [&](const AirfoilLinesStep& l) {
+                           if (const AirfoilStep* a = airfoilOf(construction.steps))
+                               complete = drawAirfoilLines(canvas, l.lines,
+                                                           airfoilFlow(*a, construction.field)) !=
+                                          flow::superposition::Outcome::Truncated;
+                       },
+                       [&](const AirfoilVelocityStep& v) {
+                           if (const AirfoilStep* a = airfoilOf(construction.steps))
+                               drawAirfoilVelocity(canvas, airfoilFlow(*a, construction.field),
+                                                   v.p);
+                       },
                        [&](const ContourStep& c) {
                            std::optional<ContourReading> reading;
                            if (const auto flow = contourFlowAt(construction, index))

@@ -23,6 +23,7 @@
 #include "document/element_drawing.h"
 #include "document/map_options.h"
 #include "document/picture_surface.h"
+#include "flow/airfoil/airfoil_parameters.h"
 #include "flow/maps/picture_geometry.h"
 #include "flow/routines.h"
 #include "flow/setting_values.h"
@@ -90,9 +91,23 @@ struct ContourStep {
     QFont font;  // the numbers' font
 };
 
+// The airfoil of an airfoil document, always its first step: its shape and
+// stream, drawn as its outline. Changing it draws the whole picture again.
+using AirfoilStep = flow::airfoil::Airfoil;
+
+// The airfoil's streamlines or lines of equal potential, and its velocity
+// at a point.
+struct AirfoilLinesStep {
+    SuperpositionLines lines = SuperpositionLines::Streamlines;
+};
+struct AirfoilVelocityStep {
+    flow::Point p;
+};
+
 struct ConstructionStep {
     std::variant<ElementStep, CommandStep, VelocityStep, LabelStep, SuperpositionElementStep,
-                 SuperpositionLinesStep, SuperpositionVelocityStep, MapStep, ContourStep>
+                 SuperpositionLinesStep, SuperpositionVelocityStep, MapStep, ContourStep,
+                 AirfoilStep, AirfoilLinesStep, AirfoilVelocityStep>
         action;
     flow::SettingValues settings;  // what the step read
 };

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <limits>
 
+#include "document/airfoil_document.h"
 #include "document/bounded_read.h"
 #include "document/construction_limits.h"
 #include "document/field_size_limit.h"
@@ -94,6 +95,10 @@ QJsonArray pointToJson(flow::Point p) {
     return {static_cast<double>(p.x), static_cast<double>(p.y)};
 }
 
+QString linesName(SuperpositionLines lines) {
+    return lines == SuperpositionLines::Streamlines ? "streamlines" : "equipotentials";
+}
+
 QJsonObject stepToJson(const ConstructionStep& step) {
     QJsonObject json;
     if (const auto* e = std::get_if<ElementStep>(&step.action)) {
@@ -141,8 +146,7 @@ QJsonObject stepToJson(const ConstructionStep& step) {
         json["font"] = e->font.toString();
     } else if (const auto* l = std::get_if<SuperpositionLinesStep>(&step.action)) {
         json["step"] = "superpositionLines";
-        json["lines"] =
-            l->lines == SuperpositionLines::Streamlines ? "streamlines" : "equipotentials";
+        json["lines"] = linesName(l->lines);
     } else if (const auto* v = std::get_if<SuperpositionVelocityStep>(&step.action)) {
         json["step"] = "superpositionVelocity";
         json["point"] = pointToJson(v->p);
@@ -153,6 +157,18 @@ QJsonObject stepToJson(const ConstructionStep& step) {
             json["range"] = QJsonArray{m->options.fixedRange->low, m->options.fixedRange->high};
         json["bands"] = m->options.bands;
         json["legend"] = m->options.legend;
+    } else if (const auto* a = std::get_if<AirfoilStep>(&step.action)) {
+        json["step"] = "airfoil";
+        for (const flow::airfoil::ParameterInfo& info : flow::airfoil::kParameters)
+            json[QString::fromUtf8(info.name.data(), info.name.size())] =
+                flow::airfoil::parameterValue(*a, info.parameter);
+        json["kutta"] = a->stream.kutta;
+    } else if (const auto* l = std::get_if<AirfoilLinesStep>(&step.action)) {
+        json["step"] = "airfoilLines";
+        json["lines"] = linesName(l->lines);
+    } else if (const auto* v = std::get_if<AirfoilVelocityStep>(&step.action)) {
+        json["step"] = "airfoilVelocity";
+        json["point"] = pointToJson(v->p);
     } else if (const auto* c = std::get_if<ContourStep>(&step.action)) {
         json["step"] = "contour";
         if (const auto* circle = std::get_if<flow::maps::Circle>(&c->shape)) {
@@ -458,6 +474,21 @@ SuperpositionLinesStep superpositionLinesFromJson(const ObjectReader& r) {
     r.fail(QString("неизвестные линии %1").arg(quoted(lines)));
 }
 
+AirfoilStep airfoilFromJson(const ObjectReader& r) {
+    AirfoilStep airfoil;
+    for (const flow::airfoil::ParameterInfo& info : flow::airfoil::kParameters) {
+        const QByteArray key(info.name.data(), static_cast<qsizetype>(info.name.size()));
+        const double value = r.number(key.constData());
+        if (const auto problem = flow::airfoil::parameterProblem(info, value))
+            r.fail(QString("поле «%1»: %2").arg(key, QString::fromStdString(*problem)));
+        flow::airfoil::setParameterValue(airfoil, info.parameter, value);
+    }
+    const QJsonValue kutta = r.member("kutta");
+    if (!kutta.isBool()) r.fail("поле «kutta» должно быть true или false");
+    airfoil.stream.kutta = kutta.toBool();
+    return airfoil;
+}
+
 // A colour map: its quantity, range (none: automatic), bands and legend.
 MapStep mapFromJson(const ObjectReader& r) {
     MapStep map;
@@ -535,6 +566,19 @@ bool superpositionStep(const QString& kind) {
     return kind.startsWith("superposition");
 }
 
+// An airfoil document's airfoil is its first step, and only its steps draw
+// its flow; why the step cannot be where it is, or nothing.
+std::optional<QString> airfoilPlaceProblem(const QString& kind, const Construction& construction) {
+    const bool airfoil = airfoilOf(construction.steps) != nullptr;
+    if (kind == "airfoil" && (construction.superposition || !construction.steps.empty()))
+        return "профиль бывает только первым шагом документа без суперпозиции";
+    if (kind.startsWith("airfoil") && kind != "airfoil" && !airfoil)
+        return QString("шаг %1 бывает только в документе профиля").arg(quoted(kind));
+    if (airfoil && ordinaryStep(kind))
+        return QString("шаг %1 не бывает в документе профиля").arg(quoted(kind));
+    return std::nullopt;
+}
+
 // `construction` holds the field and the kind of document the step belongs to.
 ConstructionStep stepFromJson(const QJsonValue& json, int number,
                               const Construction& construction) {
@@ -544,6 +588,7 @@ ConstructionStep stepFromJson(const QJsonValue& json, int number,
     if ((superposition && ordinaryStep(kind)) || (!superposition && superpositionStep(kind)))
         r.fail(QString("шаг %1 не бывает в документе %2")
                    .arg(quoted(kind), superposition ? "суперпозиции" : "без суперпозиции"));
+    if (const auto problem = airfoilPlaceProblem(kind, construction)) r.fail(*problem);
     ConstructionStep step;
     if (kind == "element")
         step.action = elementFromJson(r);
@@ -563,6 +608,12 @@ ConstructionStep stepFromJson(const QJsonValue& json, int number,
         step.action = mapFromJson(r);
     else if (kind == "contour")
         step.action = contourFromJson(r);
+    else if (kind == "airfoil")
+        step.action = airfoilFromJson(r);
+    else if (kind == "airfoilLines")
+        step.action = AirfoilLinesStep{superpositionLinesFromJson(r).lines};
+    else if (kind == "airfoilVelocity")
+        step.action = AirfoilVelocityStep{r.point("point")};
     else
         r.fail(QString("неизвестный шаг %1").arg(quoted(kind)));
     step.settings = settingsFromJson(r);
@@ -577,6 +628,7 @@ int formatVersionOf(const Construction& construction) {
     const auto holds = [&](bool (*kind)(const ConstructionStep&)) {
         return std::any_of(construction.steps.begin(), construction.steps.end(), kind);
     };
+    if (airfoilOf(construction.steps)) return kAirfoilFormatVersion;
     if (holds(isContourStep)) return kContourFormatVersion;
     if (holds(isMapStep)) return kMapFormatVersion;
     return construction.superposition ? kSuperpositionFormatVersion : kOrdinaryFormatVersion;
@@ -640,7 +692,8 @@ Construction constructionFromJson(const QByteArray& bytes) {
         construction.steps.push_back(stepFromJson(step, number, construction));
         const auto& action = construction.steps.back().action;
         if ((std::holds_alternative<CommandStep>(action) ||
-             std::holds_alternative<SuperpositionLinesStep>(action)) &&
+             std::holds_alternative<SuperpositionLinesStep>(action) ||
+             std::holds_alternative<AirfoilLinesStep>(action)) &&
             ++lineSteps > kMaxLineSteps)
             fail(QString("шаг %1: линии строятся больше %2 раз").arg(number).arg(kMaxLineSteps));
         ++number;

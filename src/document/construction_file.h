@@ -18,7 +18,8 @@ inline constexpr int kOrdinaryFormatVersion = 1;
 inline constexpr int kSuperpositionFormatVersion = 2;
 inline constexpr int kMapFormatVersion = 3;
 inline constexpr int kContourFormatVersion = 4;
-inline constexpr int kConstructionFormatVersion = kContourFormatVersion;
+inline constexpr int kAirfoilFormatVersion = 5;
+inline constexpr int kConstructionFormatVersion = kAirfoilFormatVersion;
 
 class ConstructionFileError : public std::runtime_error {
   public:

@@ -4,7 +4,9 @@
 #include <optional>
 #include <string_view>
 
+#include "document/airfoil_document.h"
 #include "document/velocity_input.h"
+#include "flow/airfoil/airfoil_summary.h"
 #include "flow/bounded_settings.h"
 #include "flow/geometry.h"
 #include "flow/landmarks/flow_landmarks.h"
@@ -151,6 +153,27 @@ std::vector<flow::Landmark> superpositionLandmarks(const Construction& construct
     return landmarks;
 }
 
+// An airfoil's stagnation points, then the velocity at its velocity steps'
+// points, about the field's centre.
+std::vector<flow::Landmark> airfoilLandmarks(const Construction& construction,
+                                             const AirfoilStep& airfoil) {
+    const flow::airfoil::AirfoilFlow flow = airfoilFlow(airfoil, construction.field);
+    const flow::Point centre =
+        flow::fieldCentre(construction.field.width(), construction.field.height());
+    std::vector<flow::Landmark> landmarks;
+    for (const flow::airfoil::PicturePoint p : flow::airfoil::summarize(flow).stagnation)
+        landmarks.push_back({flow::LandmarkKind::StagnationPoint,
+                             flow::placeAbout(centre, {p.x - centre.x, centre.y - p.y},
+                                              flow::LandmarkOrigin::FieldCentre),
+                             0, std::nullopt});
+    for (const ConstructionStep& step : construction.steps)
+        if (const auto* velocity = std::get_if<AirfoilVelocityStep>(&step.action))
+            if (const auto numbers = airfoilVelocityAt(flow, velocity->p))
+                landmarks.push_back(flow::velocityAt(centre, velocity->p, *numbers,
+                                                     flow::LandmarkOrigin::FieldCentre));
+    return landmarks;
+}
+
 // The velocity at a velocity step's point of the whole flow of the
 // configuration the elements placed before it left.
 std::optional<flow::Landmark> velocityLandmark(const VelocityStep& step, const Configuration& c) {
@@ -166,6 +189,8 @@ std::optional<flow::Landmark> velocityLandmark(const VelocityStep& step, const C
 std::vector<flow::Landmark> landmarksOf(const Construction& construction,
                                         const flow::SettingValues& built, bool* complete) {
     if (construction.superposition) return superpositionLandmarks(construction, complete);
+    if (const AirfoilStep* airfoil = airfoilOf(construction.steps))
+        return airfoilLandmarks(construction, *airfoil);
     std::vector<flow::Landmark> landmarks;
     try {
         landmarks = landmarksOfConfiguration(construction, built, construction.configuration());

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "document/airfoil_document.h"
+
 namespace {
 
 // One step of the history: the steps from `at` as they were before it and
@@ -52,6 +54,7 @@ std::vector<flow::superposition::Element> Document::superpositionElements() cons
 }
 
 QString Document::caption() const {
+    if (const auto airfoil = airfoilFlow()) return name_ + ": " + airfoilNumbersText(*airfoil);
     const QString title = lastTitle(steps_);
     return title.isEmpty() ? name_ : title;
 }

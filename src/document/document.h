@@ -30,6 +30,9 @@ class Document : public QObject {
     RasterSurface& surface() { return surface_; }
     bool isSuperposition() const { return superposition_; }
     void makeSuperposition() { superposition_ = true; }
+    // An airfoil document: its first step is its airfoil (document_airfoil.cpp).
+    bool isAirfoil() const;
+    std::optional<flow::airfoil::AirfoilFlow> airfoilFlow() const;
 
     // The steps with the picture's size and font as they are now.
     Construction construction();
@@ -95,6 +98,15 @@ class Document : public QObject {
     void changeLive(const ElementChange& change);
     void finishLiveChange(const QString& name);
     void cancelLiveChange();
+    // The airfoil changed, one step of the history; live, while a slider is
+    // dragged, as an element is (finishing keeps the drag as one step).
+    void changeAirfoil(const AirfoilStep& airfoil);
+    void startLiveAirfoilChange();
+    void changeLive(const AirfoilStep& airfoil);
+    flow::superposition::Outcome drawAirfoilLines(SuperpositionLines lines,
+                                                  const flow::Settings& live, flow::Gauge& gauge);
+    // False, and nothing kept, where the velocity is not drawn.
+    bool drawAirfoilVelocity(flow::Point p, const flow::Settings& live, flow::Gauge& gauge);
     flow::superposition::Outcome drawSuperpositionLines(SuperpositionLines lines,
                                                         const flow::Settings& live,
                                                         flow::Gauge& gauge);

@@ -1,6 +1,7 @@
 // The changes a document takes, each kept as one step of its history.
 #include <QFontMetrics>
 
+#include "document/airfoil_document.h"
 #include "document/background_drawing.h"
 #include "document/construction_recorder.h"
 #include "document/document.h"
@@ -229,7 +230,8 @@ void Document::finishLiveChange(const QString& name) {
     std::vector<ConstructionStep> after(first,
                                         first + static_cast<std::ptrdiff_t>(change.before.size()));
     if (lastConfiguration(after) != lastConfiguration(change.before) ||
-        ::superpositionElements(after) != ::superpositionElements(change.before))
+        ::superpositionElements(after) != ::superpositionElements(change.before) ||
+        (airfoilOf(after) && *airfoilOf(after) != *airfoilOf(change.before)))
         keepChange(name, change.at, std::move(change.before), std::move(after));
 }
 

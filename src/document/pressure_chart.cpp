@@ -19,8 +19,10 @@ namespace {
 
 const QColor kSampledColour(220, 90, 0);
 const QColor kExactColour(0, 70, 170);
+const QColor kLowerColour = kExactColour;  // an airfoil's lower surface
 const QColor kStagnationColour(0, 140, 60);
 const QColor kLowestColour(200, 0, 0);
+constexpr double kLowestAirfoilCp = -10;
 
 // A tick step of 1, 2 or 5 times a power of ten giving about `count` ticks.
 double tickStep(double span, int count) {
@@ -41,6 +43,7 @@ struct Axes {
 };
 
 QString number(double value, int decimals) {
+    if (std::isinf(value)) return value < 0 ? "−∞" : "∞";
     return QString::number(std::abs(value) < 0.5 * std::pow(10.0, -decimals) ? 0.0 : value, 'f',
                            decimals);
 }
@@ -53,12 +56,15 @@ QString title(BodyKind kind) {
             return "Cp вдоль разделяющей линии тока полутела";
         case BodyKind::RankineOval:
             return "Cp вдоль разделяющей линии тока овала Ренкина";
+        case BodyKind::Airfoil:
+            return "Cp на поверхности профиля Жуковского";
     }
     return {};
 }
 
 // "θ = 90°" or "x = 123", the place of a point along the body.
 QString place(const BodyPressure& body, const maps::PressurePoint& p) {
+    if (body.kind == BodyKind::Airfoil) return QString("x/c = %1").arg(number(p.at, 3));
     return body.kind == BodyKind::Cylinder ? QString("θ = %1°").arg(number(p.at, 1))
                                            : QString("x = %1").arg(number(p.at, 1));
 }
@@ -73,11 +79,13 @@ Axes axesOf(const QRectF& area, const BodyPressure& body, const QFontMetricsF& m
         axes.x1 = std::max(body.sampled.back().at, axes.x0 + 1);
     }
     double low = 0, high = 1;
-    for (const auto* points : {&body.sampled, &body.exact})
+    for (const auto* points : {&body.sampled, &body.exact, &body.lower})
         for (const maps::PressurePoint& p : *points) {
             low = std::min(low, p.cp);
             high = std::max(high, p.cp);
         }
+    // Near a sharp edge an airfoil's Cp falls without bound: the scale stops.
+    if (body.kind == BodyKind::Airfoil) low = std::max(low, kLowestAirfoilCp);
     axes.y0 = std::floor(low);
     axes.y1 = std::ceil(high);
     return axes;
@@ -111,7 +119,9 @@ void paintGrid(QPainter& painter, const Axes& axes, const BodyPressure& body) {
     painter.setPen(Qt::black);
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(axes.plot);
-    const QString xName = body.kind == BodyKind::Cylinder ? "θ, °" : "x, пикс.";
+    const QString xName = body.kind == BodyKind::Cylinder  ? "θ, °"
+                          : body.kind == BodyKind::Airfoil ? "x/c"
+                                                           : "x, пикс.";
     painter.drawText(QPointF(axes.plot.center().x() - metrics.horizontalAdvance(xName) / 2,
                              axes.plot.bottom() + 2.2 * metrics.height()),
                      xName);
@@ -175,6 +185,11 @@ void paintKey(QPainter& painter, const Axes& axes, const BodyPressure& body) {
         painter.drawText(QPointF(x + 26, y), text);
         x += 40 + metrics.horizontalAdvance(text);
     };
+    if (body.kind == BodyKind::Airfoil) {
+        entry(kSampledColour, "верхняя поверхность", false);
+        entry(kLowerColour, "нижняя поверхность", false);
+        return;
+    }
     entry(kSampledColour, "по полю скоростей", !body.exact.empty());
     if (!body.exact.empty()) entry(kExactColour, "точно: 1 − (2 sin θ − Г/(2πRU))²", false);
 }
@@ -200,6 +215,7 @@ void paintPressureChart(QPainter& painter, const QRectF& area, const BodyPressur
         paintSamples(painter, axes, body);
     } else {
         paintCurve(painter, axes, body.sampled, kSampledColour);
+        if (!body.lower.empty()) paintCurve(painter, axes, body.lower, kLowerColour);
     }
     for (std::size_t i = 0; i < body.stagnation.size(); ++i) {
         const maps::PressurePoint& p = body.stagnation[i];

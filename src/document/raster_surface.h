@@ -49,6 +49,8 @@ class RasterSurface : public PictureSurface {
     // its memory cannot be had.
     bool createPicture(int width, int height);
     bool hasPicture() const { return !image_.isNull(); }
+    // The picture's size; empty before one is made.
+    QSize pictureSize() const { return image_.size(); }
     // The memory the picture takes.
     std::int64_t pictureBytes() const { return image_.sizeInBytes(); }
     // Size of the white picture made on first use when none was created.

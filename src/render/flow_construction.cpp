@@ -25,6 +25,9 @@ class NoGauge : public flow::Gauge {
 // found from the picture, no bands, the legend.
 void drawMap(Document& document, DrawCommand::Kind kind, const flow::Settings& live) {
     const bool speed = kind == DrawCommand::SpeedMap;
+    if (document.isAirfoil())
+        fail(QString("%1: карты профиля Жуковского не строятся")
+                 .arg(speed ? "--speed-map" : "--pressure-map"));
     const auto outcome =
         document.drawMap(speed ? flow::maps::MapQuantity::Speed : flow::maps::MapQuantity::Pressure,
                          MapOptions{}, live);
@@ -88,15 +91,29 @@ namespace {
 // The stream has no place: its mark goes near the picture's top-left corner.
 constexpr QPoint kStreamMark(40, 20);
 
-DrawnFlow superpositionFlow(const FlowRequest& request) {
+// The airfoil the arguments give: a new airfoil document's, with the values given.
+AirfoilStep requestedAirfoil(const FlowRequest& request, QSize field) {
+    AirfoilStep airfoil = defaultAirfoil(field);
+    for (const auto& [parameter, value] : request.airfoil)
+        flow::airfoil::setParameterValue(airfoil, parameter, value);
+    if (request.kutta) airfoil.stream.kutta = *request.kutta;
+    return airfoil;
+}
+
+// A superposition of the elements given, or the airfoil, drawn by a document.
+DrawnFlow documentFlow(const FlowRequest& request) {
     namespace sp = flow::superposition;
     const flow::Settings& live = request.settings.settings();
     const QSize field = fieldOf(live);
+    const bool airfoil = request.flow && request.flow->airfoil;
     DrawnFlow drawn;
     drawn.document = std::make_shared<Document>();
     Document& document = *drawn.document;
-    document.makeSuperposition();
+    if (!airfoil) document.makeSuperposition();
     createPicture(document.surface(), field);
+    if (airfoil)
+        document.adopt(
+            {field, document.surface().qfont(), {{requestedAirfoil(request, field), {}}}});
     for (sp::Element e : request.elements) {
         if (e.kind == sp::ElementKind::Stream) {
             e.x = kStreamMark.x();
@@ -110,10 +127,11 @@ DrawnFlow superpositionFlow(const FlowRequest& request) {
             case DrawCommand::Streamlines:
             case DrawCommand::Equipotentials: {
                 const bool streamlines = command.kind == DrawCommand::Streamlines;
-                const sp::Outcome outcome = document.drawSuperpositionLines(
-                    streamlines ? SuperpositionLines::Streamlines
-                                : SuperpositionLines::Equipotentials,
-                    live, gauge);
+                const SuperpositionLines lines = streamlines ? SuperpositionLines::Streamlines
+                                                             : SuperpositionLines::Equipotentials;
+                const sp::Outcome outcome =
+                    airfoil ? document.drawAirfoilLines(lines, live, gauge)
+                            : document.drawSuperpositionLines(lines, live, gauge);
                 const char* option = streamlines ? "--streamlines" : "--equipotentials";
                 if (outcome == sp::Outcome::NothingToDraw)
                     fail(QString("%1: линии не построены: элементы не дают течения на поле")
@@ -125,11 +143,13 @@ DrawnFlow superpositionFlow(const FlowRequest& request) {
                 if (outcome == sp::Outcome::Truncated) drawn.linesComplete = false;
                 break;
             }
-            case DrawCommand::Velocity:
-                if (!document.drawSuperpositionVelocity({command.at.x(), command.at.y()}, live,
-                                                        gauge))
+            case DrawCommand::Velocity: {
+                const flow::Point p{command.at.x(), command.at.y()};
+                if (!(airfoil ? document.drawAirfoilVelocity(p, live, gauge)
+                              : document.drawSuperpositionVelocity(p, live, gauge)))
                     refuseVelocity(command.at);
                 break;
+            }
             case DrawCommand::Label:
                 document.stampLabel(command.at.x(), command.at.y(), command.text);
                 break;
@@ -147,11 +167,12 @@ DrawnFlow superpositionFlow(const FlowRequest& request) {
 }  // namespace
 
 DrawnFlow drawFlow(const FlowRequest& request) {
-    return request.flow ? DrawnFlow{flowConstruction(request)} : superpositionFlow(request);
+    return request.flow && !request.flow->airfoil ? DrawnFlow{flowConstruction(request)}
+                                                  : documentFlow(request);
 }
 
 Construction flowConstruction(const FlowRequest& request) {
-    if (!request.flow) return superpositionFlow(request).construction;
+    if (!request.flow || request.flow->airfoil) return documentFlow(request).construction;
     const flow::SettingValues values = flowSettings(request);
     const flow::Settings& live = values.settings();
     const QSize field = fieldOf(live);

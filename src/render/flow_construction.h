@@ -20,7 +20,7 @@ flow::SettingValues flowSettings(const FlowRequest& request);
 void createPicture(RasterSurface& surface, QSize size);
 
 // A flow built from the arguments: its construction and, for a
-// superposition, the document that drew it (its picture is the one a replay
+// superposition or the airfoil, the document that drew it (its picture is the one a replay
 // draws, so that its lines are traced once); a named flow has none, its
 // construction is drawn again.
 struct DrawnFlow {

@@ -7,7 +7,7 @@ namespace {
 
 using K = ElementKind;
 
-const std::array<FlowName, 12> kFlows{{
+const std::array<FlowName, 13> kFlows{{
     {"source", "точечный источник/сток", {K::PointSource}},
     {"vortex", "плоский вихрь", {K::PlaneVortex}},
     {"vortex-source", "вихреисточник", {K::VortexSource}},
@@ -28,6 +28,7 @@ const std::array<FlowName, 12> kFlows{{
      {K::StreamWithSink, K::SourceAdded}},
     {"pair", "пара исток (--at) и сток (--second)", {K::PairSource, K::PairSecondSink}},
     {"pair-sink-first", "пара сток (--at) и исток (--second)", {K::PairSink, K::PairSecondSource}},
+    {"joukowski", "профиль Жуковского в потоке (joukowski.*)", {}, false, false, true},
 }};
 
 }  // namespace

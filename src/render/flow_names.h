@@ -17,6 +17,7 @@ struct FlowName {
     // The cylinder tools set whether the cylinder has circulation.
     bool cylinder = false;
     bool circulation = false;
+    bool airfoil = false;  // the Joukowski airfoil, no element
 };
 
 std::span<const FlowName> flowNames();

@@ -105,7 +105,32 @@ flow::SettingValue settingValue(flow::SettingKind kind, const QString& text, con
     fail(QString("--set %1: неверное значение %2").arg(name, quoted(text)));
 }
 
+constexpr QLatin1StringView kAirfoilPrefix("joukowski.");
+
+// An airfoil's value: a number within its parameter's range, or the Kutta flag.
+void setAirfoilNamed(FlowRequest& request, const QString& name, const QString& text) {
+    if (!request.flow || !request.flow->airfoil)
+        fail(QString("--set %1: только для --flow joukowski").arg(name));
+    const QString parameter = name.mid(kAirfoilPrefix.size());
+    if (parameter == "kutta") {
+        request.kutta = std::get<bool>(settingValue(flow::SettingKind::Flag, text, name));
+        return;
+    }
+    for (const flow::airfoil::ParameterInfo& info : flow::airfoil::kParameters) {
+        if (parameter != QLatin1StringView(info.name.data(), info.name.size())) continue;
+        bool ok = false;
+        const double value = text.toDouble(&ok);
+        if (!ok) fail(QString("--set %1: неверное значение %2").arg(name, quoted(text)));
+        if (const auto problem = flow::airfoil::parameterProblem(info, value))
+            fail(QString("--set %1: %2").arg(name, QString::fromStdString(*problem)));
+        request.airfoil[info.parameter] = value;
+        return;
+    }
+    fail(QString("--set: неизвестная настройка %1").arg(quoted(name)));
+}
+
 void setNamed(FlowRequest& request, const QString& name, const QString& text) {
+    if (name.startsWith(kAirfoilPrefix)) return setAirfoilNamed(request, name, text);
     const std::string key = name.toStdString();
     std::optional<std::string> problem;
     if (const flow::SettingInfo* info = flow::findSetting(key)) {
@@ -185,6 +210,8 @@ void readFlowName(const QCommandLineParser& parser, FlowRequest& request) {
     if (parser.values(kAt).size() > 1 || parser.values(kSecond).size() > 1 ||
         parser.values(kFlow).size() > 1)
         fail("--flow, --at и --second задаются не больше одного раза");
+    if (request.flow->airfoil && parser.isSet(kAt))
+        fail("--at: профиль Жуковского стоит в середине поля");
     if (parser.isSet(kAt)) request.at = point(parser.value(kAt), "--at");
     if (parser.isSet(kSecond)) {
         if (request.flow->elements.size() < 2)
@@ -345,6 +372,17 @@ QString renderHelp() {
     for (const flow::SettingInfo& info : flow::settingCatalogue()) text += settingLine(info);
     for (const PlacingSetting& placing : placingSettingCatalogue())
         text += settingLine(placing.info);
+    const AirfoilStep airfoil;
+    for (const flow::airfoil::ParameterInfo& info : flow::airfoil::kParameters)
+        text +=
+            padded(kAirfoilPrefix + QLatin1StringView(info.name.data(), info.name.size()), 28) +
+            QString("%1 (%2..%3)\n")
+                .arg(info.parameter == flow::airfoil::Parameter::Chord
+                         ? QString("половина ширины поля")
+                         : QString::number(flow::airfoil::parameterValue(airfoil, info.parameter)))
+                .arg(info.minimum)
+                .arg(info.maximum);
+    text += padded(kAirfoilPrefix + QString("kutta"), 28) + "true (true, false)\n";
     text += QString("Рисунок поля — от 1 до %1 пикселей в ширину и в высоту.\n")
                 .arg(flow::kMaxFieldSide);
     return text;

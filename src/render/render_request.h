@@ -7,10 +7,12 @@
 #include <QPoint>
 #include <QString>
 #include <QStringList>
+#include <map>
 #include <optional>
 #include <stdexcept>
 #include <vector>
 
+#include "document/airfoil_document.h"
 #include "flow/maps/picture_geometry.h"
 #include "flow/setting_values.h"
 #include "flow/superposition/elements.h"
@@ -41,6 +43,10 @@ struct FlowRequest {
     std::vector<flow::maps::Circle> contours;  // after the commands, in the order given
     flow::SettingValues settings;
     PlacingSettingValues placing;
+    // The airfoil's values given (joukowski.*); the others are a new
+    // airfoil document's.
+    std::map<flow::airfoil::Parameter, double> airfoil;
+    std::optional<bool> kutta;
 };
 
 struct RenderRequest {

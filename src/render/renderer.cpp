@@ -8,12 +8,14 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "document/airfoil_document.h"
 #include "document/body_pressure.h"
 #include "document/construction_file.h"
 #include "document/construction_landmarks.h"
 #include "document/contour.h"
 #include "document/picture_export.h"
 #include "document/pressure_chart.h"
+#include "flow/airfoil/airfoil_summary.h"
 #include "flow/geometry.h"
 #include "flow/landmarks/superposition_landmarks.h"
 #include "render/flow_construction.h"
@@ -68,6 +70,20 @@ std::optional<BodyPressure> bodyPressure(const RenderRequest& request,
     return body;
 }
 
+// An airfoil's numbers, which name its stagnation points and lowest
+// pressure: those are taken out of the landmarks, the velocities stay.
+QString airfoilSummary(const Construction& construction, std::vector<flow::Landmark>& landmarks) {
+    const AirfoilStep* airfoil = airfoilOf(construction.steps);
+    if (!airfoil) return {};
+    std::erase_if(landmarks, [](const flow::Landmark& landmark) {
+        return landmark.kind == flow::LandmarkKind::StagnationPoint ||
+               landmark.kind == flow::LandmarkKind::LowestPressureOnLine;
+    });
+    const flow::airfoil::AirfoilFlow flow = airfoilFlow(*airfoil, construction.field);
+    return QString::fromStdString(
+        flow::airfoil::summaryText(flow::airfoil::summarize(flow), flow.geometry()));
+}
+
 // The picture first: when it cannot be written, nothing is printed.
 void render(const RenderRequest& request) {
     const DrawnFlow drawn = request.input.isEmpty()
@@ -106,7 +122,9 @@ void render(const RenderRequest& request) {
     if (request.landmarks) {
         std::vector<flow::Landmark> printed = landmarks;
         if (body) printed.push_back(lowestPressureLandmark(*body, construction));
-        print(stdout, QString::fromStdString(landmarksText(printed)) + contoursText(construction));
+        const QString airfoil = airfoilSummary(construction, printed);
+        print(stdout, airfoil + QString::fromStdString(landmarksText(printed)) +
+                          contoursText(construction));
     }
 }
 

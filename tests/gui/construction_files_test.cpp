@@ -492,6 +492,20 @@ class ConstructionFilesTest : public QObject {
                    "\"arguments\": {\"X\": 300, \"Y\": 200}, \"settings\": {\"streamlines.count\": "
                    "1000}}")
             << "настройка «streamlines.count»: 1000 вне пределов 1..150";
+        const QString airfoil =
+            "{\"step\": \"airfoil\", \"chord\": 400, \"thickness\": 10, \"camber\": 5, "
+            "\"alpha\": %1, \"speed\": 1, \"circulation\": 0, \"kutta\": true}";
+        QTest::newRow("airfoil angle")
+            << constructionJson(airfoil.arg("5.2")) << "шаг 1: поле «alpha»: 5.2 не кратно 0.5";
+        QTest::newRow("airfoil after a label")
+            << constructionJson(
+                   "{\"step\": \"label\", \"x\": 1, \"y\": 1, \"text\": \"a\", "
+                   "\"font\": \"DejaVu Sans,8\"}, " +
+                   airfoil.arg(5))
+            << "шаг 2: профиль бывает только первым шагом";
+        QTest::newRow("element in an airfoil document")
+            << constructionJson(airfoil.arg(5) + ", {\"step\": \"velocity\", \"flow\": \"vortex\"}")
+            << "шаг 2: шаг «velocity» не бывает в документе профиля";
         QTest::newRow("field too large")
             << constructionJson("", "20000, \"height\": 20000") << "Размер поля 20000 x 20000";
         QTest::newRow("unknown step")

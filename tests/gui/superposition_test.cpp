@@ -126,7 +126,7 @@ class SuperpositionTest : public QObject {
     // document's kind.
     void menuItemAndPanel() {
         auto* newMenu = named<QMenu>(form, "FileNewItem");
-        QCOMPARE(newMenu->actions().size(), 2);
+        QCOMPARE(newMenu->actions().size(), 3);
         QCOMPARE(newMenu->actions()[0]->text(), QString("&Файл ..."));
         QCOMPARE(newMenu->actions()[1]->text(), QString("&Суперпозиция"));
         QVERIFY(!dock()->isVisible());

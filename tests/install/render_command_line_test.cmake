@@ -134,6 +134,42 @@ if(NOT err MATCHES "^zef-render: --contour: радиус")
   message(FATAL_ERROR "--contour with no radius said:\n${err}")
 endif()
 
+# The Joukowski airfoil: its numbers once each, the Kutta condition's or a
+# typed circulation; values out of their ranges refused by name.
+run_render(0 out err --flow joukowski --streamlines --equipotentials --velocity 100,100
+           --landmarks -o wing.png)
+string(REGEX MATCHALL "Критическая точка" stagnation "${out}")
+list(LENGTH stagnation count)
+if(NOT count EQUAL 2 OR NOT out MATCHES "\\(600\\.0, 307\\.4\\) пикс"
+   OR NOT out MATCHES "Циркуляция Г = 189\\.431\nКоэффициент подъёмной силы C_L = 0\\.9472"
+   OR NOT out MATCHES "Скорость в точке \\(100\\.0, 100\\.0\\)" OR NOT EXISTS "${out_dir}/wing.png")
+  message(FATAL_ERROR "--flow joukowski --landmarks printed:\n${out}${err}")
+endif()
+run_render(0 out err --flow joukowski --set joukowski.kutta=false --set joukowski.circulation=50
+           --set joukowski.alpha=-2.5 --landmarks --cp-plot wing.csv)
+file(STRINGS "${out_dir}/wing.csv" rows)
+list(GET rows 0 header)
+if(NOT header STREQUAL "x/c,cp,surface")
+  message(FATAL_ERROR "--flow joukowski --cp-plot wing.csv wrote ${header}")
+endif()
+if(NOT out MATCHES "Циркуляция Г = 50\\.000"
+   OR out MATCHES "Критическая точка: \\(600\\.0, 307\\.4\\)")
+  message(FATAL_ERROR "--flow joukowski without the Kutta condition printed:\n${out}${err}")
+endif()
+foreach(refusal "joukowski.alpha=25|joukowski.alpha: 25 вне пределов -15..20"
+                "joukowski.alpha=2.3|joukowski.alpha: 2.3 не кратно 0.5"
+                "joukowski.thickness=30|joukowski.thickness: 30 вне пределов 0..25"
+                "joukowski.span=1|неизвестная настройка «joukowski.span»")
+  string(REPLACE "|" ";" parts "${refusal}")
+  list(GET parts 0 assignment)
+  list(GET parts 1 message)
+  run_render(2 out err --flow joukowski --set "${assignment}" --landmarks)
+  string(FIND "${err}" "${message}" at)
+  if(at LESS 0)
+    message(FATAL_ERROR "--set ${assignment} said:\n${err}")
+  endif()
+endforeach()
+
 # Each error: exit code, one line naming the program, and OUT as it was.
 file(WRITE "${out_dir}/kept.png" "earlier")
 function(refused expected_code output)

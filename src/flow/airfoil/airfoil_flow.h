@@ -17,6 +17,7 @@ struct AirfoilStream {
     double speed = 1;         // U
     bool kutta = true;
     double circulation = 0;  // G when the Kutta condition is off
+    bool operator==(const AirfoilStream&) const = default;
 };
 
 // The circulation the Kutta condition gives: 4 pi a U sin(alpha + beta).

@@ -19,6 +19,7 @@ struct AirfoilShape {
     double chord = 400;      // pixels
     double thickness = 0.1;  // the circle centre's offset along the axis: 0 .. 0.25 of the radius
     double camber = 0.05;    // its offset across: 0 .. 0.2 of the radius
+    bool operator==(const AirfoilShape&) const = default;
 };
 
 class AirfoilGeometry {

@@ -33,17 +33,21 @@ std::optional<VelocityNumbers> velocityNumbersAt(const std::vector<Element>& ele
 bool drawVelocity(const Canvas& canvas, const std::vector<Element>& elements, Point p) {
     const std::optional<VelocityNumbers> v = velocityNumbersAt(elements, p);
     if (!v) return false;
+    drawResultant(canvas, *v, p);
+    return true;
+}
+
+void drawResultant(const Canvas& canvas, const VelocityNumbers& v, Point p) {
     const double k = canvas.settings.vectorScale.scale();
-    const double length = std::min(k * v->speed, kLongest);
-    const Point tip{p.x + Round(length * v->vx / v->speed), p.y - Round(length * v->vy / v->speed)};
+    const double length = std::min(k * v.speed, kLongest);
+    const Point tip{p.x + Round(length * v.vx / v.speed), p.y - Round(length * v.vy / v.speed)};
     Surface& surface = canvas.surface;
     surface.setPenWidth(canvas.settings.vectorStyle.resultantWidth());
     surface.setPenColor(canvas.settings.vectorStyle.resultantColor());
     surface.line(p, tip);
     // The arrowheads take their angles on the 3.14 scale.
     if (length >= kShortestArrowed)
-        headingArrowhead(surface, tip, toDegrees(std::atan2(v->vy, v->vx)), kArrowHalfAngle);
-    return true;
+        headingArrowhead(surface, tip, toDegrees(std::atan2(v.vy, v.vx)), kArrowHalfAngle);
 }
 
 }  // namespace flow::superposition

@@ -20,5 +20,7 @@ std::optional<VelocityNumbers> velocityNumbersAt(const std::vector<Element>& ele
 // is long enough to carry one. False, and nothing drawn, where
 // velocityNumbersAt gives nothing.
 bool drawVelocity(const Canvas& canvas, const std::vector<Element>& elements, Point p);
+// The resultant of velocity v from p, drawn as drawVelocity draws it.
+void drawResultant(const Canvas& canvas, const VelocityNumbers& v, Point p);
 
 }  // namespace flow::superposition
