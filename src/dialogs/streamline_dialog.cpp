@@ -55,7 +55,7 @@ void TOKBottomDlg2::addTimeMarkRows() {
         return box;
     };
     makeRowCaption(marks, "MarkIntervalCaption", "Метки времени через Δt =", {12, 12});
-    MarkInterval = spinBox("MarkInterval", 1000, 20, 10);
+    MarkInterval = spinBox("MarkInterval", 10000, 20, 10);
     makeRowCaption(marks, "MarkSizeCaption", "Размер метки:", {12, 44});
     MarkSize = spinBox("MarkSize", 10, 3, 42);
     makeRowCaption(marks, "MarkColorCaption", "Цвет меток:", {12, 76});

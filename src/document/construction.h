@@ -90,9 +90,14 @@ struct ContourStep {
     QFont font;  // the numbers' font
 };
 
+// Time marks on the streamlines drawn before it; the streamlines drawn after
+// it carry marks too, read with their own step's settings.
+struct TimeMarksStep {};
+
 struct ConstructionStep {
     std::variant<ElementStep, CommandStep, VelocityStep, LabelStep, SuperpositionElementStep,
-                 SuperpositionLinesStep, SuperpositionVelocityStep, MapStep, ContourStep>
+                 SuperpositionLinesStep, SuperpositionVelocityStep, MapStep, ContourStep,
+                 TimeMarksStep>
         action;
     flow::SettingValues settings;  // what the step read
 };

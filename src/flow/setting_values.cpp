@@ -51,7 +51,7 @@ constexpr std::array<SettingInfo, 28> kCatalogue{{
     {"vectors.componentColor", kColour, 0, 0, kGreen, ZEF_READ(vectorStyle.componentColor())},
     {"vectors.connectingColor", kColour, 0, 0, kNavy, ZEF_READ(vectorStyle.connectingColor())},
     {"vectorScale.scale", kInt, 1, 100, 10, ZEF_READ(vectorScale.scale())},
-    {"streamlines.markInterval", kInt, 1, 1000, 20, ZEF_READ(streamlines.markInterval())},
+    {"streamlines.markInterval", kInt, 1, 10000, 20, ZEF_READ(streamlines.markInterval())},
     {"streamlines.markSize", kInt, 1, 10, 3, ZEF_READ(streamlines.markSize())},
     {"streamlines.markColor", kColour, 0, 0, kBlack, ZEF_READ(streamlines.markColor())},
 }};

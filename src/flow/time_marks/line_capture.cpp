@@ -1,5 +1,8 @@
 #include "flow/time_marks/line_capture.h"
 
+#include <cmath>
+#include <numbers>
+
 namespace flow::time_marks {
 
 namespace {
@@ -38,9 +41,23 @@ void LineCapture::join(Point from, Point to) {
     ends_[keyOf(to)] = lines_.size() - 1;
 }
 
+void LineCapture::ellipse(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2) {
+    const double cx = (static_cast<double>(x1) + static_cast<double>(x2)) / 2;
+    const double cy = (static_cast<double>(y1) + static_cast<double>(y2)) / 2;
+    const double rx = std::abs(static_cast<double>(x2 - x1)) / 2;
+    const double ry = std::abs(static_cast<double>(y2 - y1)) / 2;
+    // Chords of about two pixels.
+    const int chords = std::max(16, static_cast<int>(std::ceil(std::numbers::pi * (rx + ry))));
+    Polyline& loop = ellipses_.emplace_back();
+    for (int i = 0; i <= chords; ++i) {
+        const double a = 2 * std::numbers::pi * i / chords;
+        loop.push_back({cx + rx * std::cos(a), cy + ry * std::sin(a)});
+    }
+}
+
 std::vector<Polyline> LineCapture::lines() const {
-    std::vector<Polyline> result;
-    result.reserve(lines_.size());
+    std::vector<Polyline> result = ellipses_;
+    result.reserve(lines_.size() + ellipses_.size());
     for (const auto& line : lines_) {
         Polyline& polyline = result.emplace_back();
         polyline.reserve(line.size());

@@ -1,6 +1,7 @@
 // A drawing surface that keeps the lines drawn on it as polylines instead of
 // pixels: segments that meet end to end join into one line, so a routine's
-// streamlines come back whole, however their chords were drawn.
+// streamlines come back whole, however their chords were drawn; an ellipse
+// (a vortex's streamline) comes back as a closed line round it.
 #pragma once
 
 #include <deque>
@@ -27,7 +28,7 @@ class LineCapture : public Surface {
     void setBrushClear() override {}
     void moveTo(std::int64_t x, std::int64_t y) override { at_ = {x, y}; }
     void lineTo(std::int64_t x, std::int64_t y) override;
-    void ellipse(std::int64_t, std::int64_t, std::int64_t, std::int64_t) override {}
+    void ellipse(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2) override;
     void textOut(std::int64_t, std::int64_t, const std::string&) override {}
     std::optional<Color> pixel(std::int64_t, std::int64_t) const override { return kWhite; }
 
@@ -45,6 +46,7 @@ class LineCapture : public Surface {
     std::vector<std::deque<Point>> lines_;
     std::map<Key, std::size_t> starts_;  // open line by its first point
     std::map<Key, std::size_t> ends_;    // and by its last
+    std::vector<Polyline> ellipses_;
 };
 
 }  // namespace flow::time_marks

@@ -38,17 +38,20 @@ class Walk {
     Walk(const superposition::Field& field, double dt) : field_(field), dt_(dt) {}
 
     // False when the walk ended (the flow stopped, an element was reached or
-    // too many marks were placed).
+    // too many marks were placed). The walk starts where the line leaves
+    // the pixel round an element and ends where it enters one.
     bool segment(PicturePoint a, PicturePoint b) {
-        if (result_.marks.empty()) {
-            if (near(a)) return true;  // still leaving an element
-            result_.marks.push_back(a);
-        }
+        const bool fromElement = near(a);
+        const bool toElement = near(b);
+        if (fromElement && (toElement || !result_.marks.empty())) return result_.marks.empty();
+        if (fromElement) a = edge(b, a);
+        if (toElement) b = edge(a, b);
+        if (result_.marks.empty()) result_.marks.push_back(a);
         double fa = 0;
         if (!slowness(a, fa)) return false;
         double fb = 0;
         if (!slowness(b, fb)) return false;
-        return step(a, b, fa, fb);
+        return step(a, b, fa, fb) && !toElement;
     }
 
     LineMarks take() { return std::move(result_); }
@@ -56,6 +59,16 @@ class Walk {
   private:
     bool near(PicturePoint p) const {
         return field_.distanceToSingularity(superposition::toFlow(p.x, p.y)) < kSingularReach;
+    }
+
+    // The point between `outside` and `inside` (a point near an element)
+    // where the line meets the pixel round the element.
+    PicturePoint edge(PicturePoint outside, PicturePoint inside) const {
+        for (int i = 0; i < 40; ++i) {
+            const PicturePoint m = between(outside, inside, 0.5);
+            (near(m) ? inside : outside) = m;
+        }
+        return outside;
     }
 
     // 1 / |V| at p; false where the flow has stopped or an element is near.
@@ -172,26 +185,24 @@ LineMarks marksAlong(const superposition::Field& field, const Polyline& line, do
 
 MarkCount drawMarks(Surface& surface, const superposition::Field& field,
                     const std::vector<Polyline>& lines, const Box& box, const MarkStyle& style) {
+    // A dot is a pixel, or a line one pixel long in a pen as wide as the
+    // dot (its round caps make it round), so the brush stays as it was.
     const Color pen = surface.penColor();
     const int width = surface.penWidth();
     const PenStyle penStyle = surface.penStyle();
     surface.setPenColor(style.colour);
-    surface.setPenWidth(1);
+    surface.setPenWidth(style.size);
     surface.setPenStyle(PenStyle::Solid);
-    surface.setBrushColor(style.colour);
     MarkCount count;
-    const double radius = style.size / 2.0;
     for (const Polyline& line : partsWithin(lines, box)) {
         const LineMarks marks = marksAlong(field, line, style.dt);
         count.marks += static_cast<int>(marks.marks.size());
         count.stopped += marks.stagnated ? 1 : 0;
         for (const PicturePoint p : marks.marks) {
-            const auto left = static_cast<std::int64_t>(std::lround(p.x - radius));
-            const auto top = static_cast<std::int64_t>(std::lround(p.y - radius));
-            surface.ellipse(left, top, left + style.size, top + style.size);
+            const Point at{std::lround(p.x), std::lround(p.y)};
+            surface.line(at, {at.x + (style.size > 1 ? 1 : 0), at.y});
         }
     }
-    surface.setBrushClear();
     surface.setPenColor(pen);
     surface.setPenWidth(width);
     surface.setPenStyle(penStyle);

@@ -40,7 +40,7 @@ struct MarkCount {
 
 // Marks along every line's parts within the box (the picture: a particle's
 // time starts where its line enters it) as dots in the style; the pen is
-// left as it was and the brush clear.
+// left as it was, the brush untouched.
 MarkCount drawMarks(Surface& surface, const superposition::Field& field,
                     const std::vector<Polyline>& lines, const Box& box, const MarkStyle& style);
 
