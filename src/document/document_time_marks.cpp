@@ -10,7 +10,7 @@ Document::MarksOutcome Document::drawTimeMarks(const flow::Settings& live) {
     std::vector<ConstructionStep> made;
     std::optional<MarkReading> reading;
     flow::time_marks::MarkCount count;
-    const QSize picture = surface_.image().size();
+    const QSize picture = surface_.size();
     // Read as a replay reads it, so that the step keeps the settings; the
     // marks are counted on a surface that keeps no pixels.
     recordStep(made, {TimeMarksStep{}, {}}, live, [&](const flow::Settings& s) {
