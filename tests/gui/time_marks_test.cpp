@@ -15,6 +15,7 @@
 #include "dialogs/color_swatch.h"
 #include "dialogs/streamline_dialog.h"
 #include "document/construction_file.h"
+#include "document/document.h"
 #include "document/mdi_child.h"
 #include "document/raster_surface.h"
 #include "gui_test_support.h"
@@ -22,6 +23,11 @@
 namespace {
 
 const QColor kMarkColour(0, 160, 0);
+
+class NoGauge : public flow::Gauge {
+  public:
+    void advance(int) override {}
+};
 
 void click(TMainForm& form, const char* button) {
     named<QToolButton>(&form, button)->click();
@@ -106,6 +112,29 @@ class TimeMarksTest : public QObject {
         QVERIFY(reopened.createPicture(opened.field.width(), opened.field.height()));
         replay(opened, reopened);
         QCOMPARE(reopened.image(), d->surface().image());
+    }
+
+    // A superposition's streamlines carry marks, also those drawn after the
+    // step, and a replay draws them as they were drawn.
+    void markASuperpositionAsItsReplayDoes() {
+        Document document;
+        document.makeSuperposition();
+        QVERIFY(document.surface().createPicture(800, 600));
+        document.addSuperpositionElement(flow::superposition::stream(1, 0));
+        document.addSuperpositionElement(flow::superposition::dipole(400, 300, 20000, 180));
+        flow::SettingValues values;
+        NoGauge gauge;
+        document.drawSuperpositionLines(SuperpositionLines::Streamlines, values.settings(), gauge);
+        const QImage lines = document.surface().image();
+        QVERIFY(document.drawTimeMarks(values.settings()).result == Document::MarksOutcome::Drawn);
+        QVERIFY(document.surface().image() != lines);
+        values.set("streamlines.count", 7);
+        values.set("streamlines.markInterval", 55);
+        document.drawSuperpositionLines(SuperpositionLines::Streamlines, values.settings(), gauge);
+        RasterSurface again;
+        QVERIFY(again.createPicture(800, 600));
+        replay(document.construction(), again);
+        QCOMPARE(again.image(), document.surface().image());
     }
 };
 
