@@ -112,6 +112,12 @@ void drawGlyph(QPainter& p, const QString& name) {
         p.setPen(QPen(ink, 1.2));
         p.setBrush(QColor(220, 220, 220));
         p.drawEllipse(QPointF(8, 8), 3.5, 3.5);
+    } else if (name == "TimeMarksButton") {  // time marks: dots crowding along a streamline
+        p.setPen(QPen(QColor(255, 0, 0), 1.2));
+        p.drawLine(QPointF(1, 11), QPointF(15, 11));
+        p.setPen(Qt::NoPen);
+        p.setBrush(ink);
+        for (const double x : {2.0, 7.0, 10.5, 13.0, 14.5}) p.drawEllipse(QPointF(x, 11), 1.4, 1.4);
     } else if (name == "SpeedButton10") {  // stream speed
         arrow(p, {1, 5}, {14, 5});
         arrow(p, {1, 11}, {14, 11});

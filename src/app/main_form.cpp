@@ -220,6 +220,8 @@ void TMainForm::createToolBars() {
         addToolButton(elementBar, "SpeedMapButton", "Построить поле скорости", 25, nullptr);
     pressureMapCommand =
         addToolButton(elementBar, "PressureMapButton", "Построить поле давления", 25, nullptr);
+    timeMarksCommand =
+        addToolButton(elementBar, "TimeMarksButton", "Построить метки времени", 25, nullptr);
     elementBar->addWidget(separatorLine(9));
     streamSpeedButton = addToolButton(elementBar, "SpeedButton10",
                                       "Задать скорость набегающего потока", 22, nullptr);

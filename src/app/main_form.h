@@ -68,6 +68,7 @@
 //   equipotentialCommand                           SpeedButton17
 //   speedMapCommand                                SpeedMapButton
 //   pressureMapCommand                             PressureMapButton
+//   timeMarksCommand                               TimeMarksButton
 //   memoButton                                     SpeedButton18
 //   contourTool, densityBox                        ContourButton, DensityBox
 //   vectorScaleButton                              SpeedButton19
@@ -195,6 +196,8 @@ class TMainForm : public QMainWindow {
     // The colour maps of the speed and the pressure (colour_map_commands.cpp).
     void speedMapClick();
     void pressureMapClick();
+    // Time marks on the streamlines drawn (time_marks_commands.cpp).
+    void timeMarksClick();
     // The window of the pressure along the active document's body
     // (pressure_window_item.cpp): shown, and made first when it is not.
     void pressureWindowClick();
@@ -424,6 +427,7 @@ class TMainForm : public QMainWindow {
     QToolButton* equipotentialCommand;
     QToolButton* speedMapCommand;
     QToolButton* pressureMapCommand;
+    QToolButton* timeMarksCommand;
     QToolButton* memoButton;
     QToolButton* vectorScaleButton;
     QToolButton* contourTool;

@@ -96,6 +96,7 @@ void TMainForm::connectHandlers() {
     onClick(equipotentialCommand, &TMainForm::SpeedButton17Click);
     onClick(speedMapCommand, &TMainForm::speedMapClick);
     onClick(pressureMapCommand, &TMainForm::pressureMapClick);
+    onClick(timeMarksCommand, &TMainForm::timeMarksClick);
     on(pressureWindowItem, &TMainForm::pressureWindowClick);
     // Items and buttons that only show a settings dialog.
     auto shows = [this](auto* control, auto dialog) {

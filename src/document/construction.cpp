@@ -7,6 +7,7 @@
 #include "document/contour.h"
 #include "document/picture_surface.h"
 #include "document/superposition_marks.h"
+#include "document/time_marks_drawing.h"
 #include "flow/bounded_settings.h"
 #include "flow/geometry.h"
 #include "flow/superposition/velocity_vector.h"
@@ -98,6 +99,14 @@ namespace {
 bool drawStep(const Construction& construction, std::size_t index, PictureSurface& surface,
               const std::vector<flow::superposition::Element>& elements) {
     const ConstructionStep& step = construction.steps[index];
+    const std::vector<ConstructionStep>& steps = construction.steps;
+    // Streamlines drawn while the marks are on carry them.
+    auto marksOnLines = [&] {
+        if (!isStreamlineStep(step) || !marksOnAt(steps, index)) return;
+        const auto flow = markedFlowAt(steps, index, construction.superposition);
+        if (const auto reading = readMarks(flow, step.settings.settings()))
+            drawTimeMarks(surface, step, *reading, construction.field);
+    };
     bool complete = true;
     NoGauge gauge;
     const flow::Canvas canvas{surface, step.settings.settings(), gauge};
@@ -111,6 +120,7 @@ bool drawStep(const Construction& construction, std::size_t index, PictureSurfac
                            // Held within the dialogs' ranges, as the commands hold them.
                            const flow::BoundedSettings bounded(step.settings.settings());
                            flow::runRoutine({surface, bounded.settings(), gauge}, c.call);
+                           marksOnLines();
                        },
                        [&](const VelocityStep& v) { flow::DrawVelocity(canvas, v.input); },
                        [&](const LabelStep& l) {
@@ -124,6 +134,7 @@ bool drawStep(const Construction& construction, std::size_t index, PictureSurfac
                        [&](const SuperpositionLinesStep& l) {
                            complete = drawSuperpositionLines(canvas, l.lines, elements) !=
                                       flow::superposition::Outcome::Truncated;
+                           marksOnLines();
                        },
                        [&](const SuperpositionVelocityStep& v) {
                            flow::superposition::drawVelocity(canvas, elements, v.p);
@@ -149,6 +160,10 @@ bool drawStep(const Construction& construction, std::size_t index, PictureSurfac
                            if (const auto flow = contourFlowAt(construction, index))
                                reading = readContour(*flow, c.shape, c.density);
                            drawContour(surface, c, reading, construction.field);
+                       },
+                       [&](const TimeMarksStep&) {
+                           markLinesBefore(surface, steps, index, construction.superposition,
+                                           construction.field, canvas.settings);
                        },
                    },
                    step.action);

@@ -104,10 +104,14 @@ struct AirfoilVelocityStep {
     flow::Point p;
 };
 
+// Time marks on the streamlines drawn before it; the streamlines drawn after
+// it carry marks too, read with their own step's settings.
+struct TimeMarksStep {};
+
 struct ConstructionStep {
     std::variant<ElementStep, CommandStep, VelocityStep, LabelStep, SuperpositionElementStep,
                  SuperpositionLinesStep, SuperpositionVelocityStep, MapStep, ContourStep,
-                 AirfoilStep, AirfoilLinesStep, AirfoilVelocityStep>
+                 AirfoilStep, AirfoilLinesStep, AirfoilVelocityStep, TimeMarksStep>
         action;
     flow::SettingValues settings;  // what the step read
 };

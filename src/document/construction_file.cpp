@@ -16,6 +16,7 @@
 #include "document/field_size_limit.h"
 #include "document/quoted_text.h"
 #include "document/save_aside.h"
+#include "document/time_marks_drawing.h"
 #include "flow/geometry.h"
 #include "flow/superposition/element_text.h"
 
@@ -183,6 +184,8 @@ QJsonObject stepToJson(const ConstructionStep& step) {
         }
         json["density"] = c->density;
         json["font"] = c->font.toString();
+    } else if (std::holds_alternative<TimeMarksStep>(step.action)) {
+        json["step"] = "timeMarks";
     } else {
         const auto& l = std::get<LabelStep>(step.action);
         json["step"] = "label";
@@ -614,6 +617,8 @@ ConstructionStep stepFromJson(const QJsonValue& json, int number,
         step.action = AirfoilLinesStep{superpositionLinesFromJson(r).lines};
     else if (kind == "airfoilVelocity")
         step.action = AirfoilVelocityStep{r.point("point")};
+    else if (kind == "timeMarks")
+        step.action = TimeMarksStep{};
     else
         r.fail(QString("неизвестный шаг %1").arg(quoted(kind)));
     step.settings = settingsFromJson(r);
@@ -628,6 +633,7 @@ int formatVersionOf(const Construction& construction) {
     const auto holds = [&](bool (*kind)(const ConstructionStep&)) {
         return std::any_of(construction.steps.begin(), construction.steps.end(), kind);
     };
+    if (holds(isTimeMarksStep)) return kTimeMarksFormatVersion;
     if (airfoilOf(construction.steps)) return kAirfoilFormatVersion;
     if (holds(isContourStep)) return kContourFormatVersion;
     if (holds(isMapStep)) return kMapFormatVersion;
@@ -691,9 +697,11 @@ Construction constructionFromJson(const QByteArray& bytes) {
     for (const QJsonValue& step : steps.toArray()) {
         construction.steps.push_back(stepFromJson(step, number, construction));
         const auto& action = construction.steps.back().action;
+        // Time marks trace the lines again.
         if ((std::holds_alternative<CommandStep>(action) ||
              std::holds_alternative<SuperpositionLinesStep>(action) ||
-             std::holds_alternative<AirfoilLinesStep>(action)) &&
+             std::holds_alternative<AirfoilLinesStep>(action) ||
+             std::holds_alternative<TimeMarksStep>(action)) &&
             ++lineSteps > kMaxLineSteps)
             fail(QString("шаг %1: линии строятся больше %2 раз").arg(number).arg(kMaxLineSteps));
         ++number;

@@ -8,7 +8,8 @@
 inline constexpr qint64 kMaxConstructionBytes = 64LL * 1024 * 1024;
 // Every step: elements, commands, velocity clicks and labels.
 inline constexpr int kMaxConstructionSteps = 10'000;
-// Of them, the steps that trace lines: commands and a superposition's lines.
+// Of them, the steps that trace lines: commands, a superposition's lines and
+// time marks.
 inline constexpr int kMaxLineSteps = 200;
 // A label's text and a command's title.
 inline constexpr int kMaxTextCharacters = 1000;

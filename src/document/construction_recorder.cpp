@@ -1,5 +1,6 @@
 #include "document/construction_recorder.h"
 
+#include "document/time_marks_drawing.h"
 #include "flow/superposition/velocity_vector.h"
 
 void ConstructionRecorder::placeElement(const ElementDrawing& element,
@@ -11,12 +12,19 @@ void ConstructionRecorder::placeElement(const ElementDrawing& element,
 
 bool ConstructionRecorder::runRoutine(const flow::RoutineCall& call, const flow::Settings& live,
                                       flow::Gauge& gauge) {
-    return recordStep(
-        steps_, {CommandStep{call, {}}, {}}, live,
+    ConstructionStep step{CommandStep{call, {}}, {}};
+    const bool marks = isStreamlineStep(step) && marksOnAt(steps_, steps_.size());
+    const MarkedFlow flow = lastConfiguration(steps_);
+    std::optional<MarkReading> reading;
+    const bool limited = recordStep(
+        steps_, std::move(step), live,
         [&](const flow::Settings& s) {
             flow::runRoutine(flow::Canvas{surface_, s, gauge}, call);
+            if (marks) reading = readMarks(flow, s);
         },
         flow::ReadBounds::DialogRanges);
+    if (reading) drawTimeMarks(surface_, steps_.back(), *reading, picture_);
+    return limited;
 }
 
 bool ConstructionRecorder::drawVelocity(const flow::VelocityInput& input,
@@ -37,9 +45,13 @@ flow::superposition::Outcome ConstructionRecorder::drawSuperpositionLines(
     SuperpositionLines lines, const std::vector<flow::superposition::Element>& elements,
     const flow::Settings& live, flow::Gauge& gauge) {
     auto outcome = flow::superposition::Outcome::NothingToDraw;
+    const bool marks = lines == SuperpositionLines::Streamlines && marksOnAt(steps_, steps_.size());
+    std::optional<MarkReading> reading;
     recordStep(steps_, {SuperpositionLinesStep{lines}, {}}, live, [&](const flow::Settings& s) {
         outcome = ::drawSuperpositionLines({surface_, s, gauge}, lines, elements);
+        if (marks) reading = readMarks(elements, s);
     });
+    if (reading) drawTimeMarks(surface_, steps_.back(), *reading, picture_);
     return outcome;
 }
 

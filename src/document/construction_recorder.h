@@ -3,6 +3,7 @@
 // it read. Documents and the command-line renderer record alike through it.
 #pragma once
 
+#include <QSize>
 #include <QString>
 #include <vector>
 
@@ -10,14 +11,17 @@
 
 class ConstructionRecorder {
   public:
-    ConstructionRecorder(PictureSurface& surface, std::vector<ConstructionStep>& steps)
-        : surface_(surface), steps_(steps) {}
+    // Time marks on new streamlines stay within the picture's size.
+    ConstructionRecorder(PictureSurface& surface, std::vector<ConstructionStep>& steps,
+                         QSize picture)
+        : surface_(surface), steps_(steps), picture_(picture) {}
 
     // The element's symbols; the step keeps the configuration it left.
     void placeElement(const ElementDrawing& element, const Configuration& configuration,
                       const flow::Settings& live);
     // Runs the routine with the settings held within the dialogs' ranges;
-    // true when the field was traced only to its limit.
+    // true when the field was traced only to its limit. Streamlines drawn
+    // here and below while the marks are on carry them.
     bool runRoutine(const flow::RoutineCall& call, const flow::Settings& live, flow::Gauge& gauge);
     // A point where the velocity is not drawn leaves the picture and the
     // steps as they are: false.
@@ -39,4 +43,5 @@ class ConstructionRecorder {
   private:
     PictureSurface& surface_;
     std::vector<ConstructionStep>& steps_;
+    QSize picture_;
 };

@@ -17,6 +17,7 @@
 #include "document/moved_element.h"
 #include "document/raster_surface.h"
 #include "flow/superposition/drawing.h"
+#include "flow/time_marks/time_marks.h"
 
 class BackgroundDrawing;
 class ConstructionRecorder;
@@ -116,6 +117,15 @@ class Document : public QObject {
     enum class MapOutcome { Drawn, NoElement, NoStream };
     MapOutcome drawMap(flow::maps::MapQuantity quantity, const MapOptions& options,
                        const flow::Settings& live);
+    // Time marks on every streamline drawn so far, and on those drawn later;
+    // nothing is kept when there is no element or no streamline yet. The
+    // count says how many marks were placed and how many lines end at a
+    // stagnation point.
+    struct MarksOutcome {
+        enum { Drawn, NoElement, NoStreamlines } result;
+        flow::time_marks::MarkCount count;
+    };
+    MarksOutcome drawTimeMarks(const flow::Settings& live);
     // A contour with its circulation and flux written beside it, in the
     // picture's font. Nothing is kept when there is no element (no reading)
     // or, unless `keepUndefined`, when its numbers are not defined.

@@ -41,7 +41,7 @@ QString commandName(const flow::RoutineCall& call) {
 void Document::record(const QString& name, const std::function<void(ConstructionRecorder&)>& draw) {
     const QString before = caption();
     const std::size_t from = steps_.size();
-    ConstructionRecorder recorder(surface_, steps_);
+    ConstructionRecorder recorder(surface_, steps_, surface_.size());
     try {
         draw(recorder);
     } catch (...) {

@@ -65,6 +65,11 @@ class RasterSurface : public PictureSurface {
     QRect takeChangedRect();
     // The picture with every drawing so far in it.
     const QImage& image();
+    // Its size, without ending the drawing under way.
+    QSize size() const {
+        ensurePicture();
+        return image_.size();
+    }
 
     QFont qfont() const override { return font_; }
     void setQFont(const QFont& font) override { font_ = font; }

@@ -34,6 +34,14 @@ int BoundedSettings::Streamlines::increment() const {
     static const Range range = settingRange("streamlines.increment");
     return range(raw.increment());
 }
+int BoundedSettings::Streamlines::markInterval() const {
+    static const Range range = settingRange("streamlines.markInterval");
+    return range(raw.markInterval());
+}
+int BoundedSettings::Streamlines::markSize() const {
+    static const Range range = settingRange("streamlines.markSize");
+    return range(raw.markSize());
+}
 int BoundedSettings::Equipotentials::lineWidth() const {
     static const Range range = settingRange("equipotentials.width");
     return range(raw.lineWidth());

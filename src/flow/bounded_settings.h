@@ -49,6 +49,9 @@ class BoundedSettings {
         int increment() const override;
         bool directionArrows() const override { return raw.directionArrows(); }
         bool evenlySpaced() const override { return raw.evenlySpaced(); }
+        int markInterval() const override;
+        int markSize() const override;
+        Color markColor() const override { return raw.markColor(); }
     };
     struct Equipotentials : EquipotentialSettings {
         const EquipotentialSettings& raw;

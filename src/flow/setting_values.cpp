@@ -25,7 +25,7 @@ constexpr SettingKind kFlag = SettingKind::Flag;
 
 // The dialogs' ranges and defaults. The field's texts are kept within reach
 // of a picture (the routines step through the field).
-constexpr std::array<SettingInfo, 25> kCatalogue{{
+constexpr std::array<SettingInfo, 28> kCatalogue{{
     {"streamlines.width", kInt, 1, 5, 1, ZEF_READ(streamlines.lineWidth())},
     {"streamlines.color", kColour, 0, 0, kRed, ZEF_READ(streamlines.lineColor())},
     {"streamlines.count", kInt, 1, 150, 20, ZEF_READ(streamlines.lineCount())},
@@ -51,6 +51,9 @@ constexpr std::array<SettingInfo, 25> kCatalogue{{
     {"vectors.componentColor", kColour, 0, 0, kGreen, ZEF_READ(vectorStyle.componentColor())},
     {"vectors.connectingColor", kColour, 0, 0, kNavy, ZEF_READ(vectorStyle.connectingColor())},
     {"vectorScale.scale", kInt, 1, 100, 10, ZEF_READ(vectorScale.scale())},
+    {"streamlines.markInterval", kInt, 1, 10000, 20, ZEF_READ(streamlines.markInterval())},
+    {"streamlines.markSize", kInt, 1, 10, 3, ZEF_READ(streamlines.markSize())},
+    {"streamlines.markColor", kColour, 0, 0, kBlack, ZEF_READ(streamlines.markColor())},
 }};
 
 #undef ZEF_READ
@@ -103,6 +106,9 @@ struct CatalogueReaders {
         int increment() const override { return integer<slot("streamlines.increment")>(r); }
         bool directionArrows() const override { return flag<slot("streamlines.arrows")>(r); }
         bool evenlySpaced() const override { return flag<slot("streamlines.evenlySpaced")>(r); }
+        int markInterval() const override { return integer<slot("streamlines.markInterval")>(r); }
+        int markSize() const override { return integer<slot("streamlines.markSize")>(r); }
+        Color markColor() const override { return colour<slot("streamlines.markColor")>(r); }
     } streamlines{*this};
     struct Equipotentials : EquipotentialSettings {
         const CatalogueReaders& r;

@@ -19,6 +19,10 @@ class StreamlineSettings {
     virtual bool directionArrows() const = 0;  // CheckBox1
     // Superposition streamlines seeded by separation distance: CheckBox2.
     virtual bool evenlySpaced() const = 0;
+    // Time marks: the time between marks, the dots' diameter and colour.
+    virtual int markInterval() const = 0;
+    virtual int markSize() const = 0;
+    virtual Color markColor() const = 0;
 };
 
 // Equipotential dialog.

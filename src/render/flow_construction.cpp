@@ -39,6 +39,14 @@ void drawMap(Document& document, DrawCommand::Kind kind, const flow::Settings& l
         fail(QString("%1: нет элемента").arg(speed ? "--speed-map" : "--pressure-map"));
 }
 
+// Time marks on the streamlines drawn so far and later.
+void drawTimeMarks(Document& document, const flow::Settings& live) {
+    const auto outcome = document.drawTimeMarks(live);
+    if (outcome.result == Document::MarksOutcome::NoElement) fail("--time-marks: нет элемента");
+    if (outcome.result == Document::MarksOutcome::NoStreamlines)
+        fail("--time-marks: сначала постройте линии тока (--streamlines)");
+}
+
 // The contours after the commands; one through a singular point is drawn
 // without its numbers.
 void drawContours(Document& document, const FlowRequest& request, const flow::Settings& live) {
@@ -157,6 +165,9 @@ DrawnFlow documentFlow(const FlowRequest& request) {
             case DrawCommand::PressureMap:
                 drawMap(document, command.kind, live);
                 break;
+            case DrawCommand::TimeMarks:
+                drawTimeMarks(document, live);
+                break;
         }
     }
     drawContours(document, request, live);
@@ -216,6 +227,9 @@ Construction flowConstruction(const FlowRequest& request) {
             case DrawCommand::SpeedMap:
             case DrawCommand::PressureMap:
                 drawMap(document, command.kind, live);
+                break;
+            case DrawCommand::TimeMarks:
+                drawTimeMarks(document, live);
                 break;
         }
     }

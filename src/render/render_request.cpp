@@ -34,6 +34,10 @@ const QCommandLineOption kSpeedMap(
     "автоматический, цвета без полос, с легендой).");
 const QCommandLineOption kPressureMap(
     "pressure-map", "Построить поле давления: цветовая карта Cp = 1 - |V|^2/U^2, как --speed-map.");
+const QCommandLineOption kTimeMarks(
+    "time-marks",
+    "Метки времени на линиях тока, построенных до неё и после неё: точка через каждые Δt "
+    "(streamlines.markInterval, streamlines.markSize, streamlines.markColor).");
 const QCommandLineOption kVelocity("velocity", "Векторы скорости в точке (можно повторять).",
                                    "X,Y");
 const QCommandLineOption kLabel("label", "Надпись, левый верхний угол в X,Y (можно повторять).",
@@ -64,8 +68,8 @@ void describe(QCommandLineParser& parser) {
         "задано, берётся по умолчанию, как в диалогах программы.");
     parser.addPositionalArgument("FILE.zef", "Файл построения.", "[FILE.zef]");
     parser.addOptions({kOutput, kFlow, kElement, kAt, kSecond, kStreamlines, kEquipotentials,
-                       kSpeedMap, kPressureMap, kVelocity, kLabel, kContour, kField, kSet,
-                       kLandmarks, kMarkLandmarks, kPressurePlot});
+                       kSpeedMap, kPressureMap, kTimeMarks, kVelocity, kLabel, kContour, kField,
+                       kSet, kLandmarks, kMarkLandmarks, kPressurePlot});
 }
 
 [[noreturn]] void fail(const QString& message) {
@@ -197,8 +201,8 @@ flow::maps::Circle contour(const QString& text) {
 
 bool hasFlowOptions(const QCommandLineParser& parser) {
     for (const QCommandLineOption* option :
-         {&kFlow, &kElement, &kAt, &kSecond, &kStreamlines, &kEquipotentials, &kVelocity, &kLabel,
-          &kContour, &kField, &kSet})
+         {&kFlow, &kElement, &kAt, &kSecond, &kStreamlines, &kEquipotentials, &kTimeMarks,
+          &kVelocity, &kLabel, &kContour, &kField, &kSet})
         if (parser.isSet(*option)) return true;
     return false;
 }
@@ -240,7 +244,8 @@ void readElements(const QCommandLineParser& parser, FlowRequest& request) {
 void checkLimits(const FlowRequest& request) {
     const auto lines =
         std::count_if(request.commands.begin(), request.commands.end(), [](const DrawCommand& c) {
-            return c.kind == DrawCommand::Streamlines || c.kind == DrawCommand::Equipotentials;
+            return c.kind == DrawCommand::Streamlines || c.kind == DrawCommand::Equipotentials ||
+                   c.kind == DrawCommand::TimeMarks;
         });
     if (lines > kMaxLineSteps) fail(QString("линии строятся больше %1 раз").arg(kMaxLineSteps));
     if (request.commands.size() + request.elements.size() + request.contours.size() >
@@ -268,6 +273,8 @@ void readFlowOptions(const QCommandLineParser& parser, FlowRequest& request) {
             request.commands.push_back({DrawCommand::SpeedMap, {}, {}});
         else if (option == "pressure-map")
             request.commands.push_back({DrawCommand::PressureMap, {}, {}});
+        else if (option == "time-marks")
+            request.commands.push_back({DrawCommand::TimeMarks, {}, {}});
         else if (option == "velocity")
             request.commands.push_back(
                 {DrawCommand::Velocity, point(next(kVelocity), "--velocity"), {}});

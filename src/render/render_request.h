@@ -26,7 +26,7 @@ class ArgumentError : public std::runtime_error {
 };
 
 struct DrawCommand {
-    enum Kind { Streamlines, Equipotentials, Velocity, Label, SpeedMap, PressureMap };
+    enum Kind { Streamlines, Equipotentials, Velocity, Label, SpeedMap, PressureMap, TimeMarks };
     Kind kind = Streamlines;
     QPoint at;     // velocity and label
     QString text;  // label

@@ -55,12 +55,7 @@ class ColourMapTest : public QObject {
     QString undoText() { return named<QAction>(form, "UndoItem")->text(); }
     void undo() { named<QAction>(form, "UndoItem")->trigger(); }
 
-    TMDIChild* placed(const QString& name) {
-        TMDIChild* d = newDocument(*form);
-        for (const PlacedConfiguration& c : placedConfigurations())
-            if (c.name == name) c.place(*form, d, {400, 300});
-        return d;
-    }
+    TMDIChild* placed(const QString& name) { return placedOnNewDocument(*form, name); }
 
   private slots:
     void init() {

@@ -121,6 +121,21 @@ if(NOT err MATCHES "^zef-render: --pressure-map: поле давления не 
   message(FATAL_ERROR "--flow vortex --pressure-map said:\n${err}")
 endif()
 
+# Time marks on the streamlines drawn before and after them, with their
+# settings; refused while there is no streamline.
+run_render(0 out err --flow cylinder --streamlines -o plain.png)
+run_render(0 out err --flow cylinder --streamlines --time-marks --set streamlines.markSize=5
+           --set streamlines.markInterval=40 -o marks.png)
+file(SHA256 "${out_dir}/plain.png" plain)
+file(SHA256 "${out_dir}/marks.png" marked)
+if(plain STREQUAL marked OR NOT err STREQUAL "")
+  message(FATAL_ERROR "--time-marks drew nothing, or something said:\n${err}")
+endif()
+run_render(2 out err --flow cylinder --time-marks -o marks.png)
+if(NOT err MATCHES "^zef-render: --time-marks: сначала постройте линии тока")
+  message(FATAL_ERROR "--time-marks before any streamline said:\n${err}")
+endif()
+
 # Contours after the commands: the landmarks give each one's numbers and
 # what lies inside, or that it passes through a singular point.
 run_render(0 out err --flow cylinder-circulation --contour 400,300,150 --contour 500,300,100

@@ -29,12 +29,17 @@ struct FakeStreamlines : StreamlineSettings {
     Color color = Color::fromRgb(255, 0, 0);
     bool arrows = true;
     bool evenly = false;
+    int interval = 20, size = 3;
+    Color markColour = kBlack;
     int lineWidth() const override { return logged(log, "stream.width", width); }
     Color lineColor() const override { return logged(log, "stream.color", color); }
     int lineCount() const override { return logged(log, "stream.count", count); }
     int increment() const override { return logged(log, "stream.increment", step); }
     bool directionArrows() const override { return logged(log, "stream.arrows", arrows); }
     bool evenlySpaced() const override { return logged(log, "stream.evenly", evenly); }
+    int markInterval() const override { return logged(log, "stream.markInterval", interval); }
+    int markSize() const override { return logged(log, "stream.markSize", size); }
+    Color markColor() const override { return logged(log, "stream.markColor", markColour); }
 };
 
 struct FakeEquipotentials : EquipotentialSettings {

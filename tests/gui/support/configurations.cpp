@@ -47,3 +47,10 @@ const std::vector<PlacedConfiguration>& placedConfigurations() {
     };
     return all;
 }
+
+TMDIChild* placedOnNewDocument(TMainForm& form, const QString& name) {
+    TMDIChild* d = newDocument(form);
+    for (const PlacedConfiguration& c : placedConfigurations())
+        if (c.name == name) c.place(form, d, {400, 300});
+    return d;
+}

@@ -19,3 +19,6 @@ struct PlacedConfiguration {
 
 // The nine configurations the construction commands tell apart.
 const std::vector<PlacedConfiguration>& placedConfigurations();
+
+// A new document with the named configuration placed around (400, 300).
+TMDIChild* placedOnNewDocument(TMainForm& form, const QString& name);
