@@ -137,7 +137,7 @@ std::optional<std::pair<double, double>> within(PicturePoint a, PicturePoint b, 
                                                {dx, static_cast<double>(box.right) - a.x},
                                                {-dy, a.y - static_cast<double>(box.top)},
                                                {dy, static_cast<double>(box.bottom) - a.y}};
-    for (const auto [p, q] : sides) {
+    for (const auto& [p, q] : sides) {
         if (p == 0) {
             if (q < 0) return std::nullopt;
             continue;
