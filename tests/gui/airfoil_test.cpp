@@ -102,7 +102,8 @@ class AirfoilTest : public QObject {
         click("SpeedButton1");
         click("SpeedButton17");
         const QImage lines = d->surface().image();
-        const af::AirfoilGeometry& geometry = d->document().airfoilFlow()->geometry();
+        const auto flow = d->document().airfoilFlow();
+        const af::AirfoilGeometry& geometry = flow->geometry();
         int drawn = 0, inside = 0;
         for (int y = 0; y < lines.height(); ++y)
             for (int x = 0; x < lines.width(); ++x) {
