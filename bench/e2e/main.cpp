@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "airfoil_end_to_end.h"
 #include "app/application.h"
 #include "app/program.h"
 #include "benchmark_arguments.h"
@@ -58,6 +59,7 @@ int main(int argc, char** argv) {
     bench::registerSuperpositionEndToEnd(program.mainForm());
     bench::registerUndoEndToEnd(program.mainForm());
     bench::registerMapEndToEnd(program.mainForm());
+    bench::registerAirfoilEndToEnd(program.mainForm());
 
     bench::EndToEndReporter reporter;
     return bench::runBenchmarks(count, args.data(), reporter);
