@@ -120,7 +120,8 @@ class Walk {
 // of its chords.
 bool againstFlow(const superposition::Field& field, const Polyline& line) {
     double along = 0;
-    for (const std::size_t i : {std::size_t{0}, line.size() / 2, line.size() - 2}) {
+    // The first, a middle and the last chord (the line has one at least).
+    for (const std::size_t i : {std::size_t{0}, (line.size() - 2) / 2, line.size() - 2}) {
         const PicturePoint m = between(line[i], line[i + 1], 0.5);
         const superposition::ScreenVelocity v = superposition::velocityAt(field, m.x, m.y);
         along += v.dx * (line[i + 1].x - line[i].x) + v.dy * (line[i + 1].y - line[i].y);
