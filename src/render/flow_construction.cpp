@@ -49,6 +49,25 @@ void drawTimeMarks(Document& document, const flow::Settings& live) {
 
 // The contours after the commands; one through a singular point is drawn
 // without its numbers.
+// The commands drawn alike in every kind of document: labels, colour maps
+// and time marks.
+void drawAlike(Document& document, const DrawCommand& command, const flow::Settings& live) {
+    switch (command.kind) {
+        case DrawCommand::Label:
+            document.stampLabel(command.at.x(), command.at.y(), command.text);
+            break;
+        case DrawCommand::SpeedMap:
+        case DrawCommand::PressureMap:
+            drawMap(document, command.kind, live);
+            break;
+        case DrawCommand::TimeMarks:
+            drawTimeMarks(document, live);
+            break;
+        default:
+            break;
+    }
+}
+
 void drawContours(Document& document, const FlowRequest& request, const flow::Settings& live) {
     for (const flow::maps::Circle& circle : request.contours)
         if (!document.drawContour(circle, 1, live, true).kept) fail("--contour: нет элемента");
@@ -158,15 +177,8 @@ DrawnFlow documentFlow(const FlowRequest& request) {
                     refuseVelocity(command.at);
                 break;
             }
-            case DrawCommand::Label:
-                document.stampLabel(command.at.x(), command.at.y(), command.text);
-                break;
-            case DrawCommand::SpeedMap:
-            case DrawCommand::PressureMap:
-                drawMap(document, command.kind, live);
-                break;
-            case DrawCommand::TimeMarks:
-                drawTimeMarks(document, live);
+            default:
+                drawAlike(document, command, live);
                 break;
         }
     }
@@ -221,15 +233,8 @@ Construction flowConstruction(const FlowRequest& request) {
                     refuseVelocity(command.at);
                 break;
             }
-            case DrawCommand::Label:
-                document.stampLabel(command.at.x(), command.at.y(), command.text);
-                break;
-            case DrawCommand::SpeedMap:
-            case DrawCommand::PressureMap:
-                drawMap(document, command.kind, live);
-                break;
-            case DrawCommand::TimeMarks:
-                drawTimeMarks(document, live);
+            default:
+                drawAlike(document, command, live);
                 break;
         }
     }
