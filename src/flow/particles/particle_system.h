@@ -1,0 +1,65 @@
+// Fluid particles carried by a steady flow over the picture, frame by frame,
+// each with the short trail of its last positions. Particles that leave the
+// picture, come within a pixel of a singular point (a sink swallows them) or
+// end up in a body are released again on the release line. The same seed,
+// flow and calls give the same particles, frame for frame.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "flow/surface.h"
+#include "flow/velocity/picture_flow.h"
+
+namespace flow::particles {
+
+using maps::PicturePoint;
+
+enum class ReleaseKind {
+    UpstreamEdge,  // where the flow enters the picture (and next to sources)
+    DrawnLine,     // along a line the user drew: `points` holds its two ends
+    Streamlines,   // at the upstream ends of the drawn streamlines: `points`
+};
+
+struct Release {
+    ReleaseKind kind = ReleaseKind::UpstreamEdge;
+    std::vector<PicturePoint> points;
+};
+
+struct Particle {
+    // The positions of the last frames, newest last; the first is where the
+    // particle was released when its trail is shorter than the longest.
+    std::vector<PicturePoint> trail;
+    bool stopped = false;  // resting at a stagnation point
+    PicturePoint at() const { return trail.back(); }
+};
+
+struct FrameCount {
+    int moving = 0;
+    int stopped = 0;   // at stagnation points: they stay where they are
+    int released = 0;  // released again this frame
+};
+
+class ParticleSystem {
+  public:
+    // `picture` is the box particles live in; `trailLength` the number of
+    // positions a trail keeps (at least 1).
+    ParticleSystem(const PictureFlow& flow, const Box& picture, const Release& release, int count,
+                   int trailLength, std::uint32_t seed = 1);
+
+    // Moves every particle along the flow by dt units of the flow's time,
+    // in as many smaller steps as it takes that no particle jumps across an
+    // element or into a body; appends the new positions to the trails.
+    FrameCount advance(double dt);
+
+    const std::vector<Particle>& particles() const { return particles_; }
+    // Particles are added (released anew) or dropped from the end.
+    void setCount(int count);
+    // Every particle is released anew on the new line.
+    void setRelease(const Release& release);
+
+  private:
+    // Implementation's own members.
+};
+
+}  // namespace flow::particles
