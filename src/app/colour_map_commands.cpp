@@ -19,8 +19,6 @@ void TMainForm::pressureMapClick() {
 void TMainForm::drawColourMap(flow::maps::MapQuantity quantity) {
     TMDIChild* d = ActiveMDIChild();
     if (!d) return;
-    if (d->document().isAirfoil())
-        return statusLine->showMessage("Карты скорости и давления профиля Жуковского не строятся");
     runReportingErrors([&] {
         const TColourMapDialog& dialog = *dialogs_.colourMapDialog;
         const MapOptions options{dialog.fixedRange(), dialog.bands(), dialog.legend()};

@@ -7,6 +7,7 @@
 #include "document/map_legend.h"
 #include "document/picture_surface.h"
 #include "document/velocity_input.h"
+#include "flow/airfoil/airfoil_map.h"
 #include "flow/maps/closed_form_elements.h"
 #include "flow/maps/map_colouring.h"
 
@@ -30,19 +31,28 @@ thread_local MapBuffers mapBuffers;
 std::optional<MapFlow> mapFlowOf(const Configuration& c, const flow::Settings& settings) {
     const std::optional<flow::VelocityInput> input = velocityInputAt(c, settings, {});
     if (!input) return std::nullopt;
-    MapFlow flow{maps::closedFormElements(*input, leftOutOf(c)), {}};
+    MapFlow flow{maps::closedFormElements(*input, leftOutOf(c)), {}, {}};
     if (const std::optional<maps::Cylinder> cylinder = maps::cylinderOf(*input))
         flow.bodies.push_back({{cylinder->x, cylinder->y}, cylinder->radius});
     return flow;
+}
+
+bool hasStream(const MapFlow& flow) {
+    if (flow.airfoil) return flow.airfoil->speed() > 0;
+    return maps::valueMap(flow.elements, 1, 1, maps::MapQuantity::Pressure).has_value();
 }
 
 void drawMap(PictureSurface& surface, const MapFlow& flow, QSize size, maps::MapQuantity quantity,
              const MapOptions& options) {
     MapBuffers& buffers = mapBuffers;
     try {
-        if (!maps::fillValueMap(buffers.values, flow.elements, size.width(), size.height(),
-                                quantity))
-            return;
+        const bool filled =
+            flow.airfoil
+                ? maps::fillValueMap(buffers.values, flow::airfoil::airfoilSpeedRows(*flow.airfoil),
+                                     size.width(), size.height(), quantity)
+                : maps::fillValueMap(buffers.values, flow.elements, size.width(), size.height(),
+                                     quantity);
+        if (!filled) return;
         const maps::MapStyle style{options.fixedRange, options.bands, kBodyColour};
         maps::colourMapInto(buffers.colours, buffers.values, style, flow.bodies);
     } catch (const std::bad_alloc&) {

@@ -1,6 +1,7 @@
 // A colour map step drawn on a picture: the flow it colours (a
 // superposition's elements, or an ordinary document's configuration as
-// elements, a cylinder's inside as a body), its pixels and, when asked for,
+// elements, a cylinder's inside as a body; or an airfoil's flow), its pixels
+// and, when asked for,
 // its legend in the picture's lower right corner.
 #pragma once
 
@@ -10,6 +11,7 @@
 
 #include "document/configuration.h"
 #include "document/map_options.h"
+#include "flow/airfoil/airfoil_flow.h"
 #include "flow/maps/picture_geometry.h"
 #include "flow/settings.h"
 
@@ -17,8 +19,12 @@ class PictureSurface;
 
 struct MapFlow {
     std::vector<flow::superposition::Element> elements;
-    std::vector<flow::maps::Circle> bodies;  // where no fluid flows
+    std::vector<flow::maps::Circle> bodies;             // where no fluid flows
+    std::optional<flow::airfoil::AirfoilFlow> airfoil;  // instead of the elements
 };
+
+// Whether the flow has the stream a pressure map needs.
+bool hasStream(const MapFlow& flow);
 
 // The whole flow of the configuration on the screen, read with the
 // settings; nothing when the configuration holds no element. Throws

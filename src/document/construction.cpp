@@ -180,8 +180,10 @@ void drawLastMap(const Construction& construction, PictureSurface& surface) {
     if (last == steps.rend()) return;
     const auto& map = std::get<MapStep>(last->action);
     std::optional<MapFlow> flow;
-    if (construction.superposition) {
-        flow = MapFlow{superpositionElements(steps), {}};
+    if (const AirfoilStep* airfoil = airfoilOf(steps)) {
+        flow = MapFlow{{}, {}, airfoilFlow(*airfoil, construction.field)};
+    } else if (construction.superposition) {
+        flow = MapFlow{superpositionElements(steps), {}, {}};
     } else {
         try {
             flow = mapFlowOf(lastConfiguration({steps.begin(), last.base() - 1}),

@@ -10,16 +10,17 @@ Document::MapOutcome Document::drawMap(flow::maps::MapQuantity quantity, const M
     std::optional<MapFlow> flow;
     // The flow is read as a replay reads it, so that the step keeps the settings.
     recordStep(made, {MapStep{quantity, options}, {}}, live, [&](const flow::Settings& s) {
-        if (superposition_) {
+        if (isAirfoil()) {
+            flow = MapFlow{{}, {}, airfoilFlow()};
+        } else if (superposition_) {
             if (const auto elements = superpositionElements(); !elements.empty())
-                flow = MapFlow{elements, {}};
+                flow = MapFlow{elements, {}, {}};
         } else {
             flow = mapFlowOf(configuration(), s);
         }
     });
     if (!flow) return MapOutcome::NoElement;
-    if (quantity == flow::maps::MapQuantity::Pressure &&
-        !flow::maps::valueMap(flow->elements, 1, 1, quantity))
+    if (quantity == flow::maps::MapQuantity::Pressure && !hasStream(*flow))
         return MapOutcome::NoStream;
     const std::size_t at = steps_.size();
     replaceSteps(at, 0, made);

@@ -25,9 +25,6 @@ class NoGauge : public flow::Gauge {
 // found from the picture, no bands, the legend.
 void drawMap(Document& document, DrawCommand::Kind kind, const flow::Settings& live) {
     const bool speed = kind == DrawCommand::SpeedMap;
-    if (document.isAirfoil())
-        fail(QString("%1: карты профиля Жуковского не строятся")
-                 .arg(speed ? "--speed-map" : "--pressure-map"));
     const auto outcome =
         document.drawMap(speed ? flow::maps::MapQuantity::Speed : flow::maps::MapQuantity::Pressure,
                          MapOptions{}, live);

@@ -77,6 +77,16 @@ std::optional<Complex> AirfoilFlow::velocityAtPicture(double x, double y) const 
     return std::conj(velocity(*z));
 }
 
+std::vector<Complex> AirfoilFlow::unboundedEdges() const {
+    const JoukowskiCircle& circle = geometry_.circle();
+    std::vector<Complex> edges;
+    for (const double fold : {circle.c, -circle.c})
+        if (std::abs(std::abs(fold - circle.centre) - circle.radius) < kNearEdge * circle.radius &&
+            std::isinf(velocity(fold).real()))
+            edges.emplace_back(fold);
+    return edges;
+}
+
 std::vector<Complex> AirfoilFlow::stagnationPoints() const {
     if (!(speed_ > 0)) return {};
     // Zeros of dW/dz: U e^{-i alpha} w^2 + i G / (2 pi) w - U a^2 e^{i alpha} = 0,

@@ -49,6 +49,11 @@ class AirfoilFlow {
     // nothing inside the airfoil.
     std::optional<Complex> velocityAtPicture(double x, double y) const;
 
+    // The sharp edges' preimages about which the speed is unbounded: the
+    // trailing edge's unless the circulation is the Kutta one, and a thin
+    // airfoil's leading edge's unless the flow stops there.
+    std::vector<Complex> unboundedEdges() const;
+
     // The stagnation points in the circle plane on or outside the circle,
     // the front one (near the leading edge) first; the airfoil plane's are
     // their images. With the Kutta condition the rear one is the trailing

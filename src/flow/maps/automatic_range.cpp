@@ -24,7 +24,7 @@ MapRange automaticRange(const ValueMap& map, const std::vector<Circle>& bodies) 
     for (int y = first; y < map.height; y += kRangeSampleStep)
         for (int x = first; x < map.width; x += kRangeSampleStep) {
             const PicturePoint p{x + 0.5, y + 0.5};
-            if (!within(p, map.singularNeighbourhoods) && !within(p, bodies))
+            if (!map.isInside(x, y) && !within(p, map.singularNeighbourhoods) && !within(p, bodies))
                 sample.push_back(map.at(x, y));
         }
     if (map.quantity == MapQuantity::Pressure) {

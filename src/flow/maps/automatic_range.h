@@ -1,7 +1,8 @@
 // The range a map's colours span when the user fixes none. The values near
 // singular points grow without bound and would take the whole scale, so the
 // range is read from a sample of the picture (every 4th pixel of every 4th
-// row) that leaves out the inside of bodies and the neighbourhood of each
+// row) that leaves out the inside of bodies (circles given, or the pixels the map
+// marks) and the neighbourhood of each
 // singular point: in a stream, wherever the point's own term alone is three
 // times as fast as the stream (for a cylinder, its inside; for a source of
 // strength Q, Q / (6 pi U) about it), and always the 5 pixels about it.

@@ -41,10 +41,15 @@ void colourMapInto(ColouredMap& out, const ValueMap& map, const MapStyle& style,
     const double rounding = banded ? 0 : 0.5;
     const int last = static_cast<int>(colours.size()) - 1;
     const ScaleMapping& mapping = out.mapping;
+    const bool marked = !map.inside.empty();
     shareRows(map.height, threads, [&](int first, int end) {
         const std::size_t from = static_cast<std::size_t>(first) * map.width;
         const std::size_t to = static_cast<std::size_t>(end) * map.width;
         for (std::size_t i = from; i < to; ++i) {
+            if (marked && map.inside[i]) {
+                out.pixels[i] = style.bodyColour;
+                continue;
+            }
             const int index = static_cast<int>(mapping.position(map.values[i]) * steps + rounding);
             out.pixels[i] = colours[static_cast<std::size_t>(std::min(index, last))];
         }

@@ -1,6 +1,7 @@
 // A map's values as the picture's pixels, 0xAARRGGBB (the layout of a 32-bit
 // RGB image), with the range given or found automatically and the inside of
-// bodies (a cylinder's interior, where no fluid flows) in a colour of its own.
+// bodies (a cylinder's interior, where no fluid flows, or the pixels the map
+// marks as inside) in a colour of its own.
 #pragma once
 
 #include <cstdint>

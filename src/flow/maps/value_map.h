@@ -1,8 +1,10 @@
-// The speed or the pressure coefficient of a superposition at the centre of
-// every pixel of a picture. Rows are independent: they are shared between
+// The speed or the pressure coefficient of a flow at the centre of every
+// pixel of a picture. Rows are independent: they are shared between
 // threads, and the values do not depend on how many there are.
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -28,13 +30,34 @@ struct ValueMap {
     // Where the values grow without bound about a singular point (see
     // SpeedTerms): left out of the automatic range.
     std::vector<Circle> singularNeighbourhoods;
+    // Row by row, nonzero for a pixel inside a body (no fluid there: its
+    // value means nothing); empty when the flow marks no such pixels.
+    std::vector<std::uint8_t> inside;
 
     float at(int x, int y) const { return values[static_cast<std::size_t>(y) * width + x]; }
+    bool isInside(int x, int y) const {
+        return !inside.empty() && inside[static_cast<std::size_t>(y) * width + x] != 0;
+    }
 };
 
-// The map into `map`, whose buffers are reused when they are large enough
-// (fresh memory costs as much as the values of a few elements); false, and
-// `map` unchanged, for a pressure map of a flow without a stream (Cp needs U).
+// Any flow's squared speeds along the rows of a picture.
+struct SpeedRows {
+    double streamSpeed = 0;
+    std::vector<Circle> singularNeighbourhoods;
+    bool marksInside = false;  // whether `row` marks pixels inside a body
+    // |V|^2 at the centres of the pixels (i, row), i < width, into squared;
+    // when marksInside, nonzero into inside[i] for a pixel inside a body.
+    std::function<void(int row, int width, double* squared, std::uint8_t* inside)> row;
+};
+
+// The map of the rows' flow into `map`, whose buffers are reused when they
+// are large enough (fresh memory costs as much as the values of a few
+// elements); false, and `map` unchanged, for a pressure map of a flow
+// without a stream (Cp needs U).
+bool fillValueMap(ValueMap& map, const SpeedRows& rows, int width, int height, MapQuantity quantity,
+                  int threads = 2);
+
+// The same for a superposition's elements.
 bool fillValueMap(ValueMap& map, const std::vector<superposition::Element>& elements, int width,
                   int height, MapQuantity quantity, int threads = 2);
 
