@@ -10,6 +10,7 @@
 #include "flow/maps/closed_form_elements.h"
 #include "flow/routines.h"
 #include "flow/time_marks/time_marks.h"
+#include "flow/velocity/element_picture_flow.h"
 #include "recording_surface.h"
 #include "summary_reporter.h"
 
@@ -46,7 +47,7 @@ void run(benchmark::State& state, const MarksCase& c) {
     flow::SettingValues values;
     values.set("streamlines.arrows", false);
     const flow::RoutineCall call = flow::routineCall(c.routine, c.arguments);
-    const sp::Field field(elementsOf(c.config));
+    const flow::ElementPictureFlow field(elementsOf(c.config));
     const tmarks::MarkStyle style{20, 3, flow::kBlack};
     NoGauge gauge;
     flow::test::RecordingSurface surface(flow::test::RecordingSurface::Keep::CountOnly);

@@ -103,7 +103,8 @@ bool drawStep(const Construction& construction, std::size_t index, PictureSurfac
     // Streamlines drawn while the marks are on carry them.
     auto marksOnLines = [&] {
         if (!isStreamlineStep(step) || !marksOnAt(steps, index)) return;
-        const auto flow = markedFlowAt(steps, index, construction.superposition);
+        const auto flow =
+            markedFlowAt(steps, index, construction.superposition, construction.field);
         if (const auto reading = readMarks(flow, step.settings.settings()))
             drawTimeMarks(surface, step, *reading, construction.field);
     };
@@ -149,6 +150,7 @@ bool drawStep(const Construction& construction, std::size_t index, PictureSurfac
                                complete = drawAirfoilLines(canvas, l.lines,
                                                            airfoilFlow(*a, construction.field)) !=
                                           flow::superposition::Outcome::Truncated;
+                           marksOnLines();
                        },
                        [&](const AirfoilVelocityStep& v) {
                            if (const AirfoilStep* a = airfoilOf(construction.steps))

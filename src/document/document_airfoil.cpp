@@ -2,6 +2,7 @@
 // while a slider is dragged), its lines and its velocity at a point.
 #include "document/airfoil_document.h"
 #include "document/document.h"
+#include "document/time_marks_drawing.h"
 
 bool Document::isAirfoil() const {
     return airfoilOf(steps_) != nullptr;
@@ -41,12 +42,17 @@ flow::superposition::Outcome Document::drawAirfoilLines(SuperpositionLines lines
     const auto flow = airfoilFlow();
     auto outcome = flow::superposition::Outcome::NothingToDraw;
     if (!flow) return outcome;
+    // Streamlines drawn while the marks are on carry them.
+    const bool marks = lines == SuperpositionLines::Streamlines && marksOnAt(steps_, steps_.size());
+    std::optional<MarkReading> reading;
     record(lines == SuperpositionLines::Streamlines ? "линии тока" : "линии равного потенциала",
            [&](ConstructionRecorder&) {
                recordStep(steps_, {AirfoilLinesStep{lines}, {}}, live,
                           [&](const flow::Settings& s) {
                               outcome = ::drawAirfoilLines({surface_, s, gauge}, lines, *flow);
+                              if (marks) reading = readMarks(*flow, s);
                           });
+               if (reading) ::drawTimeMarks(surface_, steps_.back(), *reading, surface_.size());
            });
     return outcome;
 }

@@ -14,7 +14,7 @@ Document::MarksOutcome Document::drawTimeMarks(const flow::Settings& live) {
     // Read as a replay reads it, so that the step keeps the settings; the
     // marks are counted on a surface that keeps no pixels.
     recordStep(made, {TimeMarksStep{}, {}}, live, [&](const flow::Settings& s) {
-        reading = readMarks(markedFlowAt(steps_, steps_.size(), superposition_), s);
+        reading = readMarks(markedFlowAt(steps_, steps_.size(), superposition_, picture), s);
         if (!reading || !anyLines) return;
         flow::time_marks::LineCapture counting;
         count = markLinesBefore(counting, steps_, steps_.size(), superposition_, picture, s);

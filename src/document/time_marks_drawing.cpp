@@ -2,9 +2,12 @@
 
 #include <algorithm>
 
+#include "document/airfoil_document.h"
 #include "document/colour_map.h"
+#include "flow/airfoil/airfoil_picture_flow.h"
 #include "flow/bounded_settings.h"
 #include "flow/geometry.h"
+#include "flow/velocity/element_picture_flow.h"
 
 namespace {
 
@@ -17,8 +20,7 @@ class NoGauge : public flow::Gauge {
 
 // The step's lines as it drew them, without arrowheads; what it drew before
 // a text that was no integer stopped it.
-std::vector<tmarks::Polyline> linesOf(const ConstructionStep& step,
-                                      const std::vector<flow::superposition::Element>& elements) {
+std::vector<tmarks::Polyline> linesOf(const ConstructionStep& step, const MarkReading& reading) {
     flow::SettingValues values = step.settings;
     values.set("streamlines.arrows", false);
     const flow::BoundedSettings bounded(values.settings());
@@ -28,8 +30,12 @@ std::vector<tmarks::Polyline> linesOf(const ConstructionStep& step,
     try {
         if (const auto* command = std::get_if<CommandStep>(&step.action))
             flow::runRoutine(canvas, command->call);
+        else if (const auto* airfoil = std::get_if<flow::airfoil::AirfoilFlow>(&reading.flow))
+            drawAirfoilLines(canvas, SuperpositionLines::Streamlines, *airfoil);
         else
-            drawSuperpositionLines(canvas, SuperpositionLines::Streamlines, elements);
+            drawSuperpositionLines(
+                canvas, SuperpositionLines::Streamlines,
+                std::get<std::vector<flow::superposition::Element>>(reading.flow));
     } catch (const flow::ConversionError&) {
     }
     return capture.lines();
@@ -38,24 +44,27 @@ std::vector<tmarks::Polyline> linesOf(const ConstructionStep& step,
 }  // namespace
 
 std::optional<MarkReading> readMarks(const MarkedFlow& flow, const flow::Settings& settings) {
-    MarkReading reading;
+    const flow::StreamlineSettings& s = settings.streamlines;
+    const flow::time_marks::MarkStyle style{static_cast<double>(s.markInterval()), s.markSize(),
+                                            s.markColor()};
     if (const auto* configuration = std::get_if<Configuration>(&flow)) {
         const std::optional<MapFlow> map = mapFlowOf(*configuration, settings);
         if (!map) return std::nullopt;
-        reading.elements = map->elements;
-    } else {
-        reading.elements = std::get<std::vector<flow::superposition::Element>>(flow);
-        if (reading.elements.empty()) return std::nullopt;
+        return MarkReading{map->elements, style};
     }
-    const flow::StreamlineSettings& s = settings.streamlines;
-    reading.style = {static_cast<double>(s.markInterval()), s.markSize(), s.markColor()};
-    return reading;
+    if (const auto* airfoil = std::get_if<flow::airfoil::AirfoilFlow>(&flow))
+        return MarkReading{*airfoil, style};
+    const auto& elements = std::get<std::vector<flow::superposition::Element>>(flow);
+    if (elements.empty()) return std::nullopt;
+    return MarkReading{elements, style};
 }
 
 bool isStreamlineStep(const ConstructionStep& step) {
     if (const auto* command = std::get_if<CommandStep>(&step.action))
         return command->call.routine && command->call.routine->name.starts_with("Stream");
-    const auto* lines = std::get_if<SuperpositionLinesStep>(&step.action);
+    if (const auto* lines = std::get_if<SuperpositionLinesStep>(&step.action))
+        return lines->lines == SuperpositionLines::Streamlines;
+    const auto* lines = std::get_if<AirfoilLinesStep>(&step.action);
     return lines && lines->lines == SuperpositionLines::Streamlines;
 }
 
@@ -69,7 +78,8 @@ bool marksOnAt(const std::vector<ConstructionStep>& steps, std::size_t index) {
 }
 
 MarkedFlow markedFlowAt(const std::vector<ConstructionStep>& steps, std::size_t index,
-                        bool superposition) {
+                        bool superposition, QSize picture) {
+    if (const AirfoilStep* airfoil = airfoilOf(steps)) return airfoilFlow(*airfoil, picture);
     if (superposition) return superpositionElements(steps);
     return lastConfiguration({steps.begin(), steps.begin() + static_cast<std::ptrdiff_t>(index)});
 }
@@ -77,8 +87,13 @@ MarkedFlow markedFlowAt(const std::vector<ConstructionStep>& steps, std::size_t 
 tmarks::MarkCount drawTimeMarks(flow::Surface& surface, const ConstructionStep& lines,
                                 const MarkReading& reading, QSize picture) {
     const flow::Box box{0, 0, picture.width() - 1, picture.height() - 1};
-    return tmarks::drawMarks(surface, flow::superposition::Field(reading.elements),
-                             linesOf(lines, reading.elements), box, reading.style);
+    const std::vector<tmarks::Polyline> drawn = linesOf(lines, reading);
+    if (const auto* airfoil = std::get_if<flow::airfoil::AirfoilFlow>(&reading.flow))
+        return tmarks::drawMarks(surface, flow::airfoil::AirfoilPictureFlow(*airfoil), drawn, box,
+                                 reading.style);
+    const flow::ElementPictureFlow elements(
+        std::get<std::vector<flow::superposition::Element>>(reading.flow));
+    return tmarks::drawMarks(surface, elements, drawn, box, reading.style);
 }
 
 tmarks::MarkCount markLinesBefore(flow::Surface& surface,
@@ -88,7 +103,7 @@ tmarks::MarkCount markLinesBefore(flow::Surface& surface,
     tmarks::MarkCount count;
     for (std::size_t i = 0; i < index && i < steps.size(); ++i) {
         if (!isStreamlineStep(steps[i])) continue;
-        const auto reading = readMarks(markedFlowAt(steps, i, superposition), settings);
+        const auto reading = readMarks(markedFlowAt(steps, i, superposition, picture), settings);
         if (!reading) continue;
         const tmarks::MarkCount marked = drawTimeMarks(surface, steps[i], *reading, picture);
         count.marks += marked.marks;

@@ -2,7 +2,8 @@
 // every streamline step before it, and from then on each streamline step is
 // marked as it is drawn. A step's lines are traced again as it drew them
 // (without arrowheads) and marked with the speed of the flow they belong to:
-// a superposition's elements, or the configuration its steps had left.
+// a superposition's elements, the configuration its steps had left, or the
+// airfoil's flow.
 #pragma once
 
 #include <QSize>
@@ -11,16 +12,18 @@
 #include <vector>
 
 #include "document/construction.h"
+#include "flow/airfoil/airfoil_flow.h"
 #include "flow/time_marks/time_marks.h"
 
 // What a step's lines belong to.
-using MarkedFlow = std::variant<Configuration, std::vector<flow::superposition::Element>>;
+using MarkedFlow = std::variant<Configuration, std::vector<flow::superposition::Element>,
+                                flow::airfoil::AirfoilFlow>;
 
-// What marks read with the settings: the flow's elements and the marks'
-// style; nothing when the flow has no element. Throws flow::ConversionError
-// when a strength is no integer.
+// What marks read with the settings: the flow's elements (or the airfoil's
+// flow) and the marks' style; nothing when the flow has no element. Throws
+// flow::ConversionError when a strength is no integer.
 struct MarkReading {
-    std::vector<flow::superposition::Element> elements;
+    std::variant<std::vector<flow::superposition::Element>, flow::airfoil::AirfoilFlow> flow;
     flow::time_marks::MarkStyle style;
 };
 std::optional<MarkReading> readMarks(const MarkedFlow& flow, const flow::Settings& settings);
@@ -29,9 +32,9 @@ bool isStreamlineStep(const ConstructionStep& step);
 bool isTimeMarksStep(const ConstructionStep& step);
 // Whether the marks are on for the step at `index`: a time-marks step is before it.
 bool marksOnAt(const std::vector<ConstructionStep>& steps, std::size_t index);
-// The flow of the step at `index`.
+// The flow of the step at `index` on a picture of the given size.
 MarkedFlow markedFlowAt(const std::vector<ConstructionStep>& steps, std::size_t index,
-                        bool superposition);
+                        bool superposition, QSize picture);
 
 // Marks on the lines of a streamline step within the picture.
 flow::time_marks::MarkCount drawTimeMarks(flow::Surface& surface, const ConstructionStep& lines,

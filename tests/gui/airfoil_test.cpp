@@ -18,6 +18,7 @@
 #include "app/program.h"
 #include "dialogs/airfoil_dialog.h"
 #include "dialogs/dialogs.h"
+#include "dialogs/streamline_dialog.h"
 #include "document/construction_file.h"
 #include "document/mdi_child.h"
 #include "document/raster_surface.h"
@@ -135,6 +136,47 @@ class AirfoilTest : public QObject {
         writeConstructionFile(d->document().construction(), path);
         const Construction opened = readConstructionFile(path);
         QVERIFY(contents(path).contains("\"version\": 5"));
+        RasterSurface surface;
+        QVERIFY(surface.createPicture(opened.field.width(), opened.field.height()));
+        replay(opened, surface);
+        QCOMPARE(surface.image(), d->surface().image());
+    }
+
+    // The pressure map lies under the lines drawn, the inside in the body's
+    // grey; time marks on the streamlines; one undo step each; the file
+    // keeps both and opens to the same pixels.
+    void mapAndTimeMarks() {
+        TMDIChild* d = newAirfoil();
+        click("SpeedButton1");
+        const QImage lines = d->surface().image();
+        click("PressureMapButton");
+        QCOMPARE(named<QAction>(form, "UndoItem")->text(), QString("&Отменить: поле давления"));
+        const QImage map = d->surface().image();
+        const flow::Color ink = form->dialogs().streamlineDialog->lineColor();
+        int kept = 0;
+        for (int y = 0; y < lines.height(); ++y)
+            for (int x = 0; x < lines.width(); ++x)
+                if (lines.pixel(x, y) == qRgb(ink.red(), ink.green(), ink.blue())) {
+                    QCOMPARE(map.pixel(x, y), lines.pixel(x, y));
+                    ++kept;
+                }
+        QVERIFY(kept > 1000);
+        const af::AirfoilGeometry& geometry = d->document().airfoilFlow()->geometry();
+        QCOMPARE(map.pixel(geometry.width() / 2, geometry.height() / 2), qRgb(0xD8, 0xD8, 0xD8));
+
+        click("TimeMarksButton");
+        QVERIFY2(status().startsWith("Меток времени: ") && !status().startsWith("Меток времени: 0"),
+                 qPrintable(status()));
+        QVERIFY(d->surface().image() != map);
+        d->document().history().undo();
+        QCOMPARE(d->surface().image(), map);
+        d->document().history().redo();
+
+        QTemporaryDir folder;
+        const QString path = folder.filePath("marked.zef");
+        writeConstructionFile(d->document().construction(), path);
+        QVERIFY(contents(path).contains("\"version\": 6"));
+        const Construction opened = readConstructionFile(path);
         RasterSurface surface;
         QVERIFY(surface.createPicture(opened.field.width(), opened.field.height()));
         replay(opened, surface);

@@ -28,18 +28,22 @@ bool JoukowskiCircle::outside(Complex z) const {
     return std::abs(z - centre) >= radius * (1 - kOnCircle);
 }
 
-std::optional<Complex> JoukowskiCircle::inverse(Complex zeta) const {
+Complex JoukowskiCircle::outerPreimage(Complex zeta) const {
     // The roots of z^2 - zeta z + c^2 = 0 have the product c^2. Take the
     // larger one from the quadratic formula (no cancellation), the other
-    // from the product, and keep the one outside the circle: choosing by
-    // place rather than by the square root's branch leaves no cut to cross.
+    // from the product, and keep the one farther out: choosing by place
+    // rather than by the square root's branch leaves no cut to cross.
     Complex root = std::sqrt(zeta * zeta - 4 * c * c);
     if (std::norm(zeta - root) > std::norm(zeta + root)) root = -root;
     const Complex far = (zeta + root) / 2.0;
-    if (far == Complex{}) return std::nullopt;
+    if (far == Complex{}) return far;
     const Complex near = c * c / far;
-    const Complex z = std::abs(far - centre) >= std::abs(near - centre) ? far : near;
-    if (!outside(z)) return std::nullopt;
+    return std::abs(far - centre) >= std::abs(near - centre) ? far : near;
+}
+
+std::optional<Complex> JoukowskiCircle::inverse(Complex zeta) const {
+    const Complex z = outerPreimage(zeta);
+    if (z == Complex{} || !outside(z)) return std::nullopt;
     return z;
 }
 

@@ -31,6 +31,10 @@ struct JoukowskiCircle {
 
     Complex map(Complex z) const { return z + c * c / z; }
     Complex mapDerivative(Complex z) const { return 1.0 - c * c / (z * z); }
+    // Of the two preimages of zeta, the one farther from the circle's
+    // centre: outside the circle for a point outside the airfoil, and the
+    // nearer to the circle for a point inside it.
+    Complex outerPreimage(Complex zeta) const;
     // The preimage of zeta on or outside the circle, where the map is one to
     // one onto the plane outside the airfoil; nothing for a point inside it.
     std::optional<Complex> inverse(Complex zeta) const;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <complex>
 #include <optional>
 
 namespace flow::time_marks {
@@ -35,7 +36,7 @@ double length(PicturePoint a, PicturePoint b) {
 // Walks the line step by step, accumulating the time.
 class Walk {
   public:
-    Walk(const superposition::Field& field, double dt) : field_(field), dt_(dt) {}
+    Walk(const PictureFlow& flow, double dt) : flow_(flow), dt_(dt) {}
 
     // False when the walk ended (the flow stopped, an element was reached or
     // too many marks were placed). The walk starts where the line leaves
@@ -44,6 +45,9 @@ class Walk {
         const bool fromElement = near(a);
         const bool toElement = near(b);
         if (fromElement && (toElement || !result_.marks.empty())) return result_.marks.empty();
+        // A line drawn along a body's outline may begin inside it by a
+        // rounding: its marks start where it leaves, and end where it enters.
+        if (flow_.bodyDistance(a.x, a.y) < 0) return result_.marks.empty();
         if (fromElement) a = edge(b, a);
         if (toElement) b = edge(a, b);
         if (result_.marks.empty()) result_.marks.push_back(a);
@@ -57,9 +61,7 @@ class Walk {
     LineMarks take() { return std::move(result_); }
 
   private:
-    bool near(PicturePoint p) const {
-        return field_.distanceToSingularity(superposition::toFlow(p.x, p.y)) < kSingularReach;
-    }
+    bool near(PicturePoint p) const { return flow_.singularDistance(p.x, p.y) < kSingularReach; }
 
     // The point between `outside` and `inside` (a point near an element)
     // where the line meets the pixel round the element.
@@ -71,10 +73,13 @@ class Walk {
         return outside;
     }
 
-    // 1 / |V| at p; false where the flow has stopped or an element is near.
+    // 1 / |V| at p; false where the flow has stopped, an element is near or
+    // a body begins.
     bool slowness(PicturePoint p, double& f) {
         if (near(p)) return false;
-        const double speed = std::abs(field_.derivative(superposition::toFlow(p.x, p.y)));
+        const std::optional<superposition::ScreenVelocity> v = flow_.velocityAt(p.x, p.y);
+        if (!v) return false;
+        const double speed = std::abs(std::complex<double>(v->dx, v->dy));
         if (!(speed * dt_ >= kStoppedSpacing)) {
             result_.stagnated = true;
             return false;
@@ -90,8 +95,7 @@ class Walk {
         if (!slowness(m, fm)) return false;
         const double simpson = L / 6 * (fa + 4 * fm + fb);
         const double trapezoid = L / 2 * (fa + fb);
-        const double reach =
-            kElementShare * field_.distanceToSingularity(superposition::toFlow(m.x, m.y));
+        const double reach = kElementShare * flow_.singularDistance(m.x, m.y);
         const bool split = L > kLongestStep || L > reach ||
                            std::abs(simpson - trapezoid) > kStepTolerance * simpson;
         if (split && L > kShortestStep) return step(a, m, fa, fm) && step(m, b, fm, fb);
@@ -109,7 +113,7 @@ class Walk {
         return true;
     }
 
-    const superposition::Field& field_;
+    const PictureFlow& flow_;
     const double dt_;
     double elapsed_ = 0;
     double next_ = dt_;
@@ -118,13 +122,13 @@ class Walk {
 
 // Whether the line as given runs against the flow: the velocity along a few
 // of its chords.
-bool againstFlow(const superposition::Field& field, const Polyline& line) {
+bool againstFlow(const PictureFlow& flow, const Polyline& line) {
     double along = 0;
     // The first, a middle and the last chord (the line has one at least).
     for (const std::size_t i : {std::size_t{0}, (line.size() - 2) / 2, line.size() - 2}) {
         const PicturePoint m = between(line[i], line[i + 1], 0.5);
-        const superposition::ScreenVelocity v = superposition::velocityAt(field, m.x, m.y);
-        along += v.dx * (line[i + 1].x - line[i].x) + v.dy * (line[i + 1].y - line[i].y);
+        if (const auto v = flow.velocityAt(m.x, m.y))
+            along += v->dx * (line[i + 1].x - line[i].x) + v->dy * (line[i + 1].y - line[i].y);
     }
     return along < 0;
 }
@@ -174,18 +178,18 @@ std::vector<Polyline> partsWithin(const std::vector<Polyline>& lines, const Box&
     return parts;
 }
 
-LineMarks marksAlong(const superposition::Field& field, const Polyline& line, double dt) {
-    if (line.size() < 2 || !(dt > 0) || field.empty()) return {};
+LineMarks marksAlong(const PictureFlow& flow, const Polyline& line, double dt) {
+    if (line.size() < 2 || !(dt > 0) || flow.still()) return {};
     Polyline ordered = line;
-    if (againstFlow(field, line)) std::reverse(ordered.begin(), ordered.end());
-    Walk walk(field, dt);
+    if (againstFlow(flow, line)) std::reverse(ordered.begin(), ordered.end());
+    Walk walk(flow, dt);
     for (std::size_t i = 0; i + 1 < ordered.size(); ++i)
         if (!walk.segment(ordered[i], ordered[i + 1])) break;
     return walk.take();
 }
 
-MarkCount drawMarks(Surface& surface, const superposition::Field& field,
-                    const std::vector<Polyline>& lines, const Box& box, const MarkStyle& style) {
+MarkCount drawMarks(Surface& surface, const PictureFlow& flow, const std::vector<Polyline>& lines,
+                    const Box& box, const MarkStyle& style) {
     // A dot is a pixel, or a line one pixel long in a pen as wide as the
     // dot (its round caps make it round), so the brush stays as it was.
     const Color pen = surface.penColor();
@@ -196,7 +200,7 @@ MarkCount drawMarks(Surface& surface, const superposition::Field& field,
     surface.setPenStyle(PenStyle::Solid);
     MarkCount count;
     for (const Polyline& line : partsWithin(lines, box)) {
-        const LineMarks marks = marksAlong(field, line, style.dt);
+        const LineMarks marks = marksAlong(flow, line, style.dt);
         count.marks += static_cast<int>(marks.marks.size());
         count.stopped += marks.stagnated ? 1 : 0;
         for (const PicturePoint p : marks.marks) {

@@ -6,6 +6,10 @@
 #include <cmath>
 
 #include "fake_settings.h"
+#include "flow/airfoil/airfoil_map.h"
+#include "flow/airfoil/airfoil_picture_flow.h"
+#include "flow/maps/automatic_range.h"
+#include "flow/time_marks/time_marks.h"
 #include "recording_surface.h"
 
 namespace flow::airfoil {
@@ -48,13 +52,14 @@ struct Case {
     AirfoilStream stream;
 };
 
+const Case kCases[] = {{{400, 0.1, 0.05}, {8, 1, true}},
+                       {{400, 0.1, 0.05}, {8, 1, false, 0}},
+                       {{300, 0.25, 0.2}, {-10, 2, true}},
+                       {{500, 0.2, 0}, {15, 1, false, 3000}},
+                       {{900, 0.15, 0.1}, {4, 1, true}}};
+
 TEST(AirfoilDrawing, LinesStayOutsideTheClosedOutlineAndMeetTheStagnationPoints) {
-    const Case cases[] = {{{400, 0.1, 0.05}, {8, 1, true}},
-                          {{400, 0.1, 0.05}, {8, 1, false, 0}},
-                          {{300, 0.25, 0.2}, {-10, 2, true}},
-                          {{500, 0.2, 0}, {15, 1, false, 3000}},
-                          {{900, 0.15, 0.1}, {4, 1, true}}};
-    for (const Case& c : cases) {
+    for (const Case& c : kCases) {
         SCOPED_TRACE(c.shape.chord);
         const AirfoilGeometry geometry(c.shape, 800, 600);
         const AirfoilFlow flow(geometry, c.stream);
@@ -86,6 +91,58 @@ TEST(AirfoilDrawing, LinesStayOutsideTheClosedOutlineAndMeetTheStagnationPoints)
                 nearest = std::min(nearest, distanceToChord(at(s.from), at(s.to), p.x, p.y));
             EXPECT_LT(nearest, 1.5) << p.x << " " << p.y;
         }
+    }
+}
+
+// The pressure map: Cp = 1 at the front stagnation point, the top of the
+// automatic range; the inside marked as the body; no NaN. Time marks on the
+// streamlines: none inside the outline, crowding at the front stagnation
+// point, far apart over the upper surface.
+TEST(AirfoilDrawing, PressureMapAndTimeMarks) {
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.shape.chord);
+        const AirfoilGeometry geometry(c.shape, 800, 600);
+        const AirfoilFlow flow(geometry, c.stream);
+        maps::ValueMap map;
+        ASSERT_TRUE(
+            maps::fillValueMap(map, airfoilSpeedRows(flow), 800, 600, maps::MapQuantity::Pressure));
+        EXPECT_TRUE(map.isInside(400, 300));
+        EXPECT_EQ(maps::automaticRange(map).high, 1);
+        EXPECT_TRUE(std::none_of(map.values.begin(), map.values.end(),
+                                 [](float v) { return std::isnan(v); }));
+        const PicturePoint front = geometry.circleToPicture(flow.stagnationPoints().front());
+        if (front.x < 2 || front.x > 797 || front.y < 2 || front.y > 597) continue;
+        float highest = -1;
+        for (int y = front.y - 2; y <= front.y + 2; ++y)
+            for (int x = front.x - 2; x <= front.x + 2; ++x)
+                if (!map.isInside(x, y)) highest = std::max(highest, map.at(x, y));
+        EXPECT_GT(highest, 0.99);
+
+        FakeSettings fake;
+        fake.stream.step = 30;
+        fake.stream.arrows = false;
+        time_marks::LineCapture capture;
+        drawAirfoilStreamlines({capture, fake.settings(), fake.gauge}, flow);
+        const AirfoilPictureFlow moving(flow);
+        double nearFront = INFINITY, overTop = INFINITY;
+        int marks = 0;
+        for (const time_marks::Polyline& line : capture.lines()) {
+            const auto m = time_marks::marksAlong(moving, line, 20).marks;
+            marks += static_cast<int>(m.size());
+            for (std::size_t k = 0; k < m.size(); ++k) {
+                ASSERT_GT(moving.bodyDistance(m[k].x, m[k].y), -0.5) << m[k].x << " " << m[k].y;
+                if (k == 0) continue;
+                const double gap = std::hypot(m[k].x - m[k - 1].x, m[k].y - m[k - 1].y);
+                if (std::hypot(m[k].x - front.x, m[k].y - front.y) < 15)
+                    nearFront = std::min(nearFront, gap);
+                else if (std::abs(m[k].x - 400) < 50 && m[k].y < 300 &&
+                         moving.bodyDistance(m[k].x, m[k].y) < 30)
+                    overTop = std::min(overTop, gap);
+            }
+        }
+        EXPECT_GT(marks, 200);
+        EXPECT_GT(overTop, 2 * nearFront);
+        EXPECT_LT(overTop, INFINITY);
     }
 }
 

@@ -11,6 +11,7 @@
 #include "fake_settings.h"
 #include "flow/maps/closed_form_elements.h"
 #include "flow/streamlines/combined_flows.h"
+#include "flow/velocity/element_picture_flow.h"
 
 namespace flow::time_marks {
 namespace {
@@ -73,7 +74,8 @@ TEST(TimeMarks, LieWhereTheExactMotionTakesAParticle) {
     };
     for (const StraightCase& t : cases) {
         SCOPED_TRACE(t.name);
-        const LineMarks m = marksAlong(sp::Field(t.elements), straight(t.from, t.to, 7), t.dt);
+        const LineMarks m =
+            marksAlong(ElementPictureFlow(t.elements), straight(t.from, t.to, 7), t.dt);
         ASSERT_GT(m.marks.size(), 5u);
         EXPECT_FALSE(m.stagnated);
         for (std::size_t k = 0; k < m.marks.size(); ++k)
@@ -88,7 +90,7 @@ TEST(TimeMarks, TakeTheExactTimeOverACylinderAndStopAtItsFront) {
     Polyline surface;
     for (double phi = from; phi > 10 * kPi / 180; phi -= kPi / 720)
         surface.push_back({400 + R * std::cos(phi), 300 - R * std::sin(phi)});
-    const sp::Field field(cylinder());
+    const ElementPictureFlow field(cylinder());
     const LineMarks over = marksAlong(field, surface, dt);
     ASSERT_GT(over.marks.size(), 10u);
     for (std::size_t k = 0; k < over.marks.size(); ++k) {
@@ -115,7 +117,7 @@ TEST(TimeMarks, OnARoutinesStreamlinesStayOutsideTheBody) {
     // Upper and lower half of each of the 20 lines, each captured whole.
     EXPECT_EQ(capture.lines().size(), 40u);
     const std::vector<Polyline> lines = partsWithin(capture.lines(), {0, 0, 799, 599});
-    const sp::Field field(cylinder());
+    const ElementPictureFlow field(cylinder());
     std::size_t marks = 0;
     for (const Polyline& line : lines)
         for (const PicturePoint p : marksAlong(field, line, 10).marks) {
