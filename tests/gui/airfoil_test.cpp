@@ -161,7 +161,8 @@ class AirfoilTest : public QObject {
                     ++kept;
                 }
         QVERIFY(kept > 1000);
-        const af::AirfoilGeometry& geometry = d->document().airfoilFlow()->geometry();
+        const af::AirfoilFlow flow = *d->document().airfoilFlow();
+        const af::AirfoilGeometry& geometry = flow.geometry();
         QCOMPARE(map.pixel(geometry.width() / 2, geometry.height() / 2), qRgb(0xD8, 0xD8, 0xD8));
 
         click("TimeMarksButton");
