@@ -143,8 +143,8 @@ class AirfoilTest : public QObject {
     }
 
     // The pressure map lies under the lines drawn, the inside in the body's
-    // grey; time marks on the streamlines; one undo step each; the file
-    // keeps both and opens to the same pixels.
+    // grey; time marks on the streamlines, and on those drawn after them;
+    // one undo step each; the file keeps it all and opens to the same pixels.
     void mapAndTimeMarks() {
         TMDIChild* d = newAirfoil();
         click("SpeedButton1");
@@ -172,6 +172,10 @@ class AirfoilTest : public QObject {
         d->document().history().undo();
         QCOMPARE(d->surface().image(), map);
         d->document().history().redo();
+        const QImage marked = d->surface().image();
+        form->dialogs().streamlineDialog->MarkInterval->setValue(35);
+        click("SpeedButton1");  // lines drawn later carry marks too
+        QVERIFY(d->surface().image() != marked);
 
         QTemporaryDir folder;
         const QString path = folder.filePath("marked.zef");
