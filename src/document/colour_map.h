@@ -1,8 +1,7 @@
 // A colour map step drawn on a picture: the flow it colours (a
 // superposition's elements, or an ordinary document's configuration as
 // elements, a cylinder's inside as a body; or an airfoil's flow), its pixels
-// and, when asked for,
-// its legend in the picture's lower right corner.
+// and, when asked for, its legend in the picture's lower right corner.
 #pragma once
 
 #include <QSize>

@@ -9,7 +9,8 @@
 
 namespace flow::airfoil {
 
-// The rows of the flow's squared speeds on its picture.
+// The rows of the flow's squared speeds on its picture; they read the flow
+// where it is, so it must outlive them.
 maps::SpeedRows airfoilSpeedRows(const AirfoilFlow& flow);
 
 // The edges where the speed is unbounded, on the picture, with the
