@@ -38,9 +38,9 @@ class Walk {
   public:
     Walk(const PictureFlow& flow, double dt) : flow_(flow), dt_(dt) {}
 
-    // False when the walk ended (the flow stopped, an element was reached or
-    // too many marks were placed). The walk starts where the line leaves
-    // the pixel round an element and ends where it enters one.
+    // False when the walk ended (the flow stopped, an element or a body was
+    // reached or too many marks were placed). The walk starts where the line
+    // leaves the pixel round an element and ends where it enters one.
     bool segment(PicturePoint a, PicturePoint b) {
         const bool fromElement = near(a);
         const bool toElement = near(b);
