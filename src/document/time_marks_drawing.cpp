@@ -3,37 +3,11 @@
 #include <algorithm>
 
 #include "document/colour_map.h"
-#include "flow/bounded_settings.h"
-#include "flow/geometry.h"
+#include "document/streamline_lines.h"
 
 namespace {
 
 namespace tmarks = flow::time_marks;
-
-class NoGauge : public flow::Gauge {
-  public:
-    void advance(int) override {}
-};
-
-// The step's lines as it drew them, without arrowheads; what it drew before
-// a text that was no integer stopped it.
-std::vector<tmarks::Polyline> linesOf(const ConstructionStep& step,
-                                      const std::vector<flow::superposition::Element>& elements) {
-    flow::SettingValues values = step.settings;
-    values.set("streamlines.arrows", false);
-    const flow::BoundedSettings bounded(values.settings());
-    tmarks::LineCapture capture;
-    NoGauge gauge;
-    const flow::Canvas canvas{capture, bounded.settings(), gauge};
-    try {
-        if (const auto* command = std::get_if<CommandStep>(&step.action))
-            flow::runRoutine(canvas, command->call);
-        else
-            drawSuperpositionLines(canvas, SuperpositionLines::Streamlines, elements);
-    } catch (const flow::ConversionError&) {
-    }
-    return capture.lines();
-}
 
 }  // namespace
 
@@ -78,7 +52,7 @@ tmarks::MarkCount drawTimeMarks(flow::Surface& surface, const ConstructionStep& 
                                 const MarkReading& reading, QSize picture) {
     const flow::Box box{0, 0, picture.width() - 1, picture.height() - 1};
     return tmarks::drawMarks(surface, flow::superposition::Field(reading.elements),
-                             linesOf(lines, reading.elements), box, reading.style);
+                             streamlineStepLines(lines, reading.elements), box, reading.style);
 }
 
 tmarks::MarkCount markLinesBefore(flow::Surface& surface,
