@@ -6,14 +6,19 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
+#include "flow/particles/carry.h"
+#include "flow/particles/random_stream.h"
 #include "flow/surface.h"
 #include "flow/velocity/picture_flow.h"
 
 namespace flow::particles {
 
 using maps::PicturePoint;
+
+class ReleaseLine;
 
 enum class ReleaseKind {
     UpstreamEdge,  // where the flow enters the picture (and next to sources)
@@ -46,6 +51,8 @@ class ParticleSystem {
     // positions a trail keeps (at least 1).
     ParticleSystem(const PictureFlow& flow, const Box& picture, const Release& release, int count,
                    int trailLength, std::uint32_t seed = 1);
+    ParticleSystem(ParticleSystem&&) noexcept;
+    ~ParticleSystem();
 
     // Moves every particle along the flow by dt units of the flow's time,
     // in as many smaller steps as it takes that no particle jumps across an
@@ -58,8 +65,29 @@ class ParticleSystem {
     // Every particle is released anew on the new line.
     void setRelease(const Release& release);
 
+    // The median speed over the picture (pixels per unit of the flow's
+    // time; 0 in a still flow): dt = seconds x pixels per second / this
+    // shows the flow at a chosen pace whatever its strength.
+    double typicalSpeed() const { return typicalSpeed_; }
+
   private:
-    // Implementation's own members.
+    // Releases particle i anew on the line; its random stream for more.
+    RandomStream release(std::size_t i);
+    // Releases particle i and carries it for a random share of the time
+    // particles take through the picture, so that particles started
+    // together do not move as one sheet.
+    void releaseAhead(std::size_t i);
+    // The median time some particles released on the line take to leave.
+    double transitTime() const;
+
+    double typicalSpeed_;
+    Carrier carrier_;
+    int trailLength_;
+    std::uint64_t seed_;
+    std::unique_ptr<const ReleaseLine> line_;
+    double headStart_ = 0;  // the longest head start of a new particle
+    std::vector<Particle> particles_;
+    std::vector<std::uint64_t> releases_;  // how often each was released
 };
 
 }  // namespace flow::particles
