@@ -17,7 +17,10 @@ constexpr int kTrailLength = 20;
 
 ParticleAnimation::ParticleAnimation(QWidget* picture, QSize size, const Options& options,
                                      QObject* parent)
-    : QObject(parent), overlay_(new ParticleOverlay(picture)), size_(size), options_(options) {
+    : QObject(parent),
+      overlay_(new ParticleOverlay(picture, size)),
+      size_(size),
+      options_(options) {
     overlay_->show();
     timer_.setTimerType(Qt::PreciseTimer);
     timer_.setInterval(kFrameMilliseconds);

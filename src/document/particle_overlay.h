@@ -3,32 +3,31 @@
 // the picture itself is not changed.
 #pragma once
 
-#include <QLineF>
-#include <QRectF>
+#include <QImage>
 #include <QWidget>
-#include <array>
 #include <vector>
 
 #include "flow/particles/particle_system.h"
 
 class ParticleOverlay : public QWidget {
   public:
-    // Covers the picture control it is made on.
-    explicit ParticleOverlay(QWidget* picture);
+    // Covers the picture on the picture control it is made on.
+    ParticleOverlay(QWidget* control, QSize picture);
     // The particles to show (nothing: none), kept by the caller until the
     // next call; repaints.
     void showParticles(const std::vector<flow::particles::Particle>* particles);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    // A trail is drawn in a few pieces from faint (old) to full (new).
-    static constexpr int kLevels = 4;
+    // Each frame is plotted pixel by pixel into a layer kept from frame to
+    // frame (a painter's line costs as much as a dozen pixels, and trails
+    // are many short lines), then laid over the picture at once.
+    QRgb* pixelAt(int x, int y);  // nothing outside the picture
+    void plotLine(QPoint from, QPoint to, QRgb colour);
+    void plotDot(QPoint at, QRgb colour);
     const std::vector<flow::particles::Particle>* particles_ = nullptr;
-    // Kept between frames so that a frame allocates nothing.
-    std::array<std::vector<QLineF>, kLevels> pieces_;
-    std::vector<QRectF> dots_;
-    std::vector<QRectF> stoppedDots_;
+    QImage layer_;
+    QRgb* pixels_ = nullptr;  // the layer's, 32 bits a pixel without padding
 };
