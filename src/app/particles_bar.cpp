@@ -95,8 +95,8 @@ void TMainForm::connectParticles() {
         lineStart_.reset();
         if (TMDIChild* d = ActiveMDIChild()) d->showContourDraft({});
     });
-    // One animation at a time: the active document's.
+    // One animation at a time: the active document's (gone with its document).
     connect(workspace, &QMdiArea::subWindowActivated, this, [this] {
-        if (animation_ && animated_ != ActiveMDIChild()) stopParticles();
+        if (!animation_ || animated_ != ActiveMDIChild()) stopParticles();
     });
 }

@@ -13,13 +13,13 @@
 
 #include "app/main_form.h"
 #include "app/program.h"
+#include "configurations.h"
 #include "document/construction_file.h"
 #include "document/document.h"
 #include "document/mdi_child.h"
 #include "document/particle_animation.h"
 #include "document/picture_view.h"
 #include "document/raster_surface.h"
-#include "configurations.h"
 #include "gui_test_support.h"
 
 namespace {
@@ -133,6 +133,9 @@ class ParticlesTest : public QObject {
         QCOMPARE(reopened.image(), d->surface().image());
         named<QAction>(form, "UndoItem")->trigger();
         QCOMPARE(d->surface().image(), picture);
+        // Without the cylinder nothing moves: the particles follow the undo.
+        named<QAction>(form, "UndoItem")->trigger();
+        QVERIFY(animation->still() && !animation->system());
     }
 
     // Snapshot steps a file must not hold are refused, saying why.
