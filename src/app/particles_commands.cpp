@@ -48,9 +48,10 @@ ParticleAnimation* TMainForm::particlesOfActiveDocument() {
     ParticleAnimation::Options options;
     options.count = particles_.count->value();
     options.speed = particles_.speed->value();
-    options.release = particleReleaseOf(
-        d->document(), static_cast<ParticleRelease>(particles_.release->currentIndex()),
-        releaseLine_, settingsOf(dialogs_));
+    options.release =
+        particleReleaseOf(d->document(), d->surface().image().size(),
+                          static_cast<ParticleRelease>(particles_.release->currentIndex()),
+                          releaseLine_, settingsOf(dialogs_));
     animation_ = new ParticleAnimation(d->Image, d->surface().image().size(), options, d->Image);
     animated_ = d;
     connect(animation_, &ParticleAnimation::advanced, this, &TMainForm::reportParticles);
@@ -114,8 +115,9 @@ void TMainForm::releaseParticlesAnew() {
         statusLine->showMessage("Проведите линию выпуска частиц на рисунке");
     }
     if (animation_ && animated_)
-        animation_->setRelease(
-            particleReleaseOf(animated_->document(), kind, releaseLine_, settingsOf(dialogs_)));
+        animation_->setRelease(particleReleaseOf(animated_->document(),
+                                                 animated_->surface().image().size(), kind,
+                                                 releaseLine_, settingsOf(dialogs_)));
 }
 
 void TMainForm::particlesSnapshotClick() {

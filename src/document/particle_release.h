@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QLineF>
+#include <QSize>
 #include <optional>
 
 #include "flow/particles/particle_system.h"
@@ -15,8 +16,8 @@ class Settings;
 
 enum class ParticleRelease { Upstream, DrawnLine, Streamlines };
 
-// The release of that kind on the document; where the flow enters when no
-// line is drawn or no streamline is.
-flow::particles::Release particleReleaseOf(const Document& document, ParticleRelease kind,
-                                           const std::optional<QLineF>& line,
+// The release of that kind on the document's picture of the size; where
+// the flow enters when no line is drawn or no streamline is.
+flow::particles::Release particleReleaseOf(const Document& document, QSize picture,
+                                           ParticleRelease kind, const std::optional<QLineF>& line,
                                            const flow::Settings& settings);
