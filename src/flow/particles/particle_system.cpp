@@ -77,8 +77,13 @@ FrameCount ParticleSystem::advance(double dt) {
         Particle& particle = particles_[i];
         PicturePoint p = particle.at();
         const Fate fate = still ? Fate::Stopped : carrier_.carry(p, dt, kFrame).fate;
-        if (fate == Fate::Gone) {
-            release(i);
+        if (gone(fate)) {
+            // Released at a random moment of the frame: particles released
+            // in the same frame do not travel in step (rings round a source).
+            RandomStream random = release(i, fate == Fate::Swallowed);
+            p = particle.at();
+            if (!gone(carrier_.carry(p, random.uniform() * dt, kFrame).fate))
+                particle.trail.back() = p;
             ++count.released;
             continue;
         }
@@ -110,12 +115,12 @@ void ParticleSystem::setRelease(const Release& release) {
     for (std::size_t i = 0; i < particles_.size(); ++i) releaseAhead(i);
 }
 
-RandomStream ParticleSystem::release(std::size_t i) {
+RandomStream ParticleSystem::release(std::size_t i, bool anywhere) {
     const std::uint64_t n = ++releases_[i];
     RandomStream random(seed_, i, n);
     Particle& particle = particles_[i];
     particle.trail.clear();
-    particle.trail.push_back(line_->pick(random, i + n));
+    particle.trail.push_back(line_->pick(random, i + n, anywhere));
     particle.stopped = false;
     return random;
 }
@@ -125,10 +130,10 @@ void ParticleSystem::releaseAhead(std::size_t i) {
     // take through the picture: the picture holds a steady stream from the
     // first frame, as if the particles had been flowing for a while.
     for (int attempt = 0;; ++attempt) {
-        RandomStream random = release(i);
+        RandomStream random = release(i, true);
         if (headStart_ <= 0 || attempt == kAheadTries) return;
         PicturePoint p = particles_[i].at();
-        if (carrier_.carry(p, random.uniform() * headStart_, kAhead).fate != Fate::Gone) {
+        if (!gone(carrier_.carry(p, random.uniform() * headStart_, kAhead).fate)) {
             particles_[i].trail.back() = p;
             return;
         }
@@ -141,7 +146,7 @@ double ParticleSystem::transitTime() const {
     for (int k = 0; k < kProbes; ++k) {
         // Streams of their own, apart from every particle's.
         RandomStream random(seed_, ~std::uint64_t{0} - static_cast<std::uint64_t>(k), 0);
-        PicturePoint p = line_->pick(random, static_cast<std::uint64_t>(k));
+        PicturePoint p = line_->pick(random, static_cast<std::uint64_t>(k), false);
         times.push_back(carrier_.carry(p, INFINITY, kProbe).time);
     }
     const auto middle = times.begin() + kProbes / 2;

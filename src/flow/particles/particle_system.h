@@ -71,8 +71,9 @@ class ParticleSystem {
     double typicalSpeed() const { return typicalSpeed_; }
 
   private:
-    // Releases particle i anew on the line; its random stream for more.
-    RandomStream release(std::size_t i);
+    // Releases particle i anew on the line (`anywhere`: see
+    // ReleaseLine::pick); its random stream for more.
+    RandomStream release(std::size_t i, bool anywhere);
     // Releases particle i and carries it for a random share of the time
     // particles take through the picture, so that particles started
     // together do not move as one sheet.
