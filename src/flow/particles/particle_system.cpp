@@ -17,8 +17,8 @@ constexpr double kStoppedShare = 1e-9;
 constexpr StepLimits kFrame{2, 64};
 // The coarser steps of a head start and of the particles that time the way
 // through the picture.
-constexpr StepLimits kAhead{4, 2000};
-constexpr StepLimits kProbe{4, 4000};
+constexpr StepLimits kAhead{8, 1000};
+constexpr StepLimits kProbe{8, 2000};
 constexpr int kProbes = 15;
 // A particle gone within its head start gets a new one this many times.
 constexpr int kAheadTries = 4;
