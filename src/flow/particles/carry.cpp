@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
 
 namespace flow::particles {
@@ -67,7 +68,8 @@ Trip Carrier::carry(PicturePoint& p, double time, const StepLimits& limits) cons
         if (outside(p)) return {Fate::Left, spent};
         if (!(singular >= kSingularReach) || body < 0) return {Fate::Swallowed, spent};
         const std::optional<ScreenVelocity> v = flow_.velocityAt(p.x, p.y);
-        const double speed = v ? std::sqrt(v->dx * v->dx + v->dy * v->dy) : NAN;
+        const double speed =
+            v ? std::sqrt(v->dx * v->dx + v->dy * v->dy) : std::numeric_limits<double>::quiet_NaN();
         if (!std::isfinite(speed)) return {Fate::Swallowed, spent};
         if (!(speed > stoppedSpeed_)) return {n == 0 ? Fate::Stopped : Fate::Moving, spent};
         const double reach =

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
 
 #include "flow/particles/release_line.h"
@@ -35,8 +36,8 @@ double medianSpeed(const PictureFlow& flow, const Box& picture) {
             const double y = static_cast<double>(picture.top) + height * (j + 0.5) / kSpeedGrid;
             if (!(flow.singularDistance(x, y) >= kSingularReach)) continue;
             const std::optional<superposition::ScreenVelocity> v = flow.velocityAt(x, y);
-            const double speed = v ? std::hypot(v->dx, v->dy) : NAN;
-            if (std::isfinite(speed)) speeds.push_back(speed);
+            if (v && std::isfinite(std::hypot(v->dx, v->dy)))
+                speeds.push_back(std::hypot(v->dx, v->dy));
         }
     if (speeds.empty() || flow.still()) return 0;
     const auto middle = speeds.begin() + static_cast<std::ptrdiff_t>(speeds.size() / 2);
@@ -72,7 +73,12 @@ ParticleSystem::~ParticleSystem() = default;
 
 FrameCount ParticleSystem::advance(double dt) {
     FrameCount count;
-    const bool still = carrier_.flow().still() || !(dt > 0);
+    if (!(dt > 0)) {  // no time passes: nothing changes
+        for (const Particle& particle : particles_)
+            ++(particle.stopped ? count.stopped : count.moving);
+        return count;
+    }
+    const bool still = carrier_.flow().still();
     for (std::size_t i = 0; i < particles_.size(); ++i) {
         Particle& particle = particles_[i];
         PicturePoint p = particle.at();
@@ -147,7 +153,7 @@ double ParticleSystem::transitTime() const {
         // Streams of their own, apart from every particle's.
         RandomStream random(seed_, ~std::uint64_t{0} - static_cast<std::uint64_t>(k), 0);
         PicturePoint p = line_->pick(random, static_cast<std::uint64_t>(k), false);
-        times.push_back(carrier_.carry(p, INFINITY, kProbe).time);
+        times.push_back(carrier_.carry(p, std::numeric_limits<double>::infinity(), kProbe).time);
     }
     const auto middle = times.begin() + kProbes / 2;
     std::nth_element(times.begin(), middle, times.end());
