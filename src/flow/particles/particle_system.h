@@ -1,8 +1,11 @@
 // Fluid particles carried by a steady flow over the picture, frame by frame,
 // each with the short trail of its last positions. Particles that leave the
 // picture, come within a pixel of a singular point (a sink swallows them) or
-// end up in a body are released again on the release line. The same seed,
-// flow and calls give the same particles, frame for frame.
+// end up in a body are released again on the release line. New particles
+// start at random ages, as if they had been flowing for a while, so that a
+// steady stream shows from the first frame. The same seed, flow and calls
+// give the same particles, frame for frame, whatever order they are moved
+// in. The flow must outlive the system.
 #pragma once
 
 #include <cstdint>
@@ -39,6 +42,7 @@ struct Particle {
     PicturePoint at() const { return trail.back(); }
 };
 
+// Every particle counts once: moving + stopped + released is their number.
 struct FrameCount {
     int moving = 0;
     int stopped = 0;   // at stagnation points: they stay where they are
@@ -56,7 +60,10 @@ class ParticleSystem {
 
     // Moves every particle along the flow by dt units of the flow's time,
     // in as many smaller steps as it takes that no particle jumps across an
-    // element or into a body; appends the new positions to the trails.
+    // element or into a body; appends the new positions to the trails. A
+    // frame moves a particle some 128 pixels at most: a faster one moves
+    // less. A particle released again starts a new trail. No time (dt <= 0)
+    // changes nothing.
     FrameCount advance(double dt);
 
     const std::vector<Particle>& particles() const { return particles_; }
