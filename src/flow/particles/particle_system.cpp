@@ -20,9 +20,13 @@ constexpr StepLimits kFrame{2, 64};
 // through the picture.
 constexpr StepLimits kAhead{8, 1000};
 constexpr StepLimits kProbe{8, 2000};
+// Particles timed on their way through the picture; new particles are at
+// most as old as the one this far up the list of their times, the slowest
+// left out (one may circle for ever).
 constexpr int kProbes = 15;
+constexpr int kOldest = 12;
 // A particle gone within its head start gets a new one this many times.
-constexpr int kAheadTries = 4;
+constexpr int kAheadTries = 8;
 // The picture's speed is sampled on a grid of this many points across.
 constexpr int kSpeedGrid = 16;
 
@@ -117,7 +121,7 @@ void ParticleSystem::setCount(int count) {
 
 void ParticleSystem::setRelease(const Release& release) {
     line_ = std::make_unique<const ReleaseLine>(carrier_, release);
-    headStart_ = transitTime();
+    headStart_ = oldestAge();
     for (std::size_t i = 0; i < particles_.size(); ++i) releaseAhead(i);
 }
 
@@ -132,9 +136,11 @@ RandomStream ParticleSystem::release(std::size_t i, bool anywhere) {
 }
 
 void ParticleSystem::releaseAhead(std::size_t i) {
-    // Each particle starts at a random age, uniform up to the time particles
-    // take through the picture: the picture holds a steady stream from the
-    // first frame, as if the particles had been flowing for a while.
+    // Each particle starts at a random age, uniform up to the time most
+    // particles take through the picture; one gone by then is drawn again,
+    // as a particle released that long ago would no longer be there. The
+    // picture holds a steady stream from the first frame, as if particles
+    // had been released at an even rate for a while.
     for (int attempt = 0;; ++attempt) {
         RandomStream random = release(i, true);
         if (headStart_ <= 0 || attempt == kAheadTries) return;
@@ -146,7 +152,7 @@ void ParticleSystem::releaseAhead(std::size_t i) {
     }
 }
 
-double ParticleSystem::transitTime() const {
+double ParticleSystem::oldestAge() const {
     if (line_->spread() || carrier_.flow().still()) return 0;
     std::vector<double> times;
     for (int k = 0; k < kProbes; ++k) {
@@ -155,9 +161,8 @@ double ParticleSystem::transitTime() const {
         PicturePoint p = line_->pick(random, static_cast<std::uint64_t>(k), false);
         times.push_back(carrier_.carry(p, std::numeric_limits<double>::infinity(), kProbe).time);
     }
-    const auto middle = times.begin() + kProbes / 2;
-    std::nth_element(times.begin(), middle, times.end());
-    return *middle;
+    std::nth_element(times.begin(), times.begin() + kOldest, times.end());
+    return times[kOldest];
 }
 
 }  // namespace flow::particles

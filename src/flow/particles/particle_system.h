@@ -85,15 +85,16 @@ class ParticleSystem {
     // particles take through the picture, so that particles started
     // together do not move as one sheet.
     void releaseAhead(std::size_t i);
-    // The median time some particles released on the line take to leave.
-    double transitTime() const;
+    // The age of the oldest new particles: about the longest time particles
+    // released on the line take to leave the picture.
+    double oldestAge() const;
 
     double typicalSpeed_;
     Carrier carrier_;
     int trailLength_;
     std::uint64_t seed_;
     std::unique_ptr<const ReleaseLine> line_;
-    double headStart_ = 0;  // the longest head start of a new particle
+    double headStart_ = 0;  // oldestAge()
     std::vector<Particle> particles_;
     std::vector<std::uint64_t> releases_;  // how often each was released
 };
