@@ -76,14 +76,19 @@ ParticleSystem::ParticleSystem(ParticleSystem&&) noexcept = default;
 ParticleSystem::~ParticleSystem() = default;
 
 FrameCount ParticleSystem::advance(double dt) {
+    return advance(dt, 0, particles_.size());
+}
+
+FrameCount ParticleSystem::advance(double dt, std::size_t first, std::size_t last) {
     FrameCount count;
+    last = std::min(last, particles_.size());
     if (!(dt > 0)) {  // no time passes: nothing changes
-        for (const Particle& particle : particles_)
-            ++(particle.stopped ? count.stopped : count.moving);
+        for (std::size_t i = first; i < last; ++i)
+            ++(particles_[i].stopped ? count.stopped : count.moving);
         return count;
     }
     const bool still = carrier_.flow().still();
-    for (std::size_t i = 0; i < particles_.size(); ++i) {
+    for (std::size_t i = first; i < last; ++i) {
         Particle& particle = particles_[i];
         PicturePoint p = particle.at();
         const Fate fate = still ? Fate::Stopped : carrier_.carry(p, dt, kFrame).fate;

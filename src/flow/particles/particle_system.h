@@ -8,6 +8,7 @@
 // in. The flow must outlive the system.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -65,6 +66,9 @@ class ParticleSystem {
     // less. A particle released again starts a new trail. No time (dt <= 0)
     // changes nothing.
     FrameCount advance(double dt);
+    // The same for the particles from `first` up to `last` only: ranges that
+    // do not overlap may be advanced on different threads at once.
+    FrameCount advance(double dt, std::size_t first, std::size_t last);
 
     const std::vector<Particle>& particles() const { return particles_; }
     // Particles are added (released anew) or dropped from the end.

@@ -199,8 +199,8 @@ TEST(Particles, StayPutWhereNothingMoves) {
     }
 }
 
-// The same seed gives the same particles frame for frame; another seed
-// other ones.
+// The same seed gives the same particles frame for frame, whether moved
+// all at once or in two parts; another seed other ones.
 TEST(Particles, FollowTheirSeed) {
     const ElementPictureFlow flow(
         {sp::stream(1, 0), sp::source(300, 300, 1500), sp::sink(550, 250, 1000)});
@@ -208,7 +208,8 @@ TEST(Particles, FollowTheirSeed) {
         c(flow, kPicture, {}, 500, 5, 12);
     for (int frame = 0; frame < 50; ++frame) {
         a.advance(3);
-        b.advance(3);
+        b.advance(3, 250, 500);
+        b.advance(3, 0, 250);
         c.advance(3);
     }
     int same = 0;
