@@ -18,13 +18,13 @@ constexpr double kStoppedShare = 1e-9;
 constexpr StepLimits kFrame{2, 64};
 // The coarser steps of a head start and of the particles that time the way
 // through the picture.
-constexpr StepLimits kAhead{8, 1000};
-constexpr StepLimits kProbe{8, 2000};
+constexpr StepLimits kAhead{8, 400};
+constexpr StepLimits kProbe{8, 500};
 // Particles timed on their way through the picture; new particles are at
-// most as old as the one this far up the list of their times, the slowest
-// left out (one may circle for ever).
+// most as old as the slowest of them, or this many times the median time
+// (one may circle for ever).
 constexpr int kProbes = 15;
-constexpr int kOldest = 12;
+constexpr double kOldestShare = 3;
 // A particle gone within its head start gets a new one this many times.
 constexpr int kAheadTries = 8;
 // The picture's speed is sampled on a grid of this many points across.
@@ -166,8 +166,8 @@ double ParticleSystem::oldestAge() const {
         PicturePoint p = line_->pick(random, static_cast<std::uint64_t>(k), false);
         times.push_back(carrier_.carry(p, std::numeric_limits<double>::infinity(), kProbe).time);
     }
-    std::nth_element(times.begin(), times.begin() + kOldest, times.end());
-    return times[kOldest];
+    std::sort(times.begin(), times.end());
+    return std::min(times.back(), kOldestShare * times[kProbes / 2]);
 }
 
 }  // namespace flow::particles
