@@ -141,8 +141,8 @@ RandomStream ParticleSystem::release(std::size_t i, bool anywhere) {
 }
 
 void ParticleSystem::releaseAhead(std::size_t i) {
-    // Each particle starts at a random age, uniform up to the time most
-    // particles take through the picture; one gone by then is drawn again,
+    // Each particle starts at a random age, uniform up to oldestAge(); one
+    // gone by then is drawn again,
     // as a particle released that long ago would no longer be there. The
     // picture holds a steady stream from the first frame, as if particles
     // had been released at an even rate for a while.
