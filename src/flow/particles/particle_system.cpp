@@ -142,10 +142,10 @@ RandomStream ParticleSystem::release(std::size_t i, bool anywhere) {
 
 void ParticleSystem::releaseAhead(std::size_t i) {
     // Each particle starts at a random age, uniform up to oldestAge(); one
-    // gone by then is drawn again,
-    // as a particle released that long ago would no longer be there. The
-    // picture holds a steady stream from the first frame, as if particles
-    // had been released at an even rate for a while.
+    // gone by then is drawn again, as a particle released that long ago
+    // would no longer be there. The picture holds a steady stream from the
+    // first frame, as if particles had been released at an even rate for a
+    // while.
     for (int attempt = 0;; ++attempt) {
         RandomStream random = release(i, true);
         if (headStart_ <= 0 || attempt == kAheadTries) return;
