@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
 
 namespace flow::particles {
@@ -38,6 +39,10 @@ bool Carrier::gone(PicturePoint p) const {
            flow_.bodyDistance(p.x, p.y) < 0;
 }
 
+bool Carrier::inside(PicturePoint p) const {
+    return !outside(p) && flow_.bodyDistance(p.x, p.y) >= 0;
+}
+
 bool Carrier::step(PicturePoint p, ScreenVelocity v1, double h, PicturePoint& end) const {
     const auto at = [&](ScreenVelocity v, double t) {
         const PicturePoint q = moved(p, v, t);
@@ -60,11 +65,12 @@ Trip Carrier::carry(PicturePoint& p, double time, const StepLimits& limits) cons
     for (int n = 0; n < limits.steps && left > 0; ++n) {
         const double singular = flow_.singularDistance(p.x, p.y);
         const double body = flow_.bodyDistance(p.x, p.y);
-        if (outside(p) || !(singular >= kSingularReach) || body < 0) return {Fate::Gone, spent};
+        if (outside(p)) return {Fate::Left, spent};
+        if (!(singular >= kSingularReach) || body < 0) return {Fate::Swallowed, spent};
         const std::optional<ScreenVelocity> v = flow_.velocityAt(p.x, p.y);
-        if (!v) return {Fate::Gone, spent};
-        const double speed = std::sqrt(v->dx * v->dx + v->dy * v->dy);
-        if (!std::isfinite(speed)) return {Fate::Gone, spent};
+        const double speed =
+            v ? std::sqrt(v->dx * v->dx + v->dy * v->dy) : std::numeric_limits<double>::quiet_NaN();
+        if (!std::isfinite(speed)) return {Fate::Swallowed, spent};
         if (!(speed > stoppedSpeed_)) return {n == 0 ? Fate::Stopped : Fate::Moving, spent};
         const double reach =
             std::min({limits.longest, kShare * singular, std::max(kShare * body, kBodyFloor)});
@@ -79,7 +85,8 @@ Trip Carrier::carry(PicturePoint& p, double time, const StepLimits& limits) cons
         left -= h;
         spent += h;
     }
-    return {gone(p) ? Fate::Gone : Fate::Moving, spent};
+    if (outside(p)) return {Fate::Left, spent};
+    return {gone(p) ? Fate::Swallowed : Fate::Moving, spent};
 }
 
 }  // namespace flow::particles

@@ -12,9 +12,14 @@ inline constexpr double kSingularReach = 1;
 
 enum class Fate {
     Moving,
-    Stopped,  // the speed where it is is numerically zero: it stays
-    Gone,     // left the picture, reached a singular point or a body
+    Stopped,    // the speed where it is is numerically zero: it stays
+    Left,       // left the picture
+    Swallowed,  // reached a singular point or a body
 };
+
+inline bool gone(Fate fate) {
+    return fate == Fate::Left || fate == Fate::Swallowed;
+}
 
 // How a call to carry ended, and the time the particle was carried.
 struct Trip {
@@ -40,6 +45,8 @@ class Carrier {
     // Whether a particle at `p` is gone: outside the picture, within reach
     // of a singular point, or inside a body.
     bool gone(maps::PicturePoint p) const;
+    // Whether `p` lies in the picture and outside every body.
+    bool inside(maps::PicturePoint p) const;
 
     const PictureFlow& flow() const { return flow_; }
     const Box& picture() const { return picture_; }

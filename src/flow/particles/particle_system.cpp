@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
 
 #include "flow/particles/release_line.h"
@@ -17,11 +18,15 @@ constexpr double kStoppedShare = 1e-9;
 constexpr StepLimits kFrame{2, 64};
 // The coarser steps of a head start and of the particles that time the way
 // through the picture.
-constexpr StepLimits kAhead{4, 2000};
-constexpr StepLimits kProbe{4, 4000};
+constexpr StepLimits kAhead{8, 400};
+constexpr StepLimits kProbe{8, 500};
+// Particles timed on their way through the picture; new particles are at
+// most as old as the slowest of them, or this many times the median time
+// (one may circle for ever).
 constexpr int kProbes = 15;
+constexpr double kOldestShare = 3;
 // A particle gone within its head start gets a new one this many times.
-constexpr int kAheadTries = 4;
+constexpr int kAheadTries = 8;
 // The picture's speed is sampled on a grid of this many points across.
 constexpr int kSpeedGrid = 16;
 
@@ -35,8 +40,8 @@ double medianSpeed(const PictureFlow& flow, const Box& picture) {
             const double y = static_cast<double>(picture.top) + height * (j + 0.5) / kSpeedGrid;
             if (!(flow.singularDistance(x, y) >= kSingularReach)) continue;
             const std::optional<superposition::ScreenVelocity> v = flow.velocityAt(x, y);
-            const double speed = v ? std::hypot(v->dx, v->dy) : NAN;
-            if (std::isfinite(speed)) speeds.push_back(speed);
+            if (v && std::isfinite(std::hypot(v->dx, v->dy)))
+                speeds.push_back(std::hypot(v->dx, v->dy));
         }
     if (speeds.empty() || flow.still()) return 0;
     const auto middle = speeds.begin() + static_cast<std::ptrdiff_t>(speeds.size() / 2);
@@ -71,14 +76,29 @@ ParticleSystem::ParticleSystem(ParticleSystem&&) noexcept = default;
 ParticleSystem::~ParticleSystem() = default;
 
 FrameCount ParticleSystem::advance(double dt) {
+    return advance(dt, 0, particles_.size());
+}
+
+FrameCount ParticleSystem::advance(double dt, std::size_t first, std::size_t last) {
     FrameCount count;
-    const bool still = carrier_.flow().still() || !(dt > 0);
-    for (std::size_t i = 0; i < particles_.size(); ++i) {
+    last = std::min(last, particles_.size());
+    if (!(dt > 0)) {  // no time passes: nothing changes
+        for (std::size_t i = first; i < last; ++i)
+            ++(particles_[i].stopped ? count.stopped : count.moving);
+        return count;
+    }
+    const bool still = carrier_.flow().still();
+    for (std::size_t i = first; i < last; ++i) {
         Particle& particle = particles_[i];
         PicturePoint p = particle.at();
         const Fate fate = still ? Fate::Stopped : carrier_.carry(p, dt, kFrame).fate;
-        if (fate == Fate::Gone) {
-            release(i);
+        if (gone(fate)) {
+            // Released at a random moment of the frame: particles released
+            // in the same frame do not travel in step (rings round a source).
+            RandomStream random = release(i, fate == Fate::Swallowed);
+            p = particle.at();
+            if (!gone(carrier_.carry(p, random.uniform() * dt, kFrame).fate))
+                particle.trail.back() = p;
             ++count.released;
             continue;
         }
@@ -106,47 +126,48 @@ void ParticleSystem::setCount(int count) {
 
 void ParticleSystem::setRelease(const Release& release) {
     line_ = std::make_unique<const ReleaseLine>(carrier_, release);
-    headStart_ = transitTime();
+    headStart_ = oldestAge();
     for (std::size_t i = 0; i < particles_.size(); ++i) releaseAhead(i);
 }
 
-RandomStream ParticleSystem::release(std::size_t i) {
+RandomStream ParticleSystem::release(std::size_t i, bool anywhere) {
     const std::uint64_t n = ++releases_[i];
     RandomStream random(seed_, i, n);
     Particle& particle = particles_[i];
     particle.trail.clear();
-    particle.trail.push_back(line_->pick(random, i + n));
+    particle.trail.push_back(line_->pick(random, i + n, anywhere));
     particle.stopped = false;
     return random;
 }
 
 void ParticleSystem::releaseAhead(std::size_t i) {
-    // Each particle starts at a random age, uniform up to the time particles
-    // take through the picture: the picture holds a steady stream from the
-    // first frame, as if the particles had been flowing for a while.
+    // Each particle starts at a random age, uniform up to oldestAge(); one
+    // gone by then is drawn again, as a particle released that long ago
+    // would no longer be there. The picture holds a steady stream from the
+    // first frame, as if particles had been released at an even rate for a
+    // while.
     for (int attempt = 0;; ++attempt) {
-        RandomStream random = release(i);
+        RandomStream random = release(i, true);
         if (headStart_ <= 0 || attempt == kAheadTries) return;
         PicturePoint p = particles_[i].at();
-        if (carrier_.carry(p, random.uniform() * headStart_, kAhead).fate != Fate::Gone) {
+        if (!gone(carrier_.carry(p, random.uniform() * headStart_, kAhead).fate)) {
             particles_[i].trail.back() = p;
             return;
         }
     }
 }
 
-double ParticleSystem::transitTime() const {
+double ParticleSystem::oldestAge() const {
     if (line_->spread() || carrier_.flow().still()) return 0;
     std::vector<double> times;
     for (int k = 0; k < kProbes; ++k) {
         // Streams of their own, apart from every particle's.
         RandomStream random(seed_, ~std::uint64_t{0} - static_cast<std::uint64_t>(k), 0);
-        PicturePoint p = line_->pick(random, static_cast<std::uint64_t>(k));
-        times.push_back(carrier_.carry(p, INFINITY, kProbe).time);
+        PicturePoint p = line_->pick(random, static_cast<std::uint64_t>(k), false);
+        times.push_back(carrier_.carry(p, std::numeric_limits<double>::infinity(), kProbe).time);
     }
-    const auto middle = times.begin() + kProbes / 2;
-    std::nth_element(times.begin(), middle, times.end());
-    return *middle;
+    std::sort(times.begin(), times.end());
+    return std::min(times.back(), kOldestShare * times[kProbes / 2]);
 }
 
 }  // namespace flow::particles

@@ -1,10 +1,14 @@
 // Fluid particles carried by a steady flow over the picture, frame by frame,
 // each with the short trail of its last positions. Particles that leave the
 // picture, come within a pixel of a singular point (a sink swallows them) or
-// end up in a body are released again on the release line. The same seed,
-// flow and calls give the same particles, frame for frame.
+// end up in a body are released again on the release line. New particles
+// start at random ages, as if they had been flowing for a while, so that a
+// steady stream shows from the first frame. The same seed, flow and calls
+// give the same particles, frame for frame, whatever order they are moved
+// in. The flow must outlive the system.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -39,6 +43,7 @@ struct Particle {
     PicturePoint at() const { return trail.back(); }
 };
 
+// Every particle counts once: moving + stopped + released is their number.
 struct FrameCount {
     int moving = 0;
     int stopped = 0;   // at stagnation points: they stay where they are
@@ -56,8 +61,14 @@ class ParticleSystem {
 
     // Moves every particle along the flow by dt units of the flow's time,
     // in as many smaller steps as it takes that no particle jumps across an
-    // element or into a body; appends the new positions to the trails.
+    // element or into a body; appends the new positions to the trails. A
+    // frame moves a particle some 128 pixels at most: a faster one moves
+    // less. A particle released again starts a new trail. No time (dt <= 0)
+    // changes nothing.
     FrameCount advance(double dt);
+    // The same for the particles from `first` up to `last` only: ranges that
+    // do not overlap may be advanced on different threads at once.
+    FrameCount advance(double dt, std::size_t first, std::size_t last);
 
     const std::vector<Particle>& particles() const { return particles_; }
     // Particles are added (released anew) or dropped from the end.
@@ -71,21 +82,23 @@ class ParticleSystem {
     double typicalSpeed() const { return typicalSpeed_; }
 
   private:
-    // Releases particle i anew on the line; its random stream for more.
-    RandomStream release(std::size_t i);
+    // Releases particle i anew on the line (`anywhere`: see
+    // ReleaseLine::pick); its random stream for more.
+    RandomStream release(std::size_t i, bool anywhere);
     // Releases particle i and carries it for a random share of the time
     // particles take through the picture, so that particles started
     // together do not move as one sheet.
     void releaseAhead(std::size_t i);
-    // The median time some particles released on the line take to leave.
-    double transitTime() const;
+    // The age of the oldest new particles: about the longest time particles
+    // released on the line take to leave the picture.
+    double oldestAge() const;
 
     double typicalSpeed_;
     Carrier carrier_;
     int trailLength_;
     std::uint64_t seed_;
     std::unique_ptr<const ReleaseLine> line_;
-    double headStart_ = 0;  // the longest head start of a new particle
+    double headStart_ = 0;  // oldestAge()
     std::vector<Particle> particles_;
     std::vector<std::uint64_t> releases_;  // how often each was released
 };

@@ -74,9 +74,9 @@ void ReleaseLine::upstreamEdge() {
             const std::optional<superposition::ScreenVelocity> v = flow.velocityAt(m.x, m.y);
             if (!v || !std::isfinite(v->dx) || !std::isfinite(v->dy)) continue;
             const double piece = length / pieces;
-            const double through = (v->dx * e.nx + v->dy * e.ny) * piece;
-            if (through > 0) addInlet(a, b, 0, through);
-            (through > 0 ? in : out) += std::abs(through);
+            const double flux = (v->dx * e.nx + v->dy * e.ny) * piece;
+            if (flux > 0) addInlet(a, b, 0, flux);
+            (flux > 0 ? in : out) += std::abs(flux);
             sumX += v->dx * piece;
             sumY += v->dy * piece;
             sumSpeed += std::hypot(v->dx, v->dy) * piece;
@@ -84,7 +84,7 @@ void ReleaseLine::upstreamEdge() {
     }
     bool sources = false;
     for (const PictureFlow::Outlet& o : flow.outlets())
-        if (o.strength > 0 && !carrier_.gone(o.at)) {
+        if (o.strength > 0 && carrier_.inside(o.at)) {
             addInlet(o.at, o.at, kOutletRadius, o.strength);
             sources = true;
         }
@@ -95,16 +95,13 @@ void ReleaseLine::upstreamEdge() {
     // in there would leave the rest of the picture empty.
     const bool through =
         sources || (in > 0 && (in - out >= 0.5 * in || std::hypot(sumX, sumY) >= 0.5 * sumSpeed));
-    if (!through || flow.still()) {
-        inlets_.clear();
-        spread_ = true;
-    }
+    spread_ = !through || flow.still();
 }
 
-PicturePoint ReleaseLine::candidate(RandomStream& random, std::uint64_t turn) const {
+PicturePoint ReleaseLine::candidate(RandomStream& random, std::uint64_t turn, bool anywhere) const {
     if (!points_.empty()) return points_[turn % points_.size()];
     const Box& box = carrier_.picture();
-    if (spread_)
+    if ((spread_ && anywhere) || inlets_.empty())
         return {static_cast<double>(box.left) +
                     random.uniform() * static_cast<double>(box.right - box.left),
                 static_cast<double>(box.top) +
@@ -119,9 +116,9 @@ PicturePoint ReleaseLine::candidate(RandomStream& random, std::uint64_t turn) co
             inlet->from.y + inlet->radius * std::sin(angle)};
 }
 
-PicturePoint ReleaseLine::pick(RandomStream& random, std::uint64_t turn) const {
-    PicturePoint p = candidate(random, turn);
-    for (int i = 1; i < kTries && carrier_.gone(p); ++i) p = candidate(random, turn + i);
+PicturePoint ReleaseLine::pick(RandomStream& random, std::uint64_t turn, bool anywhere) const {
+    PicturePoint p = candidate(random, turn, anywhere);
+    for (int i = 1; i < kTries && carrier_.gone(p); ++i) p = candidate(random, turn + i, anywhere);
     return p;
 }
 

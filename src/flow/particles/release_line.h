@@ -17,11 +17,14 @@ class ReleaseLine {
     ReleaseLine(const Carrier& carrier, const Release& release);
 
     // A point to release a particle at, not gone; `turn` picks the point
-    // when particles are released at given points in turn.
-    PicturePoint pick(RandomStream& random, std::uint64_t turn) const;
+    // when particles are released at given points in turn. When nothing
+    // flows through the picture (a lone vortex or dipole, a still flow),
+    // particles are first spread over the whole picture (`anywhere`), and
+    // later where fluid enters, if it enters anywhere: fluid that circles
+    // inside the picture keeps the particles it had.
+    PicturePoint pick(RandomStream& random, std::uint64_t turn, bool anywhere) const;
 
-    // True when nothing flows through the picture (a lone vortex or dipole,
-    // a still flow): particles are spread over the whole picture instead.
+    // True when particles are spread over the picture at first.
     bool spread() const { return spread_; }
 
   private:
@@ -37,7 +40,7 @@ class ReleaseLine {
     // Pieces of the edges where fluid enters and circles round the sources;
     // decides whether the picture has a flow through it at all.
     void upstreamEdge();
-    PicturePoint candidate(RandomStream& random, std::uint64_t turn) const;
+    PicturePoint candidate(RandomStream& random, std::uint64_t turn, bool anywhere) const;
 
     Carrier carrier_;
     std::vector<Inlet> inlets_;
