@@ -14,10 +14,12 @@
 #include "app/main_form.h"
 #include "app/program.h"
 #include "configurations.h"
+#include "dialogs/dialogs.h"
 #include "document/construction_file.h"
 #include "document/document.h"
 #include "document/mdi_child.h"
 #include "document/particle_animation.h"
+#include "document/particle_release.h"
 #include "document/picture_view.h"
 #include "document/raster_surface.h"
 #include "gui_test_support.h"
@@ -136,6 +138,24 @@ class ParticlesTest : public QObject {
         // Without the cylinder nothing moves: the particles follow the undo.
         named<QAction>(form, "UndoItem")->trigger();
         QVERIFY(animation->still() && !animation->system());
+    }
+
+    // Along the streamlines drawn particles start where the lines enter the
+    // picture: its left edge in a stream to the right.
+    void releasedWhereTheStreamlinesEnter() {
+        TMDIChild* d = placedOnNewDocument(*form, "cylinder");
+        click("SpeedButton1");
+        const flow::particles::Release release =
+            particleReleaseOf(d->document(), d->surface().image().size(),
+                              ParticleRelease::Streamlines, {}, settingsOf(program->dialogs()));
+        QCOMPARE(release.kind, flow::particles::ReleaseKind::Streamlines);
+        QVERIFY(release.points.size() >= 10);
+        int atLeftEdge = 0;
+        for (const auto p : release.points) {
+            QVERIFY(p.x >= 0 && p.x < 800 && p.y >= 0 && p.y < 600);
+            atLeftEdge += p.x < 1;
+        }
+        QVERIFY(atLeftEdge >= 10);
     }
 
     // Snapshot steps a file must not hold are refused, saying why.
