@@ -14,6 +14,7 @@
 #include <QToolButton>
 #include <type_traits>
 
+#include "app/errors.h"
 #include "app/main_form.h"
 #include "app/superposition_panel.h"
 #include "dialogs/airfoil_dialog.h"
@@ -193,7 +194,7 @@ void TMainForm::connectDocument(TMDIChild* document) {
             [this, document] { Shape1MouseDown(*document); });
     connect(&document->document(), &Document::stepsChanged, this, [this, document] {
         followAirfoil();
-        followParticleFlow(*document);
+        runReportingErrors([this, document] { followParticleFlow(*document); });
     });
     connect(document, &TMDIChild::popupRequested, this,
             [this](QPoint globalPos) { elementPopup->exec(globalPos); });

@@ -10,6 +10,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "app/errors.h"
 #include "app/main_form.h"
 #include "app/tool_group.h"
 #include "document/mdi_child.h"
@@ -78,17 +79,22 @@ void TMainForm::connectParticles() {
     });
     connect(c.bar->toggleViewAction(), &QAction::toggled, particlesButton,
             &QToolButton::setChecked);
-    connect(c.play, &QToolButton::clicked, this, &TMainForm::particlesPlayClick);
-    connect(c.step, &QToolButton::clicked, this, &TMainForm::particlesStepClick);
+    // What goes wrong (memory for the particles, say) is said, not thrown.
+    const auto guarded = [this](void (TMainForm::*handler)()) {
+        return [this, handler] { runReportingErrors([this, handler] { (this->*handler)(); }); };
+    };
+    connect(c.play, &QToolButton::clicked, this, guarded(&TMainForm::particlesPlayClick));
+    connect(c.step, &QToolButton::clicked, this, guarded(&TMainForm::particlesStepClick));
     connect(c.snapshot, &QToolButton::clicked, this, &TMainForm::particlesSnapshotClick);
     connect(c.speed, &QSlider::valueChanged, this, [this](int speed) {
         particles_.speedValue->setText(speedText(speed));
         if (animation_) animation_->setSpeed(speed);
     });
     connect(c.count, &QSpinBox::valueChanged, this, [this](int count) {
-        if (animation_) animation_->setCount(count);
+        if (animation_) runReportingErrors([this, count] { animation_->setCount(count); });
     });
-    connect(c.release, &QComboBox::currentIndexChanged, this, &TMainForm::releaseParticlesAnew);
+    connect(c.release, &QComboBox::currentIndexChanged, this,
+            guarded(&TMainForm::releaseParticlesAnew));
     connect(c.line, &QToolButton::clicked, this, &TMainForm::disarmElementTools);
     connect(c.line, &QToolButton::toggled, this, [this](bool down) {
         if (down || !lineStart_) return;
