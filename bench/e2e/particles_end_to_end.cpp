@@ -48,7 +48,7 @@ void runParticles(benchmark::State& state, TMainForm& form, TMDIChild* d) {
         QElapsedTimer clock;
         clock.start();
         QEventLoop loop;
-        QTimer::singleShot(kPlayMilliseconds, &loop, &QEventLoop::quit);
+        QTimer::singleShot(kPlayMilliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
         loop.exec();
         const double wall = static_cast<double>(clock.nsecsElapsed()) / 1e6;
         corePercent = 100 * (processMilliseconds() - cpuBefore) / wall;
