@@ -23,9 +23,10 @@ class ParticleAnimation : public QObject {
     struct Options {
         flow::particles::Release release;
         int count = 500;
-        double speed = 50;  // units of the flow's time per second
+        double speed = 100;  // units of the flow's time per second
     };
-    // Shown over `picture`, of the picture's size; stopped until played.
+    // Shown over the picture control `picture`, on a picture of `size`;
+    // stopped until played.
     ParticleAnimation(QWidget* picture, QSize size, const Options& options, QObject* parent);
     ~ParticleAnimation() override;
 
