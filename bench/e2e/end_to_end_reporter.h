@@ -18,6 +18,8 @@ class EndToEndReporter : public MedianReporter {
     // The memory a hundred undos added, against the picture's bytes; 1 when
     // it missed its figure.
     int printUndoMemory() const;
+    // Moving particles' share of a core and frames a second; the figures missed.
+    int printParticles() const;
 };
 
 }  // namespace bench

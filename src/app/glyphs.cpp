@@ -25,6 +25,39 @@ void arrow(QPainter& p, QPointF from, QPointF to) {
     p.drawLine(barb);
 }
 
+// The particles' tool bar: dots with their trails, play, pause, one step,
+// the release line and the snapshot.
+void drawParticlesGlyph(QPainter& p, const QString& name) {
+    const QColor blue(16, 64, 192);
+    if (name == "ParticlesButton") {
+        for (const QPointF at : {QPointF(12, 4), QPointF(13, 9), QPointF(11, 14)}) {
+            p.setPen(QPen(QColor(16, 64, 192, 90), 1.5));
+            p.drawLine(at - QPointF(9, 0), at);
+            p.setPen(Qt::NoPen);
+            dot(p, at, blue);
+        }
+    } else if (name == "ParticlesPlayButton") {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 128, 0));
+        p.drawPolygon(QPolygonF({{4, 2}, {14, 8}, {4, 14}}));
+    } else if (name == "ParticlesPauseGlyph") {
+        p.fillRect(QRectF(4, 3, 3, 10), QColor(160, 0, 0));
+        p.fillRect(QRectF(9, 3, 3, 10), QColor(160, 0, 0));
+    } else if (name == "ParticlesStepButton") {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 128, 0));
+        p.drawPolygon(QPolygonF({{3, 3}, {11, 8}, {3, 13}}));
+        p.fillRect(QRectF(11, 3, 2, 10), QColor(0, 128, 0));
+    } else if (name == "ParticlesLineButton") {
+        p.setPen(QPen(Qt::black, 1, Qt::DashLine));
+        p.drawLine(QPointF(3, 14), QPointF(13, 2));
+    } else if (name == "ParticlesSnapshotButton") {
+        p.drawRect(QRectF(1.5, 4.5, 13, 9));
+        p.drawEllipse(QPointF(8, 9), 2.5, 2.5);
+        p.fillRect(QRectF(4, 2.5, 4, 2), Qt::black);
+    }
+}
+
 void streams(QPainter& p) {
     p.setPen(QPen(QColor(0, 0, 160), 1));
     p.drawLine(1, 3, 15, 3);
@@ -143,6 +176,8 @@ void drawGlyph(QPainter& p, const QString& name) {
     } else if (name == "ContourButton") {  // contour: a loop run counter-clockwise
         p.drawEllipse(QPointF(8, 8.5), 6, 6);
         p.drawPolyline(QPolygonF({{10.5, 0.5}, {7.5, 2.5}, {10.5, 4.5}}));
+    } else if (name.startsWith("Particles")) {
+        drawParticlesGlyph(p, name);
     }
 }
 

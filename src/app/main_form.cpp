@@ -59,6 +59,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     createToolBars();
     createPanels();
     connectHandlers();
+    connectParticles();
     keepTitleWithActiveDocument();
     UpdateMenuItems();
 }
@@ -248,6 +249,7 @@ void TMainForm::createToolBars() {
     densityBox->setValue(1);
     densityBox->setFixedWidth(96);
     pictureBar->addWidget(densityBox);
+    createParticlesBar();
 }
 
 void TMainForm::createPanels() {

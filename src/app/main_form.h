@@ -71,6 +71,8 @@
 //   timeMarksCommand                               TimeMarksButton
 //   memoButton                                     SpeedButton18
 //   contourTool, densityBox                        ContourButton, DensityBox
+//   particlesButton                                ParticlesButton
+//   particles_ (the particles' tool bar)           see particle_controls.h
 //   vectorScaleButton                              SpeedButton19
 //   gauge                                          Gauge1
 //   strengthPanel                                  Panel1
@@ -83,13 +85,17 @@
 //   superpositionPanel (dock, table)               SuperpositionDock, SuperpositionTable
 #pragma once
 
+#include <QElapsedTimer>
+#include <QLineF>
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "app/contour_draft.h"
+#include "app/particle_controls.h"
 #include "dialogs/dialogs.h"
 #include "document/flow_commands.h"
 #include "flow/maps/value_map.h"
@@ -118,6 +124,10 @@ class TMDIChild;
 class ToolGroup;
 class SuperpositionPanel;
 class PressureWindow;
+class ParticleAnimation;
+namespace flow::particles {
+struct FrameCount;
+}  // namespace flow::particles
 enum class SuperpositionLines;
 
 // The strength panel's two rows: the source's and the sink's.
@@ -337,6 +347,28 @@ class TMainForm : public QMainWindow {
     void cancelContour();
     void finishContour(TMDIChild& document, const std::optional<ContourShape>& shape);
 
+    // Moving particles over the active document (particles_bar.cpp,
+    // particles_commands.cpp): one animation at a time, which goes when its
+    // document closes or another becomes the active one.
+    void createParticlesBar();
+    void connectParticles();
+    void particlesPlayClick();
+    void particlesStepClick();
+    void particlesSnapshotClick();
+    // The animation of the active document, made when there is none;
+    // nothing without a document, or (after saying so) for an airfoil's.
+    ParticleAnimation* particlesOfActiveDocument();
+    void stopParticles();
+    void followParticleFlow(TMDIChild& document);
+    void reportParticles(const flow::particles::FrameCount& count);
+    void showPlayState();
+    void releaseParticlesAnew();
+    // The release line drawn with the mouse while its button is down; a
+    // press it took is no other tool's.
+    bool particleLinePress(TMDIChild& document, QPoint at);
+    void particleLineMove(TMDIChild& document, QPoint at);
+    void particleLineRelease(TMDIChild& document, QPoint at);
+
     // Placing (element_placing.cpp).
     void carryOut(TMDIChild& document, const flow::Settings& settings, const CommandPlan& plan);
     // What placing reads from the dialogs and the strength panel now.
@@ -359,6 +391,13 @@ class TMainForm : public QMainWindow {
     QTimer* wheelSeries_;
     ContourDraft contourDraft_;
     QPointer<TMDIChild> contourDocument_;  // the document the draft is drawn on
+    ParticleControls particles_;
+    QPointer<ParticleAnimation> animation_;
+    QPointer<TMDIChild> animated_;  // the document the particles move on
+    // The release line: being drawn from its first end, and drawn.
+    std::optional<QPoint> lineStart_;
+    std::optional<QLineF> releaseLine_;
+    QElapsedTimer particlesReported_;  // since the status line last counted them
     bool leaving_ = false;  // the program is closing: its documents go without a question
 
     // Main menu.
@@ -432,6 +471,7 @@ class TMainForm : public QMainWindow {
     QToolButton* vectorScaleButton;
     QToolButton* contourTool;
     QDoubleSpinBox* densityBox;  // ρ of a cylinder's lift
+    QToolButton* particlesButton;
     QProgressBar* gauge;
 
     QFrame* strengthPanel;

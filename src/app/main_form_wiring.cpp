@@ -14,6 +14,7 @@
 #include <QToolButton>
 #include <type_traits>
 
+#include "app/errors.h"
 #include "app/main_form.h"
 #include "app/superposition_panel.h"
 #include "dialogs/airfoil_dialog.h"
@@ -165,7 +166,8 @@ void TMainForm::connectDocument(TMDIChild* document) {
     connect(document, &TMDIChild::pictureClicked, this,
             [this, document](Qt::MouseButton button, QPoint at) {
                 if (button == Qt::LeftButton &&
-                    (contourPress(*document, at) || startDrag(*document, at)))
+                    (particleLinePress(*document, at) || contourPress(*document, at) ||
+                     startDrag(*document, at)))
                     return;
                 ImageMouseDown(*document, at.x(), at.y());
             });
@@ -173,12 +175,14 @@ void TMainForm::connectDocument(TMDIChild* document) {
         dragTo(*document, at);
         ImageMouseMove(*document, at.x(), at.y());
         contourMove(*document, at);
+        particleLineMove(*document, at);
     });
     connect(document, &TMDIChild::pictureReleased, this,
             [this, document](Qt::MouseButton button, QPoint at) {
                 if (button != Qt::LeftButton) return;
                 endDrag(true);
                 contourRelease(*document, at);
+                particleLineRelease(*document, at);
             });
     connect(document, &TMDIChild::pictureDoubleClicked, this,
             [this, document] { contourClose(*document); });
@@ -188,7 +192,10 @@ void TMainForm::connectDocument(TMDIChild* document) {
             });
     connect(document, &TMDIChild::markerClicked, this,
             [this, document] { Shape1MouseDown(*document); });
-    connect(&document->document(), &Document::stepsChanged, this, [this] { followAirfoil(); });
+    connect(&document->document(), &Document::stepsChanged, this, [this, document] {
+        followAirfoil();
+        runReportingErrors([this, document] { followParticleFlow(*document); });
+    });
     connect(document, &TMDIChild::popupRequested, this,
             [this](QPoint globalPos) { elementPopup->exec(globalPos); });
     connect(document, &TMDIChild::linesCutShort, this, &TMainForm::reportLinesCutShort);

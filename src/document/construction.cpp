@@ -5,6 +5,7 @@
 #include "document/airfoil_document.h"
 #include "document/colour_map.h"
 #include "document/contour.h"
+#include "document/particle_snapshot.h"
 #include "document/picture_surface.h"
 #include "document/superposition_marks.h"
 #include "document/time_marks_drawing.h"
@@ -167,6 +168,7 @@ bool drawStep(const Construction& construction, std::size_t index, PictureSurfac
                            markLinesBefore(surface, steps, index, construction.superposition,
                                            construction.field, canvas.settings);
                        },
+                       [&](const ParticleSnapshotStep& p) { drawParticleSnapshot(surface, p); },
                    },
                    step.action);
     } catch (const flow::ConversionError&) {

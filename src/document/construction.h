@@ -108,10 +108,17 @@ struct AirfoilVelocityStep {
 // it carry marks too, read with their own step's settings.
 struct TimeMarksStep {};
 
+// Moving particles as one frame showed them: each particle's trail, oldest
+// point first, its dot at the last point; in hundredths of a pixel.
+struct ParticleSnapshotStep {
+    std::vector<std::vector<flow::Point>> trails;
+};
+
 struct ConstructionStep {
     std::variant<ElementStep, CommandStep, VelocityStep, LabelStep, SuperpositionElementStep,
                  SuperpositionLinesStep, SuperpositionVelocityStep, MapStep, ContourStep,
-                 AirfoilStep, AirfoilLinesStep, AirfoilVelocityStep, TimeMarksStep>
+                 AirfoilStep, AirfoilLinesStep, AirfoilVelocityStep, TimeMarksStep,
+                 ParticleSnapshotStep>
         action;
     flow::SettingValues settings;  // what the step read
 };

@@ -14,6 +14,8 @@
 #include "document/bounded_read.h"
 #include "document/construction_limits.h"
 #include "document/field_size_limit.h"
+#include "document/particle_snapshot.h"
+#include "document/particle_snapshot_file.h"
 #include "document/quoted_text.h"
 #include "document/save_aside.h"
 #include "document/time_marks_drawing.h"
@@ -186,6 +188,9 @@ QJsonObject stepToJson(const ConstructionStep& step) {
         json["font"] = c->font.toString();
     } else if (std::holds_alternative<TimeMarksStep>(step.action)) {
         json["step"] = "timeMarks";
+    } else if (const auto* p = std::get_if<ParticleSnapshotStep>(&step.action)) {
+        json["step"] = "particles";
+        json["trails"] = trailsToJson(*p);
     } else {
         const auto& l = std::get<LabelStep>(step.action);
         json["step"] = "label";
@@ -619,6 +624,8 @@ ConstructionStep stepFromJson(const QJsonValue& json, int number,
         step.action = AirfoilVelocityStep{r.point("point")};
     else if (kind == "timeMarks")
         step.action = TimeMarksStep{};
+    else if (kind == "particles")
+        step.action = snapshotFromJson(r.member("trails"), r.where());
     else
         r.fail(QString("неизвестный шаг %1").arg(quoted(kind)));
     step.settings = settingsFromJson(r);
@@ -633,6 +640,7 @@ int formatVersionOf(const Construction& construction) {
     const auto holds = [&](bool (*kind)(const ConstructionStep&)) {
         return std::any_of(construction.steps.begin(), construction.steps.end(), kind);
     };
+    if (holds(isParticleSnapshotStep)) return kParticlesFormatVersion;
     if (holds(isTimeMarksStep)) return kTimeMarksFormatVersion;
     if (airfoilOf(construction.steps)) return kAirfoilFormatVersion;
     if (holds(isContourStep)) return kContourFormatVersion;

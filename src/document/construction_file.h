@@ -13,14 +13,16 @@
 // which earlier versions of the program read as well; superposition
 // documents, which they cannot draw, as format 2; a construction with a
 // colour map, which neither draws, as format 3; one with a contour as
-// format 4; one with time marks as format 5.
+// format 4; one with time marks as format 5; one with a snapshot of
+// moving particles as format 7.
 inline constexpr int kOrdinaryFormatVersion = 1;
 inline constexpr int kSuperpositionFormatVersion = 2;
 inline constexpr int kMapFormatVersion = 3;
 inline constexpr int kContourFormatVersion = 4;
 inline constexpr int kAirfoilFormatVersion = 5;
 inline constexpr int kTimeMarksFormatVersion = 6;
-inline constexpr int kConstructionFormatVersion = kTimeMarksFormatVersion;
+inline constexpr int kParticlesFormatVersion = 7;
+inline constexpr int kConstructionFormatVersion = kParticlesFormatVersion;
 
 class ConstructionFileError : public std::runtime_error {
   public:

@@ -20,3 +20,6 @@ inline constexpr double kMaxMapRange = 1e6;
 // A contour polygon's corners, and the density of a contour's lift.
 inline constexpr int kMaxContourCorners = 1000;
 inline constexpr double kMaxDensity = 1e6;
+// A snapshot of moving particles: its trails and the points of each.
+inline constexpr int kMaxSnapshotTrails = 5000;
+inline constexpr int kMaxSnapshotTrailPoints = 256;

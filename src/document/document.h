@@ -135,6 +135,8 @@ class Document : public QObject {
     };
     ContourOutcome drawContour(const ContourShape& shape, double density,
                                const flow::Settings& live, bool keepUndefined = false);
+    // A frame of moving particles drawn into the picture (document_particles.cpp).
+    void keepParticleSnapshot(const ParticleSnapshotStep& snapshot);
 
     // Takes an opened construction as the document's, with no history, and
     // draws it on the picture made for it. False when the tracer's work

@@ -4,44 +4,11 @@
 
 #include "document/airfoil_document.h"
 #include "document/colour_map.h"
+#include "document/streamline_lines.h"
 #include "flow/airfoil/airfoil_picture_flow.h"
-#include "flow/bounded_settings.h"
-#include "flow/geometry.h"
 #include "flow/velocity/element_picture_flow.h"
 
-namespace {
-
 namespace tmarks = flow::time_marks;
-
-class NoGauge : public flow::Gauge {
-  public:
-    void advance(int) override {}
-};
-
-// The step's lines as it drew them, without arrowheads; what it drew before
-// a text that was no integer stopped it.
-std::vector<tmarks::Polyline> linesOf(const ConstructionStep& step, const MarkReading& reading) {
-    flow::SettingValues values = step.settings;
-    values.set("streamlines.arrows", false);
-    const flow::BoundedSettings bounded(values.settings());
-    tmarks::LineCapture capture;
-    NoGauge gauge;
-    const flow::Canvas canvas{capture, bounded.settings(), gauge};
-    try {
-        if (const auto* command = std::get_if<CommandStep>(&step.action))
-            flow::runRoutine(canvas, command->call);
-        else if (const auto* airfoil = std::get_if<flow::airfoil::AirfoilFlow>(&reading.flow))
-            drawAirfoilLines(canvas, SuperpositionLines::Streamlines, *airfoil);
-        else
-            drawSuperpositionLines(
-                canvas, SuperpositionLines::Streamlines,
-                std::get<std::vector<flow::superposition::Element>>(reading.flow));
-    } catch (const flow::ConversionError&) {
-    }
-    return capture.lines();
-}
-
-}  // namespace
 
 std::optional<MarkReading> readMarks(const MarkedFlow& flow, const flow::Settings& settings) {
     const flow::StreamlineSettings& s = settings.streamlines;
@@ -87,7 +54,7 @@ MarkedFlow markedFlowAt(const std::vector<ConstructionStep>& steps, std::size_t 
 tmarks::MarkCount drawTimeMarks(flow::Surface& surface, const ConstructionStep& lines,
                                 const MarkReading& reading, QSize picture) {
     const flow::Box box{0, 0, picture.width() - 1, picture.height() - 1};
-    const std::vector<tmarks::Polyline> drawn = linesOf(lines, reading);
+    const std::vector<tmarks::Polyline> drawn = streamlineStepLines(lines, reading.flow);
     if (const auto* airfoil = std::get_if<flow::airfoil::AirfoilFlow>(&reading.flow))
         return tmarks::drawMarks(surface, flow::airfoil::AirfoilPictureFlow(*airfoil), drawn, box,
                                  reading.style);

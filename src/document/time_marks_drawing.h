@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "document/construction.h"
+#include "document/streamline_lines.h"
 #include "flow/airfoil/airfoil_flow.h"
 #include "flow/time_marks/time_marks.h"
 
@@ -23,7 +24,7 @@ using MarkedFlow = std::variant<Configuration, std::vector<flow::superposition::
 // flow) and the marks' style; nothing when the flow has no element. Throws
 // flow::ConversionError when a strength is no integer.
 struct MarkReading {
-    std::variant<std::vector<flow::superposition::Element>, flow::airfoil::AirfoilFlow> flow;
+    LinesFlow flow;
     flow::time_marks::MarkStyle style;
 };
 std::optional<MarkReading> readMarks(const MarkedFlow& flow, const flow::Settings& settings);
