@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "closed_form_input.h"
 #include "flow/maps/closed_form_elements.h"
 #include "flow/maps/map_colouring.h"
 #include "flow/maps/value_map.h"
@@ -28,13 +29,7 @@ constexpr int kPictureWidth = 800;
 constexpr int kPictureHeight = 600;
 
 std::vector<sp::Element> closedForm(flow::VelocityConfig config, flow::LeftOut leftOut = {}) {
-    flow::VelocityInput in{config, {}, {kPictureWidth / 2, kPictureHeight / 2}, 1};
-    in.R = 100;
-    in.gamma = 600;
-    in.U = 1;
-    in.Q = 1500;
-    in.M = 50;
-    return maps::closedFormElements(in, leftOut);
+    return maps::closedFormElements(closedFormInput(config, 600), leftOut);
 }
 
 // Fresh buffers for every map, or the last map's buffers again, as a

@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "closed_form_input.h"
 #include "flow/maps/closed_form_elements.h"
 #include "flow/particles/particle_system.h"
 #include "flow/velocity/element_picture_flow.h"
@@ -32,12 +33,7 @@ struct ParticlesCase {
 };
 
 ParticlesCase closedForm(const char* name, flow::VelocityConfig config) {
-    flow::VelocityInput in{config, {}, {400, 300}, 1};
-    in.R = 100;
-    in.gamma = 1000;
-    in.U = 1;
-    in.Q = 1500;
-    in.M = 50;
+    const flow::VelocityInput in = closedFormInput(config);
     std::vector<flow::maps::Circle> bodies;
     if (const std::optional<flow::maps::Cylinder> c = flow::maps::cylinderOf(in))
         bodies.push_back({{c->x, c->y}, c->radius});

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "closed_form_input.h"
 #include "flow/maps/closed_form_elements.h"
 #include "flow/routines.h"
 #include "flow/time_marks/time_marks.h"
@@ -34,13 +35,7 @@ struct MarksCase {
 };
 
 std::vector<sp::Element> elementsOf(flow::VelocityConfig config) {
-    flow::VelocityInput in{config, {}, {400, 300}, 1};
-    in.R = 100;
-    in.gamma = 1000;
-    in.U = 1;
-    in.Q = 1500;
-    in.M = 50;
-    return flow::maps::closedFormElements(in);
+    return flow::maps::closedFormElements(closedFormInput(config));
 }
 
 void run(benchmark::State& state, const MarksCase& c) {
