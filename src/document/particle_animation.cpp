@@ -1,6 +1,7 @@
 #include "document/particle_animation.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "document/particle_overlay.h"
 
@@ -33,7 +34,14 @@ ParticleAnimation::~ParticleAnimation() {
 
 void ParticleAnimation::follow(ParticleFlow flow) {
     if (flow.sameAs(flow_) && (system_ || still())) return;
-    flow_ = std::move(flow);
+    // Particles moving in a flow that changes (an element dragged) go on
+    // from where they are; the old flow goes only once they follow the new.
+    const ParticleFlow old = std::exchange(flow_, std::move(flow));
+    if (system_ && !still()) {
+        system_->setFlow(*flow_.flow);
+        repaint();
+        return;
+    }
     rebuild();
 }
 

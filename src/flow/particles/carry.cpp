@@ -35,18 +35,18 @@ bool Carrier::outside(PicturePoint p) const {
 }
 
 bool Carrier::gone(PicturePoint p) const {
-    return outside(p) || !(flow_.singularDistance(p.x, p.y) >= kSingularReach) ||
-           flow_.bodyDistance(p.x, p.y) < 0;
+    return outside(p) || !(flow_->singularDistance(p.x, p.y) >= kSingularReach) ||
+           flow_->bodyDistance(p.x, p.y) < 0;
 }
 
 bool Carrier::inside(PicturePoint p) const {
-    return !outside(p) && flow_.bodyDistance(p.x, p.y) >= 0;
+    return !outside(p) && flow_->bodyDistance(p.x, p.y) >= 0;
 }
 
 bool Carrier::step(PicturePoint p, ScreenVelocity v1, double h, PicturePoint& end) const {
     const auto at = [&](ScreenVelocity v, double t) {
         const PicturePoint q = moved(p, v, t);
-        return flow_.velocityAt(q.x, q.y);
+        return flow_->velocityAt(q.x, q.y);
     };
     const std::optional<ScreenVelocity> v2 = at(v1, h / 2);
     if (!v2) return false;
@@ -57,17 +57,17 @@ bool Carrier::step(PicturePoint p, ScreenVelocity v1, double h, PicturePoint& en
     const ScreenVelocity mean{(v1.dx + 2 * v2->dx + 2 * v3->dx + v4->dx) / 6,
                               (v1.dy + 2 * v2->dy + 2 * v3->dy + v4->dy) / 6};
     end = moved(p, mean, h);
-    return std::isfinite(end.x) && std::isfinite(end.y) && flow_.bodyDistance(end.x, end.y) >= 0;
+    return std::isfinite(end.x) && std::isfinite(end.y) && flow_->bodyDistance(end.x, end.y) >= 0;
 }
 
 Trip Carrier::carry(PicturePoint& p, double time, const StepLimits& limits) const {
     double left = time, spent = 0;
     for (int n = 0; n < limits.steps && left > 0; ++n) {
-        const double singular = flow_.singularDistance(p.x, p.y);
-        const double body = flow_.bodyDistance(p.x, p.y);
+        const double singular = flow_->singularDistance(p.x, p.y);
+        const double body = flow_->bodyDistance(p.x, p.y);
         if (outside(p)) return {Fate::Left, spent};
         if (!(singular >= kSingularReach) || body < 0) return {Fate::Swallowed, spent};
-        const std::optional<ScreenVelocity> v = flow_.velocityAt(p.x, p.y);
+        const std::optional<ScreenVelocity> v = flow_->velocityAt(p.x, p.y);
         const double speed =
             v ? std::sqrt(v->dx * v->dx + v->dy * v->dy) : std::numeric_limits<double>::quiet_NaN();
         if (!std::isfinite(speed)) return {Fate::Swallowed, spent};

@@ -36,7 +36,7 @@ class Carrier {
   public:
     // Speeds at or below `stoppedSpeed` (pixels per unit time) count as zero.
     Carrier(const PictureFlow& flow, const Box& picture, double stoppedSpeed)
-        : flow_(flow), picture_(picture), stoppedSpeed_(stoppedSpeed) {}
+        : flow_(&flow), picture_(picture), stoppedSpeed_(stoppedSpeed) {}
 
     // Moves `p` along the flow for `time`, or less when it reaches the step
     // limit, stops or is gone.
@@ -48,7 +48,7 @@ class Carrier {
     // Whether `p` lies in the picture and outside every body.
     bool inside(maps::PicturePoint p) const;
 
-    const PictureFlow& flow() const { return flow_; }
+    const PictureFlow& flow() const { return *flow_; }
     const Box& picture() const { return picture_; }
 
   private:
@@ -58,7 +58,7 @@ class Carrier {
     bool step(maps::PicturePoint p, superposition::ScreenVelocity v, double h,
               maps::PicturePoint& end) const;
 
-    const PictureFlow& flow_;
+    const PictureFlow* flow_;
     Box picture_;
     double stoppedSpeed_;
 };

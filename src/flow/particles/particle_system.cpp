@@ -125,9 +125,18 @@ void ParticleSystem::setCount(int count) {
 }
 
 void ParticleSystem::setRelease(const Release& release) {
+    release_ = release;
     line_ = std::make_unique<const ReleaseLine>(carrier_, release);
     headStart_ = oldestAge();
     for (std::size_t i = 0; i < particles_.size(); ++i) releaseAhead(i);
+}
+
+void ParticleSystem::setFlow(const PictureFlow& flow) {
+    typicalSpeed_ = medianSpeed(flow, carrier_.picture());
+    carrier_ = Carrier(flow, carrier_.picture(), kStoppedShare * typicalSpeed_);
+    line_ = std::make_unique<const ReleaseLine>(carrier_, release_);
+    headStart_ = oldestAge();
+    for (Particle& particle : particles_) particle.stopped = false;
 }
 
 RandomStream ParticleSystem::release(std::size_t i, bool anywhere) {

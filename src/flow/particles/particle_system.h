@@ -75,6 +75,11 @@ class ParticleSystem {
     void setCount(int count);
     // Every particle is released anew on the new line.
     void setRelease(const Release& release);
+    // The particles go on from where they are in the new flow (one placed,
+    // dragged or taken away): those it leaves in a body or at a singular
+    // point are released again by the next frame. The flow must outlive
+    // the particles, as the first one.
+    void setFlow(const PictureFlow& flow);
 
     // The median speed over the picture (pixels per unit of the flow's
     // time; 0 in a still flow): dt = seconds x pixels per second / this
@@ -97,6 +102,7 @@ class ParticleSystem {
     Carrier carrier_;
     int trailLength_;
     std::uint64_t seed_;
+    Release release_;
     std::unique_ptr<const ReleaseLine> line_;
     double headStart_ = 0;  // oldestAge()
     std::vector<Particle> particles_;

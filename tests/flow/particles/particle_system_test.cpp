@@ -220,5 +220,29 @@ TEST(Particles, FollowTheirSeed) {
     EXPECT_LT(same, 5);
 }
 
+// A cylinder moved over particles (as a drag moves it): they go on from
+// where they are, none ends a frame inside its new place.
+TEST(Particles, GoOnInAMovedFlow) {
+    VelocityInput in{VelocityConfig::Cylinder, {}, {300, 300}, 1};
+    in.R = 100;
+    in.U = 1;
+    const ElementPictureFlow first(maps::closedFormElements(in), {{{300, 300}, 100}});
+    ParticleSystem system(first, kPicture, {}, 1000, 5, 2);
+    for (int frame = 0; frame < 20; ++frame) system.advance(4);
+    in.centre = {420, 300};
+    const ElementPictureFlow moved(maps::closedFormElements(in), {{{420, 300}, 100}});
+    std::vector<PicturePoint> before;
+    for (const Particle& p : system.particles()) before.push_back(p.at());
+    system.setFlow(moved);
+    int covered = 0;
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        EXPECT_EQ(system.particles()[i].at(), before[i]);
+        covered += distance(before[i], {420, 300}) < 100;
+    }
+    EXPECT_GT(covered, 10);
+    system.advance(4);
+    for (const Particle& p : system.particles()) EXPECT_GE(distance(p.at(), {420, 300}), 100);
+}
+
 }  // namespace
 }  // namespace flow::particles
