@@ -28,6 +28,11 @@ void TMainForm::newAirfoilClick() {
     followAirfoil();
 }
 
+void TMainForm::airfoilButtonClick() {
+    if (!airfoilDocument(ActiveMDIChild())) newAirfoilClick();
+    if (airfoilDocument(ActiveMDIChild())) dialogs_.airfoilDialog->Show();
+}
+
 void TMainForm::connectAirfoilDialog() {
     TAirfoilDialog* dialog = dialogs_.airfoilDialog;
     connect(dialog, &TAirfoilDialog::changed, this, [this, dialog] {

@@ -176,6 +176,16 @@ void drawGlyph(QPainter& p, const QString& name) {
     } else if (name == "ContourButton") {  // contour: a loop run counter-clockwise
         p.drawEllipse(QPointF(8, 8.5), 6, 6);
         p.drawPolyline(QPolygonF({{10.5, 0.5}, {7.5, 2.5}, {10.5, 4.5}}));
+    } else if (name == "AirfoilButton") {  // an airfoil in a stream
+        QPainterPath outline(QPointF(1, 9));
+        outline.cubicTo(QPointF(2, 4), QPointF(8, 4), QPointF(15, 9.5));
+        outline.cubicTo(QPointF(8, 8), QPointF(3, 12), QPointF(1, 9));
+        p.setBrush(QColor(220, 220, 220));
+        p.drawPath(outline);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(Qt::red, 1));
+        p.drawLine(QPointF(0, 2.5), QPointF(15, 2.5));
+        p.drawLine(QPointF(0, 14.5), QPointF(15, 14.5));
     } else if (name.startsWith("Particles")) {
         drawParticlesGlyph(p, name);
     }

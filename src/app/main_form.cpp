@@ -249,6 +249,7 @@ void TMainForm::createToolBars() {
     densityBox->setValue(1);
     densityBox->setFixedWidth(96);
     pictureBar->addWidget(densityBox);
+    airfoilButton = addToolButton(pictureBar, "AirfoilButton", "Профиль Жуковского", 25, nullptr);
     createParticlesBar();
 }
 

@@ -71,6 +71,7 @@
 //   timeMarksCommand                               TimeMarksButton
 //   memoButton                                     SpeedButton18
 //   contourTool, densityBox                        ContourButton, DensityBox
+//   airfoilButton                                  AirfoilButton
 //   particlesButton                                ParticlesButton
 //   particles_ (the particles' tool bar)           see particle_controls.h
 //   vectorScaleButton                              SpeedButton19
@@ -164,6 +165,8 @@ class TMainForm : public QMainWindow {
     void N8Click();
     void newSuperpositionClick();
     void newAirfoilClick();
+    // The airfoil's dialog for the active airfoil document, or a new one.
+    void airfoilButtonClick();
     void FileCloseItemClick();
     void FileExitItemClick();
     void WindowCascadeItemClick();
@@ -471,6 +474,7 @@ class TMainForm : public QMainWindow {
     QToolButton* vectorScaleButton;
     QToolButton* contourTool;
     QDoubleSpinBox* densityBox;  // ρ of a cylinder's lift
+    QToolButton* airfoilButton;
     QToolButton* particlesButton;
     QProgressBar* gauge;
 

@@ -43,6 +43,7 @@ void TMainForm::connectHandlers() {
     on(newDocumentItem, &TMainForm::N8Click);
     on(newSuperpositionItem, &TMainForm::newSuperpositionClick);
     on(newAirfoilItem, &TMainForm::newAirfoilClick);
+    connect(airfoilButton, &QToolButton::clicked, this, &TMainForm::airfoilButtonClick);
     onClick(newDocumentButton, &TMainForm::N8Click);
     on(closeItem, &TMainForm::FileCloseItemClick);
     on(exitItem, &TMainForm::FileExitItemClick);

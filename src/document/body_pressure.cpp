@@ -112,6 +112,7 @@ BodyPressure airfoilBody(const flow::airfoil::AirfoilFlow& flow) {
     body.lowestAt = {lowest.place.x, lowest.place.y};
     const af::PicturePoint leading = flow.geometry().toPicture(flow.geometry().leadingEdge());
     body.centre = {leading.x, leading.y};
+    body.force = af::pressureForce(flow);
     return body;
 }
 
@@ -134,6 +135,7 @@ std::optional<BodyPressure> bodyPressureOf(const std::vector<sp::Element>& eleme
                       surface.lowest,
                       onSurface(surface.lowest.at),
                       {cylinder->x, cylinder->y},
+                      {},
                       {}};
     for (const double angle : surface.stagnationAngles)
         body.stagnation.push_back(

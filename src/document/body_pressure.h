@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "document/construction.h"
+#include "flow/airfoil/airfoil_summary.h"
 #include "flow/landmarks/landmark.h"
 #include "flow/maps/surface_pressure.h"
 #include "flow/setting_values.h"
@@ -26,6 +27,10 @@ struct BodyPressure {
     flow::maps::PicturePoint lowestAt;  // where the lowest lies on the picture
     flow::maps::PicturePoint centre;    // the cylinder's centre, or the source's (sink's)
     std::vector<flow::maps::PressurePoint> lower;  // an airfoil's lower surface; else empty
+    // An airfoil's surface pressure integrated: its lift and the pressure
+    // drag, nought as d'Alembert has it; nothing when the flow turns round
+    // the sharp trailing edge, and for the other bodies.
+    std::optional<flow::airfoil::PressureForce> force;
 };
 
 // The body of the elements in a picture `width` pixels wide: the cylinder

@@ -188,6 +188,10 @@ void paintKey(QPainter& painter, const Axes& axes, const BodyPressure& body) {
     if (body.kind == BodyKind::Airfoil) {
         entry(kSampledColour, "верхняя поверхность", false);
         entry(kLowerColour, "нижняя поверхность", false);
+        if (body.force)
+            painter.drawText(QPointF(x, y),
+                             QString("по давлению: C_L = %1, C_D = %2 (Даламбер)")
+                                 .arg(number(body.force->lift, 3), number(body.force->drag, 4)));
         return;
     }
     entry(kSampledColour, "по полю скоростей", !body.exact.empty());

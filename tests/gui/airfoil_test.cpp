@@ -57,8 +57,13 @@ class AirfoilTest : public QObject {
                     .indexOf(named<QAction>(form, "AirfoilSettingsItem")) ==
                 named<QMenu>(form, "N2")->actions().indexOf(named<QAction>(form, "N6")) + 1);
 
-        TMDIChild* d = newAirfoil();
-        QVERIFY(d && d->document().isAirfoil());
+        // The tool button opens an airfoil document with its dialog, and
+        // then the dialog of the document it has.
+        click("AirfoilButton");
+        TMDIChild* d = form->ActiveMDIChild();
+        QVERIFY(d && d->document().isAirfoil() && dialog().isVisible());
+        click("AirfoilButton");
+        QCOMPARE(form->MDIChildCount(), 1);
         QVERIFY(!d->document().isModified());
         QVERIFY(d->surface().image() != whitePicture(d->surface().image().size()));
         QCOMPARE(d->document().airfoilFlow()->geometry().chord(), 400.0);

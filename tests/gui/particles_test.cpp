@@ -72,7 +72,7 @@ class ParticlesTest : public QObject {
                               "SpeedButton10",   "SpeedButton19"}));
         QCOMPARE(controlNames(named<QToolBar>(form, "ToolBar2")),
                  QStringList({"SpeedButton8", "SpeedButton7", "", "SpeedButton18", "ContourButton",
-                              "DensityBox", "ParticlesButton"}));
+                              "DensityBox", "AirfoilButton", "ParticlesButton"}));
         click("ParticlesButton");
         QVERIFY(bar->isVisible());
         click("ParticlesButton");
