@@ -371,6 +371,8 @@ class TMainForm : public QMainWindow {
     bool particleLinePress(TMDIChild& document, QPoint at);
     void particleLineMove(TMDIChild& document, QPoint at);
     void particleLineRelease(TMDIChild& document, QPoint at);
+    // Esc: the release line being drawn goes, and the line button lets go.
+    void cancelParticleLine();
 
     // Placing (element_placing.cpp).
     void carryOut(TMDIChild& document, const flow::Settings& settings, const CommandPlan& plan);

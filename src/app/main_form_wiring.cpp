@@ -85,6 +85,7 @@ void TMainForm::connectHandlers() {
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &TMainForm::disarmElementTools);
     connect(escape, &QShortcut::activated, this, &TMainForm::cancelContour);
+    connect(escape, &QShortcut::activated, this, &TMainForm::cancelParticleLine);
     // A contour being drawn goes with its tool, whoever raises it.
     connect(contourTool, &QToolButton::toggled, this, [this](bool down) {
         if (!down) cancelContour();

@@ -142,6 +142,13 @@ void TMainForm::particleLineMove(TMDIChild& document, QPoint at) {
         document.showContourDraft(linePath(*lineStart_, at));
 }
 
+void TMainForm::cancelParticleLine() {
+    particles_.line->setChecked(false);
+    if (!lineStart_) return;
+    lineStart_.reset();
+    if (TMDIChild* d = ActiveMDIChild()) d->showContourDraft({});
+}
+
 void TMainForm::particleLineRelease(TMDIChild& document, QPoint at) {
     if (!lineStart_ || &document != ActiveMDIChild()) return;
     const QLineF line(*lineStart_, at);

@@ -26,12 +26,6 @@ namespace sp = flow::superposition;
 
 namespace {
 
-void moveHeld(TMDIChild* d, QPoint at) {
-    QMouseEvent move(QEvent::MouseMove, at, d->Image->mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(d->Image, &move);
-}
-
 void dragCircle(TMDIChild* d, QPoint centre, int radius) {
     QTest::mousePress(d->Image, Qt::LeftButton, Qt::NoModifier, centre);
     moveHeld(d, centre + QPoint(radius / 2, 0));

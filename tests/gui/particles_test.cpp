@@ -3,6 +3,7 @@
 // cylinder without entering it, a snapshot kept as one step that a file
 // keeps to the pixel, nothing placed, and malformed snapshot steps refused.
 #include <QAction>
+#include <QComboBox>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -159,6 +160,26 @@ class ParticlesTest : public QObject {
     }
 
     // Snapshot steps a file must not hold are refused, saying why.
+    // A line dragged on the picture becomes the release line; Esc drops
+    // one being drawn and lets the line button go.
+    void releaseLineDrawnOrDropped() {
+        TMDIChild* d = placedOnNewDocument(*form, "cylinder");
+        click("ParticlesButton");
+        auto* line = named<QToolButton>(form, "ParticlesLineButton");
+        auto* release = named<QComboBox>(form, "ParticlesReleaseBox");
+        for (const bool escape : {true, false}) {
+            line->click();
+            QVERIFY(line->isChecked());
+            QTest::mousePress(d->Image, Qt::LeftButton, Qt::NoModifier, {60, 100});
+            moveHeld(d, {60, 500});
+            if (escape) QTest::keyClick(form, Qt::Key_Escape);
+            QTest::mouseRelease(d->Image, Qt::LeftButton, Qt::NoModifier, {60, 500});
+            QVERIFY(!line->isChecked());
+            QCOMPARE(release->currentText(),
+                     QString(escape ? "У входа потока" : "Проведённая линия"));
+        }
+    }
+
     void malformedSnapshotsRefused_data() {
         QTest::addColumn<QByteArray>("trails");
         QTest::addColumn<QString>("problem");

@@ -60,12 +60,24 @@ void clickPicture(TMDIChild* document, QPoint at, Qt::MouseButton button) {
     QTest::mouseClick(document->Image, button, Qt::NoModifier, at);
 }
 
-void movePicture(TMDIChild* document, QPoint at) {
-    // A plain move event, as the window system sends while the pointer
-    // travels over the picture with no button down.
-    QMouseEvent move(QEvent::MouseMove, at, document->Image->mapToGlobal(at), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
+namespace {
+
+// A move event, as the window system sends while the pointer travels over
+// the picture with the buttons down.
+void sendMove(TMDIChild* document, QPoint at, Qt::MouseButtons buttons) {
+    QMouseEvent move(QEvent::MouseMove, at, document->Image->mapToGlobal(at), Qt::NoButton, buttons,
+                     Qt::NoModifier);
     QApplication::sendEvent(document->Image, &move);
+}
+
+}  // namespace
+
+void movePicture(TMDIChild* document, QPoint at) {
+    sendMove(document, at, Qt::NoButton);
+}
+
+void moveHeld(TMDIChild* document, QPoint at) {
+    sendMove(document, at, Qt::LeftButton);
 }
 
 void clickVelocityMarker(TMDIChild* document, QPoint at) {

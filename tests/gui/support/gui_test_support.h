@@ -54,6 +54,8 @@ ModalAnswer* acceptNextMessageBox();
 // Mouse on a document's picture, in picture pixels.
 void clickPicture(TMDIChild* document, QPoint at, Qt::MouseButton button = Qt::LeftButton);
 void movePicture(TMDIChild* document, QPoint at);
+// The same with the left button held, as in a drag.
+void moveHeld(TMDIChild* document, QPoint at);
 // The velocity marker shown with its centre at the point and clicked.
 void clickVelocityMarker(TMDIChild* document, QPoint at);
 
