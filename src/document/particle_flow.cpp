@@ -1,7 +1,5 @@
 #include "document/particle_flow.h"
 
-#include <algorithm>
-
 #include "document/airfoil_document.h"
 #include "document/colour_map.h"
 #include "document/document.h"
@@ -10,12 +8,7 @@
 #include "flow/velocity/element_picture_flow.h"
 
 bool ParticleFlow::sameAs(const ParticleFlow& other) const {
-    const auto sameCircle = [](const flow::maps::Circle& a, const flow::maps::Circle& b) {
-        return a.centre == b.centre && a.radius == b.radius;
-    };
-    return elements == other.elements && airfoil == other.airfoil &&
-           std::equal(bodies.begin(), bodies.end(), other.bodies.begin(), other.bodies.end(),
-                      sameCircle);
+    return elements == other.elements && airfoil == other.airfoil && bodies == other.bodies;
 }
 
 ParticleFlow particleFlowOf(const Document& document, const flow::Settings& settings) {

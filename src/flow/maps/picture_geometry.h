@@ -15,7 +15,13 @@ struct PicturePoint {
 struct Circle {
     PicturePoint centre;
     double radius = 0;
+    friend bool operator==(const Circle&, const Circle&) = default;
 };
+
+// The point a share u of the way from a to b.
+inline PicturePoint between(PicturePoint a, PicturePoint b, double u) {
+    return {a.x + (b.x - a.x) * u, a.y + (b.y - a.y) * u};
+}
 
 inline double squaredDistance(PicturePoint a, PicturePoint b) {
     const double dx = a.x - b.x, dy = a.y - b.y;

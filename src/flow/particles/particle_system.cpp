@@ -31,6 +31,7 @@ constexpr int kAheadTries = 8;
 constexpr int kSpeedGrid = 16;
 
 double medianSpeed(const PictureFlow& flow, const Box& picture) {
+    if (flow.still()) return 0;
     std::vector<double> speeds;
     const double width = static_cast<double>(picture.right - picture.left);
     const double height = static_cast<double>(picture.bottom - picture.top);
@@ -43,7 +44,7 @@ double medianSpeed(const PictureFlow& flow, const Box& picture) {
             if (v && std::isfinite(std::hypot(v->dx, v->dy)))
                 speeds.push_back(std::hypot(v->dx, v->dy));
         }
-    if (speeds.empty() || flow.still()) return 0;
+    if (speeds.empty()) return 0;
     const auto middle = speeds.begin() + static_cast<std::ptrdiff_t>(speeds.size() / 2);
     std::nth_element(speeds.begin(), middle, speeds.end());
     return *middle;
@@ -126,17 +127,20 @@ void ParticleSystem::setCount(int count) {
 
 void ParticleSystem::setRelease(const Release& release) {
     release_ = release;
-    line_ = std::make_unique<const ReleaseLine>(carrier_, release);
-    headStart_ = oldestAge();
+    placeLine();
     for (std::size_t i = 0; i < particles_.size(); ++i) releaseAhead(i);
 }
 
 void ParticleSystem::setFlow(const PictureFlow& flow) {
     typicalSpeed_ = medianSpeed(flow, carrier_.picture());
     carrier_ = Carrier(flow, carrier_.picture(), kStoppedShare * typicalSpeed_);
+    placeLine();
+    for (Particle& particle : particles_) particle.stopped = false;
+}
+
+void ParticleSystem::placeLine() {
     line_ = std::make_unique<const ReleaseLine>(carrier_, release_);
     headStart_ = oldestAge();
-    for (Particle& particle : particles_) particle.stopped = false;
 }
 
 RandomStream ParticleSystem::release(std::size_t i, bool anywhere) {

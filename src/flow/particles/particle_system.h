@@ -90,6 +90,8 @@ class ParticleSystem {
     // Releases particle i anew on the line (`anywhere`: see
     // ReleaseLine::pick); its random stream for more.
     RandomStream release(std::size_t i, bool anywhere);
+    // The release line of the flow and the release, and its head start.
+    void placeLine();
     // Releases particle i and carries it for a random share of the time
     // particles take through the picture, so that particles started
     // together do not move as one sheet.

@@ -9,6 +9,8 @@ namespace flow::particles {
 
 namespace {
 
+using maps::between;
+
 // Pieces of the edges this long (pixels) are weighed by the flow through
 // their middles.
 constexpr double kEdgePiece = 2;
@@ -16,10 +18,6 @@ constexpr double kEdgePiece = 2;
 constexpr double kOutletRadius = 3;
 // Tries to find a point that is not gone before the last one is taken.
 constexpr int kTries = 16;
-
-PicturePoint between(PicturePoint a, PicturePoint b, double u) {
-    return {a.x + (b.x - a.x) * u, a.y + (b.y - a.y) * u};
-}
 
 }  // namespace
 

@@ -9,6 +9,7 @@ namespace flow::time_marks {
 
 namespace {
 
+using maps::between;
 using maps::PicturePoint;
 
 // Marks closer than this (pixels) would merge: the flow has stopped.
@@ -24,10 +25,6 @@ constexpr double kStepTolerance = 1e-4;
 constexpr double kSingularReach = 1;
 // Bounds the work on one line however slow the flow.
 constexpr std::size_t kMaxMarks = 100'000;
-
-PicturePoint between(PicturePoint a, PicturePoint b, double u) {
-    return {a.x + (b.x - a.x) * u, a.y + (b.y - a.y) * u};
-}
 
 double length(PicturePoint a, PicturePoint b) {
     return std::sqrt(maps::squaredDistance(a, b));
